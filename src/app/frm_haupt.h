@@ -1,0 +1,80 @@
+#pragma once
+#include "app/game.h"
+#include "core/form.h"
+#include "core/int16.h"
+#include "core/vbarray.h"
+
+namespace gravok {
+
+// The main window: the playing field, the status strip, its variables and its handlers.
+// The handlers are spread over the folders of their subsystems.
+class FrmHaupt : public Form {
+public:
+    explicit FrmHaupt(Game& game);
+
+    // Controls, in the drawing order of the layout.
+    Control* fraHintergrund;
+    Control* lblNeu;
+    VbArray<Control*, 1, 10> imgGravok;
+    Control* imgHerz;
+    VbArray<Control*, 0, 9> imgSchuss;
+    Control* imgShuttle;
+    Control* lblAnzeige;
+    Control* Line;
+    Control* fraTempo;
+    Control* lblTempo;
+    Control* fraSchaden;
+    VbArray<Control*, 0, 17> spe;
+    Control* lblPunkte;
+    Control* lblP;
+    Control* lblEnde;
+    Control* Shape1;
+    Control* lblHilfe;
+    Control* lblInfo;
+    Control* Shape2;
+    Control* lblHighscore;
+    Control* Shape3;
+    Control* tmeAniSchuss;
+    Control* tmeAniGravok;
+    Control* tmeGravokiten;
+    Control* tmeSchuss;
+    Control* tmeBewegung;
+
+    // Variables of the window. All start at zero.
+    I16 Zaehler;
+    I16 Zaehler2;
+    VbArray<I16, 0, 9> SchussRichtung;
+    I16 ShuttleBild;
+    I16 ZufallsVorzeichen;
+    I16 ZufallsSchritt;
+    I16 ExplosionsGravok;
+    I16 ZerstoerteGravoks;
+    I16 Pausiert;
+    bool WarPausiert = false;
+    I16 Trefferpunkte;
+    VbArray<I16, 1, 12> GravokTypWert;
+    VbArray<I16, 0, 9> SchussExplodiert;
+    VbArray<I16, 1, 10> ExplosionsPhase;
+
+    // Start-up and pause.
+    void frmHaupt_Form_Load();
+    void PauseUmschalten();
+
+    // Timer ticks.
+    void frmHaupt_tmeBewegung_Timer();
+    void frmHaupt_tmeGravokiten_Timer();
+    void frmHaupt_tmeSchuss_Timer();
+    void frmHaupt_tmeAniGravok_Timer();
+    void frmHaupt_tmeAniSchuss_Timer();
+
+    void load() override { frmHaupt_Form_Load(); }
+
+private:
+    void buildLayout();
+    void buildStatusStrip();
+    void startTimers();
+
+    Game& game_;
+};
+
+} // namespace gravok

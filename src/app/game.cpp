@@ -1,0 +1,49 @@
+#include "app/game.h"
+
+#include "app/frm_haupt.h"
+
+namespace gravok {
+
+Game::Game(Platform& p) : platform(p), haupt_(std::make_unique<FrmHaupt>(*this)) {}
+
+Game::~Game() = default;
+
+void Game::Main()
+{
+    windows_.push_back(haupt_.get());
+    haupt_->load();
+    platform.showWindow(*haupt_);
+}
+
+void Game::showModal(std::unique_ptr<Form> dialog)
+{
+    windows_.push_back(dialog.get());
+    clock.hold();
+    struct Restore {
+        Game& g;
+        ~Restore()
+        {
+            g.windows_.pop_back();
+            g.clock.release();
+        }
+    } restore{*this};
+    dialog->load();
+    if (!dialog->closed())
+        platform.runModal(*dialog);
+}
+
+void Game::placeDialog(Form& dialog)
+{
+    dialog.Top = haupt_->Height / 2 - dialog.Height / 2;
+    dialog.Left = platform.screenWidthTwips() / 2 - dialog.Width / 2;
+}
+
+Form* Game::window(std::string_view name)
+{
+    for (Form* f : windows_)
+        if (f->Name == name)
+            return f;
+    return nullptr;
+}
+
+} // namespace gravok

@@ -1,0 +1,50 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "app/game_state.h"
+#include "core/clock.h"
+#include "core/platform.h"
+#include "core/random.h"
+
+namespace gravok {
+
+class Form;
+class FrmHaupt;
+
+// The whole game: shared state, windows, clock and random source, over one Platform.
+class Game {
+public:
+    explicit Game(Platform& platform);
+    ~Game();
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    Platform& platform;
+    StartModule Start;
+    VirtualClock clock;
+    RandomSource random;
+
+    // The program's entry point: creates, loads and shows the main window.
+    void Main();
+
+    [[nodiscard]] FrmHaupt& frmHaupt() { return *haupt_; }
+    // Loads a dialog, shows it modally with the clock held, and destroys it once closed.
+    void showModal(std::unique_ptr<Form> dialog);
+
+    // A dialog's place: vertically by the main window's height, horizontally on the screen.
+    void placeDialog(Form& dialog);
+
+    // Open windows, bottom to top.
+    [[nodiscard]] const std::vector<Form*>& windows() const { return windows_; }
+    [[nodiscard]] Form& activeWindow() { return *windows_.back(); }
+    [[nodiscard]] Form* window(std::string_view name);
+
+private:
+    std::unique_ptr<FrmHaupt> haupt_;
+    std::vector<Form*> windows_;
+};
+
+} // namespace gravok

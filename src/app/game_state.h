@@ -1,0 +1,54 @@
+#pragma once
+#include <vector>
+
+#include "core/errors.h"
+#include "core/int16.h"
+#include "core/vbarray.h"
+
+namespace gravok {
+
+// One gravok of a level as its episode file gives it; DX, DY and Treffer change in play.
+struct GravokSatz {
+    I16 Bild, X, Y, DX, DY, Treffer;
+};
+
+// One level: how many gravok slots it uses and the ten slots, counted from 1.
+struct LevelSatz {
+    I16 Anzahl;
+    VbArray<GravokSatz, 1, 10> Gravok;
+};
+
+// The levels of the loaded episode, counted from 1 like the game's levels.
+class LevelTable {
+public:
+    void redim(int count) { levels_.assign(static_cast<std::size_t>(count > 0 ? count : 0), LevelSatz{}); }
+    [[nodiscard]] int count() const { return static_cast<int>(levels_.size()); }
+    LevelSatz& operator()(int level)
+    {
+        if (level < 1 || level > count())
+            throw GameError("Level " + std::to_string(level) + " gibt es in dieser Episode nicht");
+        return levels_[static_cast<std::size_t>(level - 1)];
+    }
+
+private:
+    std::vector<LevelSatz> levels_;
+};
+
+// The program-wide variables shared by all windows. All start at zero.
+struct StartModule {
+    bool PunkteEintragen = false;
+    bool Programmstart = false;
+    I16 Richtung;
+    I16 Tempo;
+    I16 Schaden;
+    I16 Episode;
+    I16 AnzahlLevel;
+    I16 Level;
+    LevelTable LevelDaten;
+    I16 HerzLevel;
+    I16 HerzX;
+    I16 HerzY;
+    I16 LesePos, LeseKomma, LeseFeld;
+};
+
+} // namespace gravok

@@ -1,0 +1,34 @@
+#include "control.h"
+
+#include "errors.h"
+#include "pictures.h"
+
+namespace gravok {
+
+void Control::setPicture(int n)
+{
+    if (n == 0) {
+        picture_ = 0;
+        return;
+    }
+    const auto size = pictureSize(n);
+    if (!size)
+        throw GameError("Bild " + std::to_string(n) + " gibt es nicht");
+    picture_ = n;
+    Width = static_cast<float>(size->width) * TwipsPerPixel;
+    Height = static_cast<float>(size->height) * TwipsPerPixel;
+}
+
+void Control::setEnabled(bool on)
+{
+    if (on && !enabled_)
+        ++epoch_;
+    enabled_ = on;
+}
+
+std::string Control::fullName() const
+{
+    return Index < 0 ? Name : Name + "(" + std::to_string(Index) + ")";
+}
+
+} // namespace gravok

@@ -1,0 +1,20 @@
+#pragma once
+#include <optional>
+#include <span>
+
+namespace gravok {
+
+constexpr float TwipsPerPixel = 15.0f;
+
+struct PixelSize {
+    int width;
+    int height;
+};
+
+// Size of the numbered bitmap n, or nothing when the game has no picture of that number.
+[[nodiscard]] std::optional<PixelSize> pictureSize(int n);
+
+// Every bitmap number the game knows, in ascending order.
+[[nodiscard]] std::span<const int> pictureNumbers();
+
+} // namespace gravok

@@ -1,0 +1,41 @@
+#pragma once
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace gravok {
+
+class Form;
+
+// What the game asks of the desktop. The Qt layer implements it for the real window;
+// tests and the harness use a recording implementation.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    [[nodiscard]] virtual std::filesystem::path programDir() const = 0;
+    [[nodiscard]] virtual float screenWidthTwips() const = 0;
+    // A seed taken from the system clock.
+    [[nodiscard]] virtual std::uint64_t clockSeed() const = 0;
+
+    // Shows a window without waiting (the main window).
+    virtual void showWindow(Form& form) = 0;
+    // Shows a dialog and returns once it has been closed (Form::closed()).
+    virtual void runModal(Form& form) = 0;
+    // The model changed outside a timer tick or input event; views may repaint.
+    virtual void refresh() {}
+
+    // Starts another program detached; false if it could not be started.
+    virtual bool startProgram(const std::string& program, const std::string& argument) = 0;
+    virtual void openUrl(const std::string& url) = 0;
+    // A modal input box; nothing when the player cancels.
+    virtual std::optional<std::string> inputBox(const std::string& prompt, const std::string& title) = 0;
+    // A message for the player.
+    virtual void message(const std::string& text) = 0;
+    virtual void setBusyCursor(bool busy) = 0;
+    // Ends the program at once.
+    virtual void endProgram() = 0;
+};
+
+} // namespace gravok

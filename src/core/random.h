@@ -1,0 +1,24 @@
+#pragma once
+#include <cstdint>
+#include <deque>
+#include <vector>
+
+namespace gravok {
+
+// The one source of random draws, uniform in [0, 1). Deterministic for a seed, and tests
+// can queue exact values that come out before the seeded sequence resumes.
+class RandomSource {
+public:
+    explicit RandomSource(std::uint64_t seed = 0) { reseed(seed); }
+
+    void reseed(std::uint64_t seed);
+    void queue(const std::vector<double>& values);
+    [[nodiscard]] double next();
+    [[nodiscard]] std::size_t queued() const { return queue_.size(); }
+
+private:
+    std::uint64_t state_ = 0;
+    std::deque<double> queue_;
+};
+
+} // namespace gravok

@@ -1,0 +1,52 @@
+#pragma once
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform.h"
+
+namespace gravok {
+
+// A desktop that only writes down what was asked of it, one line per request, in the
+// words the harness prints ("start PROG ARG", "open URL", "cursor busy", ...).
+class RecordingPlatform : public Platform {
+public:
+    explicit RecordingPlatform(std::filesystem::path dir, float screenWidthTwips = 28800.0f);
+
+    [[nodiscard]] std::filesystem::path programDir() const override { return dir_; }
+    [[nodiscard]] float screenWidthTwips() const override { return screenWidth_; }
+    [[nodiscard]] std::uint64_t clockSeed() const override { return seed; }
+    void showWindow(Form& form) override;
+    void runModal(Form& form) override;
+    bool startProgram(const std::string& program, const std::string& argument) override;
+    void openUrl(const std::string& url) override;
+    std::optional<std::string> inputBox(const std::string& prompt, const std::string& title) override;
+    void message(const std::string& text) override;
+    void setBusyCursor(bool busy) override;
+    void endProgram() override;
+
+    // Lines recorded since the last call, which forgets them.
+    std::vector<std::string> takeLog();
+    [[nodiscard]] const std::vector<std::string>& log() const { return log_; }
+
+    // Answers for the next input boxes: a text, or nothing for a cancel.
+    std::deque<std::optional<std::string>> inputAnswers;
+    // Runs while a modal dialog is up; it must close the dialog. Unset: closes it at once.
+    std::function<void(Form&)> modalLoop;
+    // Whether startProgram reports success.
+    bool programsStart = true;
+    bool ended = false;
+    // What the system clock gives as a seed.
+    std::uint64_t seed = 0;
+
+protected:
+    void record(std::string line) { log_.push_back(std::move(line)); }
+
+private:
+    std::filesystem::path dir_;
+    float screenWidth_;
+    std::vector<std::string> log_;
+};
+
+} // namespace gravok

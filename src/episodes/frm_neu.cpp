@@ -1,0 +1,81 @@
+#include "episodes/frm_neu.h"
+
+#include <array>
+
+namespace gravok {
+namespace {
+
+const Font OptionFont{"MS Sans Serif", 9.75f};
+const Font TitleFont{"MS Sans Serif", 9.75f, true, true};
+
+Control makeOption(std::string name, float top, std::string caption)
+{
+    Control c = makeControl(ControlKind::OptionButton, std::move(name), 240, top, 1935, 255);
+    c.Caption = std::move(caption);
+    c.TextFont = OptionFont;
+    c.BackTransparent = false;
+    return c;
+}
+
+} // namespace
+
+FrmNeu::FrmNeu(Game& game) : Form("frmNeu"), game_(game)
+{
+    buildLayout();
+}
+
+void FrmNeu::buildLayout()
+{
+    Width = 4530;
+    Height = 3615;
+    ShapeNeu = &add(makeShape("ShapeNeu", ShapeKind::Rectangle, 0, 0, 4545, 3630, palette::White, 10));
+    opt1 = &add(makeOption("opt1", 240, "Episode 1:"));
+    opt2 = &add(makeOption("opt2", 840, "Episode 2:"));
+    opt3 = &add(makeOption("opt3", 1440, "Episode 3:"));
+    opt4 = &add(makeOption("opt4", 2040, "Episode 4:"));
+    opt1->Value = true;
+    lbl1 = &add(makeLabel("lbl1", 480, 480, 3735, 255, "Gravokitenstrum", Align::Left, TitleFont));
+    lbl2 = &add(makeLabel("lbl2", 480, 1080, 3735, 255, "Satelliten - Chaos", Align::Left, TitleFont));
+    lbl3 = &add(makeLabel("lbl3", 480, 1680, 3735, 255, "Zerstörung der Planeten", Align::Left, TitleFont));
+    lbl4 = &add(makeLabel("lbl4", 480, 2280, 3735, 255, "Bunte Planeten!", Align::Left, TitleFont));
+    lblOK = &add(makeLabel("lblOK", 1080, 2955, 1095, 255, "OK", Align::Center));
+    Shape1 = &add(makeShape("Shape1", ShapeKind::Oval, 1080, 2760, 1095, 615));
+    lblAbbrechen = &add(makeLabel("lblAbbrechen", 2520, 2955, 855, 255, "Abbrechen", Align::Center));
+    Shape2 = &add(makeShape("Shape2", ShapeKind::Oval, 2400, 2760, 1095, 615));
+}
+
+void FrmNeu::frmNeu_Form_Load()
+{
+    game_.platform.setBusyCursor(true);
+    game_.placeDialog(*this);
+    if (game_.Start.Programmstart) {
+        lblAbbrechen->Visible = false;
+        Shape2->Visible = false;
+        lblOK->Left = 1740;
+        Shape1->Left = 1740;
+    }
+    if (game_.Start.Episode == 2) {
+        opt1->Value = false;
+        opt2->Value = true;
+    }
+    game_.platform.setBusyCursor(false);
+}
+
+void FrmNeu::frmNeu_Form_KeyDown(int keyCode, int /*shift*/)
+{
+    if (keyCode == key::Enter)
+        frmNeu_lblOK_Click();
+}
+
+void FrmNeu::frmNeu_lblOK_Click()
+{
+    Unload();
+}
+
+void FrmNeu::click(Control& control)
+{
+    if (&control == lblOK)
+        frmNeu_lblOK_Click();
+}
+
+} // namespace gravok

@@ -1,0 +1,38 @@
+#pragma once
+
+// The maker's details shown in the about dialog. A packager sets their own at build time.
+namespace gravok::contact {
+
+#ifndef GRAVOK_MAKER
+#define GRAVOK_MAKER "Das Gravok-Team"
+#endif
+#ifndef GRAVOK_COPYRIGHT
+#define GRAVOK_COPYRIGHT "Copyright (C) 2026 Das Gravok-Team"
+#endif
+#ifndef GRAVOK_WEB
+#define GRAVOK_WEB "https://gravok.example.org/"
+#endif
+#ifndef GRAVOK_MAIL
+#define GRAVOK_MAIL "gravok@example.org"
+#endif
+#ifndef GRAVOK_ADDRESS1
+#define GRAVOK_ADDRESS1 "Das Gravok-Team"
+#endif
+#ifndef GRAVOK_ADDRESS2
+#define GRAVOK_ADDRESS2 "Sternenweg 1"
+#endif
+#ifndef GRAVOK_ADDRESS3
+#define GRAVOK_ADDRESS3 "12345 Musterstadt"
+#endif
+
+inline constexpr const char* Maker = GRAVOK_MAKER;
+inline constexpr const char* Copyright = GRAVOK_COPYRIGHT;
+inline constexpr const char* Web = GRAVOK_WEB;
+inline constexpr const char* Mail = GRAVOK_MAIL;
+inline constexpr const char* Address1 = GRAVOK_ADDRESS1;
+inline constexpr const char* Address2 = GRAVOK_ADDRESS2;
+inline constexpr const char* Address3 = GRAVOK_ADDRESS3;
+inline constexpr const char* Notice1 = "Gravok ist freie Software. Sie dürfen es weitergeben und verändern.";
+inline constexpr const char* Notice2 = "Für dieses Spiel gibt es keinerlei Garantie.";
+
+} // namespace gravok::contact

@@ -1,0 +1,159 @@
+#include "paths.h"
+
+#include <charconv>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "app/frm_haupt.h"
+#include "core/numbers.h"
+#include "path_parts.h"
+
+namespace gravok {
+namespace {
+
+// One addressable value: how to print it and how to write it.
+struct Slot {
+    std::function<std::string()> get;
+    std::function<std::string(const std::string&)> set; // "" on success
+};
+
+std::string setInt(I16& target, const std::string& v)
+{
+    const auto n = parseStrict(v);
+    if (!n || *n != static_cast<double>(static_cast<long long>(*n)))
+        return "not a whole number: " + v;
+    if (*n < -32768 || *n > 32767)
+        return "out of the 16-bit range: " + v;
+    target = static_cast<long long>(*n);
+    return "";
+}
+
+Slot intSlot(I16& v)
+{
+    return {[&v] { return decimal(v); }, [&v](const std::string& s) { return setInt(v, s); }};
+}
+
+Slot boolSlot(bool& v)
+{
+    return {[&v] { return std::string(boolText(v)); },
+            [&v](const std::string& s) -> std::string {
+                const auto b = parseBool(s);
+                if (!b)
+                    return "not a Boolean: " + s;
+                v = *b;
+                return "";
+            }};
+}
+
+template <typename Array>
+std::optional<Slot> arraySlot(Array& a, const PathPart& p)
+{
+    if (!p.index || !Array::contains(*p.index))
+        return std::nullopt;
+    return intSlot(a(*p.index));
+}
+
+std::optional<Slot> gravokField(GravokSatz& g, std::string_view field)
+{
+    I16* f = field == "Bild" ? &g.Bild
+             : field == "X"  ? &g.X
+             : field == "Y"  ? &g.Y
+             : field == "DX" ? &g.DX
+             : field == "DY" ? &g.DY
+             : field == "Treffer" ? &g.Treffer
+                                  : nullptr;
+    if (!f)
+        return std::nullopt;
+    return intSlot(*f);
+}
+
+std::optional<Slot> levelSlot(Game& game, const std::vector<PathPart>& parts)
+{
+    LevelTable& table = game.Start.LevelDaten;
+    if (!parts[0].index || *parts[0].index < 1 || *parts[0].index > table.count() || parts.size() < 2)
+        return std::nullopt;
+    LevelSatz& level = table(*parts[0].index);
+    if (parts.size() == 2 && parts[1].name == "Anzahl" && !parts[1].index)
+        return intSlot(level.Anzahl);
+    if (parts.size() == 3 && parts[1].name == "Gravok" && parts[1].index &&
+        decltype(level.Gravok)::contains(*parts[1].index) && !parts[2].index)
+        return gravokField(level.Gravok(*parts[1].index), parts[2].name);
+    return std::nullopt;
+}
+
+std::optional<Slot> scalarVariable(Game& game, std::string_view name)
+{
+    StartModule& s = game.Start;
+    FrmHaupt& h = game.frmHaupt();
+    if (name == "PunkteEintragen") return boolSlot(s.PunkteEintragen);
+    if (name == "Programmstart") return boolSlot(s.Programmstart);
+    if (name == "WarPausiert") return boolSlot(h.WarPausiert);
+    const std::pair<std::string_view, I16*> ints[] = {
+        {"Richtung", &s.Richtung}, {"Tempo", &s.Tempo}, {"Schaden", &s.Schaden}, {"Episode", &s.Episode},
+        {"Level", &s.Level}, {"AnzahlLevel", &s.AnzahlLevel}, {"HerzLevel", &s.HerzLevel},
+        {"HerzX", &s.HerzX}, {"HerzY", &s.HerzY}, {"LesePos", &s.LesePos}, {"LeseKomma", &s.LeseKomma},
+        {"LeseFeld", &s.LeseFeld}, {"Pausiert", &h.Pausiert}, {"ShuttleBild", &h.ShuttleBild},
+        {"Zaehler", &h.Zaehler}, {"Zaehler2", &h.Zaehler2}, {"ZufallsVorzeichen", &h.ZufallsVorzeichen},
+        {"ZufallsSchritt", &h.ZufallsSchritt}, {"ExplosionsGravok", &h.ExplosionsGravok},
+        {"ZerstoerteGravoks", &h.ZerstoerteGravoks}, {"Trefferpunkte", &h.Trefferpunkte}};
+    for (const auto& [n, v] : ints)
+        if (n == name)
+            return intSlot(*v);
+    return std::nullopt;
+}
+
+std::optional<Slot> variable(Game& game, const std::vector<PathPart>& parts)
+{
+    const PathPart& p = parts[0];
+    FrmHaupt& h = game.frmHaupt();
+    if (p.name == "LevelDaten")
+        return levelSlot(game, parts);
+    if (parts.size() != 1)
+        return std::nullopt;
+    if (p.name == "SchussRichtung") return arraySlot(h.SchussRichtung, p);
+    if (p.name == "SchussExplodiert") return arraySlot(h.SchussExplodiert, p);
+    if (p.name == "ExplosionsPhase") return arraySlot(h.ExplosionsPhase, p);
+    if (p.name == "GravokTypWert") return arraySlot(h.GravokTypWert, p);
+    if (p.index)
+        return std::nullopt;
+    return scalarVariable(game, p.name);
+}
+
+} // namespace
+
+std::optional<bool> parseBool(std::string_view text)
+{
+    if (text == "True" || text == "-1")
+        return true;
+    if (text == "False" || text == "0")
+        return false;
+    return std::nullopt;
+}
+
+const char* boolText(bool b)
+{
+    return b ? "True" : "False";
+}
+
+std::optional<std::string> StatePaths::get(std::string_view path)
+{
+    const auto parts = splitPath(path);
+    if (!parts)
+        return std::nullopt;
+    if (auto v = variable(game_, *parts))
+        return v->get();
+    return getProperty(game_, *parts);
+}
+
+std::string StatePaths::set(std::string_view path, const std::string& value)
+{
+    const auto parts = splitPath(path);
+    if (!parts)
+        return "malformed path " + std::string(path);
+    if (auto v = variable(game_, *parts))
+        return v->set(value);
+    return setProperty(game_, *parts, value);
+}
+
+} // namespace gravok
