@@ -36,7 +36,8 @@ void FrmHaupt::frmHaupt_Form_Load()
     PauseUmschalten();
 
     game_.Start.Programmstart = true;
-    game_.showModal(std::make_unique<FrmNeu>(game_));
+    FrmNeu neu(game_);
+    game_.showModal(neu);
     game_.Start.Programmstart = false;
 
     PauseUmschalten();

@@ -60,6 +60,14 @@ public:
     void frmHaupt_Form_Load();
     void PauseUmschalten();
 
+    // Keys and menu.
+    void frmHaupt_Form_KeyDown(int keyCode, int shift);
+    void frmHaupt_lblEnde_Click();
+    void frmHaupt_lblHighscore_Click();
+    void frmHaupt_lblHilfe_Click();
+    void frmHaupt_lblInfo_Click();
+    void NeuesSpiel();
+
     // Timer ticks.
     void frmHaupt_tmeBewegung_Timer();
     void frmHaupt_tmeGravokiten_Timer();
@@ -68,11 +76,20 @@ public:
     void frmHaupt_tmeAniSchuss_Timer();
 
     void load() override { frmHaupt_Form_Load(); }
+    void keyDown(int keyCode, int shift) override { frmHaupt_Form_KeyDown(keyCode, shift); }
+    void mouseDown(Control& control) override;
+    void mouseUp(Control& control) override;
+    void click(Control& control) override;
 
 private:
     void buildLayout();
     void buildStatusStrip();
     void startTimers();
+    void showAroundPause(Form& dialog);
+    [[nodiscard]] bool isMenuLabel(const Control& c) const;
+    void turn(int by);
+    void changeSpeed(int by);
+    void requestShot();
 
     Game& game_;
 };

@@ -15,9 +15,9 @@ void Game::Main()
     platform.showWindow(*haupt_);
 }
 
-void Game::showModal(std::unique_ptr<Form> dialog)
+void Game::showModal(Form& dialog)
 {
-    windows_.push_back(dialog.get());
+    windows_.push_back(&dialog);
     clock.hold();
     struct Restore {
         Game& g;
@@ -27,9 +27,9 @@ void Game::showModal(std::unique_ptr<Form> dialog)
             g.clock.release();
         }
     } restore{*this};
-    dialog->load();
-    if (!dialog->closed())
-        platform.runModal(*dialog);
+    dialog.load();
+    if (!dialog.closed())
+        platform.runModal(dialog);
 }
 
 void Game::placeDialog(Form& dialog)

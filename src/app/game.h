@@ -31,8 +31,9 @@ public:
     void Main();
 
     [[nodiscard]] FrmHaupt& frmHaupt() { return *haupt_; }
-    // Loads a dialog, shows it modally with the clock held, and destroys it once closed.
-    void showModal(std::unique_ptr<Form> dialog);
+    // Loads a dialog and shows it modally with the clock held until it is closed. The
+    // caller creates it for this one showing and destroys it afterwards.
+    void showModal(Form& dialog);
 
     // A dialog's place: vertically by the main window's height, horizontally on the screen.
     void placeDialog(Form& dialog);

@@ -31,8 +31,10 @@ public:
     virtual void openUrl(const std::string& url) = 0;
     // A modal input box; nothing when the player cancels.
     virtual std::optional<std::string> inputBox(const std::string& prompt, const std::string& title) = 0;
-    // A message for the player.
+    // A message for the player, waited for.
     virtual void message(const std::string& text) = 0;
+    // A short notice for the player that nothing waits for.
+    virtual void notify(const std::string& text) { message(text); }
     virtual void setBusyCursor(bool busy) = 0;
     // Ends the program at once.
     virtual void endProgram() = 0;

@@ -45,6 +45,11 @@ void RecordingPlatform::message(const std::string& text)
     record("message " + text);
 }
 
+void RecordingPlatform::notify(const std::string& text)
+{
+    record("message " + text);
+}
+
 void RecordingPlatform::setBusyCursor(bool busy)
 {
     record(busy ? "cursor busy" : "cursor default");

@@ -23,6 +23,7 @@ public:
     void openUrl(const std::string& url) override;
     std::optional<std::string> inputBox(const std::string& prompt, const std::string& title) override;
     void message(const std::string& text) override;
+    void notify(const std::string& text) override;
     void setBusyCursor(bool busy) override;
     void endProgram() override;
 

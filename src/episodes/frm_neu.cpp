@@ -2,6 +2,10 @@
 
 #include <array>
 
+#include "app/frm_haupt.h"
+#include "episodes/episode_laden.h"
+#include "info/help.h"
+
 namespace gravok {
 namespace {
 
@@ -63,19 +67,87 @@ void FrmNeu::frmNeu_Form_Load()
 
 void FrmNeu::frmNeu_Form_KeyDown(int keyCode, int /*shift*/)
 {
+    if (keyCode == key::F1)
+        HilfeOeffnen(game_, "Neues Spiel");
     if (keyCode == key::Enter)
         frmNeu_lblOK_Click();
+    if (keyCode == key::Escape && !game_.Start.Programmstart)
+        frmNeu_lblAbbrechen_Click();
 }
 
 void FrmNeu::frmNeu_lblOK_Click()
 {
+    game_.platform.setBusyCursor(true);
+    const std::array<Control*, 4> options = {opt1, opt2, opt3, opt4};
+    int n = 1;
+    while (n < 4 && !options[static_cast<std::size_t>(n - 1)]->Value)
+        ++n;
+    // The episode is loaded into a copy first: a broken file leaves the game as it was.
+    if (const auto problem = EpisodeLaden(game_, n)) {
+        game_.platform.setBusyCursor(false);
+        game_.platform.message(*problem);
+        return;
+    }
+    game_.Start.Episode = n;
+    resetMainWindow();
+    started_ = true;
     Unload();
+    game_.platform.setBusyCursor(false);
+}
+
+void FrmNeu::resetMainWindow()
+{
+    FrmHaupt& h = game_.frmHaupt();
+    h.imgShuttle->setPicture(1);
+    h.imgHerz->Top = -2500;
+    h.lblTempo->Caption = "0";
+    h.lblP->Caption = "0";
+    h.imgShuttle->Top = 3172;
+    h.imgShuttle->Left = 4372;
+    for (int k = game_.Start.LevelDaten(1).Anzahl + 1; k <= 10; ++k) {
+        h.imgGravok(k)->setPicture(0);
+        h.imgGravok(k)->Tag = "0";
+    }
+    for (int i = 0; i <= 9; ++i)
+        h.imgSchuss(i)->Top = -250;
+    for (int i = 0; i <= 17; ++i)
+        h.spe(i)->Visible = false;
+    h.Tag = "0";
+}
+
+// Cancel leaves the main window's Tag alone, so a running game can still be paused with P.
+void FrmNeu::frmNeu_lblAbbrechen_Click()
+{
+    Unload();
+}
+
+void FrmNeu::mouseDown(Control& control)
+{
+    if (&control == lblOK || &control == lblAbbrechen)
+        control.ForeColor = palette::LightBlue;
+}
+
+void FrmNeu::mouseUp(Control& control)
+{
+    if (&control == lblOK || &control == lblAbbrechen)
+        control.ForeColor = palette::White;
 }
 
 void FrmNeu::click(Control& control)
 {
     if (&control == lblOK)
         frmNeu_lblOK_Click();
+    else if (&control == lblAbbrechen)
+        frmNeu_lblAbbrechen_Click();
+    // A title selects its episode, the fourth included.
+    else if (&control == lbl1)
+        selectOption(*opt1);
+    else if (&control == lbl2)
+        selectOption(*opt2);
+    else if (&control == lbl3)
+        selectOption(*opt3);
+    else if (&control == lbl4)
+        selectOption(*opt4);
 }
 
 } // namespace gravok

@@ -26,14 +26,22 @@ public:
     void frmNeu_Form_Load();
     void frmNeu_Form_KeyDown(int keyCode, int shift);
     void frmNeu_lblOK_Click();
+    void frmNeu_lblAbbrechen_Click();
+
+    // Whether OK started a new game during this showing.
+    [[nodiscard]] bool gameStarted() const { return started_; }
 
     void load() override { frmNeu_Form_Load(); }
     void keyDown(int keyCode, int shift) override { frmNeu_Form_KeyDown(keyCode, shift); }
+    void mouseDown(Control& control) override;
+    void mouseUp(Control& control) override;
     void click(Control& control) override;
 
 private:
     void buildLayout();
+    void resetMainWindow();
     Game& game_;
+    bool started_ = false;
 };
 
 } // namespace gravok

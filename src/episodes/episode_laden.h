@@ -1,0 +1,13 @@
+#pragma once
+#include <optional>
+#include <string>
+
+namespace gravok {
+
+class Game;
+
+// Loads episode n from its file beside the program and starts its level 1. On failure
+// nothing of the running game is touched and the German reason comes back.
+[[nodiscard]] std::optional<std::string> EpisodeLaden(Game& game, int n);
+
+} // namespace gravok

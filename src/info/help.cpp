@@ -1,0 +1,16 @@
+#include "info/help.h"
+
+#include "app/game.h"
+
+namespace gravok {
+
+void HilfeOeffnen(Game& game, const std::string& topic)
+{
+    const auto dir = game.platform.programDir();
+    const std::string viewer = (dir / "zedezora").string();
+    if (!game.platform.startProgram(viewer, (dir / "Gravok.quh").string() + ", " + topic))
+        // A notice that does not block: a running game is not left going on behind a box.
+        game.platform.notify("Die Hilfe kann nicht angezeigt werden: " + viewer + " lässt sich nicht starten.");
+}
+
+} // namespace gravok
