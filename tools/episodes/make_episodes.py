@@ -218,9 +218,13 @@ def make_gravok(d, formation, k, n, style, picture, top_speed, placed):
         box = (x, y, size, size)
         if overlaps(box, SHUTTLE, SHUTTLE_MARGIN) or any(overlaps(box, p, GRAVOK_GAP) for p in placed):
             continue
-        speed = d.real(0.55, 1.0) * top_speed
-        dx = max(-MAX_STEP, min(MAX_STEP, round(math.cos(heading) * speed)))
-        dy = max(-MAX_STEP, min(MAX_STEP, round(math.sin(heading) * speed)))
+        # Speed counts along the faster axis, as the steps are written; the first gravok
+        # of a level flies at the level's top speed so every level reaches its number.
+        speed = (1.0 if not placed else d.real(0.55, 1.0)) * top_speed
+        cos, sin = math.cos(heading), math.sin(heading)
+        scale = speed / max(abs(cos), abs(sin))
+        dx = max(-MAX_STEP, min(MAX_STEP, round(cos * scale)))
+        dy = max(-MAX_STEP, min(MAX_STEP, round(sin * scale)))
         if (dx, dy) == (0, 0) or reaches_shuttle(x, y, size, dx, dy):
             continue
         return (picture, x, y, dx, dy), box
