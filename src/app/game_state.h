@@ -23,14 +23,17 @@ class LevelTable {
 public:
     void redim(int count) { levels_.assign(static_cast<std::size_t>(count > 0 ? count : 0), LevelSatz{}); }
     [[nodiscard]] int count() const { return static_cast<int>(levels_.size()); }
-    LevelSatz& operator()(int level)
+    LevelSatz& operator()(int level) { return levels_[index(level)]; }
+    const LevelSatz& operator()(int level) const { return levels_[index(level)]; }
+
+private:
+    [[nodiscard]] std::size_t index(int level) const
     {
         if (level < 1 || level > count())
             throw GameError("Level " + std::to_string(level) + " gibt es in dieser Episode nicht");
-        return levels_[static_cast<std::size_t>(level - 1)];
+        return static_cast<std::size_t>(level - 1);
     }
 
-private:
     std::vector<LevelSatz> levels_;
 };
 
