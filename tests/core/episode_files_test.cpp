@@ -76,12 +76,12 @@ std::vector<std::string> splitCrLf(const std::string& bytes)
     return lines;
 }
 
-// The gravoks of each level, level 1 first; LevelTable only hands out levels for writing.
-std::vector<std::vector<GravokSatz>> gravoksByLevel(LevelTable levels)
+// The gravoks of each level, level 1 first.
+std::vector<std::vector<GravokSatz>> gravoksByLevel(const LevelTable& levels)
 {
     std::vector<std::vector<GravokSatz>> out;
     for (int n = 1; n <= levels.count(); ++n) {
-        LevelSatz& l = levels(n);
+        const LevelSatz& l = levels(n);
         auto& gs = out.emplace_back();
         for (int k = 1; k <= l.Anzahl; ++k)
             gs.push_back(l.Gravok(k));
