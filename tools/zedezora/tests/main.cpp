@@ -1,0 +1,14 @@
+#include <QApplication>
+
+#include "suites.h"
+
+// One executable for all the viewer's suites; they share the QApplication.
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    int failed = 0;
+    failed += runTopicTests(argc, argv);
+    failed += runHelpFileTests(argc, argv);
+    failed += runWindowTests(argc, argv);
+    return failed == 0 ? 0 : 1;
+}
