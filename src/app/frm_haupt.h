@@ -68,6 +68,13 @@ public:
     void frmHaupt_lblInfo_Click();
     void NeuesSpiel();
 
+    // Contacts, flight, bounce and damage.
+    bool KollisionShuttleGravok(int k, int sx, int sy);
+    bool KollisionGravokGravok(int i, int j);
+    bool KollisionGravokShuttle(int i);
+    void GravokeAbprallen(int i, int j);
+    void ShuttleGetroffen(int i);
+
     // Timer ticks.
     void frmHaupt_tmeBewegung_Timer();
     void frmHaupt_tmeGravokiten_Timer();
@@ -90,6 +97,15 @@ private:
     void turn(int by);
     void changeSpeed(int by);
     void requestShot();
+    GravokSatz& slot(int k) { return game_.Start.LevelDaten(game_.Start.Level).Gravok(k); }
+    int drawInt(int n);
+    I16 drawSign();
+    void wrap(Control& c);
+    void collectHeart();
+    void deflect(GravokSatz& g);
+    void knockShuttle();
+    void gameOver();
+    [[nodiscard]] bool gameEnded() const { return game_.Start.Schaden >= 19; }
 
     Game& game_;
 };

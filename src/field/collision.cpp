@@ -1,0 +1,77 @@
+#include "app/frm_haupt.h"
+#include "core/numbers.h"
+#include "scores/frm_punkte.h"
+
+namespace gravok {
+
+void FrmHaupt::ShuttleGetroffen(int i)
+{
+    // Once the nineteenth hit has ended the game, later contacts of the same tick are void.
+    if (gameEnded())
+        return;
+    for (;;) {
+        deflect(slot(i));
+        knockShuttle();
+        if (!KollisionGravokShuttle(i))
+            break;
+        imgGravok(i)->Top -= 10;
+        imgGravok(i)->Left -= 10;
+        imgShuttle->Top += 10;
+        imgShuttle->Left += 10;
+    }
+    StartModule& s = game_.Start;
+    lblTempo->Caption = decimal(s.Tempo);
+    s.Schaden += 1;
+    if (s.Schaden == 19) {
+        gameOver();
+        return;
+    }
+    spe(s.Schaden - 1)->Visible = true;
+    ShuttleBild = 2;
+    frmHaupt_tmeBewegung_Timer();
+}
+
+void FrmHaupt::deflect(GravokSatz& g)
+{
+    ZufallsVorzeichen = drawSign();
+    g.DX *= ZufallsVorzeichen;
+    g.DY *= ZufallsVorzeichen;
+    ZufallsSchritt = drawInt(10) + 1;
+    g.DX += ZufallsSchritt;
+    g.DY += ZufallsSchritt;
+    if (g.DX > 100)
+        g.DX = 100;
+    if (g.DY > 100)
+        g.DY = 100;
+    if (g.DX < -100)
+        g.DX = -100;
+    if (g.DY < -100)
+        g.DY = -100;
+}
+
+void FrmHaupt::knockShuttle()
+{
+    StartModule& s = game_.Start;
+    s.Richtung = drawInt(16) + 1;
+    ZufallsSchritt = drawInt(25) + 1;
+    ZufallsVorzeichen = drawSign();
+    ZufallsSchritt = ZufallsSchritt * ZufallsVorzeichen;
+    s.Tempo = s.Tempo + ZufallsSchritt;
+    if (s.Tempo > 100)
+        s.Tempo = 100;
+    if (s.Tempo < -100)
+        s.Tempo = -100;
+}
+
+void FrmHaupt::gameOver()
+{
+    PauseUmschalten();
+    lblAnzeige->Caption = "Game over!";
+    game_.Start.PunkteEintragen = true;
+    FrmPunkte punkte(game_);
+    game_.showModal(punkte);
+    game_.Start.PunkteEintragen = false;
+    Tag = "1";
+}
+
+} // namespace gravok
