@@ -75,6 +75,9 @@ public:
     void GravokeAbprallen(int i, int j);
     void ShuttleGetroffen(int i);
 
+    // Shots, hits and the score.
+    void TrefferWerten(int j);
+
     // Timer ticks.
     void frmHaupt_tmeBewegung_Timer();
     void frmHaupt_tmeGravokiten_Timer();
@@ -105,6 +108,15 @@ private:
     void deflect(GravokSatz& g);
     void knockShuttle();
     void gameOver();
+    void launchShot(int i);
+    void flyShot(int i);
+    void hitAction(int i, int j);
+    [[nodiscard]] double score() const;
+    void setScore(double points);
+    bool endExplosion(int k);
+    void levelCleared();
+    void episodeCompleted();
+    void startLevel();
     [[nodiscard]] bool gameEnded() const { return game_.Start.Schaden >= 19; }
 
     Game& game_;

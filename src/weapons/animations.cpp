@@ -1,9 +1,98 @@
 #include "app/frm_haupt.h"
+#include "scores/frm_punkte.h"
 
 namespace gravok {
 
-void FrmHaupt::frmHaupt_tmeAniGravok_Timer() {}
+// Every exploding gravok runs through its three stages on its own and then leaves the
+// field, so none stays behind as a wreck that still collides.
+void FrmHaupt::frmHaupt_tmeAniGravok_Timer()
+{
+    for (int k = 1; k <= 10; ++k) {
+        if (ExplosionsPhase(k) == 0)
+            continue;
+        if (ExplosionsPhase(k) < 3) {
+            ExplosionsPhase(k) += 1;
+            imgGravok(k)->setPicture(150 + ExplosionsPhase(k));
+            continue;
+        }
+        if (endExplosion(k))
+            return; // the level is cleared: this run ends with it
+    }
+}
 
-void FrmHaupt::frmHaupt_tmeAniSchuss_Timer() {}
+bool FrmHaupt::endExplosion(int k)
+{
+    ExplosionsGravok = k;
+    ExplosionsPhase(k) = 0;
+    imgGravok(k)->setPicture(0);
+    imgGravok(k)->Top = -2500;
+    bool exploding = false;
+    for (int other = 1; other <= 10; ++other)
+        exploding = exploding || ExplosionsPhase(other) != 0;
+    if (exploding)
+        return false; // the level can end only once the last explosion is over
+    tmeAniGravok->setEnabled(false);
+    ZerstoerteGravoks = 0;
+    for (Zaehler2 = 1; Zaehler2 <= 10; ++Zaehler2)
+        if (imgGravok(Zaehler2)->Tag == "0")
+            ZerstoerteGravoks += 1;
+    if (ZerstoerteGravoks != 10)
+        return false;
+    levelCleared();
+    return true;
+}
+
+void FrmHaupt::levelCleared()
+{
+    StartModule& s = game_.Start;
+    s.Level += 1;
+    imgHerz->Top = -2500; // a heart not collected in its level is gone with it
+    if (s.Level > s.AnzahlLevel) {
+        episodeCompleted();
+        return;
+    }
+    if (s.HerzLevel == s.Level) {
+        imgHerz->Left = s.HerzX;
+        imgHerz->Top = s.HerzY;
+    }
+    startLevel();
+}
+
+void FrmHaupt::startLevel()
+{
+    LevelSatz& level = game_.Start.LevelDaten(game_.Start.Level);
+    const int n = level.Anzahl;
+    for (Zaehler2 = 1; Zaehler2 <= n; ++Zaehler2) {
+        const GravokSatz& g = level.Gravok(Zaehler2);
+        Control& img = *imgGravok(Zaehler2);
+        img.setPicture(g.Bild);
+        img.Tag = "1";
+        img.Left = g.X;
+        img.Top = g.Y;
+    }
+}
+
+void FrmHaupt::episodeCompleted()
+{
+    PauseUmschalten();
+    lblAnzeige->Caption = "Geschafft!";
+    game_.Start.PunkteEintragen = true;
+    FrmPunkte punkte(game_);
+    game_.showModal(punkte);
+    game_.Start.PunkteEintragen = false;
+    Tag = "1";
+}
+
+void FrmHaupt::frmHaupt_tmeAniSchuss_Timer()
+{
+    for (Zaehler = 0; Zaehler <= 9; ++Zaehler) {
+        if (SchussExplodiert(Zaehler) != 1)
+            continue;
+        imgSchuss(Zaehler)->setPicture(50);
+        imgSchuss(Zaehler)->Top = -250;
+        imgSchuss(Zaehler)->Tag = "0";
+        SchussExplodiert(Zaehler) = 0;
+    }
+}
 
 } // namespace gravok
