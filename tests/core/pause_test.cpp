@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "app/frm_haupt.h"
+#include "app/game.h"
+#include "core/recording_platform.h"
+#include "sim_support.h"
+
+namespace gravok {
+namespace {
+
+// A game run in-process over a recording desktop that closes every dialog at once.
+class StartedGame : public testing::Test {
+protected:
+    StartedGame() : platform(dir.path()) {}
+
+    FrmHaupt& haupt() { return game.frmHaupt(); }
+    // In the order the pause saves them.
+    std::array<Control*, 5> timers()
+    {
+        return {haupt().tmeBewegung, haupt().tmeSchuss, haupt().tmeGravokiten, haupt().tmeAniGravok,
+                haupt().tmeAniSchuss};
+    }
+    std::array<bool, 5> enabled()
+    {
+        std::array<bool, 5> on{};
+        for (std::size_t i = 0; i < on.size(); ++i)
+            on[i] = timers()[i]->Enabled();
+        return on;
+    }
+    std::array<std::string, 5> tags()
+    {
+        std::array<std::string, 5> t;
+        for (std::size_t i = 0; i < t.size(); ++i)
+            t[i] = timers()[i]->Tag;
+        return t;
+    }
+
+    test::ProgramDir dir;
+    RecordingPlatform platform;
+    Game game{platform};
+};
+
+using Tags = std::array<std::string, 5>;
+using Flags = std::array<bool, 5>;
+
+TEST_F(StartedGame, NoTickRunsWhileTheStartUpDialogIsUp)
+{
+    bool held = false;
+    int ticks = -1;
+    platform.modalLoop = [&](Form&) {
+        held = game.clock.held();
+        ticks = game.clock.advance(1000);
+    };
+    game.Main();
+    EXPECT_TRUE(held);
+    EXPECT_EQ(ticks, 0);
+    EXPECT_FALSE(game.clock.held());
+    // Afterwards the three game timers tick every 50 ms, the animation timers not at all.
+    EXPECT_EQ(game.clock.advance(1000), 60);
+}
+
+TEST_F(StartedGame, TheRandomSourceIsSeededFromTheClockLast)
+{
+    platform.seed = 42;
+    platform.modalLoop = [&](Form&) { game.random.reseed(7); };
+    game.Main();
+    RandomSource expected(42);
+    EXPECT_EQ(game.random.next(), expected.next());
+}
+
+TEST_F(StartedGame, PauseSavesAndResumeRestoresTheTimers)
+{
+    game.Main();
+    haupt().PauseUmschalten();
+    EXPECT_EQ(haupt().Pausiert, 1);
+    EXPECT_EQ(haupt().lblAnzeige->Caption, "Pause!");
+    EXPECT_EQ(enabled(), (Flags{false, false, false, false, false}));
+    EXPECT_EQ(tags(), (Tags{"1", "1", "1", "0", "0"}));
+
+    haupt().PauseUmschalten();
+    EXPECT_EQ(haupt().Pausiert, 0);
+    EXPECT_EQ(haupt().lblAnzeige->Caption, "");
+    EXPECT_EQ(enabled(), (Flags{true, true, true, false, false}));
+    EXPECT_EQ(tags(), (Tags{"1", "1", "1", "0", "0"})); // not cleared by the resume
+}
+
+TEST_F(StartedGame, EachTimerComesBackAsItWas)
+{
+    game.Main();
+    haupt().tmeSchuss->setEnabled(false);
+    haupt().tmeAniGravok->setEnabled(true);
+    haupt().PauseUmschalten();
+    EXPECT_EQ(tags(), (Tags{"1", "0", "1", "1", "0"}));
+    haupt().PauseUmschalten();
+    EXPECT_EQ(enabled(), (Flags{true, false, true, true, false}));
+}
+
+// The tags are the only copy of the saved state, and they are compared as numbers.
+TEST_F(StartedGame, ResumeReadsTheTagsAsNumbers)
+{
+    game.Main();
+    haupt().PauseUmschalten();
+    const Tags edited = {"0", " 1", "1.0", "&H1", "0"};
+    for (std::size_t i = 0; i < edited.size(); ++i)
+        timers()[i]->Tag = edited[i];
+    haupt().PauseUmschalten();
+    EXPECT_EQ(enabled(), (Flags{false, true, true, true, false}));
+}
+
+TEST_F(StartedGame, ResumeClearsAnEndMessage)
+{
+    game.Main();
+    for (const char* text : {"Game over!", "Geschafft!"}) {
+        SCOPED_TRACE(text);
+        haupt().PauseUmschalten();
+        haupt().lblAnzeige->Caption = text;
+        haupt().PauseUmschalten();
+        EXPECT_EQ(haupt().lblAnzeige->Caption, "");
+    }
+}
+
+TEST_F(StartedGame, APausedGameDoesNotTickAndResumesWithAFullInterval)
+{
+    game.Main();
+    game.clock.advance(30);
+    haupt().PauseUmschalten();
+    EXPECT_EQ(game.clock.advance(1000), 0);
+    EXPECT_EQ(game.clock.untilNextTick(), -1);
+    haupt().PauseUmschalten();
+    EXPECT_EQ(game.clock.untilNextTick(), 50);
+}
+
+} // namespace
+} // namespace gravok

@@ -1,0 +1,58 @@
+#include "sim_support.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "harness.h"
+
+namespace gravok::test {
+
+ProgramDir::ProgramDir()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "gravok-test-XXXXXX").string();
+    if (!mkdtemp(pattern.data()))
+        throw std::runtime_error("no temporary directory");
+    path_ = pattern;
+    std::ofstream(path_ / "Episode1.gvk", std::ios::binary) << "1\r\n3,1200,400,20,-15\r\n\r\n";
+}
+
+ProgramDir::~ProgramDir()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+SimRun runSim(const std::string& script, std::uint64_t seed)
+{
+    ProgramDir dir;
+    std::istringstream in(script);
+    std::ostringstream out;
+    std::ostringstream err;
+    SimRun run;
+    run.status = Harness(dir.path(), seed, in, out, err).run();
+    std::istringstream lines(out.str());
+    for (std::string line; std::getline(lines, line);)
+        run.lines.push_back(line);
+    run.err = err.str();
+    return run;
+}
+
+std::string transcript(const SimRun& run)
+{
+    std::string text = "status " + std::to_string(run.status) + "\n";
+    for (const auto& line : run.lines)
+        text += line + "\n";
+    return text + run.err;
+}
+
+std::string expectLines(const std::vector<Expectation>& table)
+{
+    std::string script;
+    for (const auto& e : table)
+        script += "expect " + e.path + " " + e.value + "\n";
+    return script;
+}
+
+} // namespace gravok::test

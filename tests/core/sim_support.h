@@ -1,0 +1,44 @@
+#pragma once
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace gravok::test {
+
+// A program directory of its own for one test, removed afterwards. It holds a one-level
+// Episode1.gvk so that OK in the start-up dialog has something to load.
+class ProgramDir {
+public:
+    ProgramDir();
+    ~ProgramDir();
+    ProgramDir(const ProgramDir&) = delete;
+    ProgramDir& operator=(const ProgramDir&) = delete;
+
+    [[nodiscard]] const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+struct SimRun {
+    int status = -1;
+    std::vector<std::string> lines; // standard output, one entry per line
+    std::string err;
+};
+
+// Runs a harness script in-process, in a fresh program directory.
+SimRun runSim(const std::string& script, std::uint64_t seed = 1);
+
+// Everything a run printed, for a failure message.
+[[nodiscard]] std::string transcript(const SimRun& run);
+
+struct Expectation {
+    std::string path;
+    std::string value;
+};
+
+// One "expect PATH VALUE" line per entry.
+[[nodiscard]] std::string expectLines(const std::vector<Expectation>& table);
+
+} // namespace gravok::test

@@ -1,0 +1,18 @@
+# Runs one harness script:
+#   cmake -DSIM=... -DPROGRAM_DIR=... -DDATA_DIR=... -DSCRIPT=... -DWORK=... -P this
+# The game may write beside itself (Punkte.lst), so each run gets a fresh directory.
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+# The episode and help files as the build lays them out; the sources stand in until it does.
+foreach(dir ${DATA_DIR} ${PROGRAM_DIR})
+  file(GLOB files ${dir}/*.gvk ${dir}/*.quh)
+  if(files)
+    file(COPY ${files} DESTINATION ${WORK})
+  endif()
+endforeach()
+execute_process(COMMAND ${SIM} --dir ${WORK} --seed 1
+  INPUT_FILE ${SCRIPT} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+message("${out}${err}")
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "${SCRIPT} ended with status ${status}")
+endif()
