@@ -1,0 +1,55 @@
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <filesystem>
+
+#include "core/clock.h"
+#include "core/form.h"
+#include "started_game.h"
+
+namespace {
+
+using gravok::bench::StartedGame;
+
+// The clock alone: the main window's five timers, all running, with empty ticks.
+void BM_ClockAdvanceOneSecond(benchmark::State& state)
+{
+    std::array<gravok::Control, 5> timers = {
+        gravok::makeTimer("tmeBewegung", 50, true), gravok::makeTimer("tmeGravokiten", 50, true),
+        gravok::makeTimer("tmeSchuss", 50, true), gravok::makeTimer("tmeAniGravok", 100, true),
+        gravok::makeTimer("tmeAniSchuss", 200, true)};
+    gravok::VirtualClock clock;
+    for (auto& t : timers)
+        clock.add(t, [] {});
+    long long ticks = 0;
+    for (auto _ : state)
+        ticks += clock.advance(1000);
+    state.counters["ticks"] = benchmark::Counter(static_cast<double>(ticks), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_ClockAdvanceOneSecond);
+
+// One second of play: the started game's timers with their real ticks.
+void BM_GameOneSecond(benchmark::State& state)
+{
+    StartedGame started;
+    long long ticks = 0;
+    for (auto _ : state)
+        ticks += started.game.clock.advance(1000);
+    state.counters["ticks"] = benchmark::Counter(static_cast<double>(ticks), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_GameOneSecond);
+
+// Main with the start-up dialog closed at once, no episode loaded.
+void BM_GameStartUp(benchmark::State& state)
+{
+    gravok::RecordingPlatform platform(std::filesystem::temp_directory_path());
+    for (auto _ : state) {
+        gravok::Game game(platform);
+        game.Main();
+        benchmark::DoNotOptimize(game.windows().data());
+        platform.takeLog();
+    }
+}
+BENCHMARK(BM_GameStartUp);
+
+} // namespace

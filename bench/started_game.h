@@ -1,0 +1,46 @@
+#pragma once
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+
+#include "app/game.h"
+#include "core/form.h"
+#include "core/recording_platform.h"
+
+namespace gravok::bench {
+
+// A program directory whose one episode holds a single gravok gliding along the top of the
+// field, clear of the waiting shuttle, so that a game runs for ever without an ending.
+class QuietEpisodeDir {
+public:
+    QuietEpisodeDir()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "gravok-bench-XXXXXX").string();
+        if (!mkdtemp(pattern.data()))
+            throw std::runtime_error("no temporary directory");
+        path = pattern;
+        std::ofstream(path / "Episode1.gvk", std::ios::binary) << "1\r\n1,0,400,20,0\r\n\r\n";
+    }
+    ~QuietEpisodeDir() { std::filesystem::remove_all(path); }
+    QuietEpisodeDir(const QuietEpisodeDir&) = delete;
+    QuietEpisodeDir& operator=(const QuietEpisodeDir&) = delete;
+
+    std::filesystem::path path;
+};
+
+// A game past its start-up, with the start-up dialog answered by OK.
+struct StartedGame {
+    QuietEpisodeDir dir;
+    RecordingPlatform platform{dir.path};
+    Game game{platform};
+
+    StartedGame()
+    {
+        platform.modalLoop = [](Form& dialog) { dialog.click(dialog.at("lblOK")); };
+        game.Main();
+    }
+};
+
+} // namespace gravok::bench
