@@ -1,0 +1,49 @@
+#pragma once
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "scores/kodierer.h"
+
+namespace gravok {
+
+// The six-character score field of an entry from the score text of lblP: 000150, -00040.
+// A text longer than six characters cannot come from play; it is stored at the field's
+// nearest limit (999999 or -99999) so that every field keeps six characters and sorts right.
+[[nodiscard]] std::string scoreField(std::string_view scoreText);
+
+// The whole entry: "000150: Pilot (2)".
+[[nodiscard]] std::string entryText(std::string_view scoreText, std::string_view name, int episode);
+
+// An entry of the old layout has a five-character score field, so its sixth character is ":".
+[[nodiscard]] bool isOldLayout(std::string_view entry);
+
+// The entry in the current layout, converted by its score field, so a hyphen in the name
+// stays part of the name. Nothing when the line is no old-layout entry.
+[[nodiscard]] std::optional<std::string> convertOldLine(std::string_view entry);
+
+// The sort key of a listed line: its first six characters, compared byte by byte.
+[[nodiscard]] std::string_view sortKey(std::string_view line);
+
+// Line numbers (from 0) in the order the list shows them: highest key first, and equal
+// keys in the order the game's selection procedure gives them.
+[[nodiscard]] std::vector<std::size_t> listingOrder(const std::vector<std::string>& lines);
+
+// The lines of a list file as the dialog shows them, and how many could not be decoded.
+struct DecodedList {
+    std::vector<std::string> entries;
+    std::size_t unreadable = 0;
+};
+
+// Decodes every line; entries of the old layout are shown converted, whether or not the
+// file could be rewritten.
+void decodeInto(DecodedList& list, const std::vector<std::string>& lines, const Kodierer& kodierer);
+
+// The file's lines with every decodable old-layout entry converted and everything else
+// carried over as it stands; nothing when the first decodable line is in the current layout.
+[[nodiscard]] std::optional<std::vector<std::string>> convertedList(const std::vector<std::string>& lines,
+                                                                   const Kodierer& kodierer);
+
+} // namespace gravok
