@@ -1,0 +1,59 @@
+#pragma once
+#include <cstdint>
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+
+namespace gravok {
+class VirtualClock;
+} // namespace gravok
+
+namespace gravok::ui {
+
+class GameHost;
+
+// Turns readings of a real-time clock into whole milliseconds of game time. The part of
+// a millisecond left over is carried to the next reading; a late reading (the window was
+// stalled) gives at most maxStepMs, so the game does not replay a burst of ticks.
+class RealTimePacer {
+public:
+    static constexpr std::int64_t DefaultMaxStepMs = 100;
+
+    explicit RealTimePacer(std::int64_t maxStepMs = DefaultMaxStepMs) : maxStepMs_(maxStepMs) {}
+
+    // Forgets the time since the last reading: it passed while the game stood still.
+    void restart(std::int64_t nowNs) { lastNs_ = nowNs; }
+    // Milliseconds to advance for the time since the last reading.
+    std::int64_t take(std::int64_t nowNs);
+
+private:
+    std::int64_t maxStepMs_;
+    std::int64_t lastNs_ = 0;
+};
+
+// Feeds real elapsed time into the game's virtual clock. It wakes when the next tick is
+// due, and at least every MaxSleepMs so a timer the player just switched on starts on
+// time. While the clock is held (a dialog is up, or a tick is running and has opened one,
+// whose event loop wakes us again) it runs nothing and time does not pile up.
+class ClockDriver : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int MaxSleepMs = 10;
+
+    ClockDriver(GameHost& host, VirtualClock& clock, QObject* parent = nullptr);
+
+    void start();
+
+private:
+    void wake();
+    void schedule();
+
+    GameHost& host_;
+    VirtualClock& clock_;
+    QTimer timer_;
+    QElapsedTimer real_;
+    RealTimePacer pacer_;
+};
+
+} // namespace gravok::ui

@@ -1,0 +1,33 @@
+#include "ui/fonts.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace gravok::ui {
+
+QString fontFamily(const std::string& face)
+{
+    if (face.empty() || face == "Arial" || face == "MS Sans Serif")
+        return QStringLiteral("Liberation Sans");
+    if (face == "Courier New" || face == "Courier")
+        return QStringLiteral("Liberation Mono");
+    return QString::fromStdString(face);
+}
+
+QFont qtFont(const Font& font, double scale)
+{
+    QFont f(fontFamily(font.face));
+    const double pixels = static_cast<double>(font.points) * 4.0 / 3.0 * scale;
+    f.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
+    f.setBold(font.bold);
+    f.setItalic(font.italic);
+    f.setUnderline(font.underline);
+    // Fixed faces must not fall back to a proportional one if the family is missing.
+    if (fontFamily(font.face) == QLatin1String("Liberation Mono"))
+        f.setStyleHint(QFont::Monospace);
+    else
+        f.setStyleHint(QFont::SansSerif);
+    return f;
+}
+
+} // namespace gravok::ui

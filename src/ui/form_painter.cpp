@@ -1,0 +1,176 @@
+#include "ui/form_painter.h"
+
+#include <algorithm>
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include "ui/fonts.h"
+#include "ui/form_layout.h"
+#include "ui/picture_cache.h"
+
+namespace gravok::ui {
+namespace {
+
+QColor color(Color rgb)
+{
+    return QColor::fromRgb(static_cast<QRgb>(rgb));
+}
+
+int alignment(Align a)
+{
+    switch (a) {
+    case Align::Center:
+        return Qt::AlignHCenter;
+    case Align::Right:
+        return Qt::AlignRight;
+    case Align::Left:
+        break;
+    }
+    return Qt::AlignLeft;
+}
+
+bool painted(ControlKind kind)
+{
+    return kind != ControlKind::Timer && kind != ControlKind::OptionButton && kind != ControlKind::ListBox;
+}
+
+} // namespace
+
+void FormPainter::paint(const Form& form)
+{
+    const QRect client = formBox(form);
+    p_.fillRect(client, color(form.BackColor));
+    for (const auto& c : form.controls()) {
+        if (!painted(c->Kind) || !shown(*c))
+            continue;
+        p_.save();
+        p_.setClipRect(clipBox(form, *c), Qt::IntersectClip);
+        paintControl(*c, controlBox(*c));
+        p_.restore();
+    }
+}
+
+void FormPainter::paintControl(const Control& c, const QRect& box)
+{
+    switch (c.Kind) {
+    case ControlKind::Frame:
+        paintFrame(c, box);
+        break;
+    case ControlKind::Label:
+        paintLabel(c, box);
+        break;
+    case ControlKind::Shape:
+        paintShape(c, box);
+        break;
+    case ControlKind::Line:
+        paintLine(c);
+        break;
+    case ControlKind::Image:
+        paintImage(c, box);
+        break;
+    default:
+        break;
+    }
+}
+
+// A captioned frame looks like a group box: a thin line round it whose top edge runs
+// through the middle of the caption.
+void FormPainter::paintFrame(const Control& c, const QRect& box)
+{
+    if (!c.BackTransparent)
+        p_.fillRect(box, color(c.BackColor));
+    if (!c.Bordered)
+        return;
+    p_.setRenderHint(QPainter::Antialiasing, false);
+    const QFont font = qtFont(c.TextFont);
+    const QFontMetrics fm(font);
+    const QColor ink = color(c.ForeColor);
+    const int lineY = box.top() + fm.height() / 2;
+    const int textX = box.left() + 8;
+    const int gapEnd = textX + fm.horizontalAdvance(QString::fromStdString(c.Caption)) + 2;
+    p_.fillRect(QRect(box.left(), lineY, textX - 2 - box.left(), 1), ink);
+    p_.fillRect(QRect(gapEnd, lineY, box.right() + 1 - gapEnd, 1), ink);
+    p_.fillRect(QRect(box.left(), lineY, 1, box.bottom() + 1 - lineY), ink);
+    p_.fillRect(QRect(box.right(), lineY, 1, box.bottom() + 1 - lineY), ink);
+    p_.fillRect(QRect(box.left(), box.bottom(), box.width(), 1), ink);
+    p_.setFont(font);
+    p_.setPen(ink);
+    p_.drawText(QRect(textX, box.top(), box.width() - 8, fm.height()), Qt::AlignLeft | Qt::AlignTop,
+                QString::fromStdString(c.Caption));
+}
+
+void FormPainter::paintLabel(const Control& c, const QRect& box)
+{
+    if (!c.BackTransparent)
+        p_.fillRect(box, color(c.BackColor));
+    if (c.Caption.empty())
+        return;
+    p_.setClipRect(box, Qt::IntersectClip);
+    p_.setRenderHint(QPainter::TextAntialiasing, true);
+    p_.setFont(qtFont(c.TextFont));
+    p_.setPen(color(c.ForeColor));
+    p_.drawText(box, alignment(c.Alignment) | Qt::AlignTop | Qt::TextWordWrap, QString::fromStdString(c.Caption));
+}
+
+void FormPainter::paintShape(const Control& c, const QRect& box)
+{
+    const QColor ink = color(c.ForeColor);
+    const int width = std::max(1, c.BorderWidth);
+    if (c.Shape == ShapeKind::Rectangle) {
+        if (c.Filled)
+            p_.fillRect(box, ink);
+        else
+            outline(box, width, ink);
+        return;
+    }
+    QRectF round(box);
+    if (c.Shape == ShapeKind::Circle) {
+        const int side = std::min(box.width(), box.height());
+        round = QRectF(box.left() + (box.width() - side) / 2.0, box.top() + (box.height() - side) / 2.0, side, side);
+    }
+    // The pen runs inside the box, as the outline of a rectangle does.
+    const double inset = width / 2.0;
+    p_.setRenderHint(QPainter::Antialiasing, true);
+    p_.setPen(QPen(ink, width));
+    p_.setBrush(c.Filled ? QBrush(ink) : Qt::NoBrush);
+    p_.drawEllipse(round.adjusted(inset, inset, -inset, -inset));
+}
+
+void FormPainter::outline(const QRect& box, int width, const QColor& ink)
+{
+    p_.fillRect(QRect(box.left(), box.top(), box.width(), width), ink);
+    p_.fillRect(QRect(box.left(), box.bottom() + 1 - width, box.width(), width), ink);
+    p_.fillRect(QRect(box.left(), box.top(), width, box.height()), ink);
+    p_.fillRect(QRect(box.right() + 1 - width, box.top(), width, box.height()), ink);
+}
+
+// One pixel wide, through the centres of the pixels at its ends.
+void FormPainter::paintLine(const Control& c)
+{
+    const QLine ends = lineEnds(c);
+    const QColor ink = color(c.ForeColor);
+    p_.setRenderHint(QPainter::Antialiasing, false);
+    if (ends.dy() == 0) {
+        const int x = std::min(ends.x1(), ends.x2());
+        p_.fillRect(QRect(x, ends.y1(), std::abs(ends.dx()) + 1, 1), ink);
+    } else if (ends.dx() == 0) {
+        const int y = std::min(ends.y1(), ends.y2());
+        p_.fillRect(QRect(ends.x1(), y, 1, std::abs(ends.dy()) + 1), ink);
+    } else {
+        p_.setPen(QPen(ink, 1));
+        p_.drawLine(QLineF(ends).translated(0.5, 0.5));
+    }
+}
+
+// Bitmaps keep their own size and their hard pixels: black is part of the picture.
+void FormPainter::paintImage(const Control& c, const QRect& box)
+{
+    if (c.Picture() == 0)
+        return;
+    p_.setClipRect(box, Qt::IntersectClip);
+    p_.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    p_.drawPixmap(box.topLeft(), pictures_.picture(c.Picture()));
+}
+
+} // namespace gravok::ui

@@ -1,0 +1,35 @@
+#pragma once
+#include <QColor>
+#include <QRect>
+
+#include "core/form.h"
+
+class QPainter;
+
+namespace gravok::ui {
+
+class PictureCache;
+
+// Paints a form's drawn controls (frames, labels, shapes, lines, images) in drawing
+// order, in form pixels: the caller sets the painter's scale. Option buttons and list
+// boxes are real widgets and not painted here.
+class FormPainter {
+public:
+    FormPainter(QPainter& painter, PictureCache& pictures) : p_(painter), pictures_(pictures) {}
+
+    void paint(const Form& form);
+
+private:
+    void paintControl(const Control& c, const QRect& box);
+    void paintFrame(const Control& c, const QRect& box);
+    void paintLabel(const Control& c, const QRect& box);
+    void paintShape(const Control& c, const QRect& box);
+    void paintLine(const Control& c);
+    void paintImage(const Control& c, const QRect& box);
+    void outline(const QRect& box, int width, const QColor& color);
+
+    QPainter& p_;
+    PictureCache& pictures_;
+};
+
+} // namespace gravok::ui

@@ -1,0 +1,229 @@
+#include "ui/form_view.h"
+
+#include <cmath>
+
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+#include "ui/fonts.h"
+#include "ui/form_layout.h"
+#include "ui/form_painter.h"
+#include "ui/picture_cache.h"
+
+namespace gravok::ui {
+namespace {
+
+QColor color(Color rgb)
+{
+    return QColor::fromRgb(static_cast<QRgb>(rgb));
+}
+
+QPoint pixelAt(QPointF p)
+{
+    return {static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y()))};
+}
+
+void syncOption(QRadioButton& button, const Control& c)
+{
+    const QString text = QString::fromStdString(c.Caption);
+    if (button.text() != text)
+        button.setText(text);
+    const QSignalBlocker quiet(button);
+    button.setChecked(c.Value);
+}
+
+void syncList(QListWidget& list, const Control& c)
+{
+    bool same = list.count() == static_cast<int>(c.List.size());
+    for (int i = 0; same && i < list.count(); ++i)
+        same = list.item(i)->text() == QString::fromStdString(c.List[static_cast<std::size_t>(i)]);
+    if (same)
+        return;
+    list.clear();
+    for (const std::string& item : c.List)
+        list.addItem(QString::fromStdString(item));
+}
+
+} // namespace
+
+FormView::FormView(Form& form, PictureCache& pictures, QWidget* parent)
+    : QWidget(parent), form_(form), pictures_(pictures)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    addWidgets();
+    sync();
+}
+
+void FormView::setFixedScale(double scale)
+{
+    fixedScale_ = scale;
+    sync();
+}
+
+QSize FormView::formSize() const
+{
+    return formBox(form_).size();
+}
+
+Letterbox FormView::letterbox() const
+{
+    const QSizeF content(formSize());
+    if (fixedScale_)
+        return centredLetterbox(QSizeF(size()), content, *fixedScale_);
+    return fitLetterbox(QSizeF(size()), content);
+}
+
+QSize FormView::sizeHint() const
+{
+    return formSize() * fixedScale_.value_or(1.0);
+}
+
+void FormView::sync()
+{
+    if (form_.controls().size() != seenControls_)
+        addWidgets();
+    const Letterbox box = letterbox();
+    for (const Child& child : children_)
+        syncChild(child, box);
+    update();
+}
+
+void FormView::addWidgets()
+{
+    const auto& controls = form_.controls();
+    for (std::size_t i = seenControls_; i < controls.size(); ++i) {
+        Control& c = *controls[i];
+        if (c.Kind == ControlKind::OptionButton)
+            children_.push_back({&c, makeOptionButton(c)});
+        else if (c.Kind == ControlKind::ListBox)
+            children_.push_back({&c, makeListBox(c)});
+    }
+    seenControls_ = controls.size();
+}
+
+// Keys never stop at these widgets: the form gets them all, so they take no focus.
+QWidget* FormView::makeOptionButton(Control& c)
+{
+    auto* button = new QRadioButton(this);
+    button->setAutoExclusive(false); // the form decides which option of a group is on
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setAutoFillBackground(true);
+    QPalette palette = button->palette();
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button})
+        palette.setColor(role, color(c.BackColor));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText})
+        palette.setColor(role, color(c.ForeColor));
+    button->setPalette(palette);
+    Control* control = &c;
+    connect(button, &QAbstractButton::pressed, this, [this, control] {
+        dispatch([this, control] { form_.mouseDown(*control); });
+    });
+    connect(button, &QAbstractButton::released, this, [this, control] {
+        dispatch([this, control] { form_.mouseUp(*control); });
+    });
+    connect(button, &QAbstractButton::clicked, this, [this, control] {
+        dispatch([this, control] {
+            form_.selectOption(*control);
+            form_.click(*control);
+        });
+    });
+    return button;
+}
+
+QWidget* FormView::makeListBox(Control& c)
+{
+    auto* list = new QListWidget(this);
+    list->setFocusPolicy(Qt::NoFocus);
+    list->setSortingEnabled(false);
+    QPalette palette = list->palette();
+    palette.setColor(QPalette::Base, color(c.BackColor));
+    palette.setColor(QPalette::Text, color(c.ForeColor));
+    list->setPalette(palette);
+    return list;
+}
+
+void FormView::syncChild(const Child& child, const Letterbox& box)
+{
+    const Control& c = *child.control;
+    const QRect r = controlBox(c);
+    const QPointF topLeft = box.toWidget(QPointF(r.topLeft()));
+    child.widget->setGeometry(QRectF(topLeft, QSizeF(r.size()) * box.scale).toRect());
+    const QFont font = qtFont(c.TextFont, box.scale);
+    if (child.widget->font() != font)
+        child.widget->setFont(font);
+    if (auto* button = qobject_cast<QRadioButton*>(child.widget))
+        syncOption(*button, c);
+    else if (auto* list = qobject_cast<QListWidget*>(child.widget))
+        syncList(*list, c);
+    child.widget->setVisible(shown(c));
+}
+
+void FormView::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), Qt::black);
+    const Letterbox box = letterbox();
+    p.translate(box.origin);
+    p.scale(box.scale, box.scale);
+    p.setClipRect(formBox(form_));
+    FormPainter(p, pictures_).paint(form_);
+}
+
+void FormView::resizeEvent(QResizeEvent*)
+{
+    sync();
+}
+
+void FormView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    Control* c = controlAt(form_, letterbox().toForm(event->position()));
+    if (!c)
+        return;
+    pressed_ = c;
+    dispatch([this, c] { form_.mouseDown(*c); });
+}
+
+// The release goes to the control that was pressed; it is a click only if the mouse
+// is still over that control.
+void FormView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !pressed_)
+        return;
+    Control* c = pressed_;
+    pressed_ = nullptr;
+    const QPoint at = pixelAt(letterbox().toForm(event->position()));
+    const bool inside = controlBox(*c).contains(at) && clipBox(form_, *c).contains(at);
+    dispatch([this, c, inside] {
+        form_.mouseUp(*c);
+        if (inside)
+            form_.click(*c);
+    });
+}
+
+void FormView::mouseMoveEvent(QMouseEvent* event)
+{
+    const Control* c = controlAt(form_, letterbox().toForm(event->position()));
+    if (c && c->HandCursor)
+        setCursor(pictures_.handCursor());
+    else
+        unsetCursor();
+}
+
+void FormView::dispatch(const std::function<void()>& call)
+{
+    if (dispatch_) {
+        dispatch_(call);
+        return;
+    }
+    call();
+    sync();
+}
+
+} // namespace gravok::ui

@@ -1,0 +1,68 @@
+#pragma once
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include <QWidget>
+
+#include "core/form.h"
+#include "ui/letterbox.h"
+
+namespace gravok::ui {
+
+class PictureCache;
+
+// Shows any form of the model: paints its drawn controls, keeps real widgets for its
+// option buttons and list boxes, and turns mouse actions into the form's events. The
+// form is scaled uniformly into the widget and centred between black bars.
+class FormView : public QWidget {
+    Q_OBJECT
+public:
+    // Runs one call into the game; the host wraps it to catch errors and refresh views.
+    using Dispatch = std::function<void(const std::function<void()>&)>;
+
+    FormView(Form& form, PictureCache& pictures, QWidget* parent = nullptr);
+
+    [[nodiscard]] Form& form() const { return form_; }
+    void setDispatch(Dispatch dispatch) { dispatch_ = std::move(dispatch); }
+    // A dialog keeps the main window's scale instead of fitting its own size.
+    void setFixedScale(double scale);
+    // The form's size in pixels at scale 1.
+    [[nodiscard]] QSize formSize() const;
+    [[nodiscard]] Letterbox letterbox() const;
+
+    // Re-reads the model: geometry, captions, visibility and values of the widgets; then
+    // repaints.
+    void sync();
+
+    [[nodiscard]] QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    struct Child {
+        Control* control;
+        QWidget* widget;
+    };
+
+    void addWidgets();
+    QWidget* makeOptionButton(Control& c);
+    QWidget* makeListBox(Control& c);
+    void syncChild(const Child& child, const Letterbox& box);
+    void dispatch(const std::function<void()>& call);
+
+    Form& form_;
+    PictureCache& pictures_;
+    Dispatch dispatch_;
+    std::optional<double> fixedScale_;
+    std::vector<Child> children_;
+    std::size_t seenControls_ = 0;
+    Control* pressed_ = nullptr;
+};
+
+} // namespace gravok::ui

@@ -1,0 +1,27 @@
+#include "ui/game_dialog.h"
+
+#include "ui/form_view.h"
+#include "ui/game_host.h"
+
+namespace gravok::ui {
+
+GameDialog::GameDialog(GameHost& host, Form& form, double scale, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), view_(new FormView(form, host.pictures(), this))
+{
+    setModal(true);
+    setWindowTitle(QString::fromStdString(form.Caption));
+    view_->setFixedScale(scale);
+    const QSize size = view_->sizeHint();
+    view_->setGeometry(0, 0, size.width(), size.height());
+    setFixedSize(size);
+    host.addView(view_);
+    host.addDialog(this, form);
+}
+
+void GameDialog::reject()
+{
+    // A close request from outside the game (the window manager) is not the game's
+    // decision; the form closes the dialog when its own handlers say so.
+}
+
+} // namespace gravok::ui

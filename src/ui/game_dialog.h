@@ -1,0 +1,27 @@
+#pragma once
+#include <QDialog>
+
+#include "core/form.h"
+
+namespace gravok::ui {
+
+class FormView;
+class GameHost;
+
+// A dialog of the game: a frameless modal window showing one form at the main window's
+// scale. Only the game closes it (Escape and Enter are game keys), through the host.
+class GameDialog : public QDialog {
+    Q_OBJECT
+public:
+    GameDialog(GameHost& host, Form& form, double scale, QWidget* parent);
+
+    [[nodiscard]] FormView& view() const { return *view_; }
+
+public slots:
+    void reject() override;
+
+private:
+    FormView* view_;
+};
+
+} // namespace gravok::ui

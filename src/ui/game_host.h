@@ -1,0 +1,72 @@
+#pragma once
+#include <functional>
+#include <vector>
+
+#include <QObject>
+#include <QString>
+
+#include "ui/picture_cache.h"
+
+class QDialog;
+class QWidget;
+
+namespace gravok {
+class Form;
+class Game;
+} // namespace gravok
+
+namespace gravok::ui {
+
+class FormView;
+class KeyRouter;
+
+// Everything the windows share: the one door into the game (every event, tick and
+// start-up call goes through call()), the open views and dialogs, the bitmaps, the key
+// routing, and the end of the program.
+class GameHost : public QObject {
+    Q_OBJECT
+public:
+    explicit GameHost(Game& game, QObject* parent = nullptr);
+    ~GameHost() override;
+
+    [[nodiscard]] Game& game() { return game_; }
+    [[nodiscard]] PictureCache& pictures() { return pictures_; }
+
+    // Runs a call into the game, then refreshes. Does nothing once the program has ended.
+    void call(const std::function<void()>& work);
+    // The same without the refresh; false if the call was not run or failed.
+    bool guarded(const std::function<void()>& work);
+    // Closes dialogs whose form has closed and re-reads the model into every view.
+    void refresh();
+
+    void addView(FormView* view);
+    void removeView(FormView* view);
+    void addDialog(QDialog* dialog, Form& form);
+    void removeDialog(QDialog* dialog);
+    [[nodiscard]] bool isGameWindow(const QWidget* window) const;
+
+    // Stops all calls into the game, closes the dialogs and leaves the event loops.
+    void end();
+    [[nodiscard]] bool ended() const { return ended_; }
+
+    // How a fatal error is shown and how the event loops are left; tests replace them.
+    std::function<void(const QString& message)> reportError;
+    std::function<void()> quit;
+
+private:
+    struct OpenDialog {
+        QDialog* dialog;
+        Form* form;
+    };
+    void fail(const QString& what);
+    void closeFinishedDialogs();
+
+    Game& game_;
+    PictureCache pictures_;
+    KeyRouter* keys_;
+    std::vector<FormView*> views_;
+    std::vector<OpenDialog> dialogs_;
+    bool ended_ = false;
+};
+
+} // namespace gravok::ui

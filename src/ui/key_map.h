@@ -1,0 +1,10 @@
+#pragma once
+#include <optional>
+
+namespace gravok::ui {
+
+// The virtual-key code the game's handlers expect for a Qt key, or nothing for a key
+// the game never sees. Letters give their capital's code whatever the shift state.
+[[nodiscard]] std::optional<int> virtualKey(int qtKey);
+
+} // namespace gravok::ui

@@ -1,0 +1,66 @@
+#include "ui/picture_cache.h"
+
+#include <QFile>
+#include <QPainter>
+
+#include "core/pictures.h"
+
+namespace gravok::ui {
+namespace {
+
+// Grey box with a magenta cross: obviously not artwork, but the right size, so the
+// layout still plays.
+QPixmap placeholder(int n)
+{
+    const auto size = pictureSize(n);
+    const int w = size ? size->width : 32;
+    const int h = size ? size->height : 32;
+    QPixmap pix(w, h);
+    pix.fill(QColor(0x40, 0x40, 0x40));
+    QPainter p(&pix);
+    p.setPen(QColor(0xFF, 0x00, 0xFF));
+    p.drawRect(0, 0, w - 1, h - 1);
+    p.drawLine(0, 0, w - 1, h - 1);
+    p.drawLine(0, h - 1, w - 1, 0);
+    return pix;
+}
+
+// "x y" in the text resource beside the hand picture.
+QPoint handHotspot()
+{
+    QFile file(QStringLiteral(":/art/hand.hotspot"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {0, 0};
+    const QList<QByteArray> parts = file.readAll().simplified().split(' ');
+    if (parts.size() != 2)
+        return {0, 0};
+    return {parts[0].toInt(), parts[1].toInt()};
+}
+
+} // namespace
+
+const QPixmap& PictureCache::picture(int n)
+{
+    auto it = pictures_.find(n);
+    if (it == pictures_.end()) {
+        QPixmap pix(QStringLiteral(":/art/%1.png").arg(n));
+        it = pictures_.emplace(n, pix.isNull() ? placeholder(n) : pix).first;
+    }
+    return it->second;
+}
+
+const QCursor& PictureCache::handCursor()
+{
+    if (!hand_) {
+        const QPixmap hand(QStringLiteral(":/art/hand.png"));
+        if (hand.isNull()) {
+            hand_ = QCursor(Qt::PointingHandCursor);
+        } else {
+            const QPoint tip = handHotspot();
+            hand_ = QCursor(hand, tip.x(), tip.y());
+        }
+    }
+    return *hand_;
+}
+
+} // namespace gravok::ui

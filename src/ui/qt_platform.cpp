@@ -1,0 +1,167 @@
+#include "ui/qt_platform.h"
+
+#include <cmath>
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QScreen>
+#include <QUrl>
+
+#include "app/game.h"
+#include "core/form.h"
+#include "core/pictures.h"
+#include "ui/form_view.h"
+#include "ui/game_dialog.h"
+#include "ui/game_host.h"
+#include "ui/game_window.h"
+
+namespace gravok::ui {
+namespace {
+
+QString qs(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+// No tick may run behind a box the desktop puts up for the game.
+class ClockHold {
+public:
+    explicit ClockHold(Game* game) : game_(game)
+    {
+        if (game_)
+            game_->clock.hold();
+    }
+    ~ClockHold()
+    {
+        if (game_)
+            game_->clock.release();
+    }
+    ClockHold(const ClockHold&) = delete;
+    ClockHold& operator=(const ClockHold&) = delete;
+
+private:
+    Game* game_;
+};
+
+} // namespace
+
+void QtPlatform::attach(Game& game, GameHost& host, GameWindow& window)
+{
+    game_ = &game;
+    host_ = &host;
+    window_ = &window;
+}
+
+std::filesystem::path QtPlatform::programDir() const
+{
+    return QCoreApplication::applicationDirPath().toStdString();
+}
+
+float QtPlatform::screenWidthTwips() const
+{
+    const QScreen* screen = window_ ? window_->screen() : QGuiApplication::primaryScreen();
+    return screen ? static_cast<float>(screen->geometry().width()) * TwipsPerPixel : 0.0f;
+}
+
+std::uint64_t QtPlatform::clockSeed() const
+{
+    return static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch());
+}
+
+void QtPlatform::showWindow(Form& form)
+{
+    if (!window_ || &window_->view().form() != &form)
+        return;
+    window_->show();
+    window_->placeFromForm();
+}
+
+void QtPlatform::runModal(Form& form)
+{
+    if (!host_ || host_->ended())
+        return;
+    GameDialog dialog(*host_, form, window_->view().letterbox().scale, window_);
+    dialog.move(dialogPosition(form, dialog.size()));
+    dialog.exec();
+}
+
+// Left was worked out against the screen's width, Top against the main window's height:
+// keep the centre Left meant, and count Top from the top of the playing area.
+QPoint QtPlatform::dialogPosition(const Form& form, QSize size) const
+{
+    const FormView& main = window_->view();
+    const Letterbox box = main.letterbox();
+    const double centre = (form.Left + form.Width / 2) / TwipsPerPixel;
+    const QRect screen = window_->screen()->geometry();
+    const QPoint fieldTop = main.mapToGlobal(box.origin.toPoint());
+    const int x = screen.x() + static_cast<int>(std::lround(centre - size.width() / 2.0));
+    const int y = fieldTop.y() + static_cast<int>(std::lround(form.Top / TwipsPerPixel * box.scale));
+    return {x, y};
+}
+
+void QtPlatform::refresh()
+{
+    if (host_)
+        host_->refresh();
+}
+
+bool QtPlatform::startProgram(const std::string& program, const std::string& argument)
+{
+    return QProcess::startDetached(qs(program), {qs(argument)});
+}
+
+void QtPlatform::openUrl(const std::string& url)
+{
+    QDesktopServices::openUrl(QUrl(qs(url)));
+}
+
+std::optional<std::string> QtPlatform::inputBox(const std::string& prompt, const std::string& title)
+{
+    const ClockHold hold(game_);
+    bool ok = false;
+    const QString text = QInputDialog::getText(window_, qs(title), qs(prompt), QLineEdit::Normal, QString(), &ok);
+    if (!ok)
+        return std::nullopt;
+    return text.toStdString();
+}
+
+void QtPlatform::message(const std::string& text)
+{
+    const ClockHold hold(game_);
+    QMessageBox::information(window_, QStringLiteral("Gravok"), qs(text));
+}
+
+// Nothing waits for a notice: the box stays up beside the running game.
+void QtPlatform::notify(const std::string& text)
+{
+    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Gravok"), qs(text), QMessageBox::Ok, window_);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+}
+
+void QtPlatform::setBusyCursor(bool busy)
+{
+    if (busy) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        ++busy_;
+    } else if (busy_ > 0) {
+        QGuiApplication::restoreOverrideCursor();
+        --busy_;
+    }
+}
+
+void QtPlatform::endProgram()
+{
+    if (host_)
+        host_->end();
+    else
+        QCoreApplication::exit(0);
+}
+
+} // namespace gravok::ui

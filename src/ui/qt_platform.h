@@ -1,0 +1,48 @@
+#pragma once
+#include <QPoint>
+#include <QSize>
+
+#include "core/platform.h"
+
+namespace gravok {
+class Game;
+} // namespace gravok
+
+namespace gravok::ui {
+
+class GameHost;
+class GameWindow;
+
+// The desktop as the game sees it, on Qt. attach() must be called before the game's
+// Main(): the platform is made before the game, the windows after it.
+class QtPlatform : public Platform {
+public:
+    void attach(Game& game, GameHost& host, GameWindow& window);
+
+    [[nodiscard]] std::filesystem::path programDir() const override;
+    [[nodiscard]] float screenWidthTwips() const override;
+    [[nodiscard]] std::uint64_t clockSeed() const override;
+
+    void showWindow(Form& form) override;
+    void runModal(Form& form) override;
+    void refresh() override;
+
+    bool startProgram(const std::string& program, const std::string& argument) override;
+    void openUrl(const std::string& url) override;
+    std::optional<std::string> inputBox(const std::string& prompt, const std::string& title) override;
+    void message(const std::string& text) override;
+    void notify(const std::string& text) override;
+    void setBusyCursor(bool busy) override;
+    void endProgram() override;
+
+private:
+    // Where a dialog of the given pixel size goes on the screen for the form's Left and Top.
+    [[nodiscard]] QPoint dialogPosition(const Form& form, QSize size) const;
+
+    Game* game_ = nullptr;
+    GameHost* host_ = nullptr;
+    GameWindow* window_ = nullptr;
+    int busy_ = 0;
+};
+
+} // namespace gravok::ui
