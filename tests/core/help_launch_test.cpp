@@ -47,6 +47,12 @@ struct HelpCase {
     int pausiert;        // afterwards
 };
 
+// Names the case in test output.
+void PrintTo(const HelpCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class HelpLaunch : public testing::TestWithParam<HelpCase> {};
 
 // Each window starts the viewer beside the program at a topic of its own and goes on.

@@ -28,6 +28,12 @@ struct Turn {
     int shuttleBild;
 };
 
+// Names the case in test output.
+void PrintTo(const Turn& c, std::ostream* os)
+{
+    *os << c.key << " from " << c.richtung << ", speed " << c.tempo;
+}
+
 class Turning : public testing::TestWithParam<Turn> {};
 
 // Sixteen headings round; the picture flag is set to what does not match the speed, so
@@ -58,6 +64,11 @@ struct Speed {
     const char* caption;
 };
 
+void PrintTo(const Speed& c, std::ostream* os)
+{
+    *os << c.key << " from " << c.tempo;
+}
+
 class Speeding : public testing::TestWithParam<Speed> {};
 
 // Clamped to -100..100; the caption is rewritten even when the value stays.
@@ -83,6 +94,11 @@ struct Fire {
     std::array<const char*, 10> before;
     std::array<const char*, 10> after;
 };
+
+void PrintTo(const Fire& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class Firing : public testing::TestWithParam<Fire> {};
 
@@ -118,11 +134,19 @@ INSTANTIATE_TEST_SUITE_P(
 // Reaches a real game over: the gravok lies on the shuttle and the nineteenth hit lands.
 const char* const RealGameOver = "set Schaden 18\nset imgGravok(1).Left 4400\nset imgGravok(1).Top 3200\n"
                                  "tick tmeGravokiten\ninput Tester\nclick lblOK\n";
+// Completes the one-level episode: the last gravok's explosion ends.
+const char* const EpisodeCompleted = "set imgGravok(1).Tag 0\nset ExplosionsPhase(1) 3\ntick tmeAniGravok\n"
+                                     "input Tester\nclick lblOK\n";
 
 struct Paused {
     const char* name;
     const char* how;
 };
+
+void PrintTo(const Paused& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class WhilePaused : public testing::TestWithParam<Paused> {};
 
@@ -142,6 +166,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(Paused{"by_p", "key P\n"},
                     Paused{"game_over_shown", "key P\nset frmHaupt.Tag 1\nset lblAnzeige.Caption Game over!\n"},
                     Paused{"real_game_over", RealGameOver},
+                    Paused{"episode_completed", EpisodeCompleted},
                     Paused{"by_the_help_label", "click lblHilfe\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -169,6 +194,11 @@ struct PKey {
     int pausiertAfter;
 };
 
+void PrintTo(const PKey& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class PauseKey : public testing::TestWithParam<PKey> {};
 
 // P toggles only while a game is on (the main window's Tag reads 0).
@@ -187,6 +217,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PKey{"ended_and_paused", "key P\nset frmHaupt.Tag 1\n", 1},
                     PKey{"no_game_but_running", "set frmHaupt.Tag 1\n", 0},
                     PKey{"after_real_game_over", RealGameOver, 1},
+                    PKey{"after_episode_completed", EpisodeCompleted, 1},
                     PKey{"after_help_label", "click lblHilfe\n", 0}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -24,6 +24,12 @@ struct Colours {
     const char* up;   // after release
 };
 
+// Names the case in test output.
+void PrintTo(const Colours& c, std::ostream* os)
+{
+    *os << c.label;
+}
+
 class MenuColours : public testing::TestWithParam<Colours> {};
 
 // Menu labels turn light blue while held and white on release; other labels keep their
@@ -91,6 +97,11 @@ struct Around {
     int pausiertAfterP; // after one more P
 };
 
+void PrintTo(const Around& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class DialogAroundPause : public testing::TestWithParam<Around> {};
 
 // The game stands while a dialog is up; afterwards a game that ran runs on, a paused or
@@ -144,39 +155,49 @@ INSTANTIATE_TEST_SUITE_P(
         Around{"f4_enter_ended", Ended, "key F4", "frmNeu", "key Enter", true, 0, "0", 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// After a real game over the dialogs leave the game ended; only a new game runs again.
-TEST(DialogsAfterGameOver, OnlyANewGameRunsAgain)
+struct Ending {
+    const char* name;
+    const char* reach;
+    const char* words;
+};
+
+void PrintTo(const Ending& c, std::ostream* os)
 {
-    const SimRun run = play(R"(set Schaden 18
-set imgGravok(1).Left 4400
-set imgGravok(1).Top 3200
-tick tmeGravokiten
-input Tester
-click lblOK
-expect frmHaupt.Tag 1
-expect lblAnzeige.Caption Game over!
-click lblHighscore
-click lblOK
-key F2
-key Escape
-key F4
-key Escape
-key P
-expect Pausiert 1
-expect frmHaupt.Tag 1
-expect WarPausiert False
-expect lblAnzeige.Caption Game over!
-key F4
-click lblOK
-expect Pausiert 0
-expect frmHaupt.Tag 0
-expect Schaden 0
-expect lblAnzeige.Caption 
-key P
-expect Pausiert 1
-)");
-    EXPECT_EQ(run.status, 0) << transcript(run);
+    *os << c.name;
 }
+
+class DialogsAfterTheEnd : public testing::TestWithParam<Ending> {};
+
+// After a game has ended the dialogs leave it ended; only a new game runs again.
+TEST_P(DialogsAfterTheEnd, OnlyANewGameRunsAgain)
+{
+    const Ending& e = GetParam();
+    const std::string words = e.words;
+    const SimRun run = play(std::string(e.reach) + "input Tester\nclick lblOK\n" +
+                            expectLines({{"frmHaupt.Tag", "1"}, {"lblAnzeige.Caption", words}}) +
+                            "click lblHighscore\nclick lblOK\nkey F2\nkey Escape\nkey F4\nkey Escape\nkey P\n" +
+                            expectLines({{"Pausiert", "1"},
+                                         {"frmHaupt.Tag", "1"},
+                                         {"WarPausiert", "False"},
+                                         {"lblAnzeige.Caption", words}}) +
+                            "key F4\nclick lblOK\n" +
+                            expectLines({{"Pausiert", "0"},
+                                         {"frmHaupt.Tag", "0"},
+                                         {"Schaden", "0"},
+                                         {"Level", "1"},
+                                         {"lblAnzeige.Caption", ""}}) +
+                            "key P\n" + expectLines({{"Pausiert", "1"}}));
+    EXPECT_EQ(run.status, 0) << e.name << "\n" << transcript(run);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    All, DialogsAfterTheEnd,
+    testing::Values(Ending{"game_over",
+                           "set Schaden 18\nset imgGravok(1).Left 4400\nset imgGravok(1).Top 3200\ntick tmeGravokiten\n",
+                           "Game over!"},
+                    Ending{"episode_completed", "set imgGravok(1).Tag 0\nset ExplosionsPhase(1) 3\ntick tmeAniGravok\n",
+                           "Geschafft!"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // The animation timers come back as they were around every dialog, not just the three
 // game timers.

@@ -84,6 +84,12 @@ struct Placement {
     const char* left;
 };
 
+// Names the case in test output.
+void PrintTo(const Placement& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class DialogPlacement : public testing::TestWithParam<Placement> {};
 
 // Vertically by the main window's height, horizontally by the screen's width.
@@ -234,6 +240,11 @@ struct Placed {
     int episode;
     std::vector<std::array<int, 3>> gravoks; // picture, Left, Top of level 1's slots
 };
+
+void PrintTo(const Placed& c, std::ostream* os)
+{
+    *os << "episode " << c.episode;
+}
 
 std::vector<std::array<int, 3>> tenPlaced()
 {

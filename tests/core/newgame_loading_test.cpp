@@ -50,6 +50,12 @@ struct BrokenEpisode {
     int line;                         // the line it names, 0 for none
 };
 
+// Names the case in test output.
+void PrintTo(const BrokenEpisode& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class FailedLoad : public testing::TestWithParam<BrokenEpisode> {};
 
 // A broken episode chosen over a running game: one message, the dialog stays, and after
@@ -181,6 +187,11 @@ struct Accepted {
     const char* value;
 };
 
+void PrintTo(const Accepted& c, std::ostream* os)
+{
+    *os << c.line;
+}
+
 class AcceptedGravokLine : public testing::TestWithParam<Accepted> {};
 
 // The edges of what a gravok line may hold still load.
@@ -207,6 +218,11 @@ struct Bounce {
     const char* draws; // sign, then amount
     const char* tick;
 };
+
+void PrintTo(const Bounce& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class ExtremeSteps : public testing::TestWithParam<Bounce> {};
 
