@@ -23,9 +23,9 @@ void place(Control& c, const Rect& r)
 }
 
 // A started game whose start-up dialog is answered with OK, so level 1 is loaded.
-class ContactGame : public testing::Test {
+class FieldContacts : public testing::Test {
 protected:
-    ContactGame() : platform(dir.path())
+    FieldContacts() : platform(dir.path())
     {
         platform.modalLoop = [](Form& f) { f.click(f.at("lblOK")); };
         game.Main();
@@ -71,7 +71,7 @@ const OverlapCase OverlapCases[] = {
     {"negative step onto the target", {1000, 1000, 480, 480}, -100, -100, {420, 420, 480, 480}, true},
 };
 
-TEST_F(ContactGame, EveryContactTestTakesTheMoversNextCornersOnly)
+TEST_F(FieldContacts, EveryContactTestTakesTheMoversNextCornersOnly)
 {
     for (const auto& c : OverlapCases) {
         SCOPED_TRACE(c.name);
@@ -89,7 +89,7 @@ TEST_F(ContactGame, EveryContactTestTakesTheMoversNextCornersOnly)
     }
 }
 
-TEST_F(ContactGame, OutOfPlayGravoksStillTouchAndTargetsDoNotStep)
+TEST_F(FieldContacts, OutOfPlayGravoksStillTouchAndTargetsDoNotStep)
 {
     place(*haupt().imgGravok(1), {1000, 1000, 480, 480});
     slot(1).DX = 20;
@@ -128,7 +128,7 @@ std::string shuttleAt(double left, double top)
     return "set imgShuttle.Left " + num(left) + "\nset imgShuttle.Top " + num(top) + "\n";
 }
 
-TEST(Flight, EachHeadingMovesByItsStepTimesTheSpeed)
+TEST(FieldFlight, EachHeadingMovesByItsStepTimesTheSpeed)
 {
     // Per unit of speed; diagonals are two units on both axes.
     const int steps[17][2] = {{0, 0},  {0, -2}, {1, -2}, {2, -2},  {2, -1}, {2, 0},  {2, 1},  {2, 2}, {1, 2},
@@ -146,7 +146,7 @@ TEST(Flight, EachHeadingMovesByItsStepTimesTheSpeed)
     EXPECT_EQ(run.status, 0) << test::transcript(run);
 }
 
-TEST(Flight, ThePictureStepDecidesWhetherTheShuttleMoves)
+TEST(FieldFlight, ThePictureStepDecidesWhetherTheShuttleMoves)
 {
     // A tick that ends in the picture step must not even test contacts: for those rows a
     // gravok covers the shuttle's top-left corner, and any contact would cost damage.
@@ -182,7 +182,7 @@ TEST(Flight, ThePictureStepDecidesWhetherTheShuttleMoves)
     }
 }
 
-TEST(Flight, TurningAndSpeedingUpFromStandstill)
+TEST(FieldFlight, TurningAndSpeedingUpFromStandstill)
 {
     const test::SimRun run = play(FarGravok, "key Right\ntick tmeBewegung\n" +
                                                  test::expectLines({{"imgShuttle.Picture", "2"},
@@ -196,7 +196,7 @@ TEST(Flight, TurningAndSpeedingUpFromStandstill)
     EXPECT_EQ(run.status, 0) << test::transcript(run);
 }
 
-TEST(Flight, WrapsOnlyOnceTheShuttleIsWhollyPastAnEdge)
+TEST(FieldFlight, WrapsOnlyOnceTheShuttleIsWhollyPastAnEdge)
 {
     // Ten units of speed: 20 twips per tick along the heading.
     const struct {
@@ -215,7 +215,7 @@ TEST(Flight, WrapsOnlyOnceTheShuttleIsWhollyPastAnEdge)
     EXPECT_EQ(run.status, 0) << test::transcript(run);
 }
 
-TEST(Flight, TheHeartIsCollectedByAShuttleCorner)
+TEST(FieldFlight, TheHeartIsCollectedByAShuttleCorner)
 {
     // Heading 5 at speed 10 brings the shuttle's bottom-right corner to (5247, 4027).
     const struct {
@@ -249,7 +249,7 @@ TEST(Flight, TheHeartIsCollectedByAShuttleCorner)
     }
 }
 
-TEST(Flight, AContactTurnsThePictureButTheTickMovesAlongTheOldHeading)
+TEST(FieldFlight, AContactTurnsThePictureButTheTickMovesAlongTheOldHeading)
 {
     // Heading 5 at speed 10: the next right edge 5247 reaches gravok 1 at 5240. The gravok
     // is deflected to step (1, 1), which clears the shuttle, so there is one pass.
@@ -272,7 +272,7 @@ TEST(Flight, AContactTurnsThePictureButTheTickMovesAlongTheOldHeading)
     EXPECT_EQ(run.status, 0) << test::transcript(run);
 }
 
-TEST(Flight, EachGravokIsTestedWithTheSpeedAsItNowStands)
+TEST(FieldFlight, EachGravokIsTestedWithTheSpeedAsItNowStands)
 {
     // At speed 10 the next right edge is 5247: gravok 1 at 5240 is touched, gravok 2 at
     // 5260 is not. The first contact raises the speed to 25 (heading 5 drawn again,

@@ -42,7 +42,7 @@ std::vector<Expectation> gravokIs(int k, double left, double top)
     return {{img + "Left", num(left)}, {img + "Top", num(top)}};
 }
 
-TEST(Descent, GravoksWrapOnlyOnceWhollyPastAnEdge)
+TEST(FieldDescent, GravoksWrapOnlyOnceWhollyPastAnEdge)
 {
     const struct {
         const char* name;
@@ -69,7 +69,7 @@ TEST(Descent, GravoksWrapOnlyOnceWhollyPastAnEdge)
     }
 }
 
-TEST(Descent, AnOutOfPlayGravokStandsStillButStillBouncesAndHurts)
+TEST(FieldDescent, AnOutOfPlayGravokStandsStillButStillBouncesAndHurts)
 {
     // Gravok 1 is out of play, below the field and touching the shuttle's bottom edge with
     // its step; gravok 2 runs into it from the right.
@@ -87,7 +87,7 @@ TEST(Descent, AnOutOfPlayGravokStandsStillButStillBouncesAndHurts)
     EXPECT_EQ(run.status, 0) << transcript(run);
 }
 
-TEST(Descent, SlotsAboveTheLevelsCountAreNeitherTestedNorMoved)
+TEST(FieldDescent, SlotsAboveTheLevelsCountAreNeitherTestedNorMoved)
 {
     // Slot 3 is marked active, steps, and lies on the shuttle, yet the level has two.
     const SimRun run = play({"1,1000,1000,5,0", "1,2000,1000,5,0"},
@@ -100,7 +100,7 @@ TEST(Descent, SlotsAboveTheLevelsCountAreNeitherTestedNorMoved)
     EXPECT_EQ(run.status, 0) << transcript(run);
 }
 
-TEST(Descent, LaterGravoksMeetEarlierOnesWhereTheyHaveMoved)
+TEST(FieldDescent, LaterGravoksMeetEarlierOnesWhereTheyHaveMoved)
 {
     // Gravok 1 steps right to end at 1500; only then does gravok 2, stepping left to 1500,
     // touch it. Bounce: sign -1, step 1.
@@ -115,7 +115,7 @@ TEST(Descent, LaterGravoksMeetEarlierOnesWhereTheyHaveMoved)
     EXPECT_EQ(run.status, 0) << transcript(run);
 }
 
-TEST(Descent, AShuttleContactMidTickLeavesTheLaterGravoksTheirTurn)
+TEST(FieldDescent, AShuttleContactMidTickLeavesTheLaterGravoksTheirTurn)
 {
     // Gravok 3 of five touches the shuttle's bottom edge; one pass clears it.
     const SimRun run = play({"1,1000,1000,10,0", "1,2000,1000,10,0", "1,4500,4057,0,-30", "1,6000,1000,10,0",
@@ -131,7 +131,7 @@ TEST(Descent, AShuttleContactMidTickLeavesTheLaterGravoksTheirTurn)
     EXPECT_EQ(run.status, 0) << transcript(run);
 }
 
-TEST(Bounce, BothGravoksTakeTheSameSignAndStep)
+TEST(FieldBounce, BothGravoksTakeTheSameSignAndStep)
 {
     // Gravok 1 at (1000, 1000) steps left onto the right edge of gravok 2; after the bounce
     // it steps away, and gravok 2's own step keeps it clear of 1, so there is one bounce.
@@ -174,7 +174,7 @@ std::string repeated(const std::string& draws, int times)
     return all + "\n";
 }
 
-TEST(Bounce, PushingApartEndsWithTheGravoksApart)
+TEST(FieldBounce, PushingApartEndsWithTheGravoksApart)
 {
     // The hardest cases: rectangles on top of each other or crossing, the largest steps,
     // and draws that keep the steps large or flip them every pass.
