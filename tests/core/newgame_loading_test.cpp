@@ -154,6 +154,9 @@ click lblOK
 log
 key Escape
 windows
+expect Programmstart True
+expect Pausiert 1
+expect tmeBewegung.Enabled False
 click lbl2
 key Enter
 windows
