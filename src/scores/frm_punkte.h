@@ -1,10 +1,17 @@
 #pragma once
+#include <string>
+#include <vector>
+
 #include "app/game.h"
 #include "core/form.h"
+#include "scores/kodierer.h"
+#include "scores/list_places.h"
+#include "scores/score_list.h"
 
 namespace gravok {
 
-// The high-score dialog.
+// The high-score dialog: asks a finished game's player for a name, adds the entry and lists
+// every entry, highest first.
 class FrmPunkte : public Form {
 public:
     explicit FrmPunkte(Game& game);
@@ -17,13 +24,29 @@ public:
 
     void frmPunkte_Form_Load();
     void frmPunkte_Form_KeyDown(int keyCode, int shift);
+    void frmPunkte_lblOK_Click();
+    void frmPunkte_lblOK_MouseDown();
+    void frmPunkte_lblOK_MouseUp();
 
     void load() override { frmPunkte_Form_Load(); }
     void keyDown(int keyCode, int shift) override { frmPunkte_Form_KeyDown(keyCode, shift); }
+    void mouseDown(Control& control) override;
+    void mouseUp(Control& control) override;
     void click(Control& control) override;
 
 private:
+    void convertOldLists(const ListPlaces& places);
+    std::vector<FileProblem> addEntry(const ListPlaces& places);
+    DecodedList readEntries(const ListPlaces& places, std::vector<FileProblem>& problems);
+    void fillList(DecodedList& list);
+    void report(const DecodedList& list, const std::vector<FileProblem>& unwritten,
+                const std::vector<FileProblem>& unreadable);
+
     Game& game_;
+    // Both stateless: one reads and adds entries, the other converts old lists, and lines
+    // written through one are read through the other.
+    Kodierer kodierer_;
+    Kodierer umwandler_;
 };
 
 } // namespace gravok
