@@ -25,6 +25,13 @@ namespace gravok::contact {
 #define GRAVOK_ADDRESS3 "12345 Musterstadt"
 #endif
 
+#ifndef GRAVOK_NOTICE1
+#define GRAVOK_NOTICE1 "Gravok ist freie Software. Sie dürfen es weitergeben und verändern."
+#endif
+#ifndef GRAVOK_NOTICE2
+#define GRAVOK_NOTICE2 "Für dieses Spiel gibt es keinerlei Garantie."
+#endif
+
 inline constexpr const char* Maker = GRAVOK_MAKER;
 inline constexpr const char* Copyright = GRAVOK_COPYRIGHT;
 inline constexpr const char* Web = GRAVOK_WEB;
@@ -32,7 +39,7 @@ inline constexpr const char* Mail = GRAVOK_MAIL;
 inline constexpr const char* Address1 = GRAVOK_ADDRESS1;
 inline constexpr const char* Address2 = GRAVOK_ADDRESS2;
 inline constexpr const char* Address3 = GRAVOK_ADDRESS3;
-inline constexpr const char* Notice1 = "Gravok ist freie Software. Sie dürfen es weitergeben und verändern.";
-inline constexpr const char* Notice2 = "Für dieses Spiel gibt es keinerlei Garantie.";
+inline constexpr const char* Notice1 = GRAVOK_NOTICE1;
+inline constexpr const char* Notice2 = GRAVOK_NOTICE2;
 
 } // namespace gravok::contact

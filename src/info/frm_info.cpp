@@ -1,6 +1,7 @@
 #include "info/frm_info.h"
 
 #include "info/contact.h"
+#include "info/help.h"
 
 namespace gravok {
 namespace {
@@ -48,19 +49,95 @@ void FrmInfo::buildLayout()
 
 void FrmInfo::frmInfo_Form_Load()
 {
+    game_.platform.setBusyCursor(true);
+    lbl(2)->HandCursor = lbl(1)->HandCursor;
     game_.placeDialog(*this);
+    lblVersion->Caption += versionText();
+    game_.platform.setBusyCursor(false);
+}
+
+std::string FrmInfo::versionText()
+{
+    return std::to_string(GRAVOK_VERSION_MAJOR) + "." + std::to_string(GRAVOK_VERSION_MINOR);
+}
+
+std::string FrmInfo::mailLink()
+{
+    return std::string("mailto:") + contact::Mail + "?Subject=Gravok v" + versionText();
 }
 
 void FrmInfo::frmInfo_Form_KeyDown(int keyCode, int /*shift*/)
 {
+    if (keyCode == key::F1)
+        HilfeOeffnen(game_, "Info");
     if (keyCode == key::Enter || keyCode == key::Escape)
         Unload();
 }
 
+// The desktop's handler opens the link; whether it could is not the dialog's concern.
+void FrmInfo::frmInfo_lbl_Click(int index)
+{
+    if (index == 1)
+        game_.platform.openUrl(contact::Web);
+    else if (index == 2)
+        game_.platform.openUrl(mailLink());
+}
+
+void FrmInfo::frmInfo_lbl_MouseDown(int index)
+{
+    if (index == 1 || index == 2)
+        lbl(index)->ForeColor = palette::DarkRed;
+}
+
+void FrmInfo::frmInfo_lbl_MouseUp(int index)
+{
+    if (index == 1 || index == 2)
+        lbl(index)->ForeColor = palette::LightBlue;
+}
+
+void FrmInfo::frmInfo_lblOK_Click()
+{
+    Unload();
+}
+
+void FrmInfo::frmInfo_lblOK_MouseDown()
+{
+    lblOK->ForeColor = palette::LightBlue;
+}
+
+void FrmInfo::frmInfo_lblOK_MouseUp()
+{
+    lblOK->ForeColor = palette::White;
+}
+
+int FrmInfo::lblIndex(const Control& control) const
+{
+    const bool inArray = control.Name == "lbl" && lbl.contains(control.Index) && lbl(control.Index) == &control;
+    return inArray ? control.Index : 0;
+}
+
+void FrmInfo::mouseDown(Control& control)
+{
+    if (const int index = lblIndex(control))
+        frmInfo_lbl_MouseDown(index);
+    else if (&control == lblOK)
+        frmInfo_lblOK_MouseDown();
+}
+
+void FrmInfo::mouseUp(Control& control)
+{
+    if (const int index = lblIndex(control))
+        frmInfo_lbl_MouseUp(index);
+    else if (&control == lblOK)
+        frmInfo_lblOK_MouseUp();
+}
+
 void FrmInfo::click(Control& control)
 {
-    if (&control == lblOK)
-        Unload();
+    if (const int index = lblIndex(control))
+        frmInfo_lbl_Click(index);
+    else if (&control == lblOK)
+        frmInfo_lblOK_Click();
 }
 
 } // namespace gravok
