@@ -200,6 +200,30 @@ TEST(Shots, ASlotFiredAgainBeforeItsResetIsCancelledInFlight)
     EXPECT_EQ(run.status, 0) << transcript(run);
 }
 
+TEST(Shots, AShotInFlightGoesOnIntoANewGameFromAboveTheField)
+{
+    // The new game parks every shot at Top -250 but keeps its marker and heading.
+    const struct {
+        int heading;
+        const char* tag;
+        const char* score;
+        const char* left;
+        const char* top;
+    } cases[] = {{9, "2", "0", "2000", "50"}, {5, "0", "-10", "2000", "-250"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.heading);
+        const SimRun run = play({FarGravok}, "set lblP.Caption 500\n" + shotFlyingTo(c.heading, 2000, 2000) +
+                                                 "key F4\nclick lblOK\n" +
+                                                 expectLines({{"imgSchuss(0).Top", "-250"}, {"lblP.Caption", "0"}}) +
+                                                 "tick tmeSchuss\n" +
+                                                 expectLines({{"imgSchuss(0).Tag", c.tag},
+                                                              {"lblP.Caption", c.score},
+                                                              {"imgSchuss(0).Left", c.left},
+                                                              {"imgSchuss(0).Top", c.top}}));
+        EXPECT_EQ(run.status, 0) << transcript(run);
+    }
+}
+
 TEST(Hits, PointsByKindEpisodeAndHitsTaken)
 {
     const struct {
