@@ -1,8 +1,15 @@
 # Two entry points: `make run` and `make test`. Both install what is missing first.
 BUILD ?= build
 GENERATOR ?= Ninja
+# The checked builds (make sanitize, make fuzz) live in their own directories.
+ASAN_BUILD ?= build-asan
+ASAN_CXX ?= clang++
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+# CI (CI=true) and GRAVOK_FULL_TEST=1 add both to `make test`; a developer's stays quick.
+FULL_TEST := $(strip $(filter-out 0 false no,$(CI)) $(filter 1,$(GRAVOK_FULL_TEST)))
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test sanitize fuzz bench clean
 
 all: build
 
@@ -20,9 +27,23 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+ifneq ($(FULL_TEST),)
+	@$(MAKE) --no-print-directory sanitize
+	@$(MAKE) --no-print-directory fuzz
+endif
+
+# Everything, Qt tests included, built with ASan and UBSan, and the whole suite run there.
+sanitize: deps
+	@scripts/sanitize.sh $(ASAN_BUILD) $(ASAN_CXX)
+
+# The libFuzzer targets in fuzz/, built with clang and run FUZZ_SECONDS each.
+fuzz: deps
+	@cmake -S . -B $(FUZZ_BUILD) -G $(GENERATOR) -DCMAKE_CXX_COMPILER=clang++ -DGRAVOK_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ_BUILD) --target gravok_fuzzers
+	@scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 bench: build
 	$(BUILD)/bench/gravok-bench
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libbenchmark-dev
   fonts-liberation
+  clang libclang-rt-14-dev llvm
 )
 
 missing=()
