@@ -114,6 +114,7 @@ private:
     [[nodiscard]] double score() const;
     void setScore(double points);
     bool endExplosion(int k);
+    [[nodiscard]] bool anyExplosion() const;
     void levelCleared();
     void episodeCompleted();
     void startLevel();

@@ -110,6 +110,9 @@ void FrmNeu::resetMainWindow()
     }
     for (int i = 0; i <= 9; ++i)
         h.imgSchuss(i)->Top = -250;
+    // An explosion of the old game must not go on with the new game's gravoks.
+    for (int k = 1; k <= 10; ++k)
+        h.ExplosionsPhase(k) = 0;
     for (int i = 0; i <= 17; ++i)
         h.spe(i)->Visible = false;
     h.Tag = "0";

@@ -7,6 +7,10 @@ namespace gravok {
 // field, so none stays behind as a wreck that still collides.
 void FrmHaupt::frmHaupt_tmeAniGravok_Timer()
 {
+    if (!anyExplosion()) {
+        tmeAniGravok->setEnabled(false); // nothing left to show, e.g. after a new game
+        return;
+    }
     for (int k = 1; k <= 10; ++k) {
         if (ExplosionsPhase(k) == 0)
             continue;
@@ -26,10 +30,7 @@ bool FrmHaupt::endExplosion(int k)
     ExplosionsPhase(k) = 0;
     imgGravok(k)->setPicture(0);
     imgGravok(k)->Top = -2500;
-    bool exploding = false;
-    for (int other = 1; other <= 10; ++other)
-        exploding = exploding || ExplosionsPhase(other) != 0;
-    if (exploding)
+    if (anyExplosion())
         return false; // the level can end only once the last explosion is over
     tmeAniGravok->setEnabled(false);
     ZerstoerteGravoks = 0;
@@ -40,6 +41,14 @@ bool FrmHaupt::endExplosion(int k)
         return false;
     levelCleared();
     return true;
+}
+
+bool FrmHaupt::anyExplosion() const
+{
+    for (int k = 1; k <= 10; ++k)
+        if (ExplosionsPhase(k) != 0)
+            return true;
+    return false;
 }
 
 void FrmHaupt::levelCleared()
