@@ -37,28 +37,44 @@ void FrmPunkte::frmPunkte_Form_Load()
     platform.setBusyCursor(true);
     game_.placeDialog(*this);
     const ListPlaces places = findPlaces(platform.programDir(), userDataDir());
-    convertOldLists(places);
+    std::vector<ListLines> files = readFiles(places);
+    bool written = convertOldLists(places, files);
     std::vector<FileProblem> unwritten;
-    if (game_.Start.PunkteEintragen)
+    if (game_.Start.PunkteEintragen) {
         unwritten = addEntry(places);
+        written = true;
+    }
+    if (written)
+        files = readFiles(places);
     std::vector<FileProblem> unreadable;
-    DecodedList list = readEntries(places, unreadable);
+    DecodedList list = decodeFiles(files, unreadable);
     fillList(list);
     platform.setBusyCursor(false);
     report(list, unwritten, unreadable);
 }
 
-// Only a list that can be written is converted; any other is shown converted all the same.
-void FrmPunkte::convertOldLists(const ListPlaces& places)
+std::vector<ListLines> FrmPunkte::readFiles(const ListPlaces& places)
 {
-    for (const auto& dir : places.read) {
-        if (dir != places.home || !convertedList(readList(dir).lines, umwandler_))
+    std::vector<ListLines> files;
+    for (const auto& dir : places.read)
+        files.push_back(readList(dir));
+    return files;
+}
+
+// Only a list that can be written is converted; any other is shown converted all the same.
+bool FrmPunkte::convertOldLists(const ListPlaces& places, const std::vector<ListLines>& files)
+{
+    bool converted = false;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (places.read[i] != places.home || !convertedList(files[i].lines, umwandler_))
             continue;
         // A failure leaves the old list whole, and it is shown converted anyway.
-        (void)rewriteList(dir, [this](const std::vector<std::string>& lines) {
+        (void)rewriteList(places.home, [this](const std::vector<std::string>& lines) {
             return convertedList(lines, umwandler_);
         });
+        converted = true;
     }
+    return converted;
 }
 
 // The player is asked even when nothing can be written: the game goes on either way.
@@ -71,11 +87,10 @@ std::vector<FileProblem> FrmPunkte::addEntry(const ListPlaces& places)
     return appendEntry(places, kodierer_.encode(entry, Schluessel));
 }
 
-DecodedList FrmPunkte::readEntries(const ListPlaces& places, std::vector<FileProblem>& problems)
+DecodedList FrmPunkte::decodeFiles(const std::vector<ListLines>& files, std::vector<FileProblem>& problems)
 {
     DecodedList list;
-    for (const auto& dir : places.read) {
-        const ListLines file = readList(dir);
+    for (const auto& file : files) {
         if (file.problem)
             problems.push_back(*file.problem);
         decodeInto(list, file.lines, kodierer_);

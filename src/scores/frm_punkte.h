@@ -35,9 +35,10 @@ public:
     void click(Control& control) override;
 
 private:
-    void convertOldLists(const ListPlaces& places);
+    static std::vector<ListLines> readFiles(const ListPlaces& places);
+    bool convertOldLists(const ListPlaces& places, const std::vector<ListLines>& files);
     std::vector<FileProblem> addEntry(const ListPlaces& places);
-    DecodedList readEntries(const ListPlaces& places, std::vector<FileProblem>& problems);
+    DecodedList decodeFiles(const std::vector<ListLines>& files, std::vector<FileProblem>& problems);
     void fillList(DecodedList& list);
     void report(const DecodedList& list, const std::vector<FileProblem>& unwritten,
                 const std::vector<FileProblem>& unreadable);

@@ -3,7 +3,7 @@
 // The game lists the lines by a selection procedure: a first pass picks the first line with
 // the highest key; every further pass walks j over the lines not yet listed and, for each,
 // starts from j and scans all lines for a strictly greater unlisted key, listing what it
-// ends on. Done literally that is quadratic per pass, seconds for a long list.
+// ends on. Done literally, every pick scans every line: quadratic, seconds for a long list.
 //
 // Every pick ends on the highest key still unlisted, so the list comes out sorted by key;
 // only equal keys need the procedure's own rule. Starting from j, the scan keeps j when j
@@ -14,27 +14,58 @@
 // pass visits and does not list causes another line to be listed, so each pass at least
 // halves what is left: O(N log N) in all.
 #include <algorithm>
-#include <numeric>
+#include <cstdint>
 
 #include "scores/score_list.h"
 
 namespace gravok {
 namespace {
 
+// A key packed for sorting: its first seven bytes, zero-padded and big-endian, then its
+// length. Such numbers order like the keys themselves, and score fields always fit; longer
+// keys (other characters than digits) fall back to comparing their text.
+struct PackedKey {
+    std::uint64_t bits;
+    std::uint32_t line;
+    std::string_view text;
+
+    static PackedKey of(std::string_view key, std::size_t line)
+    {
+        std::uint64_t bits = 0;
+        for (std::size_t i = 0; i < 7; ++i)
+            bits = bits << 8 | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
+        bits = bits << 8 | std::min<std::size_t>(key.size(), 255);
+        return {bits, static_cast<std::uint32_t>(line), key};
+    }
+    [[nodiscard]] bool longKey() const { return text.size() > 7; }
+    // Order of keys only: negative below, 0 equal, positive above.
+    [[nodiscard]] int compare(const PackedKey& o) const
+    {
+        if ((bits >> 8) != (o.bits >> 8) || !longKey() || !o.longKey())
+            return bits < o.bits ? -1 : bits > o.bits ? 1 : 0;
+        return text.compare(o.text);
+    }
+};
+
 class Selection {
 public:
     explicit Selection(const std::vector<std::string>& lines) : shown_(lines.size(), false)
     {
-        std::vector<std::string_view> keys(lines.size());
-        std::transform(lines.begin(), lines.end(), keys.begin(), [](const std::string& l) { return sortKey(l); });
+        std::vector<PackedKey> keys;
+        keys.reserve(lines.size());
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            keys.push_back(PackedKey::of(sortKey(lines[i]), i));
+        std::sort(keys.begin(), keys.end(), [](const PackedKey& a, const PackedKey& b) {
+            const int c = a.compare(b);
+            return c != 0 ? c > 0 : a.line < b.line;
+        });
         byKey_.resize(lines.size());
-        std::iota(byKey_.begin(), byKey_.end(), std::size_t{0});
-        std::stable_sort(byKey_.begin(), byKey_.end(), [&](std::size_t a, std::size_t b) { return keys[a] > keys[b]; });
         rank_.resize(lines.size());
-        for (std::size_t pos = 0; pos < byKey_.size(); ++pos) {
-            if (pos == 0 || keys[byKey_[pos]] != keys[byKey_[pos - 1]])
+        for (std::size_t pos = 0; pos < keys.size(); ++pos) {
+            if (pos == 0 || keys[pos].compare(keys[pos - 1]) != 0)
                 cursor_.push_back(pos);
-            rank_[byKey_[pos]] = cursor_.size() - 1;
+            byKey_[pos] = keys[pos].line;
+            rank_[keys[pos].line] = cursor_.size() - 1;
         }
         ends_ = cursor_;
         ends_.push_back(byKey_.size());
