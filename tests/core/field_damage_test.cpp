@@ -205,12 +205,23 @@ TEST(FieldGameOver, TheNineteenthHitStopsTheGameAndTakesTheScore)
 
 TEST(FieldGameOver, TheRestOfTheDescentTickDoesNoFurtherDamage)
 {
-    // Gravoks 1 and 2 both touch the shuttle in the tick of the nineteenth hit.
-    const SimRun run = play({gravokBelow(0, -30, 4400), gravokBelow(0, -30, 4900)},
-                            damage(18) + "input Tester\nrandom 0.9 0 0 0 0.9 0.9 0 0 0 0.9\ntick tmeGravokiten\n" +
-                                WhileTheDialogIsUp + AfterTheDialog);
-    EXPECT_EQ(run.status, 0) << transcript(run);
-    expectOneHighScoreDialog(run);
+    // Gravoks 1 and 2 both touch the shuttle in the tick of the nineteenth hit: stepping
+    // onto its edge, or lying on it so that the hit first pushes them apart.
+    const struct {
+        const char* name;
+        std::string first, second;
+    } cases[] = {
+        {"stepping onto the bottom edge", gravokBelow(0, -30, 4400), gravokBelow(0, -30, 4900)},
+        {"lying on the shuttle", "1,4400,3200,0,0", "1,4600,3400,0,0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const SimRun run = play({c.first, c.second}, damage(18) + "input Tester\nrandom 0.9 0 0 0 0.9\n"
+                                                                  "tick tmeGravokiten\n" +
+                                                         WhileTheDialogIsUp + AfterTheDialog);
+        EXPECT_EQ(run.status, 0) << transcript(run);
+        expectOneHighScoreDialog(run);
+    }
 }
 
 TEST(FieldGameOver, TheMovementTickStopsAtTheGameEndingContact)
