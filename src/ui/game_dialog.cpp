@@ -18,6 +18,15 @@ GameDialog::GameDialog(GameHost& host, Form& form, double scale, QWidget* parent
     host.addDialog(this, form);
 }
 
+// Keys must come here at once, also where no window manager hands the focus over.
+void GameDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    raise();
+    activateWindow();
+    view_->setFocus();
+}
+
 void GameDialog::reject()
 {
     // A close request from outside the game (the window manager) is not the game's

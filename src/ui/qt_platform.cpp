@@ -79,6 +79,7 @@ void QtPlatform::showWindow(Form& form)
         return;
     window_->show();
     window_->placeFromForm();
+    window_->activateWindow();
 }
 
 void QtPlatform::runModal(Form& form)

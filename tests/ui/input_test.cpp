@@ -36,6 +36,7 @@ private slots:
     void mouse_data();
     void mouse();
     void optionButtonClick();
+    void handOverLinks();
     void keysReachTheGameFirst_data();
     void keysReachTheGameFirst();
     void keysForOtherWindowsPassOn();
@@ -116,6 +117,27 @@ void InputTest::optionButtonClick()
     QTest::mouseClick(buttons[1], Qt::LeftButton, Qt::NoModifier, QPoint(8, 8));
     QVERIFY(form.at("opt2").Value);
     QVERIFY(buttons[1]->isChecked());
+}
+
+// Links show the pointing hand, pointing with its fingertip; elsewhere the usual arrow.
+void InputTest::handOverLinks()
+{
+    LoggingForm form(200, 100);
+    Control link = pixelControl(ControlKind::Label, "lblLink", 10, 10, 150, 25);
+    link.HandCursor = true;
+    form.add(std::move(link));
+    form.add(pixelControl(ControlKind::Label, "lblPlain", 10, 50, 150, 25));
+    FormView view(form, pictures_);
+    view.resize(200, 100);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QTest::mouseMove(&view, QPoint(50, 20));
+    QTRY_COMPARE(view.cursor().shape(), Qt::BitmapCursor);
+    const QImage hand = view.cursor().pixmap().toImage();
+    QCOMPARE(hand.size(), QSize(32, 32));
+    QVERIFY(qAlpha(hand.pixel(view.cursor().hotSpot())) > 0);
+    QTest::mouseMove(&view, QPoint(50, 60));
+    QTRY_COMPARE(view.cursor().shape(), Qt::ArrowCursor);
 }
 
 void InputTest::keysReachTheGameFirst_data()
