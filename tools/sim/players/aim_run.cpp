@@ -1,0 +1,151 @@
+#include "players/aim_run.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/frm_haupt.h"
+#include "players/aim_player.h"
+#include "players/playthrough.h"
+
+namespace gravok {
+namespace {
+
+// Game time of a number of 50 ms ticks, as m:ss.
+std::string gameTime(long ticks)
+{
+    const long seconds = ticks / 20;
+    char text[32];
+    std::snprintf(text, sizeof text, "%ld:%02ld", seconds / 60, seconds % 60);
+    return text;
+}
+
+// Time and hits of each level the episode reached.
+struct LevelLog {
+    std::vector<std::string> entries;
+    int level = 1;
+    long startTick = 0;
+    long startHits = 0;
+
+    void note(int now, long tick, long hits)
+    {
+        if (now == level)
+            return;
+        entries.push_back(std::to_string(level) + " " + gameTime(tick - startTick) + "/" +
+                          std::to_string(hits - startHits));
+        level = now;
+        startTick = tick;
+        startHits = hits;
+    }
+    // The level the episode stopped in, marked as not cleared.
+    void stop(long tick, long hits)
+    {
+        entries.push_back(std::to_string(level) + " " + gameTime(tick - startTick) + "/" +
+                          std::to_string(hits - startHits) + " (not cleared)");
+    }
+};
+
+struct AimState {
+    const AimOptions& options;
+    std::ostream& out;
+    Playthrough& run;
+    AimPlayer& player;
+};
+
+int violation(AimState& st, int episode, const char* what)
+{
+    st.out << "VIOLATION seed=" << st.options.seed << " tick=" << st.run.ticks() << " game=" << episode << ": "
+           << what << "\n";
+    return 1;
+}
+
+// What still stands in the level where an episode stopped, for whoever retunes the file.
+void describeStop(AimState& st, long levelHits)
+{
+    Game& game = st.run.game();
+    const StartModule& s = game.Start;
+    const LevelSatz& level = s.LevelDaten(s.Level);
+    int left = 0, hitsNeeded = 0, fastest = 0;
+    for (int k = 1; k <= level.Anzahl; ++k) {
+        if (game.frmHaupt().imgGravok(k)->Tag != "1")
+            continue;
+        const GravokSatz& g = level.Gravok(k);
+        ++left;
+        hitsNeeded += game.frmHaupt().GravokTypWert(g.Bild - 100) - g.Treffer;
+        fastest = std::max({fastest, std::abs(int(g.DX)), std::abs(int(g.DY))});
+    }
+    st.out << "  stopped in level " << s.Level << " of " << s.AnzahlLevel << ": " << left << " of " << level.Anzahl
+           << " gravoks left, " << hitsNeeded << " hits still needed, steps up to " << fastest
+           << " twips per tick, " << levelHits << " hits taken in this level, damage " << s.Schaden << "\n";
+}
+
+// Plays until the game ends or time runs out; what broke, or nullptr.
+const char* playOut(AimState& st, LevelLog& levels, long& ticks)
+{
+    Game& game = st.run.game();
+    for (ticks = 0; !st.player.ended() && ticks < st.options.ticksPerEpisode; ++ticks) {
+        if (const char* failed = st.run.act([&] { st.player.play(game); }))
+            return failed;
+        if (const char* failed = st.run.tick())
+            return failed;
+        levels.note(game.Start.Level, ticks + 1, st.run.hits());
+    }
+    return nullptr;
+}
+
+// One line for the episode, one for its levels and, unless it was won, what stopped it.
+bool reportEpisode(AimState& st, int episode, LevelLog& levels, long ticks, long hitsBefore)
+{
+    const StartModule& s = st.run.game().Start;
+    const bool won = st.player.ending() == "Geschafft!";
+    const int cleared = won ? int(s.AnzahlLevel) : int(s.Level) - 1;
+    const std::string result = st.player.ended() ? st.player.ending() : "time limit";
+    st.out << "episode " << episode << ": " << result << " (" << cleared << " of " << s.AnzahlLevel
+           << " levels cleared), " << ticks << " ticks = " << gameTime(ticks)
+           << " game time, hits taken: " << st.run.hits() - hitsBefore << "\n  levels (time/hits):";
+    if (!won)
+        levels.stop(ticks, st.run.hits());
+    for (const auto& e : levels.entries)
+        st.out << " " << e;
+    st.out << "\n";
+    if (!won)
+        describeStop(st, st.run.hits() - levels.startHits);
+    return won;
+}
+
+} // namespace
+
+int runAim(const AimOptions& options, std::ostream& out, std::ostream& err)
+{
+    std::unique_ptr<ScratchDir> scratch;
+    try {
+        scratch = std::make_unique<ScratchDir>(options.episodeDir);
+    } catch (const std::exception& e) {
+        err << "gravok-sim: " << e.what() << "\n";
+        return 2;
+    }
+    AimPlayer player;
+    Playthrough run(*scratch, options.seed, player);
+    AimState st{options, out, run, player};
+    int status = 0;
+    for (int episode = 1; episode <= 4; ++episode) {
+        player.startEpisode(episode);
+        const char* failed = episode == 1 ? run.start() : run.act([&] { run.game().frmHaupt().keyDown(key::F4, 0); });
+        if (failed)
+            return violation(st, episode, failed);
+        const long hitsBefore = run.hits();
+        LevelLog levels;
+        levels.startHits = hitsBefore;
+        long ticks = 0;
+        if (const char* broken = playOut(st, levels, ticks))
+            return violation(st, episode, broken);
+        if (!reportEpisode(st, episode, levels, ticks, hitsBefore))
+            status = 1;
+    }
+    out << (status == 0 ? "all four episodes completed\n" : "not every episode was completed\n");
+    return status;
+}
+
+} // namespace gravok

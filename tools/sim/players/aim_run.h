@@ -1,0 +1,19 @@
+#pragma once
+#include <cstdint>
+#include <filesystem>
+#include <ostream>
+
+namespace gravok {
+
+struct AimOptions {
+    std::filesystem::path episodeDir; // where Episode1..4.gvk are copied from
+    std::uint64_t seed = 0;
+    long ticksPerEpisode = 24000; // 20 minutes of game time
+};
+
+// Plays each of the four episodes once with the aiming player and tells how far it got.
+// Returns 0 when all four were completed, 1 when one was not or a rule broke (a VIOLATION
+// line on OUT), 2 when the run could not be set up (a line on ERR).
+int runAim(const AimOptions& options, std::ostream& out, std::ostream& err);
+
+} // namespace gravok

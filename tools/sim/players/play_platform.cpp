@@ -1,0 +1,87 @@
+#include "players/play_platform.h"
+
+#include "app/frm_haupt.h"
+#include "episodes/frm_neu.h"
+
+namespace gravok {
+
+PlayPlatform::PlayPlatform(std::filesystem::path dir, std::uint64_t seed, DialogAnswers& answers)
+    : RecordingPlatform(std::move(dir)), answers_(answers)
+{
+    this->seed = seed;
+}
+
+void PlayPlatform::runModal(Form& form)
+{
+    ++counts_.dialogs;
+    if (form.Name == "frmPunkte" && game_->Start.PunkteEintragen) {
+        ++counts_.gamesFinished;
+        if (game_->frmHaupt().lblAnzeige->Caption == "Geschafft!")
+            ++counts_.completed;
+    }
+    answers_.answer(*game_, form);
+    if (!form.closed()) {
+        note(form.Name + " stayed open after the player's answer");
+        form.Unload();
+    }
+    const auto* neu = dynamic_cast<const FrmNeu*>(&form);
+    if (neu && neu->gameStarted())
+        ++counts_.gamesStarted;
+}
+
+std::optional<std::string> PlayPlatform::inputBox(const std::string&, const std::string&)
+{
+    ++counts_.names;
+    return answers_.name();
+}
+
+bool PlayPlatform::startProgram(const std::string&, const std::string&)
+{
+    ++counts_.helpStarts;
+    return true;
+}
+
+void PlayPlatform::openUrl(const std::string& url)
+{
+    note("the game opened " + url);
+}
+
+void PlayPlatform::message(const std::string& text)
+{
+    note("the game said: " + text);
+}
+
+void PlayPlatform::notify(const std::string& text)
+{
+    note("the game said: " + text);
+}
+
+void PlayPlatform::setBusyCursor(bool) {}
+
+void PlayPlatform::endProgram()
+{
+    note("the game ended the program");
+    ended = true;
+}
+
+// Kept on one line, as the report of a run prints it on one.
+void PlayPlatform::note(const std::string& what)
+{
+    if (!finding_.empty())
+        return;
+    finding_ = what;
+    for (char& c : finding_)
+        if (c == '\n' || c == '\r')
+            c = ' ';
+}
+
+void clickOn(Form& form, Control& control)
+{
+    form.mouseDown(control);
+    form.mouseUp(control);
+    if (control.Kind == ControlKind::OptionButton)
+        form.selectOption(control);
+    form.click(control);
+}
+
+} // namespace gravok

@@ -1,0 +1,68 @@
+#pragma once
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "app/game.h"
+#include "core/recording_platform.h"
+
+namespace gravok {
+
+// How a player answers what the game puts in front of it.
+class DialogAnswers {
+public:
+    virtual ~DialogAnswers() = default;
+    // Acts on an open dialog (frmNeu, frmPunkte, frmInfo) as a player at the keyboard would.
+    virtual void answer(Game& game, Form& dialog) = 0;
+    // The name typed at the end of a game; nothing for a cancel.
+    virtual std::optional<std::string> name() = 0;
+};
+
+// What the desktop saw during a run.
+struct DesktopCounts {
+    long dialogs = 0;
+    long names = 0;
+    long helpStarts = 0;
+    long gamesStarted = 0;  // OK in frmNeu that loaded an episode
+    long gamesFinished = 0; // frmPunkte opened to take an entry
+    long completed = 0;     // of those, by "Geschafft!"
+};
+
+// The desktop of a headless player. Dialogs go to the player; everything else is only
+// counted, so that a run of millions of ticks keeps no growing log. Nobody reads messages
+// in a soak, and none is expected there, so the first one is kept as a finding, as is a
+// dialog the player could not close and an attempt to end the program.
+class PlayPlatform : public RecordingPlatform {
+public:
+    PlayPlatform(std::filesystem::path dir, std::uint64_t seed, DialogAnswers& answers);
+
+    void attach(Game& game) { game_ = &game; }
+
+    void runModal(Form& form) override;
+    std::optional<std::string> inputBox(const std::string& prompt, const std::string& title) override;
+    bool startProgram(const std::string& program, const std::string& argument) override;
+    void openUrl(const std::string& url) override;
+    void message(const std::string& text) override;
+    void notify(const std::string& text) override;
+    void setBusyCursor(bool busy) override;
+    void endProgram() override;
+
+    [[nodiscard]] const DesktopCounts& counts() const { return counts_; }
+    // Empty while all went as expected.
+    [[nodiscard]] const std::string& finding() const { return finding_; }
+
+private:
+    void note(const std::string& what);
+
+    DialogAnswers& answers_;
+    Game* game_ = nullptr;
+    DesktopCounts counts_;
+    std::string finding_;
+};
+
+// A click as the window delivers it: button down, button up, then the click; an option
+// button is selected by it.
+void clickOn(Form& form, Control& control);
+
+} // namespace gravok

@@ -1,0 +1,50 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "players/dice.h"
+#include "players/play_platform.h"
+
+namespace gravok {
+
+class FrmHaupt;
+
+// A restless player at the keyboard: turns, changes speed, fires a lot, pauses and goes on,
+// opens and closes every dialog, starts new games with F4 (the episodes in turn, now and
+// then cancelling) and types odd names. Every choice comes from its own dice, so a seed
+// replays the same run. Each game it leans more or less toward aiming at the gravoks, so
+// that some games also reach later levels, the heart and the end of an episode.
+class SoakPlayer : public DialogAnswers {
+public:
+    explicit SoakPlayer(std::uint64_t seed);
+
+    // The keys and clicks before one tick.
+    void play(Game& game);
+    void answer(Game& game, Form& dialog) override;
+    std::optional<std::string> name() override;
+
+    // Ticks the current game has run; a game that runs very long makes the player reckless.
+    [[nodiscard]] long gameTicks() const { return gameTicks_; }
+
+private:
+    void fly(Game& game, FrmHaupt& h);
+    void useMenu(FrmHaupt& h);
+    void afterGame(FrmHaupt& h);
+    void chooseEpisode(Game& game, Form& dialog);
+    void closeDialog(Form& dialog);
+    void newGameMood();
+    int pickTempo();
+
+    Dice dice_;
+    int nextEpisode_ = 1;
+    bool ended_ = false;
+    bool cancelNext_ = false;
+    int resumeIn_ = -1;  // ticks until P ends a pause the player made
+    int newGameIn_ = -1; // ticks until F4 after an ended game
+    int targetTempo_ = 0;
+    int aimPercent_ = 0;
+    long gameTicks_ = 0;
+};
+
+} // namespace gravok

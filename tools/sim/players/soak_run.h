@@ -1,0 +1,19 @@
+#pragma once
+#include <cstdint>
+#include <filesystem>
+#include <ostream>
+
+namespace gravok {
+
+struct SoakOptions {
+    std::filesystem::path episodeDir; // where Episode1..4.gvk are copied from
+    std::uint64_t seed = 0;
+    long games = 0;
+};
+
+// Plays OPTIONS.games whole games with the restless player and checks the game after every
+// tick. Returns 0, 1 after a broken rule (one VIOLATION line on OUT) or 2 when the run
+// could not be set up (a line on ERR).
+int runSoak(const SoakOptions& options, std::ostream& out, std::ostream& err);
+
+} // namespace gravok
