@@ -118,6 +118,11 @@ private:
     void levelCleared();
     void episodeCompleted();
     void startLevel();
+    // Before the first episode is loaded and after the last level there is no field to play.
+    [[nodiscard]] bool levelInPlay() const
+    {
+        return game_.Start.Level >= 1 && game_.Start.Level <= game_.Start.LevelDaten.count();
+    }
     [[nodiscard]] bool gameEnded() const { return game_.Start.Schaden >= 19; }
 
     Game& game_;

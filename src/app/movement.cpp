@@ -13,6 +13,8 @@ constexpr int StepY[17] = {0, -2, -2, -2, -1, 0, 1, 2, 2, 2, 2, 2, 1, 0, -1, -2,
 
 void FrmHaupt::frmHaupt_tmeBewegung_Timer()
 {
+    if (!levelInPlay())
+        return;
     StartModule& s = game_.Start;
     if (s.Tempo == 0 && ShuttleBild != 2) {
         if (ShuttleBild == 1) {

@@ -29,7 +29,8 @@ std::optional<std::string> readFile(const std::filesystem::path& path, std::stri
 
 std::string failure(const std::filesystem::path& path, const std::string& why)
 {
-    return "Die Episode kann nicht geladen werden.\n" + path.string() + "\n" + why;
+    // One line, so that it reads well in a message box and in a log alike.
+    return "Die Episode kann nicht geladen werden: " + path.string() + ": " + why;
 }
 
 // Puts the gravoks of level 1 on the field.

@@ -5,8 +5,8 @@
 namespace gravok {
 namespace {
 
-// Steps larger than this would overflow when a bounce flips the sign and adds up to 10.
-constexpr int StepMin = -32767;
+// A bounce flips a step's sign and adds up to 10: beyond these it would leave 16 bits.
+constexpr int StepMin = -32757;
 constexpr int StepMax = 32757;
 
 struct Failure {

@@ -18,6 +18,8 @@ void clampSteps(std::initializer_list<I16*> steps)
 
 void FrmHaupt::frmHaupt_tmeGravokiten_Timer()
 {
+    if (!levelInPlay())
+        return;
     StartModule& s = game_.Start;
     const int n = s.LevelDaten(s.Level).Anzahl;
     for (Zaehler = 1; Zaehler <= n; ++Zaehler) {

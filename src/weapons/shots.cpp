@@ -26,6 +26,8 @@ bool shotHits(const Control& s, const Control& g)
 
 void FrmHaupt::frmHaupt_tmeSchuss_Timer()
 {
+    if (!levelInPlay())
+        return;
     for (Zaehler = 0; Zaehler <= 9; ++Zaehler) {
         const std::string& tag = imgSchuss(Zaehler)->Tag;
         if (tag == "1")

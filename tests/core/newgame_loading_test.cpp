@@ -103,7 +103,7 @@ dump
     EXPECT_EQ(messages, 1) << c.name << "\n" << transcript(run);
     const auto msg = std::find_if(log.begin(), log.end(), [](const auto& e) { return e.starts_with("message "); });
     if (msg != log.end()) {
-        EXPECT_TRUE(msg->starts_with("message Die Episode kann nicht geladen werden.")) << *msg;
+        EXPECT_TRUE(msg->starts_with("message Die Episode kann nicht geladen werden: ")) << *msg;
         const std::string dir = programDirIn(out);
         ASSERT_FALSE(dir.empty()) << transcript(run);
         EXPECT_NE(msg->find(dir + "/Episode2.gvk"), std::string::npos) << *msg;
