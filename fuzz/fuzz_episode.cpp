@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -37,8 +38,8 @@ void checkPlayable(const EpisodeData& e)
         for (int slot = 1; slot <= satz.Anzahl; ++slot) {
             const GravokSatz& g = satz.Gravok(slot);
             check(g.Bild >= 101 && g.Bild <= 112, "picture outside 101..112");
-            // A bounce flips the step and adds up to 10; that must stay in 16 bits.
-            check(g.DX >= -32767 && g.DX <= 32757 && g.DY >= -32767 && g.DY <= 32757, "step out of range");
+            // A bounce flips the step and adds up to 10 either way; that must stay in 16 bits.
+            check(std::abs(g.DX) <= 32757 && std::abs(g.DY) <= 32757, "step out of range");
             check(g.Treffer == 0, "a gravok starts with hits");
         }
     }
