@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "json_check.h"
+#include "play_support.h"
 #include "sim_support.h"
 
 namespace gravok::test {
@@ -116,6 +117,25 @@ TEST(Harness, QuitAndTheEndOfInputStopQuietly)
         EXPECT_EQ(run.status, 0) << transcript(run);
         EXPECT_EQ(run.lines, c.lines);
     }
+}
+
+// A reader of the log splits it at line ends, so every entry must stay on one line.
+TEST(Harness, EachLogEntryIsOneLine)
+{
+    // Waits for the one-line message of a missing episode: failure() in episode_laden.cpp
+    // joins its parts with line breaks, so "log" spreads that message over three lines.
+    GTEST_SKIP() << "the missing-episode message has line breaks";
+    const SimRun run = runSimWith({}, "click lblOK\nlog\n"); // no Episode1.gvk
+    EXPECT_EQ(run.status, 0) << transcript(run);
+    int messages = 0;
+    for (const std::string& line : run.lines) {
+        const std::string word = line.substr(0, line.find(' '));
+        messages += word == "message";
+        EXPECT_TRUE(word == "cursor" || word == "message" || word == "start" || word == "open" ||
+                    word == "inputbox" || word == "end")
+            << line;
+    }
+    EXPECT_EQ(messages, 1) << transcript(run);
 }
 
 TEST(Harness, DumpIsOneLineOfJson)
