@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <system_error>
 
 #include "errors.h"
@@ -95,7 +96,7 @@ Scanned scanNumber(std::string_view t)
     Scanned s;
     auto [ptr, ec] = std::from_chars(first, clean.data() + clean.size(), s.value);
     if (ec == std::errc::result_out_of_range)
-        s.value = (clean[0] == '-' ? -1 : 1) * HUGE_VAL;
+        s.value = std::strtod(first, nullptr); // ±HUGE_VAL on overflow, 0 on underflow
     (void)ptr;
     s.end = end;
     s.found = true;

@@ -1,6 +1,7 @@
 #include "paths.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -21,10 +22,12 @@ struct Slot {
 std::string setInt(I16& target, const std::string& v)
 {
     const auto n = parseStrict(v);
-    if (!n || *n != static_cast<double>(static_cast<long long>(*n)))
+    if (!n || std::isnan(*n))
         return "not a whole number: " + v;
     if (*n < -32768 || *n > 32767)
         return "out of the 16-bit range: " + v;
+    if (*n != std::trunc(*n))
+        return "not a whole number: " + v;
     target = static_cast<long long>(*n);
     return "";
 }
