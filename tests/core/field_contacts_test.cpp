@@ -249,6 +249,17 @@ TEST(FieldFlight, TheHeartIsCollectedByAShuttleCorner)
     }
 }
 
+TEST(FieldFlight, TheHeartIsSoughtBeforeTheShuttleWraps)
+{
+    // Out through the bottom edge: at its unwrapped place the shuttle is far from a heart
+    // on the top edge that its wrapped place would touch.
+    const test::SimRun run =
+        play(FarGravok, shuttleAt(4372, 7181) + "set Richtung 9\nset Tempo 10\nset ShuttleBild 1\nset Schaden 6\n"
+                                                "set imgHerz.Left 4300\nset imgHerz.Top 0\ntick tmeBewegung\n" +
+                            test::expectLines({{"imgShuttle.Top", "-855"}, {"Schaden", "6"}, {"imgHerz.Top", "0"}}));
+    EXPECT_EQ(run.status, 0) << test::transcript(run);
+}
+
 TEST(FieldFlight, AContactTurnsThePictureButTheTickMovesAlongTheOldHeading)
 {
     // Heading 5 at speed 10: the next right edge 5247 reaches gravok 1 at 5240. The gravok

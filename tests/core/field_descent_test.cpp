@@ -205,5 +205,16 @@ TEST(FieldBounce, PushingApartEndsWithTheGravoksApart)
     }
 }
 
+TEST(FieldBounce, EveryPassPushesBothGravoksTenTwipsEachWay)
+{
+    // On one spot, both stepping (100, 100), and draws that keep the steps: gravok 1 still
+    // touches after 29 pushes and is clear after the 30th, 300 twips up-left of where it
+    // began while gravok 2 lies 300 down-right; then each moves its step.
+    const SimRun run = play({"1,2000,1500,100,100", "1,2000,1500,100,100"},
+                            repeated("0.9 0.95", 40) + "tick tmeGravokiten\n" +
+                                expectLines(gravokIs(1, 1800, 1300)) + expectLines(gravokIs(2, 2400, 1900)));
+    EXPECT_EQ(run.status, 0) << transcript(run);
+}
+
 } // namespace
 } // namespace gravok::test
