@@ -107,7 +107,7 @@ private:
     void collectHeart();
     void deflect(GravokSatz& g);
     void knockShuttle();
-    void gameOver();
+    void endGame(const char* words);
     void launchShot(int i);
     void flyShot(int i);
     void hitAction(int i, int j);
@@ -116,7 +116,6 @@ private:
     bool endExplosion(int k);
     [[nodiscard]] bool anyExplosion() const;
     void levelCleared();
-    void episodeCompleted();
     void startLevel();
     // Before the first episode is loaded and after the last level there is no field to play.
     [[nodiscard]] bool levelInPlay() const

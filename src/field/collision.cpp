@@ -23,7 +23,7 @@ void FrmHaupt::ShuttleGetroffen(int i)
     lblTempo->Caption = decimal(s.Tempo);
     s.Schaden += 1;
     if (s.Schaden == 19) {
-        gameOver();
+        endGame("Game over!");
         return;
     }
     spe(s.Schaden - 1)->Visible = true;
@@ -63,10 +63,11 @@ void FrmHaupt::knockShuttle()
         s.Tempo = -100;
 }
 
-void FrmHaupt::gameOver()
+// Game over and a completed episode end alike: stopped, the word shown, the score taken.
+void FrmHaupt::endGame(const char* words)
 {
     PauseUmschalten();
-    lblAnzeige->Caption = "Game over!";
+    lblAnzeige->Caption = words;
     game_.Start.PunkteEintragen = true;
     FrmPunkte punkte(game_);
     game_.showModal(punkte);

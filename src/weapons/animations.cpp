@@ -1,5 +1,4 @@
 #include "app/frm_haupt.h"
-#include "scores/frm_punkte.h"
 
 namespace gravok {
 
@@ -57,7 +56,7 @@ void FrmHaupt::levelCleared()
     s.Level += 1;
     imgHerz->Top = -2500; // a heart not collected in its level is gone with it
     if (s.Level > s.AnzahlLevel) {
-        episodeCompleted();
+        endGame("Geschafft!");
         return;
     }
     if (s.HerzLevel == s.Level) {
@@ -79,17 +78,6 @@ void FrmHaupt::startLevel()
         img.Left = g.X;
         img.Top = g.Y;
     }
-}
-
-void FrmHaupt::episodeCompleted()
-{
-    PauseUmschalten();
-    lblAnzeige->Caption = "Geschafft!";
-    game_.Start.PunkteEintragen = true;
-    FrmPunkte punkte(game_);
-    game_.showModal(punkte);
-    game_.Start.PunkteEintragen = false;
-    Tag = "1";
 }
 
 void FrmHaupt::frmHaupt_tmeAniSchuss_Timer()
