@@ -67,4 +67,10 @@ void FrmHaupt::PauseUmschalten()
     }
 }
 
+void FrmHaupt::pauseWhileAway()
+{
+    if (Pausiert == 0 && numberOf(Tag) == 0 && levelInPlay() && !gameEnded())
+        PauseUmschalten();
+}
+
 } // namespace gravok

@@ -59,6 +59,9 @@ public:
     // Start-up and pause.
     void frmHaupt_Form_Load();
     void PauseUmschalten();
+    // The player looked away (the window lost focus or was minimised): a running game
+    // pauses exactly as P would pause it, and only P resumes it.
+    void pauseWhileAway();
 
     // Keys and menu.
     void frmHaupt_Form_KeyDown(int keyCode, int shift);

@@ -37,6 +37,8 @@ void VirtualClock::run(Entry& e)
         throw;
     }
     release();
+    if (onTick)
+        onTick(*e.timer);
 }
 
 int VirtualClock::advance(std::uint64_t ms)

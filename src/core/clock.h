@@ -29,6 +29,9 @@ public:
     // Milliseconds until the next tick is due, or -1 if no timer runs.
     [[nodiscard]] long long untilNextTick();
 
+    // Told of every tick after its handler has run (the window's --stats probe counts them).
+    std::function<void(const Control& timer)> onTick;
+
 private:
     struct Entry {
         Control* timer;

@@ -1,7 +1,5 @@
 #include "ui/clock_driver.h"
 
-#include <algorithm>
-
 #include "core/clock.h"
 #include "ui/game_host.h"
 
@@ -29,20 +27,31 @@ ClockDriver::ClockDriver(GameHost& host, VirtualClock& clock, QObject* parent)
     connect(&timer_, &QTimer::timeout, this, &ClockDriver::wake);
 }
 
+ClockDriver::~ClockDriver()
+{
+    host_.setCallHooks({}, {});
+}
+
 void ClockDriver::start()
 {
     real_.start();
     pacer_.restart(real_.nsecsElapsed());
+    host_.setCallHooks([this] { catchUp(); }, [this] { schedule(); });
     schedule();
 }
 
 void ClockDriver::wake()
 {
+    catchUp();
+    schedule();
+}
+
+void ClockDriver::catchUp()
+{
     if (host_.ended())
         return;
     if (clock_.held()) {
         pacer_.restart(real_.nsecsElapsed());
-        schedule();
         return;
     }
     const std::int64_t ms = pacer_.take(real_.nsecsElapsed());
@@ -51,16 +60,23 @@ void ClockDriver::wake()
         host_.guarded([&] { ticks = clock_.advance(static_cast<std::uint64_t>(ms)); });
     if (ticks > 0)
         host_.refresh();
-    schedule();
 }
 
 void ClockDriver::schedule()
 {
-    if (host_.ended())
+    if (host_.ended()) {
+        timer_.stop();
         return;
-    const long long due = clock_.held() ? -1 : clock_.untilNextTick();
-    const long long sleep = due < 0 ? MaxSleepMs : std::clamp<long long>(due, 1, MaxSleepMs);
-    timer_.start(static_cast<int>(sleep));
+    }
+    if (clock_.held()) {
+        timer_.start(HeldPollMs);
+        return;
+    }
+    const long long due = clock_.untilNextTick();
+    if (due < 0)
+        timer_.stop(); // nothing runs; the next call into the game plans again
+    else
+        timer_.start(static_cast<int>(due < 1 ? 1 : due));
 }
 
 } // namespace gravok::ui

@@ -32,21 +32,25 @@ private:
     std::int64_t lastNs_ = 0;
 };
 
-// Feeds real elapsed time into the game's virtual clock. It wakes when the next tick is
-// due, and at least every MaxSleepMs so a timer the player just switched on starts on
-// time. While the clock is held (a dialog is up, or a tick is running and has opened one,
-// whose event loop wakes us again) it runs nothing and time does not pile up.
+// Feeds real elapsed time into the game's virtual clock. It sleeps until the next tick is
+// due and not at all while no timer runs (a paused game costs nothing). Every call into
+// the game first brings the clock up to now, so a timer the call switches on starts its
+// interval at the real moment of the key press, and afterwards the wake-up is planned
+// anew. While the clock is held (a dialog is up) it looks in now and then and lets no
+// time pile up.
 class ClockDriver : public QObject {
     Q_OBJECT
 public:
-    static constexpr int MaxSleepMs = 10;
+    static constexpr int HeldPollMs = 50;
 
     ClockDriver(GameHost& host, VirtualClock& clock, QObject* parent = nullptr);
+    ~ClockDriver() override;
 
     void start();
 
 private:
     void wake();
+    void catchUp();
     void schedule();
 
     GameHost& host_;

@@ -1,6 +1,8 @@
 #include "ui/form_painter.h"
 
 #include <algorithm>
+#include <string>
+#include <type_traits>
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -171,6 +173,61 @@ void FormPainter::paintImage(const Control& c, const QRect& box)
     p_.setClipRect(box, Qt::IntersectClip);
     p_.setRenderHint(QPainter::SmoothPixmapTransform, false);
     p_.drawPixmap(box.topLeft(), pictures_.picture(c.Picture()));
+}
+
+namespace {
+
+// FNV-1a over the bytes of each value.
+class Fingerprint {
+public:
+    template <typename T>
+    void add(const T& value)
+    {
+        static_assert(std::is_trivially_copyable_v<T>);
+        bytes(&value, sizeof value);
+    }
+    void add(const std::string& text)
+    {
+        add(text.size());
+        bytes(text.data(), text.size());
+    }
+    [[nodiscard]] std::uint64_t value() const { return hash_; }
+
+private:
+    void bytes(const void* data, std::size_t n)
+    {
+        const auto* b = static_cast<const unsigned char*>(data);
+        for (std::size_t i = 0; i < n; ++i)
+            hash_ = (hash_ ^ b[i]) * 0x100000001b3ULL;
+    }
+    std::uint64_t hash_ = 0xcbf29ce484222325ULL;
+};
+
+} // namespace
+
+std::uint64_t FormPainter::stateKey(const Form& form)
+{
+    Fingerprint f;
+    f.add(form.BackColor);
+    f.add(form.controls().size());
+    for (const auto& owned : form.controls()) {
+        const Control& c = *owned;
+        f.add(c.Visible);
+        if (!c.Visible)
+            continue;
+        for (float v : {c.Left, c.Top, c.Width, c.Height, c.X2, c.Y2})
+            f.add(v);
+        f.add(c.Caption);
+        f.add(c.ForeColor);
+        f.add(c.BackColor);
+        f.add(c.BackTransparent);
+        f.add(c.Picture());
+        f.add(c.Filled);
+        f.add(c.Shape);
+        f.add(c.BorderWidth);
+        f.add(c.Alignment);
+    }
+    return f.value();
 }
 
 } // namespace gravok::ui

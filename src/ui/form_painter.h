@@ -1,4 +1,6 @@
 #pragma once
+#include <cstdint>
+
 #include <QColor>
 #include <QRect>
 
@@ -18,6 +20,9 @@ public:
     FormPainter(QPainter& painter, PictureCache& pictures) : p_(painter), pictures_(pictures) {}
 
     void paint(const Form& form);
+    // A fingerprint of everything paint() reads: equal keys give the same picture, so a
+    // view repaints only when the key moves.
+    [[nodiscard]] static std::uint64_t stateKey(const Form& form);
 
 private:
     void paintControl(const Control& c, const QRect& box);

@@ -90,7 +90,14 @@ void FormView::sync()
     const Letterbox box = letterbox();
     for (const Child& child : children_)
         syncChild(child, box);
-    update();
+    // A tick that changed nothing visible (a paused game, a still dialog) paints nothing.
+    const std::uint64_t key = FormPainter::stateKey(form_);
+    if (!synced_ || key != syncedKey_ || box.scale != syncedBox_.scale || box.origin != syncedBox_.origin) {
+        synced_ = true;
+        syncedKey_ = key;
+        syncedBox_ = box;
+        update();
+    }
 }
 
 void FormView::addWidgets()

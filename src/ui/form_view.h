@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -63,6 +64,10 @@ private:
     std::vector<Child> children_;
     std::size_t seenControls_ = 0;
     Control* pressed_ = nullptr;
+    // What the last repaint was asked for.
+    bool synced_ = false;
+    std::uint64_t syncedKey_ = 0;
+    Letterbox syncedBox_;
 };
 
 } // namespace gravok::ui

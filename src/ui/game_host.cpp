@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <utility>
 
 #include <QApplication>
 #include <QDialog>
@@ -61,8 +62,18 @@ bool GameHost::guarded(const std::function<void()>& work)
 
 void GameHost::call(const std::function<void()>& work)
 {
+    if (beforeCall_)
+        beforeCall_();
     guarded(work);
     refresh();
+    if (afterCall_)
+        afterCall_();
+}
+
+void GameHost::setCallHooks(std::function<void()> before, std::function<void()> after)
+{
+    beforeCall_ = std::move(before);
+    afterCall_ = std::move(after);
 }
 
 // The game cannot play on: say why, then end as the player would with "Ende".

@@ -38,6 +38,8 @@ public:
     bool guarded(const std::function<void()>& work);
     // Closes dialogs whose form has closed and re-reads the model into every view.
     void refresh();
+    // Run around every call(): the clock catches up before, and plans its wake-up after.
+    void setCallHooks(std::function<void()> before, std::function<void()> after);
 
     void addView(FormView* view);
     void removeView(FormView* view);
@@ -63,6 +65,8 @@ private:
 
     Game& game_;
     PictureCache pictures_;
+    std::function<void()> beforeCall_;
+    std::function<void()> afterCall_;
     KeyRouter* keys_;
     std::vector<FormView*> views_;
     std::vector<OpenDialog> dialogs_;

@@ -2,11 +2,14 @@
 
 #include <cmath>
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "app/frm_haupt.h"
+#include "app/game.h"
 #include "core/pictures.h"
 #include "ui/form_view.h"
 #include "ui/game_host.h"
@@ -38,6 +41,24 @@ GameWindow::GameWindow(GameHost& host, Form& form)
     setMinimumSize(view_->formSize() / 4);
     resize(view_->formSize());
     host_.addView(view_);
+    // Focus moving to one of our own dialogs keeps the application active; only leaving
+    // the program for another one counts.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state != Qt::ApplicationActive)
+            lookedAway();
+    });
+}
+
+void GameWindow::lookedAway()
+{
+    host_.call([this] { host_.game().frmHaupt().pauseWhileAway(); });
+}
+
+void GameWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
+        lookedAway();
+    QWidget::changeEvent(event);
 }
 
 void GameWindow::placeFromForm()

@@ -22,8 +22,12 @@ public:
     // Centres the window on its screen, where it stands until the game places it.
     void centreOnScreen();
 
+    // The player turned to something else: a running game pauses itself.
+    void lookedAway();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     GameHost& host_;

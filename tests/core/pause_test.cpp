@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 
 #include "app/frm_haupt.h"
 #include "app/game.h"
@@ -138,6 +139,35 @@ TEST_F(StartedGame, APausedGameDoesNotTickAndResumesWithAFullInterval)
     EXPECT_EQ(game.clock.untilNextTick(), -1);
     haupt().PauseUmschalten();
     EXPECT_EQ(game.clock.untilNextTick(), 50);
+}
+
+// Looking away pauses a running game as P would, and never resumes one.
+TEST_F(StartedGame, LookingAwayPausesOnlyARunningGame)
+{
+    struct Case {
+        const char* name;
+        std::function<void(Game&)> before;
+        bool paused;
+    };
+    const Case cases[] = {
+        {"running", [](Game&) {}, true},
+        {"already paused", [](Game& g) { g.frmHaupt().PauseUmschalten(); }, true},
+        {"shuttle destroyed", [](Game& g) { g.Start.Schaden = 19; }, false},
+        {"window tagged as ended", [](Game& g) { g.frmHaupt().Tag = "1"; }, false},
+        {"no level in play", [](Game& g) { g.Start.Level = 0; }, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Game g{platform};
+        g.Main();
+        c.before(g);
+        g.frmHaupt().pauseWhileAway();
+        EXPECT_EQ(int(g.frmHaupt().Pausiert), c.paused ? 1 : 0);
+        EXPECT_EQ(g.frmHaupt().lblAnzeige->Caption, c.paused ? "Pause!" : "");
+        // Only P brings the game back.
+        g.frmHaupt().pauseWhileAway();
+        EXPECT_EQ(int(g.frmHaupt().Pausiert), c.paused ? 1 : 0);
+    }
 }
 
 } // namespace

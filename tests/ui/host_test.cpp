@@ -65,6 +65,9 @@ private slots:
     void inputBoxHoldsTheClock_data();
     void inputBoxHoldsTheClock();
     void clockRunsOnlyWhenFree();
+    void pausedGameLetsTheClockSleep();
+    void lookingAwayPausesTheGame_data();
+    void lookingAwayPausesTheGame();
 };
 
 void HostTest::gameErrorEndsTheProgram()
@@ -170,6 +173,58 @@ void HostTest::clockRunsOnlyWhenFree()
     const auto stopped = g.game.clock.now();
     QTest::qWait(60);
     QCOMPARE(g.game.clock.now(), stopped);
+}
+
+// With no timer running nothing wakes the clock; the key that resumes starts it again.
+void HostTest::pausedGameLetsTheClockSleep()
+{
+    PlayingGame g;
+    GameHost host(g.game);
+    QuietEnd end(host);
+    ClockDriver driver(host, g.game.clock);
+    driver.start();
+    host.call([&] { g.game.frmHaupt().frmHaupt_Form_KeyDown(80, 0); });
+    QCOMPARE(int(g.game.frmHaupt().Pausiert), 1);
+    const auto paused = g.game.clock.now();
+    QTest::qWait(120);
+    QCOMPARE(g.game.clock.now(), paused);
+
+    host.call([&] { g.game.frmHaupt().frmHaupt_Form_KeyDown(80, 0); });
+    QCOMPARE(int(g.game.frmHaupt().Pausiert), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(g.game.clock.now() >= paused + 100, 5000);
+    QVERIFY2(end.errors.isEmpty(), qPrintable(end.errors.join('\n')));
+}
+
+void HostTest::lookingAwayPausesTheGame_data()
+{
+    QTest::addColumn<bool>("minimise");
+    QTest::newRow("focus went to another program") << false;
+    QTest::newRow("window minimised") << true;
+}
+
+void HostTest::lookingAwayPausesTheGame()
+{
+    QFETCH(bool, minimise);
+    PlayingGame g;
+    GameHost host(g.game);
+    QuietEnd end(host);
+    GameWindow window(host, g.game.frmHaupt());
+    FrmHaupt& haupt = g.game.frmHaupt();
+    QCOMPARE(int(haupt.Pausiert), 0);
+
+    if (minimise)
+        window.setWindowState(Qt::WindowMinimized);
+    else
+        window.lookedAway();
+    QCOMPARE(int(haupt.Pausiert), 1);
+    QCOMPARE(QString::fromStdString(haupt.lblAnzeige->Caption), QStringLiteral("Pause!"));
+
+    // Coming back changes nothing: P resumes, as after a pause by hand.
+    window.setWindowState(Qt::WindowNoState);
+    window.lookedAway();
+    QCOMPARE(int(haupt.Pausiert), 1);
+    host.call([&] { haupt.frmHaupt_Form_KeyDown(80, 0); });
+    QCOMPARE(int(haupt.Pausiert), 0);
 }
 
 namespace {

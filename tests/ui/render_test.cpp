@@ -1,4 +1,6 @@
 // What the views draw, checked on real pixels of offscreen renders.
+#include <functional>
+
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTest>
@@ -28,6 +30,7 @@ private slots:
     void labelAlignmentAndClipping();
     void optionButtonsFollowTheModel();
     void listBoxFollowsTheModel();
+    void repaintsOnlyWhatChanged();
 
 private:
     PictureCache pictures_;
@@ -275,6 +278,44 @@ void RenderTest::listBoxFollowsTheModel()
     model.Visible = false;
     view.sync();
     QVERIFY(!widget->isVisibleTo(&view));
+}
+
+namespace {
+struct PaintCounter : QObject {
+    explicit PaintCounter(QWidget& w) { w.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        count += e->type() == QEvent::Paint;
+        return false;
+    }
+    int count = 0;
+};
+} // namespace
+
+// A sync that finds the model as it was painted asks for no new frame.
+void RenderTest::repaintsOnlyWhatChanged()
+{
+    LoggingForm form;
+    Control& label = form.add(pixelControl(ControlKind::Label, "lblText", 10, 10, 100, 20));
+    FormView view(form, pictures_);
+    view.resize(400, 300);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    PaintCounter paints(view);
+
+    const auto framesAfter = [&](const std::function<void()>& change) {
+        const int before = paints.count;
+        change();
+        view.sync();
+        QTest::qWait(30);
+        return paints.count - before;
+    };
+    QCOMPARE(framesAfter([] {}), 0);
+    QCOMPARE(framesAfter([&] { label.Caption = "Pause!"; }), 1);
+    QCOMPARE(framesAfter([&] { label.Caption = "Pause!"; }), 0);
+    QCOMPARE(framesAfter([&] { label.Visible = false; }), 1);
+    QCOMPARE(framesAfter([&] { label.Left += 15; }), 0); // hidden: nothing to see
+    QCOMPARE(framesAfter([&] { view.resize(800, 600); }), 1);
 }
 
 namespace {

@@ -1,0 +1,148 @@
+#include "ui/stats_probe.h"
+
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <sstream>
+
+#include <QEvent>
+#include <QTextStream>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include "core/clock.h"
+#include "ui/form_view.h"
+
+namespace gravok::ui {
+namespace {
+
+// The 50 ms timers whose rate tells whether the game runs on time; the line sums them.
+constexpr const char* PacedTimer = "tmeBewegung";
+
+double cpuSeconds()
+{
+    rusage use{};
+    getrusage(RUSAGE_SELF, &use);
+    return static_cast<double>(use.ru_utime.tv_sec + use.ru_stime.tv_sec)
+           + static_cast<double>(use.ru_utime.tv_usec + use.ru_stime.tv_usec) / 1e6;
+}
+
+long residentKb()
+{
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    while (status >> key) {
+        if (key == "VmRSS:") {
+            long kb = 0;
+            status >> kb;
+            return kb;
+        }
+        status.ignore(4096, '\n');
+    }
+    return -1;
+}
+
+// Milliseconds since the kernel started this process, or -1 if /proc does not say.
+long long msSinceProcessStart()
+{
+    std::ifstream stat("/proc/self/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    const auto close = text.rfind(')'); // the command name may hold blanks
+    if (close == std::string::npos)
+        return -1;
+    std::istringstream fields(text.substr(close + 2));
+    std::string field;
+    unsigned long long startTicks = 0;
+    for (int i = 3; i <= 22 && fields >> field; ++i)
+        if (i == 22)
+            startTicks = std::stoull(field);
+    timespec boot{};
+    if (startTicks == 0 || clock_gettime(CLOCK_BOOTTIME, &boot) != 0)
+        return -1;
+    const long hz = sysconf(_SC_CLK_TCK);
+    const long long nowMs = static_cast<long long>(boot.tv_sec) * 1000 + boot.tv_nsec / 1'000'000;
+    return nowMs - static_cast<long long>(startTicks * 1000 / static_cast<unsigned long long>(hz));
+}
+
+void toStdout(const QString& line)
+{
+    std::fputs(qPrintable(line + QLatin1Char('\n')), stdout);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+StatsProbe::StatsProbe(VirtualClock& clock, FormView& view, Sink sink, QObject* parent)
+    : QObject(parent), clock_(clock), view_(view), sink_(sink ? std::move(sink) : Sink(toStdout))
+{
+    timer_.setInterval(1000);
+    connect(&timer_, &QTimer::timeout, this, &StatsProbe::report);
+}
+
+StatsProbe::~StatsProbe()
+{
+    clock_.onTick = nullptr;
+    view_.removeEventFilter(this);
+}
+
+void StatsProbe::start()
+{
+    clock_.onTick = [this](const Control& timer) { ++ticks_[timer.Name]; };
+    view_.installEventFilter(this);
+    elapsed_.start();
+    lastCpuSeconds_ = cpuSeconds();
+    timer_.start();
+}
+
+bool StatsProbe::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == &view_ && event->type() == QEvent::Paint) {
+        ++frames_;
+        if (!sawFirstFrame_)
+            firstFrame();
+    }
+    return false;
+}
+
+void StatsProbe::firstFrame()
+{
+    sawFirstFrame_ = true;
+    const long long ms = msSinceProcessStart();
+    sink_(ms < 0 ? QStringLiteral("stats: first frame (start time unknown)")
+                 : QStringLiteral("stats: first frame %1 ms after the process started").arg(ms));
+}
+
+void StatsProbe::report()
+{
+    const double seconds = static_cast<double>(elapsed_.nsecsElapsed()) / 1e9;
+    const double cpu = cpuSeconds();
+    const double span = seconds - lastSeconds_;
+    const std::uint64_t paced = ticks_[PacedTimer];
+    sink_(line(seconds, ticks_, frames_, span, paced - lastTicks_, frames_ - lastFrames_,
+               span > 0 ? 100.0 * (cpu - lastCpuSeconds_) / span : 0.0, residentKb()));
+    lastSeconds_ = seconds;
+    lastCpuSeconds_ = cpu;
+    lastTicks_ = paced;
+    lastFrames_ = frames_;
+}
+
+QString StatsProbe::line(double seconds, const std::map<std::string, std::uint64_t>& ticks, std::uint64_t frames,
+                         double sinceLastSeconds, std::uint64_t ticksSinceLast, std::uint64_t framesSinceLast,
+                         double cpuPercent, long rssKb)
+{
+    const auto rate = [&](std::uint64_t n) {
+        return QString::number(sinceLastSeconds > 0 ? static_cast<double>(n) / sinceLastSeconds : 0.0, 'f', 1);
+    };
+    QString text;
+    QTextStream out(&text);
+    out << "stats: " << QString::number(seconds, 'f', 3) << " s, " << rate(ticksSinceLast) << " ticks/s, "
+        << rate(framesSinceLast) << " frames/s, cpu " << QString::number(cpuPercent, 'f', 1) << " %, rss "
+        << rssKb << " kB; total";
+    for (const auto& [name, n] : ticks)
+        out << ' ' << QString::fromStdString(name) << ' ' << n;
+    out << " frames " << frames;
+    return text;
+}
+
+} // namespace gravok::ui

@@ -1,0 +1,60 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+namespace gravok {
+class VirtualClock;
+} // namespace gravok
+
+namespace gravok::ui {
+
+class FormView;
+
+// Counts what the window does and says so once a second (gravok --stats): ticks of
+// each timer, painted frames, CPU time used and resident memory, and once the time from
+// the start of the process to the first painted frame.
+class StatsProbe : public QObject {
+    Q_OBJECT
+public:
+    // Where the lines go: standard output unless a test says otherwise.
+    using Sink = std::function<void(const QString& line)>;
+
+    StatsProbe(VirtualClock& clock, FormView& view, Sink sink = {}, QObject* parent = nullptr);
+    ~StatsProbe() override;
+
+    void start();
+    // One report for the time since the last one; the timer calls it every second.
+    void report();
+
+    [[nodiscard]] static QString line(double seconds, const std::map<std::string, std::uint64_t>& ticks,
+                                      std::uint64_t frames, double sinceLastSeconds,
+                                      std::uint64_t ticksSinceLast, std::uint64_t framesSinceLast,
+                                      double cpuPercent, long rssKb);
+
+private:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void firstFrame();
+
+    VirtualClock& clock_;
+    FormView& view_;
+    Sink sink_;
+    QTimer timer_;
+    QElapsedTimer elapsed_;
+    std::map<std::string, std::uint64_t> ticks_;
+    std::uint64_t frames_ = 0;
+    bool sawFirstFrame_ = false;
+    // At the last report.
+    double lastSeconds_ = 0;
+    double lastCpuSeconds_ = 0;
+    std::uint64_t lastTicks_ = 0;
+    std::uint64_t lastFrames_ = 0;
+};
+
+} // namespace gravok::ui
