@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "app/frm_haupt.h"
 #include "app/game.h"
 #include "core/recording_platform.h"
@@ -107,13 +105,7 @@ TEST_F(FieldContacts, OutOfPlayGravoksStillTouchAndTargetsDoNotStep)
 
 // --- The movement tick, through the harness -------------------------------------------
 
-std::string num(double v)
-{
-    std::ostringstream out;
-    out.precision(10);
-    out << v;
-    return out.str();
-}
+using test::num;
 
 // One gravok parked far from the shuttle's start (4372, 3172) and from every edge row.
 const std::string FarGravok = "1,1200,400,0,0";

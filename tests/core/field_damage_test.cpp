@@ -8,15 +8,6 @@
 namespace gravok::test {
 namespace {
 
-// One level; the shuttle starts at (4372, 3172), 855 twips square.
-SimRun play(std::initializer_list<std::string> gravoks, const std::string& script)
-{
-    std::string file = "1\r\n";
-    for (const auto& g : gravoks)
-        file += g + "\r\n";
-    return runSimWith({{"Episode1.gvk", file + "\r\n"}}, "click lblOK\n" + script);
-}
-
 // A gravok under the shuttle whose upward step dy (< 0) brings its top onto the shuttle's
 // bottom edge 4027. Any deflection raises dy, so one pass always clears it.
 std::string gravokBelow(int dx, int dy, int left = 4500)
@@ -56,23 +47,23 @@ TEST(FieldCollision, TheGravokIsDeflectedAndTheShuttleKnocked)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const SimRun run =
-            play({gravokBelow(c.dx, c.dy)},
-                 "set Tempo " + std::to_string(c.tempo) + "\nrandom " + c.draws + "\ntick tmeGravokiten\n" +
-                     expectLines({{"LevelDaten(1).Gravok(1).DX", std::to_string(c.dxAfter)},
-                                  {"LevelDaten(1).Gravok(1).DY", std::to_string(c.dyAfter)},
-                                  {"Richtung", std::to_string(c.richtung)},
-                                  {"ZufallsSchritt", std::to_string(c.schritt)},
-                                  {"ZufallsVorzeichen", std::to_string(c.vorzeichen)},
-                                  {"Tempo", std::to_string(c.tempoAfter)},
-                                  {"lblTempo.Caption", std::to_string(c.tempoAfter)},
-                                  // The new heading is on screen at once, the shuttle where it was.
-                                  {"imgShuttle.Picture", std::to_string(c.richtung + 20)},
-                                  {"ShuttleBild", "1"},
-                                  {"imgShuttle.Left", "4372"},
-                                  {"imgShuttle.Top", "3172"},
-                                  {"Schaden", "1"},
-                                  {"spe(0).Visible", "True"},
-                                  {"imgGravok(1).Left", std::to_string(4500 + c.dxAfter)}}));
+            playOneLevel({gravokBelow(c.dx, c.dy)},
+                         "set Tempo " + std::to_string(c.tempo) + "\nrandom " + c.draws + "\ntick tmeGravokiten\n" +
+                             expectLines({{"LevelDaten(1).Gravok(1).DX", std::to_string(c.dxAfter)},
+                                          {"LevelDaten(1).Gravok(1).DY", std::to_string(c.dyAfter)},
+                                          {"Richtung", std::to_string(c.richtung)},
+                                          {"ZufallsSchritt", std::to_string(c.schritt)},
+                                          {"ZufallsVorzeichen", std::to_string(c.vorzeichen)},
+                                          {"Tempo", std::to_string(c.tempoAfter)},
+                                          {"lblTempo.Caption", std::to_string(c.tempoAfter)},
+                                          // The new heading is on screen at once, the shuttle where it was.
+                                          {"imgShuttle.Picture", std::to_string(c.richtung + 20)},
+                                          {"ShuttleBild", "1"},
+                                          {"imgShuttle.Left", "4372"},
+                                          {"imgShuttle.Top", "3172"},
+                                          {"Schaden", "1"},
+                                          {"spe(0).Visible", "True"},
+                                          {"imgGravok(1).Left", std::to_string(4500 + c.dxAfter)}}));
         EXPECT_EQ(run.status, 0) << transcript(run);
     }
 }
@@ -80,22 +71,14 @@ TEST(FieldCollision, TheGravokIsDeflectedAndTheShuttleKnocked)
 TEST(FieldCollision, AShuttleKnockedToAStandstillShowsTheMovingPictureForOneTick)
 {
     // Heading 4, amount 10 against a speed of 10.
-    const SimRun run = play({gravokBelow(0, -30)}, "set Tempo 10\nrandom 0.9 0 0.2 0.37 0.1\ntick tmeGravokiten\n" +
-                                                       expectLines({{"Tempo", "0"}, {"imgShuttle.Picture", "24"}}) +
-                                                       "tick tmeBewegung\n" +
-                                                       expectLines({{"imgShuttle.Picture", "4"},
-                                                                    {"ShuttleBild", "0"},
-                                                                    {"imgShuttle.Left", "4372"},
-                                                                    {"imgShuttle.Top", "3172"}}));
+    const SimRun run = playOneLevel({gravokBelow(0, -30)}, "set Tempo 10\nrandom 0.9 0 0.2 0.37 0.1\ntick tmeGravokiten\n" +
+                                                               expectLines({{"Tempo", "0"}, {"imgShuttle.Picture", "24"}}) +
+                                                               "tick tmeBewegung\n" +
+                                                               expectLines({{"imgShuttle.Picture", "4"},
+                                                                            {"ShuttleBild", "0"},
+                                                                            {"imgShuttle.Left", "4372"},
+                                                                            {"imgShuttle.Top", "3172"}}));
     EXPECT_EQ(run.status, 0) << transcript(run);
-}
-
-std::string repeated(const std::string& draws, int times)
-{
-    std::string all = "random";
-    for (int i = 0; i < times; ++i)
-        all += " " + draws;
-    return all + "\n";
 }
 
 TEST(FieldCollision, PushingApartEndsWithGravokAndShuttleApart)
@@ -113,13 +96,13 @@ TEST(FieldCollision, PushingApartEndsWithGravokAndShuttleApart)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const SimRun run = play({"1," + std::to_string(static_cast<int>(c.left)) + "," +
-                                 std::to_string(static_cast<int>(c.top)) + "," + std::to_string(c.dx) + "," +
-                                 std::to_string(c.dy)},
-                                repeated(c.draws, 100) +
-                                    "tick tmeGravokiten\nget imgGravok(1).Left\nget imgGravok(1).Top\n"
-                                    "get imgShuttle.Left\nget imgShuttle.Top\n" +
-                                    expectLines({{"Schaden", "1"}}));
+        const SimRun run = playOneLevel({"1," + std::to_string(static_cast<int>(c.left)) + "," +
+                                         std::to_string(static_cast<int>(c.top)) + "," + std::to_string(c.dx) + "," +
+                                         std::to_string(c.dy)},
+                                        repeated(c.draws, 100) +
+                                            "tick tmeGravokiten\nget imgGravok(1).Left\nget imgGravok(1).Top\n"
+                                            "get imgShuttle.Left\nget imgShuttle.Top\n" +
+                                            expectLines({{"Schaden", "1"}}));
         ASSERT_EQ(run.status, 0) << transcript(run);
         ASSERT_EQ(run.lines.size(), 4U) << transcript(run);
         const double gl = std::stod(run.lines[0]), gt = std::stod(run.lines[1]);
@@ -134,15 +117,15 @@ TEST(FieldCollision, EveryPassOfThePushChangesTheSpeedAgain)
     // On the shuttle's top-left corner with step (100, 100) kept by every draw: the gravok
     // touches for 30 passes, 10 twips up-left and the shuttle 10 down-right each, and the
     // 31st clears it. Each pass adds 1 to the speed.
-    const SimRun run = play({"1,4372,3172,100,100"}, repeated("0.9 0.95 0 0 0.9", 40) + "tick tmeGravokiten\n" +
-                                                          expectLines({{"Tempo", "31"},
-                                                                       {"lblTempo.Caption", "31"},
-                                                                       {"Richtung", "1"},
-                                                                       {"imgShuttle.Left", "4672"},
-                                                                       {"imgShuttle.Top", "3472"},
-                                                                       {"imgGravok(1).Left", "4172"},
-                                                                       {"imgGravok(1).Top", "2972"},
-                                                                       {"Schaden", "1"}}));
+    const SimRun run = playOneLevel({"1,4372,3172,100,100"}, repeated("0.9 0.95 0 0 0.9", 40) + "tick tmeGravokiten\n" +
+                                                                  expectLines({{"Tempo", "31"},
+                                                                               {"lblTempo.Caption", "31"},
+                                                                               {"Richtung", "1"},
+                                                                               {"imgShuttle.Left", "4672"},
+                                                                               {"imgShuttle.Top", "3472"},
+                                                                               {"imgGravok(1).Left", "4172"},
+                                                                               {"imgGravok(1).Top", "2972"},
+                                                                               {"Schaden", "1"}}));
     EXPECT_EQ(run.status, 0) << transcript(run);
 }
 
@@ -150,17 +133,17 @@ TEST(FieldDamage, EachHitLightsTheNextSegmentAndTheGameGoesOn)
 {
     for (int before : {0, 9, 17}) {
         SCOPED_TRACE(before);
-        const SimRun run = play({gravokBelow(0, -30)},
-                                damage(before) + "random 0.9 0 0 0 0.9\ntick tmeGravokiten\n" +
-                                    expectLines({{"Schaden", std::to_string(before + 1)},
-                                                 {"spe(" + std::to_string(before) + ").Visible", "True"},
-                                                 {"tmeBewegung.Enabled", "True"},
-                                                 {"tmeGravokiten.Enabled", "True"},
-                                                 {"lblAnzeige.Caption", ""},
-                                                 {"frmHaupt.Tag", "0"}}) +
-                                    (before < 17 ? expectLines({{"spe(" + std::to_string(before + 1) + ").Visible",
-                                                                 "False"}})
-                                                 : ""));
+        const SimRun run = playOneLevel({gravokBelow(0, -30)},
+                                        damage(before) + "random 0.9 0 0 0 0.9\ntick tmeGravokiten\n" +
+                                            expectLines({{"Schaden", std::to_string(before + 1)},
+                                                         {"spe(" + std::to_string(before) + ").Visible", "True"},
+                                                         {"tmeBewegung.Enabled", "True"},
+                                                         {"tmeGravokiten.Enabled", "True"},
+                                                         {"lblAnzeige.Caption", ""},
+                                                         {"frmHaupt.Tag", "0"}}) +
+                                            (before < 17 ? expectLines({{"spe(" + std::to_string(before + 1) + ").Visible",
+                                                                         "False"}})
+                                                         : ""));
         EXPECT_EQ(run.status, 0) << transcript(run);
     }
 }
@@ -196,9 +179,9 @@ void expectOneHighScoreDialog(const SimRun& run)
 
 TEST(FieldGameOver, TheNineteenthHitStopsTheGameAndTakesTheScore)
 {
-    const SimRun run = play({gravokBelow(0, -30)}, damage(18) + "input Tester\nrandom 0.9 0 0 0 0.9\n"
-                                                                "tick tmeGravokiten\n" +
-                                                       WhileTheDialogIsUp + AfterTheDialog);
+    const SimRun run = playOneLevel({gravokBelow(0, -30)}, damage(18) + "input Tester\nrandom 0.9 0 0 0 0.9\n"
+                                                                        "tick tmeGravokiten\n" +
+                                                               WhileTheDialogIsUp + AfterTheDialog);
     EXPECT_EQ(run.status, 0) << transcript(run);
     expectOneHighScoreDialog(run);
 }
@@ -216,9 +199,9 @@ TEST(FieldGameOver, TheRestOfTheDescentTickDoesNoFurtherDamage)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const SimRun run = play({c.first, c.second}, damage(18) + "input Tester\nrandom 0.9 0 0 0 0.9\n"
-                                                                  "tick tmeGravokiten\n" +
-                                                         WhileTheDialogIsUp + AfterTheDialog);
+        const SimRun run = playOneLevel({c.first, c.second}, damage(18) + "input Tester\nrandom 0.9 0 0 0 0.9\n"
+                                                                          "tick tmeGravokiten\n" +
+                                                                 WhileTheDialogIsUp + AfterTheDialog);
         EXPECT_EQ(run.status, 0) << transcript(run);
         expectOneHighScoreDialog(run);
     }
@@ -228,12 +211,12 @@ TEST(FieldGameOver, TheMovementTickStopsAtTheGameEndingContact)
 {
     // Heading 5 at speed 10: both gravoks are reached by the next right edge 5247, and the
     // heart waits at the next bottom-right corner. The lost shuttle neither moves nor heals.
-    const SimRun run = play({"1,5240,3000,0,0", "1,5240,3600,0,0"},
-                            damage(18) + "set Richtung 5\nset Tempo 10\nset ShuttleBild 1\n"
-                                         "set imgHerz.Left 5247\nset imgHerz.Top 4027\ninput Tester\n"
-                                         "random 0.9 0 0.5 0.2 0.9 0.9 0 0.5 0.2 0.9\ntick tmeBewegung\n" +
-                                WhileTheDialogIsUp + AfterTheDialog +
-                                expectLines({{"imgShuttle.Left", "4372"}, {"imgHerz.Top", "4027"}}));
+    const SimRun run = playOneLevel({"1,5240,3000,0,0", "1,5240,3600,0,0"},
+                                    damage(18) + "set Richtung 5\nset Tempo 10\nset ShuttleBild 1\n"
+                                                 "set imgHerz.Left 5247\nset imgHerz.Top 4027\ninput Tester\n"
+                                                 "random 0.9 0 0.5 0.2 0.9 0.9 0 0.5 0.2 0.9\ntick tmeBewegung\n" +
+                                        WhileTheDialogIsUp + AfterTheDialog +
+                                        expectLines({{"imgShuttle.Left", "4372"}, {"imgHerz.Top", "4027"}}));
     EXPECT_EQ(run.status, 0) << transcript(run);
     expectOneHighScoreDialog(run);
 }

@@ -1,32 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <sstream>
 
 #include "play_support.h"
 
 namespace gravok::test {
 namespace {
-
-std::string num(double v)
-{
-    std::ostringstream out;
-    out.precision(10);
-    out << v;
-    return out.str();
-}
-
-// A one-level episode of the given gravok lines; the shuttle starts at (4372, 3172).
-SimRun play(std::initializer_list<std::string> gravoks, const std::string& script)
-{
-    std::vector<std::string> lines = {"1"};
-    lines.insert(lines.end(), gravoks.begin(), gravoks.end());
-    lines.emplace_back("");
-    std::string file;
-    for (const auto& l : lines)
-        file += l + "\r\n";
-    return runSimWith({{"Episode1.gvk", file}}, "click lblOK\n" + script);
-}
 
 std::string gravokAt(int k, double left, double top, int dx, int dy)
 {
@@ -63,8 +42,8 @@ TEST(FieldDescent, GravoksWrapOnlyOnceWhollyPastAnEdge)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const SimRun run = play({"1,0,0,0,0"}, gravokAt(1, c.left, c.top, c.dx, c.dy) + "tick tmeGravokiten\n" +
-                                                   expectLines(gravokIs(1, c.leftAfter, c.topAfter)));
+        const SimRun run = playOneLevel({"1,0,0,0,0"}, gravokAt(1, c.left, c.top, c.dx, c.dy) + "tick tmeGravokiten\n" +
+                                                           expectLines(gravokIs(1, c.leftAfter, c.topAfter)));
         EXPECT_EQ(run.status, 0) << transcript(run);
     }
 }
@@ -78,25 +57,25 @@ TEST(FieldDescent, AnOutOfPlayGravokStandsStillButStillBouncesAndHurts)
                                // Shuttle contact of 1: sign +1, step 1, heading 9, amount 1, sign +1.
                                // Bounce of 2 off 1: sign -1, step 1.
                                "random 0.9 0 0.5 0 0.9 0.1 0\ntick tmeGravokiten\n";
-    const SimRun run = play({"1,0,0,0,0", "1,0,0,0,0"},
-                            script + expectLines({{"Schaden", "1"},
-                                                  {"imgGravok(1).Left", "4500"},
-                                                  {"imgGravok(1).Top", "4057"},
-                                                  {"LevelDaten(1).Gravok(2).DX", "21"},
-                                                  {"imgGravok(2).Left", "5021"}}));
+    const SimRun run = playOneLevel({"1,0,0,0,0", "1,0,0,0,0"},
+                                    script + expectLines({{"Schaden", "1"},
+                                                          {"imgGravok(1).Left", "4500"},
+                                                          {"imgGravok(1).Top", "4057"},
+                                                          {"LevelDaten(1).Gravok(2).DX", "21"},
+                                                          {"imgGravok(2).Left", "5021"}}));
     EXPECT_EQ(run.status, 0) << transcript(run);
 }
 
 TEST(FieldDescent, SlotsAboveTheLevelsCountAreNeitherTestedNorMoved)
 {
     // Slot 3 is marked active, steps, and lies on the shuttle, yet the level has two.
-    const SimRun run = play({"1,1000,1000,5,0", "1,2000,1000,5,0"},
-                            "set imgGravok(3).Tag 1\n" + gravokAt(3, 4400, 3200, 50, 50) + "tick tmeGravokiten\n" +
-                                expectLines({{"imgGravok(3).Left", "4400"},
-                                             {"imgGravok(3).Top", "3200"},
-                                             {"Schaden", "0"},
-                                             {"imgGravok(1).Left", "1005"},
-                                             {"imgGravok(2).Left", "2005"}}));
+    const SimRun run = playOneLevel({"1,1000,1000,5,0", "1,2000,1000,5,0"},
+                                    "set imgGravok(3).Tag 1\n" + gravokAt(3, 4400, 3200, 50, 50) + "tick tmeGravokiten\n" +
+                                        expectLines({{"imgGravok(3).Left", "4400"},
+                                                     {"imgGravok(3).Top", "3200"},
+                                                     {"Schaden", "0"},
+                                                     {"imgGravok(1).Left", "1005"},
+                                                     {"imgGravok(2).Left", "2005"}}));
     EXPECT_EQ(run.status, 0) << transcript(run);
 }
 
@@ -104,30 +83,30 @@ TEST(FieldDescent, LaterGravoksMeetEarlierOnesWhereTheyHaveMoved)
 {
     // Gravok 1 steps right to end at 1500; only then does gravok 2, stepping left to 1500,
     // touch it. Bounce: sign -1, step 1.
-    const SimRun run = play({"1,1000,1000,20,0", "1,1520,1000,-20,0"},
-                            "random 0.1 0\ntick tmeGravokiten\n" +
-                                expectLines({{"ZufallsVorzeichen", "-1"},
-                                             {"LevelDaten(1).Gravok(1).DX", "-19"},
-                                             {"LevelDaten(1).Gravok(2).DX", "21"},
-                                             {"imgGravok(1).Left", "1020"},
-                                             {"imgGravok(2).Left", "1541"},
-                                             {"imgGravok(2).Top", "1001"}}));
+    const SimRun run = playOneLevel({"1,1000,1000,20,0", "1,1520,1000,-20,0"},
+                                    "random 0.1 0\ntick tmeGravokiten\n" +
+                                        expectLines({{"ZufallsVorzeichen", "-1"},
+                                                     {"LevelDaten(1).Gravok(1).DX", "-19"},
+                                                     {"LevelDaten(1).Gravok(2).DX", "21"},
+                                                     {"imgGravok(1).Left", "1020"},
+                                                     {"imgGravok(2).Left", "1541"},
+                                                     {"imgGravok(2).Top", "1001"}}));
     EXPECT_EQ(run.status, 0) << transcript(run);
 }
 
 TEST(FieldDescent, AShuttleContactMidTickLeavesTheLaterGravoksTheirTurn)
 {
     // Gravok 3 of five touches the shuttle's bottom edge; one pass clears it.
-    const SimRun run = play({"1,1000,1000,10,0", "1,2000,1000,10,0", "1,4500,4057,0,-30", "1,6000,1000,10,0",
-                             "1,7000,1000,10,0"},
-                            "random 0.9 0 0.5 0 0.9\ntick tmeGravokiten\n" +
-                                expectLines({{"Schaden", "1"},
-                                             {"imgGravok(1).Left", "1010"},
-                                             {"imgGravok(2).Left", "2010"},
-                                             {"imgGravok(3).Left", "4501"},
-                                             {"imgGravok(3).Top", "4028"},
-                                             {"imgGravok(4).Left", "6010"},
-                                             {"imgGravok(5).Left", "7010"}}));
+    const SimRun run = playOneLevel({"1,1000,1000,10,0", "1,2000,1000,10,0", "1,4500,4057,0,-30", "1,6000,1000,10,0",
+                                     "1,7000,1000,10,0"},
+                                    "random 0.9 0 0.5 0 0.9\ntick tmeGravokiten\n" +
+                                        expectLines({{"Schaden", "1"},
+                                                     {"imgGravok(1).Left", "1010"},
+                                                     {"imgGravok(2).Left", "2010"},
+                                                     {"imgGravok(3).Left", "4501"},
+                                                     {"imgGravok(3).Top", "4028"},
+                                                     {"imgGravok(4).Left", "6010"},
+                                                     {"imgGravok(5).Left", "7010"}}));
     EXPECT_EQ(run.status, 0) << transcript(run);
 }
 
@@ -150,28 +129,20 @@ TEST(FieldBounce, BothGravoksTakeTheSameSignAndStep)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const double left2 = 520 + c.dx1;
-        const SimRun run = play({"1,0,0,0,0", "1,0,0,0,0"},
-                                gravokAt(1, 1000, 1000, c.dx1, c.dy1) + gravokAt(2, left2, 1000, c.dx2, c.dy2) +
-                                    "random " + c.draws + "\ntick tmeGravokiten\n" +
-                                    expectLines({{"ZufallsVorzeichen", std::to_string(c.sign)},
-                                                 {"ZufallsSchritt", std::to_string(c.step)},
-                                                 {"LevelDaten(1).Gravok(1).DX", std::to_string(c.dx1After)},
-                                                 {"LevelDaten(1).Gravok(1).DY", std::to_string(c.dy1After)},
-                                                 {"LevelDaten(1).Gravok(2).DX", std::to_string(c.dx2After)},
-                                                 {"LevelDaten(1).Gravok(2).DY", std::to_string(c.dy2After)}}) +
-                                    // Each gravok moves by its new step in the same tick.
-                                    expectLines(gravokIs(1, 1000 + c.dx1After, 1000 + c.dy1After)) +
-                                    expectLines(gravokIs(2, left2 + c.dx2After, 1000 + c.dy2After)));
+        const SimRun run = playOneLevel({"1,0,0,0,0", "1,0,0,0,0"},
+                                        gravokAt(1, 1000, 1000, c.dx1, c.dy1) + gravokAt(2, left2, 1000, c.dx2, c.dy2) +
+                                            "random " + c.draws + "\ntick tmeGravokiten\n" +
+                                            expectLines({{"ZufallsVorzeichen", std::to_string(c.sign)},
+                                                         {"ZufallsSchritt", std::to_string(c.step)},
+                                                         {"LevelDaten(1).Gravok(1).DX", std::to_string(c.dx1After)},
+                                                         {"LevelDaten(1).Gravok(1).DY", std::to_string(c.dy1After)},
+                                                         {"LevelDaten(1).Gravok(2).DX", std::to_string(c.dx2After)},
+                                                         {"LevelDaten(1).Gravok(2).DY", std::to_string(c.dy2After)}}) +
+                                            // Each gravok moves by its new step in the same tick.
+                                            expectLines(gravokIs(1, 1000 + c.dx1After, 1000 + c.dy1After)) +
+                                            expectLines(gravokIs(2, left2 + c.dx2After, 1000 + c.dy2After)));
         EXPECT_EQ(run.status, 0) << transcript(run);
     }
-}
-
-std::string repeated(const std::string& draws, int times)
-{
-    std::string all = "random";
-    for (int i = 0; i < times; ++i)
-        all += " " + draws;
-    return all + "\n";
 }
 
 TEST(FieldBounce, PushingApartEndsWithTheGravoksApart)
@@ -192,11 +163,11 @@ TEST(FieldBounce, PushingApartEndsWithTheGravoksApart)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const SimRun run = play({"1,0,0,0,0", "1,0,0,0,0"},
-                                gravokAt(1, 2000 + c.offset, 1500 + c.offset, c.dx1, c.dy1) +
-                                    gravokAt(2, 2000, 1500, c.dx2, c.dy2) + repeated(c.draws, 200) +
-                                    "tick tmeGravokiten\nget imgGravok(1).Left\nget imgGravok(1).Top\n"
-                                    "get imgGravok(2).Left\nget imgGravok(2).Top\n");
+        const SimRun run = playOneLevel({"1,0,0,0,0", "1,0,0,0,0"},
+                                        gravokAt(1, 2000 + c.offset, 1500 + c.offset, c.dx1, c.dy1) +
+                                            gravokAt(2, 2000, 1500, c.dx2, c.dy2) + repeated(c.draws, 200) +
+                                            "tick tmeGravokiten\nget imgGravok(1).Left\nget imgGravok(1).Top\n"
+                                            "get imgGravok(2).Left\nget imgGravok(2).Top\n");
         ASSERT_EQ(run.status, 0) << transcript(run);
         ASSERT_EQ(run.lines.size(), 4U) << transcript(run);
         const double dx = std::stod(run.lines[0]) - std::stod(run.lines[2]);
@@ -210,9 +181,9 @@ TEST(FieldBounce, EveryPassPushesBothGravoksTenTwipsEachWay)
     // On one spot, both stepping (100, 100), and draws that keep the steps: gravok 1 still
     // touches after 29 pushes and is clear after the 30th, 300 twips up-left of where it
     // began while gravok 2 lies 300 down-right; then each moves its step.
-    const SimRun run = play({"1,2000,1500,100,100", "1,2000,1500,100,100"},
-                            repeated("0.9 0.95", 40) + "tick tmeGravokiten\n" +
-                                expectLines(gravokIs(1, 1800, 1300)) + expectLines(gravokIs(2, 2400, 1900)));
+    const SimRun run = playOneLevel({"1,2000,1500,100,100", "1,2000,1500,100,100"},
+                                    repeated("0.9 0.95", 40) + "tick tmeGravokiten\n" +
+                                        expectLines(gravokIs(1, 1800, 1300)) + expectLines(gravokIs(2, 2400, 1900)));
     EXPECT_EQ(run.status, 0) << transcript(run);
 }
 

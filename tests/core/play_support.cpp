@@ -3,7 +3,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "harness.h"
 
 namespace gravok::test {
 
@@ -13,16 +12,31 @@ SimRun runSimWith(const Files& files, const std::string& script, std::uint64_t s
     std::filesystem::remove(dir.path() / "Episode1.gvk");
     for (const auto& [name, bytes] : files)
         std::ofstream(dir.path() / name, std::ios::binary) << bytes;
-    std::istringstream in(script);
+    return runSimIn(dir.path(), script, seed);
+}
+
+SimRun playOneLevel(std::initializer_list<std::string> gravoks, const std::string& script)
+{
+    std::string file = "1\r\n";
+    for (const auto& g : gravoks)
+        file += g + "\r\n";
+    return runSimWith({{"Episode1.gvk", file + "\r\n"}}, "click lblOK\n" + script);
+}
+
+std::string num(double v)
+{
     std::ostringstream out;
-    std::ostringstream err;
-    SimRun run;
-    run.status = Harness(dir.path(), seed, in, out, err).run();
-    std::istringstream lines(out.str());
-    for (std::string line; std::getline(lines, line);)
-        run.lines.push_back(line);
-    run.err = err.str();
-    return run;
+    out.precision(10);
+    out << v;
+    return out.str();
+}
+
+std::string repeated(const std::string& draws, int times)
+{
+    std::string all = "random";
+    for (int i = 0; i < times; ++i)
+        all += " " + draws;
+    return all + "\n";
 }
 
 std::string episode(std::initializer_list<std::string> lines)

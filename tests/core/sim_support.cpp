@@ -24,19 +24,24 @@ ProgramDir::~ProgramDir()
     std::filesystem::remove_all(path_, ignored);
 }
 
-SimRun runSim(const std::string& script, std::uint64_t seed)
+SimRun runSimIn(const std::filesystem::path& dir, const std::string& script, std::uint64_t seed)
 {
-    ProgramDir dir;
     std::istringstream in(script);
     std::ostringstream out;
     std::ostringstream err;
     SimRun run;
-    run.status = Harness(dir.path(), seed, in, out, err).run();
+    run.status = Harness(dir, seed, in, out, err).run();
     std::istringstream lines(out.str());
     for (std::string line; std::getline(lines, line);)
         run.lines.push_back(line);
     run.err = err.str();
     return run;
+}
+
+SimRun runSim(const std::string& script, std::uint64_t seed)
+{
+    ProgramDir dir;
+    return runSimIn(dir.path(), script, seed);
 }
 
 std::string transcript(const SimRun& run)

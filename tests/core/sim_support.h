@@ -27,7 +27,9 @@ struct SimRun {
     std::string err;
 };
 
-// Runs a harness script in-process, in a fresh program directory.
+// Runs a harness script in-process, in the given program directory.
+SimRun runSimIn(const std::filesystem::path& dir, const std::string& script, std::uint64_t seed = 1);
+// The same in a fresh program directory.
 SimRun runSim(const std::string& script, std::uint64_t seed = 1);
 
 // Everything a run printed, for a failure message.

@@ -1,28 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "play_support.h"
 
 namespace gravok::test {
 namespace {
-
-std::string num(double v)
-{
-    std::ostringstream out;
-    out.precision(10);
-    out << v;
-    return out.str();
-}
-
-// One level; the shuttle starts at (4372, 3172), 855 square; shots are 135 square.
-SimRun play(std::initializer_list<std::string> gravoks, const std::string& script)
-{
-    std::string file = "1\r\n";
-    for (const auto& g : gravoks)
-        file += g + "\r\n";
-    return runSimWith({{"Episode1.gvk", file + "\r\n"}}, "click lblOK\n" + script);
-}
 
 const std::string FarGravok = "1,1200,400,0,0";
 // A gravok standing where the hit rows put it.
@@ -66,7 +47,7 @@ TEST(Shots, LaunchFromTheShuttlesOutlineThenFlyByTheirOwnHeading)
                                {"imgSchuss(0).Top", num(3172 + e.top + e.dy)}}) +
                   "set imgSchuss(0).Tag 0\n";
     }
-    const SimRun run = play({FarGravok}, script);
+    const SimRun run = playOneLevel({FarGravok}, script);
     EXPECT_EQ(run.status, 0) << transcript(run);
 }
 
@@ -98,8 +79,8 @@ TEST(Shots, OnlyTheTopLeftOrBottomRightCornerOfAShotHits)
                                                {"LevelDaten(1).Gravok(1).Treffer", "0"},
                                                {"lblP.Caption", "0"},
                                                {"tmeAniSchuss.Enabled", "False"}};
-        const SimRun run = play({Target}, shotFlyingTo(5, 3000 + c.x, 3000 + c.y) + "tick tmeSchuss\n" +
-                                              expectLines(c.hits ? hit : miss));
+        const SimRun run = playOneLevel({Target}, shotFlyingTo(5, 3000 + c.x, 3000 + c.y) + "tick tmeSchuss\n" +
+                                                      expectLines(c.hits ? hit : miss));
         EXPECT_EQ(run.status, 0) << transcript(run);
     }
 }
@@ -110,7 +91,7 @@ TEST(Shots, OneShotHitsEveryGravokItOverlaps)
     for (int before : {0, 2}) {
         SCOPED_TRACE(before);
         const bool destroyed = before == 2;
-        const SimRun run = play(
+        const SimRun run = playOneLevel(
             {Target, Target},
             "set LevelDaten(1).Gravok(1).Treffer " + std::to_string(before) + "\nset LevelDaten(1).Gravok(2).Treffer " +
                 std::to_string(before) + "\n" + shotFlyingTo(5, 3100, 3100) + "tick tmeSchuss\n" +
@@ -137,11 +118,11 @@ TEST(Shots, AShotIsOutOnlyWhenWhollyPastAnEdge)
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "heading " << c.heading << " at " << c.left << "," << c.top);
         // Out: the slot is free and the shot stays where it went, out of sight.
-        const SimRun run = play({FarGravok}, shotFlyingTo(c.heading, c.left, c.top) + "tick tmeSchuss\n" +
-                                                 expectLines({{"imgSchuss(0).Tag", c.out ? "0" : "2"},
-                                                              {"lblP.Caption", c.out ? "-10" : "0"},
-                                                              {"imgSchuss(0).Left", num(c.left)},
-                                                              {"imgSchuss(0).Top", num(c.top)}}));
+        const SimRun run = playOneLevel({FarGravok}, shotFlyingTo(c.heading, c.left, c.top) + "tick tmeSchuss\n" +
+                                                         expectLines({{"imgSchuss(0).Tag", c.out ? "0" : "2"},
+                                                                      {"lblP.Caption", c.out ? "-10" : "0"},
+                                                                      {"imgSchuss(0).Left", num(c.left)},
+                                                                      {"imgSchuss(0).Top", num(c.top)}}));
         EXPECT_EQ(run.status, 0) << transcript(run);
     }
 }
@@ -154,21 +135,21 @@ TEST(Shots, AMissCostsTenPointsDownToMinus99999)
     };
     for (const auto& [before, after] : cases) {
         SCOPED_TRACE(before);
-        const SimRun run = play({FarGravok}, std::string("set lblP.Caption ") + before + "\n" +
-                                                 shotFlyingTo(9, 4000, 7300) + "tick tmeSchuss\n" +
-                                                 expectLines({{"lblP.Caption", after}}));
+        const SimRun run = playOneLevel({FarGravok}, std::string("set lblP.Caption ") + before + "\n" +
+                                                         shotFlyingTo(9, 4000, 7300) + "tick tmeSchuss\n" +
+                                                         expectLines({{"lblP.Caption", after}}));
         EXPECT_EQ(run.status, 0) << transcript(run);
     }
 }
 
 TEST(Shots, AHitOnAGravokOutsideTheFieldScoresAndCosts)
 {
-    const SimRun run = play({"1,4000,7300,0,0"}, "set lblP.Caption 100\n" + shotFlyingTo(9, 4100, 7350) +
-                                                     "tick tmeSchuss\n" +
-                                                     expectLines({{"LevelDaten(1).Gravok(1).Treffer", "1"},
-                                                                  {"SchussExplodiert(0)", "1"},
-                                                                  {"imgSchuss(0).Tag", "0"},
-                                                                  {"lblP.Caption", "100"}}));
+    const SimRun run = playOneLevel({"1,4000,7300,0,0"}, "set lblP.Caption 100\n" + shotFlyingTo(9, 4100, 7350) +
+                                                             "tick tmeSchuss\n" +
+                                                             expectLines({{"LevelDaten(1).Gravok(1).Treffer", "1"},
+                                                                          {"SchussExplodiert(0)", "1"},
+                                                                          {"imgSchuss(0).Tag", "0"},
+                                                                          {"lblP.Caption", "100"}}));
     EXPECT_EQ(run.status, 0) << transcript(run);
 }
 
@@ -176,27 +157,27 @@ TEST(Shots, TheResetTickParksEveryShotThatHit)
 {
     // Slots 0 and 2 hit in one tick; slot 3 flies on, far from everything.
     const SimRun run =
-        play({Target, "1,3000,5000,0,0"},
-             shotFlyingTo(5, 3100, 3100, 0) + shotFlyingTo(5, 3100, 5100, 2) + shotFlyingTo(5, 1000, 1000, 3) +
-                 "tick tmeSchuss\ntick tmeAniSchuss\n" +
-                 expectLines({{"imgSchuss(0).Picture", "50"},  {"imgSchuss(0).Top", "-250"},
-                              {"imgSchuss(0).Left", "3100"},   {"imgSchuss(0).Tag", "0"},
-                              {"SchussExplodiert(0)", "0"},    {"imgSchuss(2).Picture", "50"},
-                              {"imgSchuss(2).Top", "-250"},    {"SchussExplodiert(2)", "0"},
-                              {"imgSchuss(3).Tag", "2"},       {"imgSchuss(3).Left", "1000"},
-                              {"imgSchuss(3).Top", "1000"},    {"tmeAniSchuss.Enabled", "True"}}));
+        playOneLevel({Target, "1,3000,5000,0,0"},
+                     shotFlyingTo(5, 3100, 3100, 0) + shotFlyingTo(5, 3100, 5100, 2) + shotFlyingTo(5, 1000, 1000, 3) +
+                         "tick tmeSchuss\ntick tmeAniSchuss\n" +
+                         expectLines({{"imgSchuss(0).Picture", "50"},  {"imgSchuss(0).Top", "-250"},
+                                      {"imgSchuss(0).Left", "3100"},   {"imgSchuss(0).Tag", "0"},
+                                      {"SchussExplodiert(0)", "0"},    {"imgSchuss(2).Picture", "50"},
+                                      {"imgSchuss(2).Top", "-250"},    {"SchussExplodiert(2)", "0"},
+                                      {"imgSchuss(3).Tag", "2"},       {"imgSchuss(3).Left", "1000"},
+                                      {"imgSchuss(3).Top", "1000"},    {"tmeAniSchuss.Enabled", "True"}}));
     EXPECT_EQ(run.status, 0) << transcript(run);
 }
 
 TEST(Shots, ASlotFiredAgainBeforeItsResetIsCancelledInFlight)
 {
-    const SimRun run = play({Target}, shotFlyingTo(5, 3100, 3100) + "tick tmeSchuss\nkey Space\n" +
-                                          expectLines({{"imgSchuss(0).Tag", "1"}}) + "tick tmeSchuss\n" +
-                                          expectLines({{"imgSchuss(0).Tag", "2"}, {"imgSchuss(0).Picture", "51"}}) +
-                                          "tick tmeAniSchuss\n" +
-                                          expectLines({{"imgSchuss(0).Tag", "0"},
-                                                       {"imgSchuss(0).Picture", "50"},
-                                                       {"imgSchuss(0).Top", "-250"}}));
+    const SimRun run = playOneLevel({Target}, shotFlyingTo(5, 3100, 3100) + "tick tmeSchuss\nkey Space\n" +
+                                                  expectLines({{"imgSchuss(0).Tag", "1"}}) + "tick tmeSchuss\n" +
+                                                  expectLines({{"imgSchuss(0).Tag", "2"}, {"imgSchuss(0).Picture", "51"}}) +
+                                                  "tick tmeAniSchuss\n" +
+                                                  expectLines({{"imgSchuss(0).Tag", "0"},
+                                                               {"imgSchuss(0).Picture", "50"},
+                                                               {"imgSchuss(0).Top", "-250"}}));
     EXPECT_EQ(run.status, 0) << transcript(run);
 }
 
@@ -212,14 +193,14 @@ TEST(Shots, AShotInFlightGoesOnIntoANewGameFromAboveTheField)
     } cases[] = {{9, "2", "0", "2000", "50"}, {5, "0", "-10", "2000", "-250"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.heading);
-        const SimRun run = play({FarGravok}, "set lblP.Caption 500\n" + shotFlyingTo(c.heading, 2000, 2000) +
-                                                 "key F4\nclick lblOK\n" +
-                                                 expectLines({{"imgSchuss(0).Top", "-250"}, {"lblP.Caption", "0"}}) +
-                                                 "tick tmeSchuss\n" +
-                                                 expectLines({{"imgSchuss(0).Tag", c.tag},
-                                                              {"lblP.Caption", c.score},
-                                                              {"imgSchuss(0).Left", c.left},
-                                                              {"imgSchuss(0).Top", c.top}}));
+        const SimRun run = playOneLevel({FarGravok}, "set lblP.Caption 500\n" + shotFlyingTo(c.heading, 2000, 2000) +
+                                                         "key F4\nclick lblOK\n" +
+                                                         expectLines({{"imgSchuss(0).Top", "-250"}, {"lblP.Caption", "0"}}) +
+                                                         "tick tmeSchuss\n" +
+                                                         expectLines({{"imgSchuss(0).Tag", c.tag},
+                                                                      {"lblP.Caption", c.score},
+                                                                      {"imgSchuss(0).Left", c.left},
+                                                                      {"imgSchuss(0).Top", c.top}}));
         EXPECT_EQ(run.status, 0) << transcript(run);
     }
 }
@@ -268,7 +249,7 @@ TEST(Hits, PointsByKindEpisodeAndHitsTaken)
                                        {"Trefferpunkte", std::to_string(c.points)}});
         else
             after.insert(after.end(), {{"imgGravok(1).Picture", "101"}, {"imgGravok(1).Tag", "1"}});
-        const SimRun run = play({Target}, script + expectLines(after));
+        const SimRun run = playOneLevel({Target}, script + expectLines(after));
         EXPECT_EQ(run.status, 0) << transcript(run);
     }
 }
@@ -276,14 +257,14 @@ TEST(Hits, PointsByKindEpisodeAndHitsTaken)
 TEST(Hits, AWreckHitAgainOnlyCountsTheHit)
 {
     // Destroyed, showing its last explosion stage: the shot still finds it.
-    const SimRun run = play({Target}, "set LevelDaten(1).Gravok(1).Treffer 3\nset imgGravok(1).Tag 0\n"
-                                      "set imgGravok(1).Picture 153\nset ExplosionsPhase(1) 3\n" +
-                                          shotFlyingTo(5, 3100, 3100) + "tick tmeSchuss\n" +
-                                          expectLines({{"LevelDaten(1).Gravok(1).Treffer", "4"},
-                                                       {"lblP.Caption", "10"},
-                                                       {"imgGravok(1).Picture", "153"},
-                                                       {"ExplosionsPhase(1)", "3"},
-                                                       {"tmeAniGravok.Enabled", "False"}}));
+    const SimRun run = playOneLevel({Target}, "set LevelDaten(1).Gravok(1).Treffer 3\nset imgGravok(1).Tag 0\n"
+                                              "set imgGravok(1).Picture 153\nset ExplosionsPhase(1) 3\n" +
+                                                  shotFlyingTo(5, 3100, 3100) + "tick tmeSchuss\n" +
+                                                  expectLines({{"LevelDaten(1).Gravok(1).Treffer", "4"},
+                                                               {"lblP.Caption", "10"},
+                                                               {"imgGravok(1).Picture", "153"},
+                                                               {"ExplosionsPhase(1)", "3"},
+                                                               {"tmeAniGravok.Enabled", "False"}}));
     EXPECT_EQ(run.status, 0) << transcript(run);
 }
 
