@@ -119,13 +119,9 @@ bool reportEpisode(AimState& st, int episode, LevelLog& levels, long ticks, long
 
 int runAim(const AimOptions& options, std::ostream& out, std::ostream& err)
 {
-    std::unique_ptr<ScratchDir> scratch;
-    try {
-        scratch = std::make_unique<ScratchDir>(options.episodeDir);
-    } catch (const std::exception& e) {
-        err << "gravok-sim: " << e.what() << "\n";
+    const std::unique_ptr<ScratchDir> scratch = openScratchDir(options.episodeDir, err);
+    if (!scratch)
         return 2;
-    }
     AimPlayer player;
     Playthrough run(*scratch, options.seed, player);
     AimState st{options, out, run, player};

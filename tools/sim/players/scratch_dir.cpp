@@ -41,8 +41,9 @@ ScratchDir::ScratchDir(const fs::path& episodeSource)
         std::error_code ec;
         fs::copy_file(episodeSource / name, program_ / name, ec);
         if (ec) {
+            const std::string why = (episodeSource / name).string() + ": " + ec.message();
             fs::remove_all(root_, ec);
-            throw std::runtime_error((episodeSource / name).string() + ": " + ec.message());
+            throw std::runtime_error(why);
         }
     }
     if (const char* old = std::getenv("XDG_DATA_HOME"))
@@ -58,6 +59,16 @@ ScratchDir::~ScratchDir()
         ::unsetenv("XDG_DATA_HOME");
     std::error_code ignored;
     fs::remove_all(root_, ignored);
+}
+
+std::unique_ptr<ScratchDir> openScratchDir(const fs::path& episodeSource, std::ostream& err)
+{
+    try {
+        return std::make_unique<ScratchDir>(episodeSource);
+    } catch (const std::exception& e) {
+        err << "gravok-sim: " << e.what() << "\n";
+        return nullptr;
+    }
 }
 
 long ScratchDir::listLines() const

@@ -1,6 +1,8 @@
 #pragma once
 #include <filesystem>
+#include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 
 namespace gravok {
@@ -29,6 +31,9 @@ private:
     std::filesystem::path data_;
     std::optional<std::string> savedDataHome_;
 };
+
+// A scratch directory for a player's games, or nullptr after saying on err why not.
+std::unique_ptr<ScratchDir> openScratchDir(const std::filesystem::path& episodeSource, std::ostream& err);
 
 // Lines of one file, the last one counted even without its line end; 0 for a missing file.
 [[nodiscard]] long countLines(const std::filesystem::path& file);

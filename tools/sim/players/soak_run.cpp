@@ -66,13 +66,9 @@ void report(SoakState& st, double seconds, double cpuSeconds)
 
 int runSoak(const SoakOptions& options, std::ostream& out, std::ostream& err)
 {
-    std::unique_ptr<ScratchDir> scratch;
-    try {
-        scratch = std::make_unique<ScratchDir>(options.episodeDir);
-    } catch (const std::exception& e) {
-        err << "gravok-sim: " << e.what() << "\n";
+    const std::unique_ptr<ScratchDir> scratch = openScratchDir(options.episodeDir, err);
+    if (!scratch)
         return 2;
-    }
     SoakPlayer player(options.seed);
     Playthrough run(*scratch, options.seed, player);
     SoakState st{options, out, run, player};
