@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything, the Qt parts included, with AddressSanitizer and UBSan in BUILD_DIR and
-# runs the whole test suite there. Any report fails the run.
+# runs the test suite there (all but the tests that drive a real display or the package
+# manager). Any report fails the run.
 #   scripts/sanitize.sh BUILD_DIR [CXX]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,6 +19,7 @@ export QT_QPA_PLATFORM=offscreen
 cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER="$cxx" -DGRAVOK_SANITIZE=ON >/dev/null
 cmake --build "$build"
 status=0
-(cd "$build" && ctest --output-on-failure --parallel "$(nproc)") || status=$?
+# The real-window and package tests drive X and apt; the normal build runs those.
+(cd "$build" && ctest --output-on-failure --parallel "$(nproc)" --label-exclude 'e2e|package') || status=$?
 echo "sanitize: $([ $status -eq 0 ] && echo passed || echo FAILED) in $(( $(date +%s) - start ))s ($cxx, $build)"
 exit $status
