@@ -31,6 +31,7 @@ fail() {
 }
 
 xd_start_display 1280x1024 || fail "no X display"
+xd_time_limit 150   # ctest's own limit is 180 s
 echo "display $DISPLAY"
 
 # A fresh program directory with a known high-score list; the user's list place is ours too.

@@ -2,6 +2,7 @@
 #
 #   xd_need || exit 77                 # Xvfb, xdotool and import are there (else say what is missing)
 #   xd_start_display [WxH]             # a fresh Xvfb on a free display; exports DISPLAY
+#   xd_time_limit SECONDS              # ends the script (cleaning up) if it runs longer
 #   xd_run NAME PROGRAM [ARGS...]      # starts a program in the background; its pid in XD_PIDS[NAME]
 #   id=$(wait_window "TITLE" SECONDS)  # a visible window with exactly that title, once it is mapped
 #   id=$(wait_dialog MAIN_ID SECONDS)  # a visible window of MAIN_ID's program other than MAIN_ID
@@ -83,6 +84,19 @@ xd_start_display() {
         return 1
     fi
     export DISPLAY=":$n"
+}
+
+# A watchdog: after SECONDS the script gets SIGTERM and cleans up, before a test runner
+# that kills it outright would leave the display and the programs behind.
+xd_time_limit() {
+    local seconds=$1 script=$$
+    (
+        sleep "$seconds" &
+        nap=$!
+        trap 'kill $nap 2>/dev/null; exit 0' TERM
+        wait $nap && echo "xdrive: time limit of ${seconds}s reached" >&2 && kill -TERM "$script"
+    ) &
+    XD_PIDS+=("$!")
 }
 
 # Starts a program in the background, its output in XD_LOG_DIR/NAME.log (or the scratch dir).
