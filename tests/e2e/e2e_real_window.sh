@@ -1,0 +1,167 @@
+#!/usr/bin/env bash
+# The real game window under a virtual X display, played with real key presses and mouse
+# clicks; gravok-shotcheck checks each screenshot against the game's own model.
+#
+#   e2e_real_window.sh PROGRAM_DIR SHOTCHECK ART_DIR OUT_DIR
+#
+# PROGRAM_DIR is copied, so the test's Punkte.lst stays out of the build. Screenshots and
+# the programs' output stay in OUT_DIR. Exit 0 when every check holds, 1 naming the
+# first check that failed, 77 (skipped) when Xvfb, xdotool or import are missing.
+set -uo pipefail
+
+if [ $# -ne 4 ]; then
+    echo "usage: $0 PROGRAM_DIR SHOTCHECK ART_DIR OUT_DIR" >&2
+    exit 2
+fi
+program_dir=$1 shotcheck=$2 art_dir=$3 out=$4
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=xdrive.sh
+. "$here/xdrive.sh"
+
+xd_need || { echo "SKIP: the e2e test needs Xvfb, xdotool and imagemagick"; exit 77; }
+
+rm -rf "$out"
+mkdir -p "$out"
+XD_LOG_DIR=$out
+step="start"
+fail() {
+    echo "FAILED at step \"$step\": $*" >&2
+    echo "screenshots and logs: $out" >&2
+    exit 1
+}
+
+xd_start_display 1280x1024 || fail "no X display"
+xd_time_limit 150   # ctest's own limit is 180 s
+echo "display $DISPLAY"
+
+# A fresh program directory with a known high-score list; the user's list place is ours too.
+work=$XD_TMP/work
+mkdir -p "$work/data"
+cp -r "$program_dir" "$work/prog" || fail "cannot copy $program_dir"
+rm -f "$work/prog/Punkte.lst"
+"$shotcheck" seed-list "$work/prog" || fail "cannot write a high-score list"
+export XDG_DATA_HOME=$work/data
+unset QT_QPA_PLATFORM   # ctest runs under offscreen; this test wants the X display
+
+# check NAME SHOT [options]: takes the screenshot and has the checker look at it, again
+# and again until it passes or 20 s are over: a window may take a while to paint on a
+# loaded machine, and every state checked here stands still (paused or in a dialog). The
+# last report stays beside the screenshot.
+check() {
+    local name=$1 file=$2
+    shift 2
+    local report="$out/${file%.png}.$name.txt"
+    local deadline=$((SECONDS + 20))
+    while :; do
+        shot "$out/$file"
+        if "$shotcheck" "$name" --shot "$out/$file" --dir "$work/prog" --art "$art_dir" --main "$main_rect" "$@" \
+            >"$report" 2>&1; then
+            echo "ok   check $name on $file"
+            return 0
+        fi
+        [ $SECONDS -ge $deadline ] && break
+        sleep 0.5
+    done
+    cat "$report" >&2
+    fail "check \"$name\" on $file: $(grep -m1 '^FAIL' "$report" || tail -n 1 "$report")"
+}
+
+# reject NAME SHOT [options]: the checker must say no, or it could not say no at all.
+reject() {
+    local name=$1 file=$2
+    shift 2
+    local report="$out/${file%.png}.$name.rejected.txt"
+    if "$shotcheck" "$name" --shot "$out/$file" --dir "$work/prog" --art "$art_dir" --main "$main_rect" "$@" \
+        >"$report" 2>&1; then
+        cat "$report" >&2
+        fail "negative check: \"$name\" accepted $file, which must fail"
+    fi
+    echo "ok   check $name rejects $file"
+}
+
+rect_of() {
+    local g
+    g=$(window_geometry "$1") || return 1
+    set -- $g
+    echo "$1,$2,$3,$4"
+}
+
+# --- Start-up: the new-game dialog over the paused field.
+step="start-up"
+xd_run gravok "$work/prog/gravok"
+main=$(wait_window "Gravok" 30) || fail "the game window did not appear"
+main_rect=$(rect_of "$main") || fail "no geometry of the game window"
+dialog=$(wait_dialog "$main" 30) || fail "the start-up dialog did not appear"
+check startup 01-startup.png --dialog "$(rect_of "$dialog")"
+
+# --- Enter chooses episode 1 (the option buttons take no keys); P pauses at once.
+step="choose episode 1, pause"
+keys "$dialog" Return
+wait_no_dialog "$main" 20 || fail "Enter did not close the start-up dialog"
+keys "$main" p
+check level1 02-level1-paused.png --episode 1 --max-ticks 100
+
+# --- P again resumes: the label goes; a blank screen is no game.
+step="resume"
+keys "$main" p
+check running 03-running.png
+reject paused 03-running.png
+convert -size 1280x1024 xc:black "$out/00-blank.png"
+reject level1 00-blank.png --episode 1
+reject startup 00-blank.png --dialog "$(rect_of "$main")"
+
+# --- The "Highscore" label, clicked where the model puts it.
+step="high-score dialog"
+hs=$("$shotcheck" where lblHighscore --dir "$work/prog" --art "$art_dir" --main "$main_rect") \
+    || fail "the checker cannot place lblHighscore"
+click_at "$main" ${hs/,/ }
+dialog=$(wait_dialog "$main" 20) || fail "clicking \"Highscore\" opened no dialog"
+check highscore 04-highscore.png --dialog "$(rect_of "$dialog")"
+reject highscore 03-running.png --dialog "$(rect_of "$dialog")"
+keys "$dialog" Escape
+wait_no_dialog "$main" 20 || fail "Escape did not close the high-score dialog"
+check running 05-after-highscore.png
+
+# --- F2: the about dialog, closed with Enter.
+step="about dialog"
+keys "$main" F2
+dialog=$(wait_dialog "$main" 20) || fail "F2 opened no dialog"
+check about 06-about.png --dialog "$(rect_of "$dialog")"
+keys "$dialog" Return
+wait_no_dialog "$main" 20 || fail "Enter did not close the about dialog"
+
+# --- F4: the new-game dialog, cancelled with Escape.
+step="new-game dialog"
+keys "$main" F4
+dialog=$(wait_dialog "$main" 20) || fail "F4 opened no dialog"
+check newgame 07-newgame.png --dialog "$(rect_of "$dialog")"
+keys "$dialog" Escape
+wait_no_dialog "$main" 20 || fail "Escape did not close the new-game dialog"
+
+# --- F1: the help viewer, a program of its own, closed with Escape.
+step="help viewer"
+keys "$main" F1
+help=$(wait_window "Gravok – Hilfe" 30) || fail "F1 started no help viewer"
+help_pid=$(window_pid "$help") && XD_PIDS+=("$help_pid")
+help_rect=$(window_geometry "$help") || fail "no geometry of the help viewer"
+help_shown() {
+    shot "$out/08-help.png"
+    set -- $help_rect
+    # A painted page has text and buttons: far from one flat colour.
+    local spread
+    spread=$(convert "$out/08-help.png" -crop "${3}x${4}+${1}+${2}" -format '%[fx:int(1000*standard_deviation)]' info:)
+    [ "${spread:-0}" -ge 50 ]
+}
+_xd_until 20 help_shown || fail "the help viewer's window stays blank"
+echo "ok   help viewer shows a page"
+keys "$help" Escape
+wait_gone "$help" 20 || fail "Escape did not close the help viewer"
+
+# --- Fly: three times faster, two turns left, a while on, then fire and pause at once.
+step="fly and fire"
+keys "$main" Up Up Up Left Left
+sleep 1.5
+keys "$main" space p
+check flying 09-flying.png --keys "Up Up Up Left Left" --max-ticks 200
+
+echo "all e2e checks passed; screenshots in $out"

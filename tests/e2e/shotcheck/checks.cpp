@@ -1,0 +1,501 @@
+#include "checks.h"
+
+#include <cmath>
+#include <functional>
+#include <sstream>
+
+#include <QPainter>
+
+#include "core/pictures.h"
+#include "scene.h"
+#include "sprite_search.h"
+#include "ui/form_layout.h"
+#include "ui/form_painter.h"
+#include "ui/picture_cache.h"
+
+namespace gravok::shotcheck {
+namespace {
+
+std::string str(QPoint p)
+{
+    return "(" + std::to_string(p.x()) + "," + std::to_string(p.y()) + ")";
+}
+
+std::string str(QRect r)
+{
+    return std::to_string(r.width()) + "x" + std::to_string(r.height()) + "+" + std::to_string(r.x()) + "+" +
+           std::to_string(r.y());
+}
+
+std::string percent(double share)
+{
+    return std::to_string(static_cast<int>(std::lround(share * 100))) + "%";
+}
+
+QRgb rgb(Color c)
+{
+    return qRgb((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF);
+}
+
+// Collects findings, each named "<scope>.<what>".
+class Report {
+public:
+    void add(std::string check, bool ok, std::string detail)
+    {
+        findings.push_back({std::move(check), ok, std::move(detail)});
+    }
+    std::vector<Finding> findings;
+};
+
+// The text of a label as the game paints it at the map's scale, as screen pixels to look
+// at and how near the fore colour they must be. Large text counts only pixels exactly in
+// the fore colour whose four neighbours are too, so the antialiased rim, which differs a
+// little between font back ends, does not count; small text has hardly any such pixels
+// and counts every pixel near the fore colour, with a wider margin.
+struct TextPixels {
+    std::vector<QPoint> pixels;
+    int tolerance = ChannelTolerance;
+};
+
+TextPixels textPixels(const Control& label, const Form& owner, const ScreenMap& map)
+{
+    Form probe("probe");
+    probe.Width = owner.Width;
+    probe.Height = owner.Height;
+    Control copy = label;
+    const QRect box = ui::controlBox(label);
+    copy.Container = nullptr;
+    copy.Visible = true;
+    copy.Left = static_cast<float>(box.left()) * TwipsPerPixel;
+    copy.Top = static_cast<float>(box.top()) * TwipsPerPixel;
+    probe.add(std::move(copy));
+
+    const double scale = map.scale();
+    const QRect formPixels = ui::formBox(owner);
+    QImage image(QSize(static_cast<int>(std::ceil(formPixels.width() * scale)),
+                       static_cast<int>(std::ceil(formPixels.height() * scale))),
+                 QImage::Format_RGB32);
+    image.fill(Qt::black);
+    {
+        QPainter p(&image);
+        p.scale(scale, scale);
+        ui::PictureCache pictures;
+        ui::FormPainter(p, pictures).paint(probe);
+    }
+    const QRgb ink = rgb(label.ForeColor);
+    auto isInk = [&](int x, int y) { return image.rect().contains(x, y) && image.pixel(x, y) == ink; };
+    TextPixels inner;
+    TextPixels near{{}, 110};
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            if (isInk(x, y) && isInk(x - 1, y) && isInk(x + 1, y) && isInk(x, y - 1) && isInk(x, y + 1))
+                inner.pixels.emplace_back(x, y);
+            if (sameColour(image.pixel(x, y), ink, 96))
+                near.pixels.emplace_back(x, y);
+        }
+    TextPixels& chosen = inner.pixels.size() >= 200 ? inner : near;
+    const QPoint origin = map.toScreen(QPointF(0, 0));
+    for (QPoint& p : chosen.pixels)
+        p += origin;
+    return chosen;
+}
+
+// The best share of the text pixels the shot shows in the label's colour, over shifts of
+// up to two pixels (font back ends may place a glyph a pixel apart).
+double textShare(const QImage& shot, const TextPixels& text, Color colour)
+{
+    if (text.pixels.empty())
+        return 0.0;
+    const QRgb ink = rgb(colour);
+    double best = 0.0;
+    for (int dy = -2; dy <= 2; ++dy)
+        for (int dx = -2; dx <= 2; ++dx) {
+            int hits = 0;
+            for (const QPoint& p : text.pixels) {
+                const QPoint q = p + QPoint(dx, dy);
+                if (shot.rect().contains(q) && sameColour(shot.pixel(q), ink, text.tolerance))
+                    ++hits;
+            }
+            best = std::max(best, static_cast<double>(hits) / static_cast<double>(text.pixels.size()));
+        }
+    return best;
+}
+
+// Shown when most of the text is there, absent when little of it is; in between is
+// neither, and fails either way. Text under `covered` (a dialog on top) is left out.
+void checkLabel(Report& r, const std::string& name, const QImage& shot, const Control& label, const Form& owner,
+                const ScreenMap& map, bool expectShown, std::optional<QRect> covered = std::nullopt)
+{
+    TextPixels text = textPixels(label, owner, map);
+    const std::size_t painted = text.pixels.size();
+    if (covered)
+        std::erase_if(text.pixels, [&](QPoint p) { return covered->adjusted(-3, -3, 3, 3).contains(p); });
+    const double share = textShare(shot, text, label.ForeColor);
+    std::string what = "\"" + label.Caption + "\" in " + label.fullName() + " at " + str(map.controlRect(label)) +
+                       ": " + percent(share) + " of " + std::to_string(text.pixels.size()) + " text pixels";
+    if (text.pixels.size() < painted)
+        what += " (" + std::to_string(painted - text.pixels.size()) + " more under the dialog)";
+    if (text.pixels.size() < 20) {
+        r.add(name, false, what + ": too little of the text can be seen to tell");
+        return;
+    }
+    if (expectShown)
+        r.add(name, share >= 0.7, what + (share >= 0.7 ? " shown" : ", expected shown (>= 70%)"));
+    else
+        r.add(name, share <= 0.3, what + (share <= 0.3 ? ", not shown, as expected" : ", expected gone (<= 30%)"));
+}
+
+// Each damage segment lit exactly when the model has it visible.
+void checkDamageBar(Report& r, const QImage& shot, FrmHaupt& h, const ScreenMap& map)
+{
+    std::string lit;
+    std::string wrong;
+    for (int i = 0; i <= 17; ++i) {
+        const Control& seg = *h.spe(i);
+        const QRect area = map.controlRect(seg).adjusted(2, 2, -2, -2);
+        const int pixels = area.width() * area.height();
+        const int coloured = countColour(shot, area, rgb(seg.ForeColor), 24);
+        const bool shownNow = coloured >= pixels * 8 / 10;
+        const bool darkNow = coloured <= pixels / 20;
+        lit += shownNow ? '#' : (darkNow ? '.' : '?');
+        if ((seg.Visible && !shownNow) || (!seg.Visible && !darkNow))
+            wrong += " spe(" + std::to_string(i) + ")";
+    }
+    std::string expected;
+    for (int i = 0; i <= 17; ++i)
+        expected += h.spe(i)->Visible ? '#' : '.';
+    r.add("damage-bar", wrong.empty(),
+          "segments on screen [" + lit + "], model [" + expected + "]" + (wrong.empty() ? "" : "; wrong:" + wrong));
+}
+
+class Art {
+public:
+    Art(std::filesystem::path dir, double scale) : dir_(std::move(dir)), scale_(scale) {}
+    const QImage* operator()(int n)
+    {
+        auto it = cache_.find(n);
+        if (it == cache_.end()) {
+            QImage img(QString::fromStdString((dir_ / (std::to_string(n) + ".png")).string()));
+            it = cache_.emplace(n, img.isNull() ? QImage() : scaledSprite(img, scale_)).first;
+        }
+        return it->second.isNull() ? nullptr : &it->second;
+    }
+
+private:
+    std::filesystem::path dir_;
+    double scale_;
+    std::map<int, QImage> cache_;
+};
+
+struct Placed {
+    int slot;
+    int picture;
+    QPoint at; // screen
+};
+
+std::vector<Placed> gravoksOf(FrmHaupt& h, const ScreenMap& map)
+{
+    std::vector<Placed> out;
+    for (int k = 1; k <= 10; ++k) {
+        const Control& g = *h.imgGravok(k);
+        if (g.Picture() != 0 && g.Tag != "0")
+            out.push_back({k, g.Picture(), map.controlRect(g).topLeft()});
+    }
+    return out;
+}
+
+// Every gravok of the level is found near where the episode starts it, and one number of
+// ticks explains where all of them are, the shuttle standing at its start.
+void checkLevelStart(Report& r, const ShotInput& in, Scene& scene, const ScreenMap& map)
+{
+    FrmHaupt& h = scene.haupt();
+    Art art(in.artDir, map.scale());
+    const QRect field = map.controlRect(*h.fraHintergrund);
+    const auto& level = scene.game.Start.LevelDaten(1);
+    std::vector<std::vector<Placed>> byTick;
+    for (int t = 0; t <= in.maxTicks; ++t) {
+        byTick.push_back(gravoksOf(h, map));
+        scene.tick();
+    }
+    const std::vector<Placed>& start = byTick.front();
+    r.add("gravoks.count", !start.empty() && static_cast<int>(start.size()) == static_cast<int>(level.Anzahl),
+          "episode " + std::to_string(in.episode) + " level 1 has " + std::to_string(static_cast<int>(level.Anzahl)) + " gravoks");
+
+    std::vector<std::optional<QPoint>> found;
+    for (const Placed& g : start) {
+        const auto& data = level.Gravok(g.slot);
+        const QImage* sprite = art(g.picture);
+        const std::string name = "gravok(" + std::to_string(g.slot) + ")";
+        if (!sprite) {
+            r.add(name, false, "no artwork " + std::to_string(g.picture) + ".png in " + in.artDir.string());
+            found.emplace_back();
+            continue;
+        }
+        const QPointF step(static_cast<int>(data.DX) / TwipsPerPixel * map.scale(),
+                           static_cast<int>(data.DY) / TwipsPerPixel * map.scale());
+        const QRect area = driftArea(g.at, step, in.maxTicks, 3);
+        const auto hit = findSprite(in.shot, *sprite, area, field, 0.6, g.at);
+        std::ostringstream d;
+        d << "bitmap " << g.picture << " starting at " << str(g.at) << " (X " << static_cast<int>(data.X) << ", Y "
+          << static_cast<int>(data.Y) << " twips, step " << static_cast<int>(data.DX) << ","
+          << static_cast<int>(data.DY) << "), searched " << str(area);
+        if (hit)
+            d << ": found at " << str(hit->at) << " (" << percent(hit->share) << " of its pixels)";
+        else
+            d << ": not found";
+        r.add(name, hit.has_value(), d.str());
+        found.push_back(hit ? std::optional<QPoint>(hit->at) : std::nullopt);
+    }
+
+    // One tick count for all: the gravoks move together.
+    std::optional<int> ticks;
+    for (int t = 0; t <= in.maxTicks && !ticks; ++t) {
+        bool all = byTick[t].size() == found.size();
+        for (std::size_t i = 0; all && i < found.size(); ++i)
+            all = found[i] && (*found[i] - byTick[t][i].at).manhattanLength() <= 2;
+        if (all)
+            ticks = t;
+    }
+    r.add("gravoks.together", ticks.has_value(),
+          ticks ? "every gravok is where the model has it after " + std::to_string(*ticks) + " ticks"
+                : "no tick count up to " + std::to_string(in.maxTicks) + " puts every gravok where it was found");
+}
+
+void checkShuttleStands(Report& r, const ShotInput& in, FrmHaupt& h, const ScreenMap& map)
+{
+    Art art(in.artDir, map.scale());
+    const Control& s = *h.imgShuttle;
+    const QImage* sprite = art(s.Picture());
+    if (!sprite) {
+        r.add("shuttle", false, "no artwork for bitmap " + std::to_string(s.Picture()));
+        return;
+    }
+    const QPoint at = map.controlRect(s).topLeft();
+    const auto hit = findSprite(in.shot, *sprite, QRect(at - QPoint(1, 1), at + QPoint(1, 1)),
+                                map.controlRect(*h.fraHintergrund), 0.6, at);
+    r.add("shuttle", hit.has_value(),
+          "bitmap " + std::to_string(s.Picture()) + " at " + str(at) +
+              (hit ? ": shown (" + percent(hit->share) + ")" : ": not shown"));
+}
+
+// A dialog window of the model's size, with its white border round it.
+std::optional<ScreenMap> checkDialogFrame(Report& r, const ShotInput& in, const Form& dialog, Control& border,
+                                          double scale)
+{
+    if (!in.dialog) {
+        r.add("dialog", false, "no dialog window given (--dialog)");
+        return std::nullopt;
+    }
+    const QRect expected = ui::formBox(dialog);
+    const QSize size(static_cast<int>(std::lround(expected.width() * scale)),
+                     static_cast<int>(std::lround(expected.height() * scale)));
+    r.add("dialog.size", in.dialog->size() == size,
+          dialog.Name + " window " + str(*in.dialog) + ", model " + std::to_string(size.width()) + "x" +
+              std::to_string(size.height()));
+    const ScreenMap map = ScreenMap::atScale(*in.dialog, dialog, scale);
+    const QRect frame = map.controlRect(border) & map.formRect();
+    const int inset = std::max(1, static_cast<int>(border.BorderWidth * scale) / 2);
+    const QRect top(frame.left(), frame.top() + inset, frame.width(), 1);
+    const QRect left(frame.left() + inset, frame.top(), 1, frame.height());
+    const int white = countColour(in.shot, top, qRgb(255, 255, 255)) + countColour(in.shot, left, qRgb(255, 255, 255));
+    const int all = top.width() + left.height();
+    r.add("dialog.border", white >= all * 9 / 10,
+          border.fullName() + " white on " + std::to_string(white) + " of " + std::to_string(all) + " pixels");
+    return map;
+}
+
+using Body = std::function<void(Report&, const ShotInput&, Scene&, const ScreenMap&)>;
+
+// Runs the scene to the start of a game as the real window does it: Main, the start-up
+// dialog (looked at by `atStartup` if given), the episode chosen and Enter.
+void startGame(Scene& scene, const ShotInput& in, const std::function<void(Form&)>& atStartup = {})
+{
+    scene.whenDialog([&](Form& neu) {
+        if (atStartup)
+            atStartup(neu);
+        if (Control* opt = neu.find("opt" + std::to_string(in.episode)))
+            neu.selectOption(*opt);
+        neu.keyDown(key::Enter, 0);
+    });
+    scene.start();
+}
+
+std::vector<Finding> run(const ShotInput& in, const Body& body)
+{
+    Report r;
+    if (in.shot.isNull()) {
+        r.add("screenshot", false, "cannot read the screenshot");
+        return r.findings;
+    }
+    Scene scene(in.programDir, static_cast<float>(in.shot.width()) * TwipsPerPixel);
+    const ScreenMap map = ScreenMap::fitted(in.mainWindow, scene.haupt());
+    r.add("window", in.shot.rect().contains(map.formRect()),
+          "game window " + str(in.mainWindow) + ", scale " + std::to_string(map.scale()) + ", form " +
+              str(map.formRect()));
+    body(r, in, scene, map);
+    return r.findings;
+}
+
+void pauseLabel(Report& r, const ShotInput& in, FrmHaupt& h, const ScreenMap& map)
+{
+    checkLabel(r, "pause-label", in.shot, *h.lblAnzeige, h, map, !h.lblAnzeige->Caption.empty(), in.dialog);
+}
+
+// "Pause!" as the model shows it after P, whatever the shot shows.
+void expectPause(Report& r, const ShotInput& in, FrmHaupt& h, const ScreenMap& map, bool paused)
+{
+    Control label = *h.lblAnzeige;
+    label.Caption = "Pause!";
+    checkLabel(r, "pause-label", in.shot, label, h, map, paused, in.dialog);
+}
+
+const std::map<std::string, Body>& checks()
+{
+    static const std::map<std::string, Body> all = {
+        // The start-up dialog over the paused field, the damage bar as designed.
+        {"startup",
+         [](Report& r, const ShotInput& in, Scene& scene, const ScreenMap& map) {
+             FrmHaupt& h = scene.haupt();
+             scene.whenDialog([&](Form& neu) {
+                 pauseLabel(r, in, h, map);
+                 checkDamageBar(r, in.shot, h, map);
+                 if (auto d = checkDialogFrame(r, in, neu, neu.at("ShapeNeu"), map.scale())) {
+                     checkLabel(r, "dialog.ok", in.shot, neu.at("lblOK"), neu, *d, true);
+                     checkLabel(r, "dialog.no-cancel", in.shot, neu.at("lblAbbrechen"), neu, *d, false);
+                 }
+                 neu.keyDown(key::Enter, 0);
+             });
+             scene.start();
+         }},
+        // After Enter and P: level 1 of the episode, paused.
+        {"level1",
+         [](Report& r, const ShotInput& in, Scene& scene, const ScreenMap& map) {
+             startGame(scene, in);
+             FrmHaupt& h = scene.haupt();
+             scene.key("P");
+             pauseLabel(r, in, h, map);
+             checkDamageBar(r, in.shot, h, map);
+             checkShuttleStands(r, in, h, map);
+             scene.key("P");
+             checkLevelStart(r, in, scene, map);
+         }},
+        {"paused", [](Report& r, const ShotInput& in, Scene& scene,
+                      const ScreenMap& map) { expectPause(r, in, scene.haupt(), map, true); }},
+        {"running",
+         [](Report& r, const ShotInput& in, Scene& scene, const ScreenMap& map) {
+             startGame(scene, in);
+             expectPause(r, in, scene.haupt(), map, false);
+             checkDamageBar(r, in.shot, scene.haupt(), map);
+         }},
+        // The list from the program directory's Punkte.lst, one text line per entry.
+        {"highscore",
+         [](Report& r, const ShotInput& in, Scene& scene, const ScreenMap& map) {
+             startGame(scene, in);
+             FrmHaupt& h = scene.haupt();
+             scene.whenDialog([&](Form& punkte) {
+                 Control& list = punkte.at("Liste");
+                 if (auto d = checkDialogFrame(r, in, punkte, punkte.at("ShapePunkte"), map.scale())) {
+                     checkLabel(r, "dialog.title", in.shot, punkte.at("lblEP"), punkte, *d, true);
+                     checkLabel(r, "dialog.ok", in.shot, punkte.at("lblOK"), punkte, *d, true);
+                     const QRect area = d->controlRect(list).adjusted(4, 4, -4, -4);
+                     const int lines = textLines(in.shot, area);
+                     const int expected = static_cast<int>(list.List.size());
+                     std::string items;
+                     for (const auto& item : list.List)
+                         items += " \"" + item + "\"";
+                     r.add("dialog.list", expected > 0 && lines == expected,
+                           "list box " + str(area) + " shows " + std::to_string(lines) + " text lines, model has " +
+                               std::to_string(expected) + ":" + items);
+                 }
+                 punkte.keyDown(key::Escape, 0);
+             });
+             scene.click(*h.lblHighscore);
+         }},
+        {"about",
+         [](Report& r, const ShotInput& in, Scene& scene, const ScreenMap& map) {
+             startGame(scene, in);
+             scene.whenDialog([&](Form& info) {
+                 if (auto d = checkDialogFrame(r, in, info, info.at("ShapeInfo"), map.scale())) {
+                     checkLabel(r, "dialog.title", in.shot, info.at("lblGravok"), info, *d, true);
+                     checkLabel(r, "dialog.ok", in.shot, info.at("lblOK"), info, *d, true);
+                 }
+                 info.keyDown(key::Escape, 0);
+             });
+             scene.key("F2");
+         }},
+        // F4 during a game: the dialog with OK and "Abbrechen".
+        {"newgame",
+         [](Report& r, const ShotInput& in, Scene& scene, const ScreenMap& map) {
+             startGame(scene, in);
+             scene.whenDialog([&](Form& neu) {
+                 if (auto d = checkDialogFrame(r, in, neu, neu.at("ShapeNeu"), map.scale())) {
+                     checkLabel(r, "dialog.ok", in.shot, neu.at("lblOK"), neu, *d, true);
+                     checkLabel(r, "dialog.cancel", in.shot, neu.at("lblAbbrechen"), neu, *d, true);
+                 }
+                 neu.keyDown(key::Escape, 0);
+             });
+             scene.key("F4");
+         }},
+        // After the keys, some ticks and then Space and P: the shuttle shows its new
+        // heading away from its start, and a shot flies.
+        {"flying",
+         [](Report& r, const ShotInput& in, Scene& scene, const ScreenMap& map) {
+             startGame(scene, in);
+             FrmHaupt& h = scene.haupt();
+             const QPoint start = map.controlRect(*h.imgShuttle).topLeft();
+             for (const auto& k : in.keys) {
+                 if (keyCode(k) < 0) {
+                     r.add("keys", false, "unknown key " + k);
+                     return;
+                 }
+                 scene.key(k);
+             }
+             scene.tick();
+             const int picture = h.imgShuttle->Picture();
+             const int tempo = static_cast<int>(scene.game.Start.Tempo);
+             Art art(in.artDir, map.scale());
+             const QRect field = map.controlRect(*h.fraHintergrund);
+             const QImage* sprite = art(picture);
+             if (!sprite) {
+                 r.add("shuttle", false, "no artwork for bitmap " + std::to_string(picture));
+                 return;
+             }
+             const double step = 2.0 * std::abs(tempo) / TwipsPerPixel * map.scale();
+             const QRect area = driftArea(start, QPointF(step, step), in.maxTicks, 3);
+             const auto hit = findSprite(in.shot, *sprite, area, field, 0.6, start);
+             const bool moved = hit && (hit->at - start).manhattanLength() >= 2;
+             r.add("shuttle", hit && moved,
+                   "bitmap " + std::to_string(picture) + " (heading " + std::to_string(static_cast<int>(scene.game.Start.Richtung)) +
+                       ", speed " + std::to_string(tempo) + ") searched " + str(area) +
+                       (hit ? ": found at " + str(hit->at) + ", start " + str(start) + (moved ? "" : ", not moved")
+                            : ": not found"));
+             const QImage* shotSprite = art(h.imgSchuss(0)->Picture());
+             const auto shotHit = shotSprite ? findSprite(in.shot, *shotSprite, field, field, 0.8, start) : std::nullopt;
+             r.add("shot", shotHit.has_value(),
+                   shotHit ? "a shot (bitmap " + std::to_string(h.imgSchuss(0)->Picture()) + ") at " + str(shotHit->at)
+                           : "no shot in the field " + str(field));
+             expectPause(r, in, h, map, true);
+         }},
+    };
+    return all;
+}
+
+} // namespace
+
+std::vector<Finding> runCheck(const std::string& name, const ShotInput& in)
+{
+    const auto it = checks().find(name);
+    if (it == checks().end())
+        return {{"usage", false, "unknown check " + name}};
+    return run(in, it->second);
+}
+
+std::vector<std::string> checkNames()
+{
+    std::vector<std::string> names;
+    for (const auto& [name, body] : checks())
+        names.push_back(name);
+    return names;
+}
+
+} // namespace gravok::shotcheck

@@ -1,0 +1,266 @@
+# Drives real X windows on a private virtual display: source this file, then
+#
+#   xd_need || exit 77                 # Xvfb, xdotool and import are there (else say what is missing)
+#   xd_start_display [WxH]             # a fresh Xvfb on a free display; exports DISPLAY
+#   xd_time_limit SECONDS              # ends the script (cleaning up) if it runs longer
+#   xd_run NAME PROGRAM [ARGS...]      # starts a program in the background; its pid in XD_PIDS[NAME]
+#   id=$(wait_window "TITLE" SECONDS)  # a visible window with exactly that title, once it is mapped
+#   id=$(wait_dialog MAIN_ID SECONDS)  # a visible window of MAIN_ID's program other than MAIN_ID
+#   wait_gone ID SECONDS               # until the window is no longer visible
+#   keys ID KEY...                     # focus ID, then real key presses (xdotool names: Return p space)
+#   type_text ID TEXT                  # types TEXT into the focused widget of ID
+#   click_at ID X Y                    # left click at X,Y relative to the window ID
+#   shot FILE                          # the whole screen as PNG (all windows as the player sees them)
+#   window_geometry ID                 # prints "X Y W H" of the window on the screen
+#
+# Everything started here (Xvfb, the programs, windows found by wait_window) is ended on
+# exit by its process id. Every wait polls until a deadline, so a loaded machine only
+# makes the test slower, not wrong. Functions print "xdrive: ..." to stderr on failure
+# and return 1.
+
+XD_PIDS=()      # processes we started, ended on exit
+XD_XVFB=""      # the X server's pid
+XD_TMP=""       # scratch directory of the display
+XD_LOG_DIR="${XD_LOG_DIR:-}"
+
+xd_need() {
+    local missing=""
+    command -v Xvfb >/dev/null || missing="$missing xvfb"
+    command -v xdotool >/dev/null || missing="$missing xdotool"
+    command -v import >/dev/null || missing="$missing imagemagick"
+    if [ -n "$missing" ]; then
+        echo "xdrive: missing packages:$missing (scripts/install-deps.sh installs them)" >&2
+        return 1
+    fi
+}
+
+xd_cleanup() {
+    local pid
+    for pid in "${XD_PIDS[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    for pid in "${XD_PIDS[@]}"; do
+        _xd_reap "$pid"
+    done
+    XD_PIDS=()
+    if [ -n "$XD_XVFB" ]; then
+        kill "$XD_XVFB" 2>/dev/null || true
+        _xd_reap "$XD_XVFB"
+        XD_XVFB=""
+    fi
+    [ -n "$XD_TMP" ] && rm -rf "$XD_TMP"
+    XD_TMP=""
+}
+
+# Waits up to 5 s for a process to end, then kills it hard.
+_xd_reap() {
+    local pid=$1 i
+    for i in $(seq 50); do
+        kill -0 "$pid" 2>/dev/null || { wait "$pid" 2>/dev/null; return 0; }
+        sleep 0.1
+    done
+    kill -9 "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+}
+
+# Xvfb picks a free display itself (-displayfd) and writes its number once it accepts
+# clients, so there is no race with other X servers and no guessing when it is ready.
+xd_start_display() {
+    local size=${1:-1280x1024}
+    XD_TMP=$(mktemp -d "${TMPDIR:-/tmp}/xdrive.XXXXXX")
+    trap 'xd_cleanup' EXIT
+    trap 'xd_cleanup; exit 130' INT
+    trap 'xd_cleanup; exit 143' TERM
+    local fifo=$XD_TMP/displayfd
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$fifo" \
+        >"$XD_TMP/xvfb.log" 2>&1 &
+    XD_XVFB=$!
+    local n=""
+    read -r -t 30 n <"$fifo" || true
+    if [ -z "$n" ]; then
+        echo "xdrive: Xvfb did not start:" >&2
+        cat "$XD_TMP/xvfb.log" >&2
+        return 1
+    fi
+    export DISPLAY=":$n"
+}
+
+# A watchdog: after SECONDS the script gets SIGTERM and cleans up, before a test runner
+# that kills it outright would leave the display and the programs behind.
+xd_time_limit() {
+    local seconds=$1 script=$$
+    (
+        sleep "$seconds" &
+        nap=$!
+        trap 'kill $nap 2>/dev/null; exit 0' TERM
+        wait $nap && echo "xdrive: time limit of ${seconds}s reached" >&2 && kill -TERM "$script"
+    ) &
+    XD_PIDS+=("$!")
+}
+
+# Starts a program in the background, its output in XD_LOG_DIR/NAME.log (or the scratch dir).
+xd_run() {
+    local name=$1
+    shift
+    local log=${XD_LOG_DIR:-$XD_TMP}/$name.log
+    "$@" >"$log" 2>&1 &
+    XD_PIDS+=("$!")
+    XD_LAST_PID=$!
+}
+
+# Polls until COMMAND succeeds or SECONDS pass.
+_xd_until() {
+    local seconds=$1
+    shift
+    local deadline=$((SECONDS + seconds))
+    while :; do
+        "$@" && return 0
+        [ $SECONDS -ge $deadline ] && return 1
+        sleep 0.1
+    done
+}
+
+# The oldest (lowest id) visible window with exactly that title: a program's main window
+# is made before its dialogs, which may carry the same title.
+_xd_find_title() {
+    local title=$1 id
+    id=$(xdotool search --onlyvisible --name "^$(_xd_regex "$title")\$" 2>/dev/null | sort -n | head -n 1)
+    [ -n "$id" ] && echo "$id"
+}
+
+_xd_regex() {
+    printf '%s' "$1" | sed 's/[][\.*^$(){}+?|/]/\\&/g'
+}
+
+# Prints the id of a visible window titled TITLE (exactly) once there is one.
+wait_window() {
+    local title=$1 seconds=${2:-20} id=""
+    local deadline=$((SECONDS + seconds))
+    while :; do
+        id=$(_xd_find_title "$title") && break
+        if [ $SECONDS -ge $deadline ]; then
+            echo "xdrive: no window \"$title\" within ${seconds}s" >&2
+            return 1
+        fi
+        sleep 0.1
+    done
+    echo "$id"
+}
+
+# The id of a visible window titled TITLE, now, or failure.
+window_id() {
+    _xd_find_title "$1"
+}
+
+# Visible windows of the program that owns MAIN, except MAIN itself: its dialogs.
+_xd_dialogs() {
+    local main=$1 pid id
+    pid=$(xdotool getwindowpid "$main" 2>/dev/null) || return 1
+    for id in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+        [ "$id" != "$main" ] && echo "$id"
+    done
+}
+
+# Prints the id of a dialog of MAIN's program once one is visible.
+wait_dialog() {
+    local main=$1 seconds=${2:-20} id=""
+    local deadline=$((SECONDS + seconds))
+    while :; do
+        id=$(_xd_dialogs "$main" | head -n 1)
+        [ -n "$id" ] && break
+        if [ $SECONDS -ge $deadline ]; then
+            echo "xdrive: no dialog over window $main within ${seconds}s" >&2
+            return 1
+        fi
+        sleep 0.1
+    done
+    echo "$id"
+}
+
+# Waits until MAIN's program shows no dialog.
+wait_no_dialog() {
+    local main=$1 seconds=${2:-20}
+    _xd_until "$seconds" _xd_no_dialog "$main" && return 0
+    echo "xdrive: a dialog over window $main still open after ${seconds}s" >&2
+    return 1
+}
+
+_xd_no_dialog() {
+    [ -z "$(_xd_dialogs "$1")" ]
+}
+
+_xd_visible() {
+    xdotool search --onlyvisible --name '.*' 2>/dev/null | grep -qx "$1"
+}
+
+# Waits until the window ID is no longer visible (closed or unmapped).
+wait_gone() {
+    local id=$1 seconds=${2:-20}
+    _xd_until "$seconds" _xd_not_visible "$id" && return 0
+    echo "xdrive: window $id still visible after ${seconds}s" >&2
+    return 1
+}
+
+_xd_not_visible() {
+    ! _xd_visible "$1"
+}
+
+# The pid of the program that shows window ID.
+window_pid() {
+    xdotool getwindowpid "$1"
+}
+
+# Gives ID the keyboard focus (there is no window manager to do it), then presses each
+# key through the XTEST extension, as a keyboard would: a down and an up event per key.
+keys() {
+    local id=$1
+    shift
+    _xd_focus "$id" || return 1
+    xdotool key --clearmodifiers --delay 40 "$@"
+}
+
+# Holds a key down for SECONDS, then lets it go.
+hold_key() {
+    local id=$1 key=$2 seconds=$3
+    _xd_focus "$id" || return 1
+    xdotool keydown "$key"
+    sleep "$seconds"
+    xdotool keyup "$key"
+}
+
+type_text() {
+    local id=$1 text=$2
+    _xd_focus "$id" || return 1
+    xdotool type --clearmodifiers --delay 40 -- "$text"
+}
+
+_xd_focus() {
+    local id=$1 i
+    for i in $(seq 50); do
+        xdotool windowfocus --sync "$id" 2>/dev/null && return 0
+        sleep 0.1
+    done
+    echo "xdrive: cannot focus window $id" >&2
+    return 1
+}
+
+# A left click at X,Y inside window ID (window pixels).
+click_at() {
+    local id=$1 x=$2 y=$3
+    xdotool mousemove --window "$id" --sync "$x" "$y" || return 1
+    sleep 0.05
+    xdotool click 1
+}
+
+# The whole screen, as the player sees it, into FILE (PNG).
+shot() {
+    import -window root "$1"
+}
+
+# "X Y W H" of window ID on the screen.
+window_geometry() {
+    local id=$1
+    eval "$(xdotool getwindowgeometry --shell "$id")" || return 1
+    echo "$X $Y $WIDTH $HEIGHT"
+}
