@@ -157,6 +157,13 @@ echo "ok   help viewer shows a page"
 keys "$help" Escape
 wait_gone "$help" 20 || fail "Escape did not close the help viewer"
 
+# --- The help viewer took the focus from the game, so the game paused itself; only P
+# brings it back, as after a pause by hand.
+step="paused while away"
+check paused 08-away-paused.png
+keys "$main" p
+check running 08-back.png
+
 # --- Fly: three times faster, two turns left, a while on, then fire and pause at once.
 step="fly and fire"
 keys "$main" Up Up Up Left Left
