@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-liberation
   clang libclang-rt-14-dev llvm
+  desktop-file-utils appstream groff-base dpkg-dev
 )
 
 missing=()
