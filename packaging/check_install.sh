@@ -39,6 +39,11 @@ mv "$prefix" "$work/moved"
 check_link "$work/moved"
 mv "$work/moved" "$prefix"
 
+# The installed command runs from there and is the version being installed.
+out=$(QT_QPA_PLATFORM=offscreen timeout 30 "$prefix/bin/gravok" --version 2>"$work/version.err")
+[ "$out" = "Gravok $version" ] ||
+  fail "bin/gravok --version says '$out', want 'Gravok $version'; $(cat "$work/version.err")"
+
 # Packagers stage with DESTDIR; every file must land under it, the link included.
 DESTDIR=$work/stage cmake --install "$build" --prefix /usr >/dev/null || fail "DESTDIR install"
 [ -L "$work/stage/usr/bin/gravok" ] && [ -x "$work/stage/usr/lib/gravok/gravok" ] ||
