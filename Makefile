@@ -7,7 +7,7 @@ ASAN_CXX ?= clang++
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build run test check sanitize fuzz bench clean
+.PHONY: all deps configure build run test check package sanitize fuzz bench clean
 
 all: build
 
@@ -31,6 +31,10 @@ test: check
 
 check: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+# The Debian package $(BUILD)/gravok_<version>_<arch>.deb; apt-get install ./ that file.
+package: deps
+	@tests/package/build_deb.sh $(BUILD)
 
 # Everything, Qt tests included, built with ASan and UBSan, and the whole suite run there.
 sanitize: deps

@@ -9,6 +9,7 @@ packages=(
   fonts-liberation
   clang libclang-rt-14-dev llvm
   xvfb xdotool imagemagick
+  desktop-file-utils appstream groff-base dpkg-dev
 )
 
 missing=()

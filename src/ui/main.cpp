@@ -19,6 +19,9 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Gravok"));
     QApplication::setApplicationVersion(QStringLiteral(GRAVOK_VERSION));
+#ifdef GRAVOK_APP_ID
+    QGuiApplication::setDesktopFileName(QStringLiteral(GRAVOK_APP_ID));
+#endif
 
     QCommandLineParser options;
     options.setApplicationDescription(QStringLiteral("Gravok – ein Arcade-Spiel"));

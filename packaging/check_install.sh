@@ -1,0 +1,106 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch prefix and checks what a player's system would get.
+#   check_install.sh BUILD_DIR WORK_DIR DATA_DIR APP_ID VERSION "ICON_SIZES"
+set -uo pipefail
+build=$1 work=$2 data=$3 id=$4 version=$5 sizes=$6
+
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+note() { echo "note: $*"; }
+
+rm -rf "$work"
+prefix=$work/prefix
+cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: cmake --install" >&2; exit 1; }
+prog=$prefix/lib/gravok
+
+# The program directory holds exactly the game's files: no harness, tests or tools.
+expected="Episode1.gvk Episode2.gvk Episode3.gvk Episode4.gvk Gravok.quh gravok zedezora"
+actual=$(cd "$prog" && LC_ALL=C ls | tr '\n' ' ' | sed 's/ $//')
+[ "$actual" = "$expected" ] || fail "program directory holds '$actual', want '$expected'"
+for exe in gravok zedezora; do
+  [ -x "$prog/$exe" ] || fail "$exe is not executable"
+done
+# Byte for byte as in the tree: the episode files keep their CR LF line ends.
+for f in Episode1.gvk Episode2.gvk Episode3.gvk Episode4.gvk Gravok.quh; do
+  cmp -s "$data/$f" "$prog/$f" || fail "$f differs from $data/$f"
+done
+grep -q $'\r$' "$prog/Episode1.gvk" || fail "Episode1.gvk lost its CR LF line ends"
+
+# bin/gravok leads to the game from any place the tree is moved to.
+check_link() {  # PREFIX
+  local link=$1/bin/gravok
+  [ -L "$link" ] || { fail "$link is not a symbolic link"; return; }
+  case $(readlink "$link") in /*) fail "$link points to an absolute path" ;; esac
+  [ "$(readlink -f "$link")" = "$(readlink -f "$1/lib/gravok/gravok")" ] ||
+    fail "$link resolves to $(readlink -f "$link")"
+}
+check_link "$prefix"
+mv "$prefix" "$work/moved"
+check_link "$work/moved"
+mv "$work/moved" "$prefix"
+
+# The installed command runs from there and is the version being installed.
+out=$(QT_QPA_PLATFORM=offscreen timeout 30 "$prefix/bin/gravok" --version 2>"$work/version.err")
+[ "$out" = "Gravok $version" ] ||
+  fail "bin/gravok --version says '$out', want 'Gravok $version'; $(cat "$work/version.err")"
+
+# Packagers stage with DESTDIR; every file must land under it, the link included.
+DESTDIR=$work/stage cmake --install "$build" --prefix /usr >/dev/null || fail "DESTDIR install"
+[ -L "$work/stage/usr/bin/gravok" ] && [ -x "$work/stage/usr/lib/gravok/gravok" ] ||
+  fail "DESTDIR install lacks /usr/bin/gravok or /usr/lib/gravok/gravok"
+
+# Icons: PNG files of the size their directory names (width and height from the IHDR chunk).
+for size in $sizes; do
+  icon=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png
+  [ -f "$icon" ] || { fail "missing $icon"; continue; }
+  head=$(od -An -tx1 -N24 "$icon" | tr -d ' \n')
+  [ "${head:0:16}" = 89504e470d0a1a0a ] || fail "$icon is not a PNG file"
+  [ $((16#${head:32:8})) -eq "$size" ] && [ $((16#${head:40:8})) -eq "$size" ] ||
+    fail "$icon is $((16#${head:32:8}))x$((16#${head:40:8})), not ${size}x$size"
+done
+
+# The desktop entry starts the installed command and names the installed icon.
+desktop=$prefix/share/applications/$id.desktop
+if [ -f "$desktop" ]; then
+  grep -qx "Icon=$id" "$desktop" || fail "desktop entry does not use Icon=$id"
+  exec_cmd=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+  [ -e "$prefix/bin/$exec_cmd" ] || fail "desktop entry runs '$exec_cmd', which is not in bin/"
+  if command -v desktop-file-validate >/dev/null; then
+    out=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$out" ] || fail "desktop-file-validate: $out"
+  else
+    note "desktop-file-validate missing (desktop-file-utils), not validated"
+  fi
+else
+  fail "missing $desktop"
+fi
+
+# The metainfo names this version and a launchable that is installed.
+metainfo=$prefix/share/metainfo/$id.metainfo.xml
+if [ -f "$metainfo" ]; then
+  grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo lacks release $version"
+  launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$metainfo")
+  [ -f "$prefix/share/applications/$launchable" ] || fail "metainfo launches '$launchable', not installed"
+  if command -v appstreamcli >/dev/null; then
+    out=$(appstreamcli validate --no-net --strict "$metainfo" 2>&1) || fail "appstreamcli validate: $out"
+  else
+    note "appstreamcli missing (appstream), not validated"
+  fi
+else
+  fail "missing $metainfo"
+fi
+
+# The man page, compressed or plain, formats without a single warning.
+man=$(ls "$prefix"/share/man/man6/gravok.6* 2>/dev/null | head -1)
+if [ -n "$man" ]; then
+  case $man in *.gz) text=$(gzip -dc "$man") ;; *) text=$(cat "$man") ;; esac
+  grep -q "^\.TH GRAVOK 6 .*Gravok $version" <<<"$text" || fail "man page header lacks version $version"
+  if command -v groff >/dev/null; then
+    out=$(groff -man -Tutf8 -ww -z <<<"$text" 2>&1)
+    [ -z "$out" ] || fail "groff warns: $out"
+  fi
+else
+  fail "missing share/man/man6/gravok.6"
+fi
+
+[ "$failures" -eq 0 ] || { echo "$failures check(s) failed" >&2; exit 1; }
+echo "installed layout under $prefix is complete"
