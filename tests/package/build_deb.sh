@@ -14,7 +14,7 @@ fi
 export SOURCE_DATE_EPOCH
 
 cmake -S "$root" -B "$build" -G Ninja >/dev/null
-cmake --build "$build"
+cmake --build "$build" >&2
 rm -f "$build"/gravok_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
 ls "$build"/gravok_*.deb

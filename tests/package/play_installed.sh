@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# Installs the Debian package for real, plays one whole game in the installed program's
+# real window as an ordinary user under Xvfb, and finds the game's entry in that user's
+# own high-score list (the installed program directory cannot be written). The package
+# and the user are removed again at the end. Skipped (77) without root.
+#   tests/package/play_installed.sh BUILD_DIR GRAVOK_SIM
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../e2e/xdrive.sh"
+build=${1:?build directory}
+sim=${2:?gravok-sim}
+player=gravok-player
+name="Testpilot $$"
+shots=$build/tests/package-shots
+mkdir -p "$shots"
+
+[ "$(id -u)" -eq 0 ] || { echo "skipped: installing a package needs root"; exit 77; }
+command -v apt-get >/dev/null || { echo "skipped: no apt-get"; exit 77; }
+xd_need || exit 77
+if dpkg-query -W -f='${Status}' gravok 2>/dev/null | grep -q 'install ok installed'; then
+    echo "skipped: a gravok package is installed already and stays untouched"
+    exit 77
+fi
+
+fail() {
+    echo "FAIL: $*" >&2
+    [ -f "${XD_TMP:-/nonexistent}/game.log" ] && { echo "--- game output:" >&2; cat "$XD_TMP/game.log" >&2; }
+    exit 1
+}
+home=""
+cleanup() {
+    xd_cleanup
+    apt-get remove -y -qq gravok >/dev/null 2>&1
+    id "$player" >/dev/null 2>&1 && userdel "$player" 2>/dev/null
+    [ -n "$home" ] && rm -rf "$home"
+}
+
+deb=$("$here/build_deb.sh" "$build") || fail "the package was not built"
+echo "installing $deb"
+DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null || fail "apt-get install failed"
+xd_start_display || { cleanup; fail "no X display"; }
+trap cleanup EXIT
+xd_time_limit 660   # ctest's own limit is 720 s
+home=$(mktemp -d /tmp/gravok-player.XXXXXX)
+useradd --home-dir "$home" --no-create-home --shell /bin/sh "$player" || fail "cannot add user $player"
+chown "$player:" "$home"
+chmod 755 "$home"
+
+as_player() {
+    runuser -u "$player" -- env -i DISPLAY="$DISPLAY" HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 "$@"
+}
+[ -w /usr/lib/gravok ] && as_player test -w /usr/lib/gravok && fail "the program directory is writable for $player"
+
+XD_LOG_DIR=$XD_TMP
+xd_run game runuser -u "$player" -- env -i DISPLAY="$DISPLAY" HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 gravok
+main=$(wait_window "Gravok" 30) || fail "the installed game shows no window"
+dialog=$(wait_dialog "$main" 30) || fail "no start-up dialog"
+# Episode 3 ends soonest for a shuttle flying fast in circles: click its option, then OK.
+click_at "$dialog" 24 104 || fail "cannot click episode 3"
+keys "$dialog" Return || fail "cannot press Return"
+wait_no_dialog "$main" 30 || fail "the start-up dialog stayed open"
+shot "$shots/playing.png"
+
+# Fast circles: collisions slow the shuttle down, so it keeps speeding up.
+keys "$main" $(printf 'Up %.0s' $(seq 20)) || fail "cannot speed up"
+ask=""
+started=$SECONDS
+while [ $((SECONDS - started)) -lt 480 ]; do
+    ask=$(_xd_dialogs "$main" | head -n 1)
+    [ -n "$ask" ] && break
+    keys "$main" Up Up Up Left >/dev/null 2>&1
+    sleep 0.3
+done
+[ -n "$ask" ] || fail "the game did not end within 8 minutes"
+echo "game over after $((SECONDS - started)) s"
+shot "$shots/game-over.png"
+[ "$(xdotool getwindowname "$ask")" = "Namen?" ] || fail "the dialog after the game is \"$(xdotool getwindowname "$ask")\", not the name prompt"
+type_text "$ask" "$name" && keys "$ask" Return || fail "cannot enter the name"
+wait_gone "$ask" 20 || fail "the name prompt stayed open"
+list=$(wait_dialog "$main" 20) || fail "no high-score list after the name"
+shot "$shots/highscores.png"
+keys "$list" Return
+wait_no_dialog "$main" 20 || fail "the high-score list stayed open"
+
+entries=$home/.local/share/gravok/Punkte.lst
+[ -s "$entries" ] || fail "no per-user list at $entries"
+[ ! -e /usr/lib/gravok/Punkte.lst ] || fail "the game wrote into the program directory"
+first=$(printf 'click lblOK\nclick lblHighscore\nget Liste.List(0)\n' | as_player "$sim" --dir /usr/lib/gravok) \
+    || fail "the harness cannot read the player's list"
+case $first in
+    *"$name"*) echo "entry in $entries: $first" ;;
+    *) fail "the list's first entry is \"$first\", not the game just played by \"$name\"" ;;
+esac
+echo "play_installed: passed"
