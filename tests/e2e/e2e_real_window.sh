@@ -122,21 +122,18 @@ keys "$dialog" Escape
 wait_no_dialog "$main" 20 || fail "Escape did not close the high-score dialog"
 check running 05-after-highscore.png
 
-# --- F2: the about dialog, closed with Enter.
-step="about dialog"
-keys "$main" F2
-dialog=$(wait_dialog "$main" 20) || fail "F2 opened no dialog"
-check about 06-about.png --dialog "$(rect_of "$dialog")"
-keys "$dialog" Return
-wait_no_dialog "$main" 20 || fail "Enter did not close the about dialog"
-
-# --- F4: the new-game dialog, cancelled with Escape.
-step="new-game dialog"
-keys "$main" F4
-dialog=$(wait_dialog "$main" 20) || fail "F4 opened no dialog"
-check newgame 07-newgame.png --dialog "$(rect_of "$dialog")"
-keys "$dialog" Escape
-wait_no_dialog "$main" 20 || fail "Escape did not close the new-game dialog"
+# A dialog the key KEY opens over the main window, checked by CHECK, closed by CLOSE.
+#   dialog_round STEP KEY CHECK SHOT CLOSE
+dialog_round() {
+    step=$1
+    keys "$main" "$2"
+    dialog=$(wait_dialog "$main" 20) || fail "$2 opened no dialog"
+    check "$3" "$4" --dialog "$(rect_of "$dialog")"
+    keys "$dialog" "$5"
+    wait_no_dialog "$main" 20 || fail "$5 did not close the $step"
+}
+dialog_round "about dialog" F2 about 06-about.png Return
+dialog_round "new-game dialog" F4 newgame 07-newgame.png Escape
 
 # --- F1: the help viewer, a program of its own, closed with Escape.
 step="help viewer"
