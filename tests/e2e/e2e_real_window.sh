@@ -41,7 +41,6 @@ cp -r "$program_dir" "$work/prog" || fail "cannot copy $program_dir"
 rm -f "$work/prog/Punkte.lst"
 "$shotcheck" seed-list "$work/prog" || fail "cannot write a high-score list"
 export XDG_DATA_HOME=$work/data
-unset QT_QPA_PLATFORM   # ctest runs under offscreen; this test wants the X display
 
 # check NAME SHOT [options]: takes the screenshot and has the checker look at it, again
 # and again until it passes or 20 s are over: a window may take a while to paint on a

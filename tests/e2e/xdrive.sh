@@ -84,6 +84,8 @@ xd_start_display() {
         return 1
     fi
     export DISPLAY=":$n"
+    # Programs started here show real windows on it, whatever platform the caller chose.
+    unset QT_QPA_PLATFORM
 }
 
 # A watchdog: after SECONDS the script gets SIGTERM and cleans up, before a test runner
