@@ -9,7 +9,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../e2e/xdrive.sh"
 build=${1:?build directory}
 sim=${2:?gravok-sim}
-player=gravok-player
+player=gravok-player-$$   # a name of its own per run: nothing left over can clash
 name="Testpilot $$"
 shots=$build/tests/package-shots
 mkdir -p "$shots"
