@@ -36,7 +36,8 @@ check: build
 package: deps
 	@tests/package/build_deb.sh $(BUILD)
 
-# Everything, Qt tests included, built with ASan and UBSan, and the whole suite run there.
+# Everything, Qt tests included, built with ASan and UBSan, and the suite run there (all
+# but the tests that drive a real display or install the package).
 sanitize: deps
 	@scripts/sanitize.sh $(ASAN_BUILD) $(ASAN_CXX)
 
