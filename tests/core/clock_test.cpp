@@ -61,16 +61,6 @@ TEST_F(ClockTest, EachTimerFiresOncePerInterval)
               (std::vector<std::string>{"b", "b", "c", "b", "a", "b", "c"}));
 }
 
-TEST_F(ClockTest, SmallStepsAddUp)
-{
-    timer("a", 50);
-    int ran = 0;
-    for (int i = 0; i < 100; ++i)
-        ran += clock.advance(7);
-    EXPECT_EQ(ran, 14); // 700 ms
-    EXPECT_EQ(clock.untilNextTick(), 50);
-}
-
 TEST_F(ClockTest, EnablingStartsTheIntervalAfresh)
 {
     Control& t = timer("a", 50, false);
@@ -153,37 +143,12 @@ TEST_F(ClockTest, ATickIsNeverReentered)
     EXPECT_FALSE(clock.held());
 }
 
-TEST_F(ClockTest, FireRunsADisabledTimerByName)
-{
-    timer("a", 50, false);
-    bool heldInside = false;
-    onTick = [&](Control&) { heldInside = clock.held(); };
-    EXPECT_TRUE(clock.fire("a"));
-    EXPECT_TRUE(heldInside);
-    EXPECT_FALSE(clock.held());
-    EXPECT_FALSE(clock.fire("nope"));
-    EXPECT_EQ(fired, std::vector<std::string>{"a"});
-    EXPECT_EQ(clock.now(), 0u);
-}
-
 TEST_F(ClockTest, ATickThatThrowsReleasesTheClock)
 {
     timer("a", 50);
     onTick = [](Control&) { throw std::runtime_error("boom"); };
     EXPECT_THROW(clock.advance(50), std::runtime_error);
     EXPECT_FALSE(clock.held());
-}
-
-TEST_F(ClockTest, UntilNextTick)
-{
-    EXPECT_EQ(clock.untilNextTick(), -1);
-    Control& a = timer("a", 200);
-    timer("b", 50, false);
-    EXPECT_EQ(clock.untilNextTick(), 200);
-    clock.advance(130);
-    EXPECT_EQ(clock.untilNextTick(), 70);
-    a.setEnabled(false);
-    EXPECT_EQ(clock.untilNextTick(), -1);
 }
 
 } // namespace

@@ -68,19 +68,6 @@ TEST(FieldCollision, TheGravokIsDeflectedAndTheShuttleKnocked)
     }
 }
 
-TEST(FieldCollision, AShuttleKnockedToAStandstillShowsTheMovingPictureForOneTick)
-{
-    // Heading 4, amount 10 against a speed of 10.
-    const SimRun run = playOneLevel({gravokBelow(0, -30)}, "set Tempo 10\nrandom 0.9 0 0.2 0.37 0.1\ntick tmeGravokiten\n" +
-                                                               expectLines({{"Tempo", "0"}, {"imgShuttle.Picture", "24"}}) +
-                                                               "tick tmeBewegung\n" +
-                                                               expectLines({{"imgShuttle.Picture", "4"},
-                                                                            {"ShuttleBild", "0"},
-                                                                            {"imgShuttle.Left", "4372"},
-                                                                            {"imgShuttle.Top", "3172"}}));
-    EXPECT_EQ(run.status, 0) << transcript(run);
-}
-
 TEST(FieldCollision, PushingApartEndsWithGravokAndShuttleApart)
 {
     const struct {
@@ -110,23 +97,6 @@ TEST(FieldCollision, PushingApartEndsWithGravokAndShuttleApart)
         EXPECT_TRUE(gl + 480 < sl || gl > sl + 855 || gt + 480 < st || gt > st + 855)
             << "gravok at " << gl << "," << gt << " still on the shuttle at " << sl << "," << st;
     }
-}
-
-TEST(FieldCollision, EveryPassOfThePushChangesTheSpeedAgain)
-{
-    // On the shuttle's top-left corner with step (100, 100) kept by every draw: the gravok
-    // touches for 30 passes, 10 twips up-left and the shuttle 10 down-right each, and the
-    // 31st clears it. Each pass adds 1 to the speed.
-    const SimRun run = playOneLevel({"1,4372,3172,100,100"}, repeated("0.9 0.95 0 0 0.9", 40) + "tick tmeGravokiten\n" +
-                                                                  expectLines({{"Tempo", "31"},
-                                                                               {"lblTempo.Caption", "31"},
-                                                                               {"Richtung", "1"},
-                                                                               {"imgShuttle.Left", "4672"},
-                                                                               {"imgShuttle.Top", "3472"},
-                                                                               {"imgGravok(1).Left", "4172"},
-                                                                               {"imgGravok(1).Top", "2972"},
-                                                                               {"Schaden", "1"}}));
-    EXPECT_EQ(run.status, 0) << transcript(run);
 }
 
 TEST(FieldDamage, EachHitLightsTheNextSegmentAndTheGameGoesOn)

@@ -116,36 +116,6 @@ TEST(Levels, ALevelEndsOnlyWhenAllTenSlotsAreExactlyOut)
     }
 }
 
-TEST(Levels, TheNextLevelStartsAtOnceAndKeepsEverythingElse)
-{
-    // Level 2 uses one slot; slot 2 of level 1 keeps its marker, picture and place.
-    const SimRun run = play(
-        {"1,3000,3000,0,0", "1,6000,1000,0,0", "", "3,5000,1000,7,-7", ""},
-        "set Schaden 4\nset Tempo 12\nset Richtung 6\nset imgShuttle.Left 2000\nset lblP.Caption 500\n"
-        "set imgSchuss(5).Tag 2\nset SchussRichtung(5) 9\nset imgSchuss(5).Left 800\nset imgSchuss(5).Top 900\n"
-        "set imgGravok(2).Tag 0\nset imgGravok(2).Picture 153\n" +
-            destroy(1, 3000, 3000) + "tick tmeAniGravok 3\n" +
-            expectLines({{"Level", "2"},
-                         {"Pausiert", "0"},
-                         {"imgGravok(1).Picture", "103"},
-                         {"imgGravok(1).Tag", "1"},
-                         {"imgGravok(1).Left", "5000"},
-                         {"imgGravok(1).Top", "1000"},
-                         {"imgGravok(2).Tag", "0"},
-                         {"imgGravok(2).Picture", "153"},
-                         {"imgGravok(2).Left", "6000"},
-                         {"Schaden", "4"},
-                         {"Tempo", "12"},
-                         {"Richtung", "6"},
-                         {"imgShuttle.Left", "2000"},
-                         {"lblP.Caption", "560"},
-                         {"imgSchuss(5).Tag", "2"},
-                         {"imgSchuss(5).Top", "1200"}}) +
-            // The new gravoks move from the next descent tick on.
-            "tick tmeGravokiten\n" + expectLines({{"imgGravok(1).Left", "5007"}, {"imgGravok(1).Top", "993"}}));
-    EXPECT_EQ(run.status, 0) << transcript(run);
-}
-
 TEST(Levels, TheHeartComesWithItsLevelAndLeavesWithIt)
 {
     const SimRun run = play({"1,3000,3000,0,0", "", "1,3000,3000,0,0", "0,4500,3000", "", "1,3000,3000,0,0", ""},

@@ -67,18 +67,6 @@ TEST_F(StartedGame, NoTickRunsWhileTheStartUpDialogIsUp)
     EXPECT_EQ(game.clock.advance(1), 3);
 }
 
-TEST_F(StartedGame, TheRandomSourceIsSeededFromTheClockLast)
-{
-    platform.seed = 42;
-    platform.modalLoop = [&](Form& dialog) {
-        game.random.reseed(7);
-        clickOK(dialog);
-    };
-    game.Main();
-    RandomSource expected(42);
-    EXPECT_EQ(game.random.next(), expected.next());
-}
-
 TEST_F(StartedGame, PauseSavesAndResumeRestoresTheTimers)
 {
     game.Main();
@@ -104,18 +92,6 @@ TEST_F(StartedGame, EachTimerComesBackAsItWas)
     EXPECT_EQ(tags(), (Tags{"1", "0", "1", "1", "0"}));
     haupt().PauseUmschalten();
     EXPECT_EQ(enabled(), (Flags{true, false, true, true, false}));
-}
-
-// The tags are the only copy of the saved state, and they are compared as numbers.
-TEST_F(StartedGame, ResumeReadsTheTagsAsNumbers)
-{
-    game.Main();
-    haupt().PauseUmschalten();
-    const Tags edited = {"0", " 1", "1.0", "&H1", "0"};
-    for (std::size_t i = 0; i < edited.size(); ++i)
-        timers()[i]->Tag = edited[i];
-    haupt().PauseUmschalten();
-    EXPECT_EQ(enabled(), (Flags{false, true, true, true, false}));
 }
 
 TEST_F(StartedGame, ResumeClearsAnEndMessage)

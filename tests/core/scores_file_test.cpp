@@ -246,18 +246,6 @@ TEST_F(ListFile, AnUnwritableProgramDirectorySendsEntriesToTheUsersDirectory)
     EXPECT_EQ(decodedLines(dir()), (std::vector<std::string>{"000100: Beim Programm (1)"}));
 }
 
-TEST_F(ListFile, ADirectoryWithoutWritePermissionCountsAsUnwritable)
-{
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root writes anyway; the lock-path test covers this case";
-    fs::permissions(dir(), fs::perms::owner_write, fs::perm_options::remove);
-    const ListPlaces places = findPlaces(dir(), userDataDir());
-    fs::permissions(dir(), fs::perms::owner_write, fs::perm_options::add);
-    EXPECT_EQ(places.home, user.path() / "gravok");
-    ASSERT_TRUE(places.programProblem);
-    EXPECT_EQ(places.programProblem->reason, "keine Berechtigung");
-}
-
 TEST_F(ListFile, WhenNothingCanBeWrittenEveryPlaceIsNamedWithItsReason)
 {
     writeBytes(user.path() / "datei", "");
@@ -269,26 +257,6 @@ TEST_F(ListFile, WhenNothingCanBeWrittenEveryPlaceIsNamedWithItsReason)
     EXPECT_EQ(problems[0].reason, "das ist ein Verzeichnis");
     EXPECT_EQ(problems[1].path, user.path() / "datei" / "gravok");
     EXPECT_EQ(problems[1].reason, "ein Teil des Pfads ist kein Verzeichnis");
-}
-
-TEST_F(ListFile, TheUsersDirectoryFollowsXdgDataHomeElseHome)
-{
-    const struct {
-        const char* xdg; // nullptr: unset
-        const char* home;
-        const char* expected;
-    } cases[] = {
-        {"/daten", "/home/p", "/daten/gravok"},
-        {nullptr, "/home/p", "/home/p/.local/share/gravok"},
-        {"", "/home/p", "/home/p/.local/share/gravok"},
-        {"relativ", "/home/p", "/home/p/.local/share/gravok"},
-        {nullptr, nullptr, ""},
-    };
-    for (const auto& c : cases) {
-        EnvGuard xdg{"XDG_DATA_HOME", c.xdg};
-        EnvGuard home{"HOME", c.home};
-        EXPECT_EQ(userDataDir(), fs::path(c.expected)) << (c.xdg ? c.xdg : "(unset)");
-    }
 }
 
 } // namespace

@@ -38,12 +38,6 @@ SimRun runSimIn(const std::filesystem::path& dir, const std::string& script, std
     return run;
 }
 
-SimRun runSim(const std::string& script, std::uint64_t seed)
-{
-    ProgramDir dir;
-    return runSimIn(dir.path(), script, seed);
-}
-
 std::string transcript(const SimRun& run)
 {
     std::string text = "status " + std::to_string(run.status) + "\n";

@@ -29,8 +29,6 @@ struct SimRun {
 
 // Runs a harness script in-process, in the given program directory.
 SimRun runSimIn(const std::filesystem::path& dir, const std::string& script, std::uint64_t seed = 1);
-// The same in a fresh program directory.
-SimRun runSim(const std::string& script, std::uint64_t seed = 1);
 
 // Everything a run printed, for a failure message.
 [[nodiscard]] std::string transcript(const SimRun& run);

@@ -1,10 +1,8 @@
-// The small pure pieces of the window: key codes, the letterbox, fonts, the pacing of
-// real time into game time.
+// The small pure pieces of the window: the letterbox and the pacing of real time into
+// game time.
 #include <QTest>
 
 #include "ui/clock_driver.h"
-#include "ui/fonts.h"
-#include "ui/key_map.h"
 #include "ui/letterbox.h"
 #include "ui_tests.h"
 
@@ -13,51 +11,12 @@ namespace gravok::ui::test {
 class PiecesTest : public QObject {
     Q_OBJECT
 private slots:
-    void virtualKeys_data();
-    void virtualKeys();
     void letterbox_data();
     void letterbox();
-    void fonts_data();
-    void fonts();
     void pacing_data();
     void pacing();
     void pacingForgetsHeldTime();
 };
-
-void PiecesTest::virtualKeys_data()
-{
-    QTest::addColumn<int>("qtKey");
-    QTest::addColumn<int>("code"); // -1: the game never sees it
-    QTest::newRow("F1") << int(Qt::Key_F1) << 112;
-    QTest::newRow("F2") << int(Qt::Key_F2) << 113;
-    QTest::newRow("F4") << int(Qt::Key_F4) << 115;
-    QTest::newRow("F12") << int(Qt::Key_F12) << 123;
-    QTest::newRow("F13") << int(Qt::Key_F13) << -1;
-    QTest::newRow("Left") << int(Qt::Key_Left) << 37;
-    QTest::newRow("Up") << int(Qt::Key_Up) << 38;
-    QTest::newRow("Right") << int(Qt::Key_Right) << 39;
-    QTest::newRow("Down") << int(Qt::Key_Down) << 40;
-    QTest::newRow("Space") << int(Qt::Key_Space) << 32;
-    QTest::newRow("Return") << int(Qt::Key_Return) << 13;
-    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << 13;
-    QTest::newRow("Escape") << int(Qt::Key_Escape) << 27;
-    QTest::newRow("A") << int(Qt::Key_A) << 65;
-    QTest::newRow("P") << int(Qt::Key_P) << 80;
-    QTest::newRow("Z") << int(Qt::Key_Z) << 90;
-    QTest::newRow("0") << int(Qt::Key_0) << 48;
-    QTest::newRow("9") << int(Qt::Key_9) << 57;
-    QTest::newRow("Tab") << int(Qt::Key_Tab) << -1;
-    QTest::newRow("Shift alone") << int(Qt::Key_Shift) << -1;
-    QTest::newRow("umlaut") << int(Qt::Key_Adiaeresis) << -1;
-    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << -1;
-}
-
-void PiecesTest::virtualKeys()
-{
-    QFETCH(int, qtKey);
-    QFETCH(int, code);
-    QCOMPARE(virtualKey(qtKey).value_or(-1), code);
-}
 
 void PiecesTest::letterbox_data()
 {
@@ -85,40 +44,6 @@ void PiecesTest::letterbox()
     const QPointF far = box.toWidget(QPointF(640, 576));
     QVERIFY(far.x() <= area.width() && far.y() <= area.height());
     QCOMPARE(box.toForm(far), QPointF(640, 576));
-}
-
-void PiecesTest::fonts_data()
-{
-    QTest::addColumn<QString>("face");
-    QTest::addColumn<double>("points");
-    QTest::addColumn<double>("scale");
-    QTest::addColumn<QString>("family");
-    QTest::addColumn<int>("pixels");
-    QTest::newRow("standard dialog font") << "" << 8.25 << 1.0 << "Liberation Sans" << 11;
-    QTest::newRow("MS Sans Serif") << "MS Sans Serif" << 9.75 << 1.0 << "Liberation Sans" << 13;
-    QTest::newRow("Arial big message") << "Arial" << 90.0 << 1.0 << "Liberation Sans" << 120;
-    QTest::newRow("Courier New list") << "Courier New" << 12.0 << 1.0 << "Liberation Mono" << 16;
-    QTest::newRow("Courier score") << "Courier" << 9.75 << 1.0 << "Liberation Mono" << 13;
-    QTest::newRow("doubled") << "Arial" << 20.25 << 2.0 << "Liberation Sans" << 54;
-    QTest::newRow("shrunk") << "Courier New" << 15.75 << 0.5 << "Liberation Mono" << 11;
-}
-
-void PiecesTest::fonts()
-{
-    QFETCH(QString, face);
-    QFETCH(double, points);
-    QFETCH(double, scale);
-    QFETCH(QString, family);
-    QFETCH(int, pixels);
-    const Font model{face.toStdString(), static_cast<float>(points), true, false, true};
-    const QFont f = qtFont(model, scale);
-    QCOMPARE(f.family(), family);
-    QCOMPARE(f.pixelSize(), pixels);
-    QVERIFY(f.bold());
-    QVERIFY(!f.italic());
-    QVERIFY(f.underline());
-    // The face really is there, not a fallback.
-    QCOMPARE(QFontInfo(f).family(), family);
 }
 
 void PiecesTest::pacing_data()

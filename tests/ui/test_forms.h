@@ -1,16 +1,13 @@
-// Scenes for the view tests: a started game over the recording desktop, small forms
-// built in code, and pixel helpers.
+// Scenes for the view tests: a started game over the recording desktop and small forms
+// built in code.
 #pragma once
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include <QImage>
-
 #include "app/game.h"
 #include "core/form.h"
 #include "core/recording_platform.h"
-#include "ui/form_view.h"
 
 namespace gravok::ui::test {
 
@@ -60,41 +57,6 @@ public:
 inline Control pixelControl(ControlKind kind, std::string name, int x, int y, int w, int h)
 {
     return makeControl(kind, std::move(name), x * 15.0f, y * 15.0f, w * 15.0f, h * 15.0f);
-}
-
-// The view rendered at a widget size, as plain 32-bit RGB.
-inline QImage renderAt(FormView& view, QSize size)
-{
-    view.resize(size);
-    view.sync();
-    return view.grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-inline bool isBlack(const QImage& img, int x, int y)
-{
-    return (img.pixel(x, y) & 0xFFFFFF) == 0;
-}
-
-// Lit enough to be a white outline, even where it is smoothed.
-inline bool isBright(const QImage& img, int x, int y)
-{
-    return img.pixelColor(x, y).lightness() > 128;
-}
-
-inline bool allBlack(const QImage& img, const QRect& area)
-{
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (!isBlack(img, x, y))
-                return false;
-    return true;
-}
-
-// A bitmap resource as the view should show it: each pixel a scale × scale block.
-inline QImage bitmap(int n, int scale = 1)
-{
-    const QImage img = QImage(QStringLiteral(":/art/%1.png").arg(n)).convertToFormat(QImage::Format_RGB32);
-    return img.scaled(img.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
 } // namespace gravok::ui::test

@@ -7,8 +7,6 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     int failed = 0;
-    failed += runTopicTests(argc, argv);
     failed += runHelpFileTests(argc, argv);
-    failed += runWindowTests(argc, argv);
     return failed == 0 ? 0 : 1;
 }
