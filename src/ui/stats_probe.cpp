@@ -17,7 +17,7 @@
 namespace gravok::ui {
 namespace {
 
-// The 50 ms timers whose rate tells whether the game runs on time; the line sums them.
+// The 50 ms timer whose rate the line shows: whether the game runs on time.
 constexpr const char* PacedTimer = "tmeBewegung";
 
 double cpuSeconds()
@@ -119,30 +119,22 @@ void StatsProbe::report()
     const double cpu = cpuSeconds();
     const double span = seconds - lastSeconds_;
     const std::uint64_t paced = ticks_[PacedTimer];
-    sink_(line(seconds, ticks_, frames_, span, paced - lastTicks_, frames_ - lastFrames_,
-               span > 0 ? 100.0 * (cpu - lastCpuSeconds_) / span : 0.0, residentKb()));
+    const auto perSecond = [&](double n) { return QString::number(span > 0 ? n / span : 0.0, 'f', 1); };
+
+    QString text;
+    QTextStream out(&text);
+    out << "stats: " << QString::number(seconds, 'f', 3) << " s, " << perSecond(double(paced - lastTicks_))
+        << " ticks/s, " << perSecond(double(frames_ - lastFrames_)) << " frames/s, cpu "
+        << perSecond(100.0 * (cpu - lastCpuSeconds_)) << " %, rss " << residentKb() << " kB; total";
+    for (const auto& [name, n] : ticks_)
+        out << ' ' << QString::fromStdString(name) << ' ' << n;
+    out << " frames " << frames_;
+    sink_(text);
+
     lastSeconds_ = seconds;
     lastCpuSeconds_ = cpu;
     lastTicks_ = paced;
     lastFrames_ = frames_;
-}
-
-QString StatsProbe::line(double seconds, const std::map<std::string, std::uint64_t>& ticks, std::uint64_t frames,
-                         double sinceLastSeconds, std::uint64_t ticksSinceLast, std::uint64_t framesSinceLast,
-                         double cpuPercent, long rssKb)
-{
-    const auto rate = [&](std::uint64_t n) {
-        return QString::number(sinceLastSeconds > 0 ? static_cast<double>(n) / sinceLastSeconds : 0.0, 'f', 1);
-    };
-    QString text;
-    QTextStream out(&text);
-    out << "stats: " << QString::number(seconds, 'f', 3) << " s, " << rate(ticksSinceLast) << " ticks/s, "
-        << rate(framesSinceLast) << " frames/s, cpu " << QString::number(cpuPercent, 'f', 1) << " %, rss "
-        << rssKb << " kB; total";
-    for (const auto& [name, n] : ticks)
-        out << ' ' << QString::fromStdString(name) << ' ' << n;
-    out << " frames " << frames;
-    return text;
 }
 
 } // namespace gravok::ui

@@ -33,10 +33,6 @@ public:
     // One report for the time since the last one; the timer calls it every second.
     void report();
 
-    [[nodiscard]] static QString line(double seconds, const std::map<std::string, std::uint64_t>& ticks,
-                                      std::uint64_t frames, double sinceLastSeconds,
-                                      std::uint64_t ticksSinceLast, std::uint64_t framesSinceLast,
-                                      double cpuPercent, long rssKb);
 
 private:
     bool eventFilter(QObject* watched, QEvent* event) override;
