@@ -180,12 +180,18 @@ wait_dialog() {
     echo "$id"
 }
 
+# Like _xd_until, but says MESSAGE when the time runs out.
+_xd_wait() {
+    local seconds=$1 message=$2
+    shift 2
+    _xd_until "$seconds" "$@" && return 0
+    echo "xdrive: $message after ${seconds}s" >&2
+    return 1
+}
+
 # Waits until MAIN's program shows no dialog.
 wait_no_dialog() {
-    local main=$1 seconds=${2:-20}
-    _xd_until "$seconds" _xd_no_dialog "$main" && return 0
-    echo "xdrive: a dialog over window $main still open after ${seconds}s" >&2
-    return 1
+    _xd_wait "${2:-20}" "a dialog over window $1 still open" _xd_no_dialog "$1"
 }
 
 _xd_no_dialog() {
@@ -198,10 +204,7 @@ _xd_visible() {
 
 # Waits until the window ID is no longer visible (closed or unmapped).
 wait_gone() {
-    local id=$1 seconds=${2:-20}
-    _xd_until "$seconds" _xd_not_visible "$id" && return 0
-    echo "xdrive: window $id still visible after ${seconds}s" >&2
-    return 1
+    _xd_wait "${2:-20}" "window $1 still visible" _xd_not_visible "$1"
 }
 
 _xd_not_visible() {
