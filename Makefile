@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Gravok developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Two entry points: `make run` and `make test`. Both install what is missing first.
 BUILD ?= build
 GENERATOR ?= Ninja

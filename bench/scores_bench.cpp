@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the high-score dialog over long lists: reading, decoding, ordering, filling.
 #include <benchmark/benchmark.h>
 

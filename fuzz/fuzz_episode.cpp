@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Episode files come from players and editors: any bytes must give a level table or a
 // message, never a crash, and whatever is read must survive being written back.
 #include <algorithm>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The high-score list file can hold anything a crash, an editor or another program left:
 // any bytes as its content must give the dialog's ordered list, never a crash.
 #include <algorithm>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A line of the high-score list may be damaged or written by hand: decoding any bytes must
 // give the line's text or nothing, never a crash, and encoding must survive the way back.
 #include <cstddef>

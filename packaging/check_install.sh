@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Gravok developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix and checks what a player's system would get.
 #   check_install.sh BUILD_DIR WORK_DIR DATA_DIR APP_ID VERSION "ICON_SIZES"
 set -uo pipefail

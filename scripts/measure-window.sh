@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Gravok developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures what the game costs in the real window under Xvfb at scale 1, with public tools:
 # pidstat for the CPU while a game runs and while it is paused, /usr/bin/time -v for the
 # peak resident memory, and the game's own --stats line for the time to the first frame.

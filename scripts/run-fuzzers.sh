@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Gravok developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every fuzz target built in BUILD_DIR/fuzz for SECONDS each, on a copy of its seed
 # corpus inside the build directory (the repository stays as it is), and ends with one
 # summary line per target. Fails when any target finds a crash, a leak, a hang or a

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Gravok developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything, the Qt parts included, with AddressSanitizer and UBSan in BUILD_DIR and
 # runs the test suite there (all but the tests that drive a real display or the package
 # manager). Any report fails the run.

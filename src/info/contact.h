@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The maker's details shown in the about dialog. A packager sets their own at build time.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The order of the high-score list.
 //
 // The game lists the lines by a selection procedure: a first pass picks the first line with

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gravok: the desktop program. The game itself lives in the core; this only sets up
 // the window, the desktop services and the clock, then runs the game's Main.
 #include <memory>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list file on a real file system: missing files, damage, crashes, two games at once,
 // and directories that cannot be written.
 //

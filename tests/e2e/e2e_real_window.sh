@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Gravok developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real game window under a virtual X display, played with real key presses and mouse
 # clicks; gravok-shotcheck checks each screenshot against the game's own model.
 #

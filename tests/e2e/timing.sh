@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Gravok developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The game's clock in the real window under Xvfb: the three 50 ms timers tick 20 times a
 # second (within 1 % over the whole run), and a window stopped for a second does not
 # replay the missed ticks in a burst afterwards. Reads the counts `gravok --stats` prints.

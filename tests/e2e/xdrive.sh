@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Gravok developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Drives real X windows on a private virtual display: source this file, then
 #
 #   xd_need || exit 77                 # Xvfb, xdotool and import are there (else say what is missing)

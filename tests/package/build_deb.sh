@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Gravok developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package and prints its path.
 #   tests/package/build_deb.sh [BUILD_DIR]      (default: build)
 # Two runs on one commit give the same bytes: every timestamp in the package is the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Gravok developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian package for real, plays one whole game in the installed program's
 # real window as an ordinary user under Xvfb, and finds the game's entry in that user's
 # own high-score list (the installed program directory cannot be written). The package

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Gravok developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one harness script:
 #   cmake -DSIM=... -DPROGRAM_DIR=... -DDATA_DIR=... -DSCRIPT=... -DWORK=... -P this
 # The game may write beside itself (Punkte.lst), so each run gets a fresh directory.

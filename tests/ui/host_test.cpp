@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's plumbing with a real game: errors end the program, dialogs live exactly
 // as long as their form is open, the clock runs only when nothing holds it.
 #include <QApplication>

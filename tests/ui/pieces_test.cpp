@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small pure pieces of the window: the letterbox and the pacing of real time into
 // game time.
 #include <QTest>

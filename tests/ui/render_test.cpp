@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the views paint, and when: a view repaints only when what it shows has changed.
 #include <functional>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scenes for the view tests: a started game over the recording desktop and small forms
 // built in code.
 #pragma once

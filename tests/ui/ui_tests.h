@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One executable runs every QtTest object of the view tests; each file registers its own.
 #pragma once
 #include <functional>

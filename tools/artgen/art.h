@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared pieces of the artwork generator: the picture list, canvas and
 // painting helpers. Everything here is drawn from vectors so any size or
 // heading stays crisp, and nothing depends on fonts, clocks or global RNGs.

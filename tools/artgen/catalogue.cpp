@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which file holds which drawing, at which size. The game loads these by
 // number, so the numbering here is the contract with the game code.
 #include "art.h"

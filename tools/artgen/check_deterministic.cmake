@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Gravok developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the generator twice into fresh directories and requires the same set
 # of files with identical bytes: the art is committed to nobody, so every
 # build must reproduce it exactly.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Gravok developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Damages copies of a good art directory in typical ways and requires
 # `gravok-artgen --verify` to reject each one (and to accept the intact copy).
 #   cmake -DARTGEN=<exe> -DART_DIR=<good art> -DWORK_DIR=<dir> -P check_verify_catches.cmake

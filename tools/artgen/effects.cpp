@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small effect sprites: the shot, its flame after a hit, the life heart and
 // the three explosion stages.
 #include "art.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mouse pointer: a white gloved hand pointing up, black outline so it reads
 // on both the black playfield and light dialogs. The fingertip is the hotspot.
 #include "art.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // gravok-artgen: draws every bitmap of the game from vectors.
 //   gravok-artgen OUTDIR                  write OUTDIR/<name>.png and hand.hotspot
 //   gravok-artgen --verify DIR            check a generated directory

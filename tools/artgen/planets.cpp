@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Planet gravoks: ringed, blue-green, banded and three fantasy worlds. Each
 // surface is painted flat inside its disc and then given one shared light
 // (upper left) so the set looks like it lives in the same sky.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rocky gravoks (and the program icon, which is the first of them). They
 // nearly fill the 32-unit box because the game collides on bitmap bounds.
 #include "art.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Satellite gravoks, small to large: foil-wrapped body, solar panels on
 // booms, and a dish or whip antenna. Drawn around the box centre and tilted
 // so the long panel span uses the diagonal of the 32-unit frame.

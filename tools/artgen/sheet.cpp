@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Contact sheet: every picture at 1x and 3x (nearest neighbour, the way a
 // scaled-up window shows it), labelled with a tiny built-in pixel font so
 // the sheet renders the same with or without fonts installed.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's shuttle: white orbiter riding on an orange-brown tank with
 // two white boosters, seen from above, nose towards -y. Units are pixels
 // with the rotation centre at the origin; the caller turns the painter for

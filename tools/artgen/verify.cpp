@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks a directory of generated art against what the game relies on:
 // every file present at its exact size, opaque black surroundings with no
 // stray pixels on the frame edge, gravoks filling their collision box, and

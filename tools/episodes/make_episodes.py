@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Gravok developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the four episode files data/Episode1.gvk .. data/Episode4.gvk.
 
 The difficulty curve lives in EPISODES below: gravoks per level, the speed and toughness

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // gravok-sim: the game without a window, driven by a script on standard input, or played
 // by one of the built-in players (--soak N, --aim).
 #include <charconv>

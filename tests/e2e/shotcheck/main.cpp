@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // gravok-shotcheck: checks a screenshot of the real game window against the game's own
 // model. The model is the headless game (as gravok-sim runs it) brought to the same
 // moment by the same keys; positions come from it and the window's letterbox, so the
