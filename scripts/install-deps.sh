@@ -8,10 +8,12 @@ packages=(
   cmake ninja-build g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libbenchmark-dev
-  fonts-liberation
+  fonts-liberation fonts-urw-base35 qt6-translations-l10n
+  qt6-svg-dev qt6-wayland weston
+  libsdl2-dev
   clang libclang-rt-14-dev llvm
   xvfb xdotool imagemagick
-  desktop-file-utils appstream groff-base dpkg-dev
+  desktop-file-utils appstream groff-base dpkg-dev lintian reuse
 )
 
 missing=()
