@@ -80,6 +80,7 @@ private:
     I16 drawSign();
     void wrap(Control& c);
     void endGame(const char* words);
+    // Defined here in the header:
     GravokSatz& slot(int k) { return game_.Start.LevelDaten(game_.Start.Level).Gravok(k); }
     // Before the first episode is loaded and after the last level there is no field to play.
     [[nodiscard]] bool levelInPlay() const
