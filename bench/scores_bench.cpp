@@ -34,12 +34,12 @@ void BM_OpenHighscoreDialog(benchmark::State& state)
 {
     bench::QuietEpisodeDir dir;
     {
-        std::ofstream out(dir.path / ListName, std::ios::binary);
+        std::ofstream out(dir.path() / ListName, std::ios::binary);
         const Kodierer kodierer;
         for (const auto& entry : randomEntries(static_cast<std::size_t>(state.range(0))))
             out << kodierer.encode(entry, Schluessel) << "\r\n";
     }
-    RecordingPlatform platform(dir.path);
+    RecordingPlatform platform(dir.path());
     Game game(platform);
     for (auto _ : state) {
         FrmPunkte dialog(game);

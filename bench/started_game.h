@@ -1,15 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Gravok developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <stdexcept>
 #include <string>
 
 #include "app/game.h"
 #include "core/form.h"
 #include "core/recording_platform.h"
+#include "temp_dir.h"
 
 namespace gravok::bench {
 
@@ -17,25 +16,18 @@ namespace gravok::bench {
 // field, clear of the waiting shuttle, so that a game runs for ever without an ending.
 class QuietEpisodeDir {
 public:
-    QuietEpisodeDir()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "gravok-bench-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            throw std::runtime_error("no temporary directory");
-        path = pattern;
-        std::ofstream(path / "Episode1.gvk", std::ios::binary) << "1\r\n1,0,400,20,0\r\n\r\n";
-    }
-    ~QuietEpisodeDir() { std::filesystem::remove_all(path); }
-    QuietEpisodeDir(const QuietEpisodeDir&) = delete;
-    QuietEpisodeDir& operator=(const QuietEpisodeDir&) = delete;
+    QuietEpisodeDir() { std::ofstream(path() / "Episode1.gvk", std::ios::binary) << "1\r\n1,0,400,20,0\r\n\r\n"; }
 
-    std::filesystem::path path;
+    [[nodiscard]] const std::filesystem::path& path() const { return dir_.path(); }
+
+private:
+    TempDir dir_{"gravok-bench"};
 };
 
 // A game past its start-up, with the start-up dialog answered by OK.
 struct StartedGame {
     QuietEpisodeDir dir;
-    RecordingPlatform platform{dir.path};
+    RecordingPlatform platform{dir.path()};
     Game game{platform};
 
     StartedGame()

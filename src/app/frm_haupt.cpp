@@ -3,9 +3,11 @@
 #include "app/frm_haupt.h"
 
 #include <array>
+#include <cmath>
 
 #include "core/numbers.h"
 #include "episodes/frm_neu.h"
+#include "scores/frm_punkte.h"
 
 namespace gravok {
 
@@ -17,6 +19,7 @@ FrmHaupt::FrmHaupt(Game& game) : Form("frmHaupt"), game_(game)
 
 void FrmHaupt::startTimers()
 {
+    // The order of these lines is the order the clock fires timers that fall due together.
     VirtualClock& clock = game_.clock;
     clock.add(*tmeBewegung, [this] { frmHaupt_tmeBewegung_Timer(); });
     clock.add(*tmeGravokiten, [this] { frmHaupt_tmeGravokiten_Timer(); });
@@ -73,6 +76,61 @@ void FrmHaupt::pauseWhileAway()
 {
     if (Pausiert == 0 && numberOf(Tag) == 0 && levelInPlay() && !gameEnded())
         PauseUmschalten();
+}
+
+// Puts the gravoks of a level on the field. The level change counts the slots with the
+// window's Zaehler2, the episode load with a counter of its own.
+void FrmHaupt::startLevel(int l, I16& k)
+{
+    LevelSatz& level = game_.Start.LevelDaten(l);
+    const int n = level.Anzahl;
+    for (k = 1; k <= n; ++k) {
+        const GravokSatz& g = level.Gravok(k);
+        Control& img = *imgGravok(k);
+        img.setPicture(g.Bild);
+        img.Tag = "1";
+        img.Left = static_cast<float>(g.X);
+        img.Top = static_cast<float>(g.Y);
+    }
+}
+
+// Leaving the field on one side brings an object back on the other.
+void FrmHaupt::wrap(Control& c)
+{
+    const Control& f = *fraHintergrund;
+    if (c.Top > f.Height)
+        c.Top = -c.Height;
+    if (c.Left > f.Width)
+        c.Left = -c.Width;
+    if (c.Top + c.Height < 0)
+        c.Top = f.Height;
+    if (c.Left + c.Width < 0)
+        c.Left = f.Width;
+}
+
+int FrmHaupt::drawInt(int n)
+{
+    return static_cast<int>(std::floor(game_.random.next() * n));
+}
+
+I16 FrmHaupt::drawSign()
+{
+    int v = 0;
+    while (v == 0)
+        v = drawInt(3) - 1;
+    return v;
+}
+
+// Game over and a completed episode end alike: stopped, the word shown, the score taken.
+void FrmHaupt::endGame(const char* words)
+{
+    PauseUmschalten();
+    lblAnzeige->Caption = words;
+    game_.Start.PunkteEintragen = true;
+    FrmPunkte punkte(game_);
+    game_.showModal(punkte);
+    game_.Start.PunkteEintragen = false;
+    Tag = "1";
 }
 
 } // namespace gravok

@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Gravok developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <initializer_list>
+
 #include "app/game.h"
 #include "core/form.h"
 #include "core/int16.h"
@@ -9,11 +11,10 @@
 namespace gravok {
 
 // The main window: the playing field, the status strip, its variables and its handlers.
-// The handlers are spread over the folders of their subsystems.
+// The handlers are spread over the folders of their subsystems; the comments below name
+// the file that defines each group.
 class FrmHaupt : public Form {
 public:
-    explicit FrmHaupt(Game& game);
-
     // Controls, in the drawing order of the layout.
     Control* fraHintergrund;
     Control* lblNeu;
@@ -58,76 +59,116 @@ public:
     VbArray<I16, 0, 9> SchussExplodiert;
     VbArray<I16, 1, 10> ExplosionsPhase;
 
-    // Start-up and pause.
+    // Where each member is defined, in the order of the game's rules: start-up and pause,
+    // keys, menu, the shuttle's flight, contacts, the gravoks' flight and bounce, collision
+    // and damage, shots, hits and score, explosions and levels, and last the layout.
+
+    // app/frm_haupt.cpp: start-up, pause, and the helpers every part of the field shares
+    explicit FrmHaupt(Game& game);
     void frmHaupt_Form_Load();
+    void load() override { frmHaupt_Form_Load(); }
     void PauseUmschalten();
     // The player looked away (the window lost focus or was minimised): a running game
     // pauses exactly as P would pause it, and only P resumes it.
     void pauseWhileAway();
-
-    // Keys and menu.
-    void frmHaupt_Form_KeyDown(int keyCode, int shift);
-    void frmHaupt_lblEnde_Click();
-    void frmHaupt_lblHighscore_Click();
-    void frmHaupt_lblHilfe_Click();
-    void frmHaupt_lblInfo_Click();
-    void NeuesSpiel();
-
-    // Contacts, flight, bounce and damage.
-    bool KollisionShuttleGravok(int k, int sx, int sy);
-    bool KollisionGravokGravok(int i, int j);
-    bool KollisionGravokShuttle(int i);
-    void GravokeAbprallen(int i, int j);
-    void ShuttleGetroffen(int i);
-
-    // Shots, hits and the score.
-    void TrefferWerten(int j);
-
-    // Timer ticks.
-    void frmHaupt_tmeBewegung_Timer();
-    void frmHaupt_tmeGravokiten_Timer();
-    void frmHaupt_tmeSchuss_Timer();
-    void frmHaupt_tmeAniGravok_Timer();
-    void frmHaupt_tmeAniSchuss_Timer();
-
-    void load() override { frmHaupt_Form_Load(); }
-    void keyDown(int keyCode, int shift) override { frmHaupt_Form_KeyDown(keyCode, shift); }
-    void mouseDown(Control& control) override;
-    void mouseUp(Control& control) override;
-    void click(Control& control) override;
+    // Puts the gravoks of level l on the field, counting the slots with k.
+    void startLevel(int l, I16& k);
 
 private:
-    void buildLayout();
-    void buildStatusStrip();
     void startTimers();
-    void showAroundPause(Form& dialog);
-    [[nodiscard]] bool isMenuLabel(const Control& c) const;
-    void turn(int by);
-    void changeSpeed(int by);
-    void requestShot();
-    GravokSatz& slot(int k) { return game_.Start.LevelDaten(game_.Start.Level).Gravok(k); }
     int drawInt(int n);
     I16 drawSign();
     void wrap(Control& c);
-    void collectHeart();
-    void deflect(GravokSatz& g);
-    void knockShuttle();
     void endGame(const char* words);
-    void launchShot(int i);
-    void flyShot(int i);
-    void hitAction(int i, int j);
-    [[nodiscard]] double score() const;
-    void setScore(double points);
-    bool endExplosion(int k);
-    [[nodiscard]] bool anyExplosion() const;
-    void levelCleared();
-    void startLevel();
+    // Defined here in the header:
+    GravokSatz& slot(int k) { return game_.Start.LevelDaten(game_.Start.Level).Gravok(k); }
     // Before the first episode is loaded and after the last level there is no field to play.
     [[nodiscard]] bool levelInPlay() const
     {
         return game_.Start.Level >= 1 && game_.Start.Level <= game_.Start.LevelDaten.count();
     }
     [[nodiscard]] bool gameEnded() const { return game_.Start.Schaden >= 19; }
+
+public:
+    // app/keys.cpp
+    void frmHaupt_Form_KeyDown(int keyCode, int shift);
+    void keyDown(int keyCode, int shift) override { frmHaupt_Form_KeyDown(keyCode, shift); }
+
+private:
+    void turn(int by);
+    void changeSpeed(int by);
+    void requestShot();
+
+public:
+    // app/menu.cpp
+    void frmHaupt_lblEnde_Click();
+    void frmHaupt_lblHighscore_Click();
+    void frmHaupt_lblHilfe_Click();
+    void frmHaupt_lblInfo_Click();
+    void NeuesSpiel();
+    void mouseDown(Control& control) override;
+    void mouseUp(Control& control) override;
+    void click(Control& control) override;
+
+private:
+    void showAroundPause(Form& dialog);
+    [[nodiscard]] bool isMenuLabel(const Control& c) const;
+
+public:
+    // app/movement.cpp
+    void frmHaupt_tmeBewegung_Timer();
+
+private:
+    void collectHeart();
+
+public:
+    // field/overlap.cpp
+    bool KollisionShuttleGravok(int k, int sx, int sy);
+    bool KollisionGravokGravok(int i, int j);
+    bool KollisionGravokShuttle(int i);
+
+    // field/descent.cpp
+    void frmHaupt_tmeGravokiten_Timer();
+    void GravokeAbprallen(int i, int j);
+
+private:
+    static void clampSteps(std::initializer_list<I16*> steps);
+
+public:
+    // field/collision.cpp
+    void ShuttleGetroffen(int i);
+
+private:
+    void deflect(GravokSatz& g);
+    void knockShuttle();
+
+public:
+    // weapons/shots.cpp
+    void frmHaupt_tmeSchuss_Timer();
+
+private:
+    void launchShot(int i);
+    void flyShot(int i);
+    void hitAction(int i, int j);
+    [[nodiscard]] double score() const;
+    void setScore(double points);
+
+public:
+    // weapons/hits.cpp
+    void TrefferWerten(int j);
+
+    // weapons/animations.cpp
+    void frmHaupt_tmeAniGravok_Timer();
+    void frmHaupt_tmeAniSchuss_Timer();
+
+private:
+    bool endExplosion(int k);
+    [[nodiscard]] bool anyExplosion() const;
+    void levelCleared();
+
+    // app/frm_haupt_layout.cpp
+    void buildLayout();
+    void buildStatusStrip();
 
     Game& game_;
 };

@@ -56,7 +56,7 @@ void FrmHaupt::buildLayout()
     Line = &add(std::move(line));
     buildStatusStrip();
 
-    // The timers, in the order the clock fires them when they fall due together.
+    // The timers; the order they fire in is set by startTimers().
     tmeAniSchuss = &add(makeTimer("tmeAniSchuss", 200, false));
     tmeAniGravok = &add(makeTimer("tmeAniGravok", 100, false));
     tmeGravokiten = &add(makeTimer("tmeGravokiten", 50, true));

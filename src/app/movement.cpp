@@ -1,7 +1,5 @@
 // SPDX-FileCopyrightText: 2026 The Gravok developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <cmath>
-
 #include "app/frm_haupt.h"
 
 namespace gravok {
@@ -70,33 +68,6 @@ void FrmHaupt::collectHeart()
     for (Zaehler = s.Schaden; Zaehler <= s.Schaden + 4; ++Zaehler)
         spe(Zaehler)->Visible = false;
     imgHerz->Top = -2500;
-}
-
-// Leaving the field on one side brings an object back on the other.
-void FrmHaupt::wrap(Control& c)
-{
-    const Control& f = *fraHintergrund;
-    if (c.Top > f.Height)
-        c.Top = -c.Height;
-    if (c.Left > f.Width)
-        c.Left = -c.Width;
-    if (c.Top + c.Height < 0)
-        c.Top = f.Height;
-    if (c.Left + c.Width < 0)
-        c.Left = f.Width;
-}
-
-int FrmHaupt::drawInt(int n)
-{
-    return static_cast<int>(std::floor(game_.random.next() * n));
-}
-
-I16 FrmHaupt::drawSign()
-{
-    int v = 0;
-    while (v == 0)
-        v = drawInt(3) - 1;
-    return v;
 }
 
 } // namespace gravok

@@ -35,21 +35,6 @@ std::string failure(const std::filesystem::path& path, const std::string& why)
     return "Die Episode kann nicht geladen werden: " + path.string() + ": " + why;
 }
 
-// Puts the gravoks of level 1 on the field.
-void startLevel1(Game& game)
-{
-    FrmHaupt& h = game.frmHaupt();
-    LevelSatz& level = game.Start.LevelDaten(1);
-    for (int k = 1; k <= level.Anzahl; ++k) {
-        const GravokSatz& g = level.Gravok(k);
-        Control& img = *h.imgGravok(k);
-        img.setPicture(g.Bild);
-        img.Tag = "1";
-        img.Left = static_cast<float>(g.X);
-        img.Top = static_cast<float>(g.Y);
-    }
-}
-
 } // namespace
 
 std::optional<std::string> EpisodeLaden(Game& game, int n)
@@ -70,7 +55,8 @@ std::optional<std::string> EpisodeLaden(Game& game, int n)
         s.HerzX = heart->x;
         s.HerzY = heart->y;
     }
-    startLevel1(game);
+    I16 k;
+    game.frmHaupt().startLevel(1, k);
     s.Level = 1;
     s.Richtung = 1;
     s.Tempo = 0;

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/frm_haupt.h"
 #include "core/numbers.h"
-#include "scores/frm_punkte.h"
 
 namespace gravok {
 
@@ -41,14 +40,7 @@ void FrmHaupt::deflect(GravokSatz& g)
     ZufallsSchritt = drawInt(10) + 1;
     g.DX += ZufallsSchritt;
     g.DY += ZufallsSchritt;
-    if (g.DX > 100)
-        g.DX = 100;
-    if (g.DY > 100)
-        g.DY = 100;
-    if (g.DX < -100)
-        g.DX = -100;
-    if (g.DY < -100)
-        g.DY = -100;
+    clampSteps({&g.DX, &g.DY});
 }
 
 void FrmHaupt::knockShuttle()
@@ -63,18 +55,6 @@ void FrmHaupt::knockShuttle()
         s.Tempo = 100;
     if (s.Tempo < -100)
         s.Tempo = -100;
-}
-
-// Game over and a completed episode end alike: stopped, the word shown, the score taken.
-void FrmHaupt::endGame(const char* words)
-{
-    PauseUmschalten();
-    lblAnzeige->Caption = words;
-    game_.Start.PunkteEintragen = true;
-    FrmPunkte punkte(game_);
-    game_.showModal(punkte);
-    game_.Start.PunkteEintragen = false;
-    Tag = "1";
 }
 
 } // namespace gravok

@@ -4,9 +4,9 @@
 #include "core/numbers.h"
 
 namespace gravok {
-namespace {
 
-void clampSteps(std::initializer_list<I16*> steps)
+// Steps are held within -100 to 100: all that are too big first, then all too small.
+void FrmHaupt::clampSteps(std::initializer_list<I16*> steps)
 {
     for (I16* v : steps)
         if (*v > 100)
@@ -15,8 +15,6 @@ void clampSteps(std::initializer_list<I16*> steps)
         if (*v < -100)
             *v = -100;
 }
-
-} // namespace
 
 void FrmHaupt::frmHaupt_tmeGravokiten_Timer()
 {

@@ -4,32 +4,35 @@
 
 #include <Qt>
 
+#include "core/form.h"
+
 namespace gravok::ui {
 
 std::optional<int> virtualKey(int qtKey)
 {
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12)
-        return 112 + (qtKey - Qt::Key_F1);
+        return key::F1 + (qtKey - Qt::Key_F1);
+    // Letters and digits have the code of their character (key::P is 'P').
     if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
-        return 65 + (qtKey - Qt::Key_A);
+        return 'A' + (qtKey - Qt::Key_A);
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
-        return 48 + (qtKey - Qt::Key_0);
+        return '0' + (qtKey - Qt::Key_0);
     switch (qtKey) {
     case Qt::Key_Left:
-        return 37;
+        return key::Left;
     case Qt::Key_Up:
-        return 38;
+        return key::Up;
     case Qt::Key_Right:
-        return 39;
+        return key::Right;
     case Qt::Key_Down:
-        return 40;
+        return key::Down;
     case Qt::Key_Space:
-        return 32;
+        return key::Space;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return 13;
+        return key::Enter;
     case Qt::Key_Escape:
-        return 27;
+        return key::Escape;
     default:
         return std::nullopt;
     }

@@ -62,24 +62,10 @@ void FrmHaupt::levelCleared()
         return;
     }
     if (s.HerzLevel == s.Level) {
-        imgHerz->Left = s.HerzX;
-        imgHerz->Top = s.HerzY;
+        imgHerz->Left = static_cast<float>(s.HerzX);
+        imgHerz->Top = static_cast<float>(s.HerzY);
     }
-    startLevel();
-}
-
-void FrmHaupt::startLevel()
-{
-    LevelSatz& level = game_.Start.LevelDaten(game_.Start.Level);
-    const int n = level.Anzahl;
-    for (Zaehler2 = 1; Zaehler2 <= n; ++Zaehler2) {
-        const GravokSatz& g = level.Gravok(Zaehler2);
-        Control& img = *imgGravok(Zaehler2);
-        img.setPicture(g.Bild);
-        img.Tag = "1";
-        img.Left = g.X;
-        img.Top = g.Y;
-    }
+    startLevel(s.Level, Zaehler2);
 }
 
 void FrmHaupt::frmHaupt_tmeAniSchuss_Timer()

@@ -63,30 +63,6 @@ private:
     std::optional<std::string> old_;
 };
 
-// A directory of its own in /dev/shm where there is one, else in the temporary directory.
-class FastDir {
-public:
-    FastDir()
-    {
-        const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-        std::string pattern = (base / "gravok-test-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            throw std::runtime_error("no temporary directory");
-        path_ = pattern;
-    }
-    ~FastDir()
-    {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    FastDir(const FastDir&) = delete;
-    FastDir& operator=(const FastDir&) = delete;
-    [[nodiscard]] const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
-
 class ListFile : public testing::Test {
 protected:
     fs::path dir() const { return program.path(); }
@@ -144,11 +120,11 @@ TEST_F(ListFile, AWriterKilledMidLineLosesOnlyItsOwnEntry)
     EXPECT_EQ(bytesOf(list()).substr(0, whole.size() + 11), whole + encoded("000999: Halb (2)").substr(0, 11));
 }
 
-// In memory where there is a tmpfs: what is tested is the lock and the whole-line writes,
+// In memory (a TempDir is on a tmpfs where there is one): what is tested is the lock and the whole-line writes,
 // and 2000 syncs to a disk would take seconds.
 TEST_F(ListFile, TwoGamesAppendingAtOnceLoseNothing)
 {
-    const FastDir fast;
+    const TempDir fast("gravok-test");
     const fs::path dir = fast.path();
     constexpr int PerWriter = 1000;
     pid_t children[2];

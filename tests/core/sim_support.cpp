@@ -2,10 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim_support.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
-#include <stdexcept>
 
 #include "harness.h"
 
@@ -13,17 +11,7 @@ namespace gravok::test {
 
 ProgramDir::ProgramDir()
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "gravok-test-XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
-        throw std::runtime_error("no temporary directory");
-    path_ = pattern;
-    std::ofstream(path_ / "Episode1.gvk", std::ios::binary) << "1\r\n3,1200,400,20,-15\r\n\r\n";
-}
-
-ProgramDir::~ProgramDir()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
+    std::ofstream(path() / "Episode1.gvk", std::ios::binary) << "1\r\n3,1200,400,20,-15\r\n\r\n";
 }
 
 SimRun runSimIn(const std::filesystem::path& dir, const std::string& script, std::uint64_t seed)

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "temp_dir.h"
+
 namespace gravok::test {
 
 // A program directory of its own for one test, removed afterwards. It holds a one-level
@@ -13,14 +15,11 @@ namespace gravok::test {
 class ProgramDir {
 public:
     ProgramDir();
-    ~ProgramDir();
-    ProgramDir(const ProgramDir&) = delete;
-    ProgramDir& operator=(const ProgramDir&) = delete;
 
-    [[nodiscard]] const std::filesystem::path& path() const { return path_; }
+    [[nodiscard]] const std::filesystem::path& path() const { return dir_.path(); }
 
 private:
-    std::filesystem::path path_;
+    TempDir dir_{"gravok-test"};
 };
 
 struct SimRun {

@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Gravok developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The small pure pieces of the window: the letterbox and the pacing of real time into
-// game time.
+// The small pure pieces of the window: the letterbox, the pacing of real time into game
+// time and the key codes the handlers receive.
 #include <QTest>
 
 #include "ui/clock_driver.h"
+#include "ui/key_map.h"
 #include "ui/letterbox.h"
 #include "ui_tests.h"
 
@@ -18,6 +19,8 @@ private slots:
     void pacing_data();
     void pacing();
     void pacingForgetsHeldTime();
+    void keyCodes_data();
+    void keyCodes();
 };
 
 void PiecesTest::letterbox_data()
@@ -69,6 +72,30 @@ void PiecesTest::pacing()
     for (double ms : readingsMs)
         got << static_cast<int>(pacer.take(static_cast<std::int64_t>(ms * 1e6)));
     QCOMPARE(got, advances);
+}
+
+// The codes are the handlers' own numbers, written out so that a changed constant shows.
+void PiecesTest::keyCodes_data()
+{
+    QTest::addColumn<int>("qtKey");
+    QTest::addColumn<int>("code"); // -1: the game never sees it
+    const std::pair<const char*, std::pair<int, int>> rows[] = {
+        {"F1", {Qt::Key_F1, 112}},       {"F2", {Qt::Key_F2, 113}},         {"F4", {Qt::Key_F4, 115}},
+        {"F12", {Qt::Key_F12, 123}},     {"A", {Qt::Key_A, 65}},            {"P", {Qt::Key_P, 80}},
+        {"Z", {Qt::Key_Z, 90}},          {"0", {Qt::Key_0, 48}},            {"9", {Qt::Key_9, 57}},
+        {"Left", {Qt::Key_Left, 37}},    {"Up", {Qt::Key_Up, 38}},          {"Right", {Qt::Key_Right, 39}},
+        {"Down", {Qt::Key_Down, 40}},    {"Space", {Qt::Key_Space, 32}},    {"Return", {Qt::Key_Return, 13}},
+        {"Enter", {Qt::Key_Enter, 13}},  {"Escape", {Qt::Key_Escape, 27}}, {"Shift", {Qt::Key_Shift, -1}},
+        {"F13", {Qt::Key_F13, -1}}};
+    for (const auto& [name, row] : rows)
+        QTest::newRow(name) << row.first << row.second;
+}
+
+void PiecesTest::keyCodes()
+{
+    QFETCH(int, qtKey);
+    QFETCH(int, code);
+    QCOMPARE(virtualKey(qtKey).value_or(-1), code);
 }
 
 void PiecesTest::pacingForgetsHeldTime()

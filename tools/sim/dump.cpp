@@ -7,6 +7,7 @@
 #include "app/frm_haupt.h"
 #include "core/numbers.h"
 #include "paths.h"
+#include "variables.h"
 
 namespace gravok {
 namespace {
@@ -14,7 +15,8 @@ namespace {
 std::string quoted(const std::string& s)
 {
     std::string out = "\"";
-    for (unsigned char c : s) {
+    for (const char ch : s) {
+        const auto c = static_cast<unsigned char>(ch);
         if (c == '"' || c == '\\') {
             out += '\\';
             out += static_cast<char>(c);
@@ -88,11 +90,11 @@ std::string window(const Form& f)
     return o.json();
 }
 
-std::string levels(StartModule& s)
+std::string levelsJson(LevelTable& table)
 {
     std::string out = "[";
-    for (int l = 1; l <= s.LevelDaten.count(); ++l) {
-        LevelSatz& level = s.LevelDaten(l);
+    for (int l = 1; l <= table.count(); ++l) {
+        LevelSatz& level = table(l);
         std::string gravoks = "[";
         for (int k = 1; k <= 10; ++k) {
             const GravokSatz& g = level.Gravok(k);
@@ -104,24 +106,23 @@ std::string levels(StartModule& s)
     return out + "]";
 }
 
+// Prints each variable as one member of the object.
+struct DumpVariables {
+    Obj& out;
+    void flag(const char* name, bool v) { out.flag(name, v); }
+    void integer(const char* name, I16 v) { out.num(name, v); }
+    template <typename Array>
+    void array(const char* name, const Array& a) { out.raw(name, list(a)); }
+    void levels(const char* name, LevelTable& table) { out.raw(name, levelsJson(table)); }
+};
+
 } // namespace
 
 std::string dumpJson(Game& game)
 {
-    StartModule& s = game.Start;
-    FrmHaupt& h = game.frmHaupt();
     Obj v;
-    v.flag("PunkteEintragen", s.PunkteEintragen).flag("Programmstart", s.Programmstart);
-    v.num("Richtung", s.Richtung).num("Tempo", s.Tempo).num("Schaden", s.Schaden).num("Episode", s.Episode);
-    v.num("Level", s.Level).num("AnzahlLevel", s.AnzahlLevel).num("HerzLevel", s.HerzLevel);
-    v.num("HerzX", s.HerzX).num("HerzY", s.HerzY);
-    v.num("Pausiert", h.Pausiert).flag("WarPausiert", h.WarPausiert).num("ShuttleBild", h.ShuttleBild);
-    v.num("Zaehler", h.Zaehler).num("Zaehler2", h.Zaehler2).num("ZufallsVorzeichen", h.ZufallsVorzeichen);
-    v.num("ZufallsSchritt", h.ZufallsSchritt).num("ExplosionsGravok", h.ExplosionsGravok);
-    v.num("ZerstoerteGravoks", h.ZerstoerteGravoks).num("Trefferpunkte", h.Trefferpunkte);
-    v.raw("SchussRichtung", list(h.SchussRichtung)).raw("SchussExplodiert", list(h.SchussExplodiert));
-    v.raw("ExplosionsPhase", list(h.ExplosionsPhase)).raw("GravokTypWert", list(h.GravokTypWert));
-    v.raw("LevelDaten", levels(s));
+    DumpVariables dump{v};
+    visitVariables(game, dump);
     std::string windows = "[";
     for (const Form* f : game.windows())
         windows += (windows.size() > 1 ? "," : "") + window(*f);

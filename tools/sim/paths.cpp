@@ -11,6 +11,7 @@
 #include "app/frm_haupt.h"
 #include "core/numbers.h"
 #include "path_parts.h"
+#include "variables.h"
 
 namespace gravok {
 namespace {
@@ -73,9 +74,8 @@ std::optional<Slot> gravokField(GravokSatz& g, std::string_view field)
     return intSlot(*f);
 }
 
-std::optional<Slot> levelSlot(Game& game, const std::vector<PathPart>& parts)
+std::optional<Slot> levelSlot(LevelTable& table, const std::vector<PathPart>& parts)
 {
-    LevelTable& table = game.Start.LevelDaten;
     if (!parts[0].index || *parts[0].index < 1 || *parts[0].index > table.count() || parts.size() < 2)
         return std::nullopt;
     LevelSatz& level = table(*parts[0].index);
@@ -87,42 +87,42 @@ std::optional<Slot> levelSlot(Game& game, const std::vector<PathPart>& parts)
     return std::nullopt;
 }
 
-std::optional<Slot> scalarVariable(Game& game, std::string_view name)
-{
-    StartModule& s = game.Start;
-    FrmHaupt& h = game.frmHaupt();
-    if (name == "PunkteEintragen") return boolSlot(s.PunkteEintragen);
-    if (name == "Programmstart") return boolSlot(s.Programmstart);
-    if (name == "WarPausiert") return boolSlot(h.WarPausiert);
-    const std::pair<std::string_view, I16*> ints[] = {
-        {"Richtung", &s.Richtung}, {"Tempo", &s.Tempo}, {"Schaden", &s.Schaden}, {"Episode", &s.Episode},
-        {"Level", &s.Level}, {"AnzahlLevel", &s.AnzahlLevel}, {"HerzLevel", &s.HerzLevel},
-        {"HerzX", &s.HerzX}, {"HerzY", &s.HerzY}, {"LesePos", &s.LesePos}, {"LeseKomma", &s.LeseKomma},
-        {"LeseFeld", &s.LeseFeld}, {"Pausiert", &h.Pausiert}, {"ShuttleBild", &h.ShuttleBild},
-        {"Zaehler", &h.Zaehler}, {"Zaehler2", &h.Zaehler2}, {"ZufallsVorzeichen", &h.ZufallsVorzeichen},
-        {"ZufallsSchritt", &h.ZufallsSchritt}, {"ExplosionsGravok", &h.ExplosionsGravok},
-        {"ZerstoerteGravoks", &h.ZerstoerteGravoks}, {"Trefferpunkte", &h.Trefferpunkte}};
-    for (const auto& [n, v] : ints)
-        if (n == name)
-            return intSlot(*v);
-    return std::nullopt;
-}
+// Finds the variable a path names: a scalar by its name alone, an array element by its
+// index, a level record by its fields.
+struct FindVariable {
+    const std::vector<PathPart>& parts;
+    std::optional<Slot> found;
+
+    [[nodiscard]] bool named(std::string_view name) const { return parts.size() == 1 && parts[0].name == name; }
+    [[nodiscard]] bool scalar(std::string_view name) const { return named(name) && !parts[0].index; }
+    void flag(std::string_view name, bool& v)
+    {
+        if (scalar(name))
+            found = boolSlot(v);
+    }
+    void integer(std::string_view name, I16& v)
+    {
+        if (scalar(name))
+            found = intSlot(v);
+    }
+    template <typename Array>
+    void array(std::string_view name, Array& a)
+    {
+        if (named(name))
+            found = arraySlot(a, parts[0]);
+    }
+    void levels(std::string_view name, LevelTable& table)
+    {
+        if (parts[0].name == name)
+            found = levelSlot(table, parts);
+    }
+};
 
 std::optional<Slot> variable(Game& game, const std::vector<PathPart>& parts)
 {
-    const PathPart& p = parts[0];
-    FrmHaupt& h = game.frmHaupt();
-    if (p.name == "LevelDaten")
-        return levelSlot(game, parts);
-    if (parts.size() != 1)
-        return std::nullopt;
-    if (p.name == "SchussRichtung") return arraySlot(h.SchussRichtung, p);
-    if (p.name == "SchussExplodiert") return arraySlot(h.SchussExplodiert, p);
-    if (p.name == "ExplosionsPhase") return arraySlot(h.ExplosionsPhase, p);
-    if (p.name == "GravokTypWert") return arraySlot(h.GravokTypWert, p);
-    if (p.index)
-        return std::nullopt;
-    return scalarVariable(game, p.name);
+    FindVariable find{parts, std::nullopt};
+    visitVariables(game, find);
+    return find.found;
 }
 
 } // namespace

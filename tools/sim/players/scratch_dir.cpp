@@ -8,34 +8,14 @@
 #include <iterator>
 #include <stdexcept>
 
-#include <unistd.h>
-
 namespace gravok {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// The game syncs the list to disk for every entry it adds; on a disk that would be most of
-// a soak's time, so memory-backed /dev/shm is taken unless TMPDIR says otherwise.
-fs::path scratchBase()
+ScratchDir::ScratchDir(const fs::path& episodeSource) : root_("gravok-play")
 {
-    if (!std::getenv("TMPDIR") && ::access("/dev/shm", W_OK | X_OK) == 0)
-        return "/dev/shm";
-    return fs::temp_directory_path();
-}
-
-} // namespace
-
-ScratchDir::ScratchDir(const fs::path& episodeSource)
-{
-    const fs::path base = scratchBase();
-    std::string pattern = (base / "gravok-play-XXXXXX").string();
-    if (!::mkdtemp(pattern.data()))
-        throw std::runtime_error("cannot make a temporary directory in " + base.string());
-    root_ = pattern;
-    program_ = root_ / "program";
-    data_ = root_ / "data";
+    program_ = root_.path() / "program";
+    data_ = root_.path() / "data";
     fs::create_directories(program_);
     fs::create_directories(data_);
     for (int n = 1; n <= 4; ++n) {
@@ -43,9 +23,7 @@ ScratchDir::ScratchDir(const fs::path& episodeSource)
         std::error_code ec;
         fs::copy_file(episodeSource / name, program_ / name, ec);
         if (ec) {
-            const std::string why = (episodeSource / name).string() + ": " + ec.message();
-            fs::remove_all(root_, ec);
-            throw std::runtime_error(why);
+            throw std::runtime_error((episodeSource / name).string() + ": " + ec.message());
         }
     }
     if (const char* old = std::getenv("XDG_DATA_HOME"))
@@ -59,8 +37,6 @@ ScratchDir::~ScratchDir()
         ::setenv("XDG_DATA_HOME", savedDataHome_->c_str(), 1);
     else
         ::unsetenv("XDG_DATA_HOME");
-    std::error_code ignored;
-    fs::remove_all(root_, ignored);
 }
 
 std::unique_ptr<ScratchDir> openScratchDir(const fs::path& episodeSource, std::ostream& err)

@@ -7,6 +7,8 @@
 #include <ostream>
 #include <string>
 
+#include "temp_dir.h"
+
 namespace gravok {
 
 // A program directory of a player's own in the temporary folder, holding copies of the
@@ -28,7 +30,7 @@ public:
     [[nodiscard]] long listLines() const;
 
 private:
-    std::filesystem::path root_;
+    TempDir root_;
     std::filesystem::path program_;
     std::filesystem::path data_;
     std::optional<std::string> savedDataHome_;
