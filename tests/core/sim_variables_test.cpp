@@ -52,7 +52,7 @@ TEST(SimVariables, EveryDumpedVariableReadsBackByItsName)
         for (std::string item; std::getline(items, item, ','); ++i)
             reads.push_back({name + "(" + std::to_string(i) + ")", item});
     }
-    EXPECT_EQ(reads.size(), 21u + 10 + 10 + 10 + 12);
+    EXPECT_EQ(reads.size(), 24u + 10 + 10 + 10 + 12);
 
     std::string script = setup;
     for (const auto& r : reads)

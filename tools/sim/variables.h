@@ -25,6 +25,10 @@ void visitVariables(Game& game, Visitor& v)
     v.integer("HerzLevel", s.HerzLevel);
     v.integer("HerzX", s.HerzX);
     v.integer("HerzY", s.HerzY);
+    // The episode parser's positions: the game keeps them, so the harness shows them too.
+    v.integer("LesePos", s.LesePos);
+    v.integer("LeseKomma", s.LeseKomma);
+    v.integer("LeseFeld", s.LeseFeld);
     v.integer("Pausiert", h.Pausiert);
     v.flag("WarPausiert", h.WarPausiert);
     v.integer("ShuttleBild", h.ShuttleBild);
