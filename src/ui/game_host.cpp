@@ -13,6 +13,7 @@
 #include "app/game.h"
 #include "core/errors.h"
 #include "core/form.h"
+#include "core/pad_keys.h"
 #include "ui/form_view.h"
 #include "ui/key_router.h"
 
@@ -32,8 +33,15 @@ GameHost::GameHost(Game& game, QObject* parent)
     keys_ = new KeyRouter([this](const QWidget* w) { return isGameWindow(w); },
                           [this](int code) {
                               call([this, code] {
-                                  if (!game_.windows().empty())
-                                      game_.activeWindow().keyDown(code, 0);
+                                  if (game_.windows().empty())
+                                      return;
+                                  Form& form = game_.activeWindow();
+                                  form.keyDown(code, 0);
+                                  // An arrow moves an option choice, as a click on the option does.
+                                  if (Control* option = form.closed() ? nullptr : pad::arrowOption(form, code)) {
+                                      form.selectOption(*option);
+                                      form.click(*option);
+                                  }
                               });
                           },
                           this);
