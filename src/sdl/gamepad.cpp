@@ -140,6 +140,16 @@ std::string Gamepad::name() const
     return n ? n : "";
 }
 
+std::string Gamepad::guid() const
+{
+    if (!controller_)
+        return "";
+    std::array<char, 64> text{};
+    SDL_JoystickGetGUIDString(SDL_JoystickGetGUID(SDL_GameControllerGetJoystick(ctl(controller_))), text.data(),
+                              static_cast<int>(text.size()));
+    return text.data();
+}
+
 std::optional<int> Gamepad::addMappings(const std::filesystem::path& file)
 {
     if (!available_)
@@ -147,6 +157,8 @@ std::optional<int> Gamepad::addMappings(const std::filesystem::path& file)
     const auto text = readSmallFile(file);
     if (!text)
         return std::nullopt;
+    if (text->empty())
+        return 0;
     SDL_RWops* rw = SDL_RWFromConstMem(text->data(), static_cast<int>(text->size()));
     if (!rw)
         return std::nullopt;
@@ -238,17 +250,27 @@ VirtualPad::~VirtualPad()
     detach();
 }
 
-bool VirtualPad::attach()
+std::string VirtualPad::guid() const
+{
+    if (!joystick_)
+        return "";
+    std::array<char, 64> text{};
+    SDL_JoystickGetGUIDString(SDL_JoystickGetGUID(static_cast<SDL_Joystick*>(joystick_)), text.data(),
+                              static_cast<int>(text.size()));
+    return text.data();
+}
+
+bool VirtualPad::attach(bool asController)
 {
     if (joystick_)
         return true;
     SDL_VirtualJoystickDesc desc;
     SDL_zero(desc);
     desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+    desc.type = asController ? SDL_JOYSTICK_TYPE_GAMECONTROLLER : SDL_JOYSTICK_TYPE_UNKNOWN;
     desc.naxes = SDL_CONTROLLER_AXIS_MAX;
     desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-    desc.name = "Gravok test pad";
+    desc.name = asController ? "Gravok test pad" : "Gravok test joystick";
     index_ = SDL_JoystickAttachVirtualEx(&desc);
     if (index_ < 0)
         return false;

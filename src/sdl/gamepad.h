@@ -35,6 +35,8 @@ public:
     [[nodiscard]] bool available() const { return available_; }
     [[nodiscard]] bool connected() const { return controller_ != nullptr; }
     [[nodiscard]] std::string name() const;
+    // SDL's id of the pad's kind, as a mapping line begins with it.
+    [[nodiscard]] std::string guid() const;
 
     // Reads SDL's queue: plugging and unplugging, buttons and the left stick.
     std::vector<PadEvent> poll();
@@ -65,7 +67,9 @@ public:
     VirtualPad& operator=(const VirtualPad&) = delete;
 
     [[nodiscard]] bool attached() const { return joystick_ != nullptr; }
-    bool attach();
+    // As a pad SDL maps itself, or as a plain joystick that only a mapping makes a pad.
+    bool attach(bool asController = true);
+    [[nodiscard]] std::string guid() const;
     void detach();
     void set(pad::Button button, bool down);
     void move(pad::Axis axis, int value);
