@@ -35,7 +35,7 @@ public:
     bool followScript(const QString& file);
 
     // How often the pad is read while one is there, and looked for while none is.
-    static constexpr int ReadMs = 10;
+    static constexpr int ReadMs = 16;
     static constexpr int LookOutMs = 1000;
 
 private:

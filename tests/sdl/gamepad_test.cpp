@@ -87,7 +87,9 @@ TEST_F(VirtualGamepad, EveryButtonIsReportedDownAndUp)
         {"back", Button::Back}, {"start", Button::Start}, {"up", Button::Up},      {"down", Button::Down},
         {"left", Button::Left}, {"right", Button::Right},
     };
-    for (const auto& [name, button] : names) {
+    for (const auto& entry : names) {
+        const std::string& name = entry.first;
+        const Button button = entry.second;
         EXPECT_EQ(after([&] { ASSERT_TRUE(stick.command("down " + name)); }),
                   Events{ev(Kind::Down, button)})
             << name;
