@@ -31,19 +31,7 @@ GameHost::GameHost(Game& game, QObject* parent)
     : QObject(parent), reportError(showFatal), quit([] { QCoreApplication::exit(0); }), game_(game)
 {
     keys_ = new KeyRouter([this](const QWidget* w) { return isGameWindow(w); },
-                          [this](int code) {
-                              call([this, code] {
-                                  if (game_.windows().empty())
-                                      return;
-                                  Form& form = game_.activeWindow();
-                                  form.keyDown(code, 0);
-                                  // An arrow moves an option choice, as a click on the option does.
-                                  if (Control* option = form.closed() ? nullptr : pad::arrowOption(form, code)) {
-                                      form.selectOption(*option);
-                                      form.click(*option);
-                                  }
-                              });
-                          },
+                          [this](int code) { deliverKey(code); },
                           this);
     if (qApp)
         qApp->installEventFilter(keys_);
@@ -53,6 +41,26 @@ GameHost::~GameHost()
 {
     if (qApp)
         qApp->removeEventFilter(keys_);
+}
+
+void GameHost::deliverKey(int code)
+{
+    Form* form = nullptr;
+    call([this, code, &form] {
+        if (game_.windows().empty())
+            return;
+        form = &game_.activeWindow();
+        form->keyDown(code, 0);
+    });
+    // An arrow then moves an option choice: a click on that option, through its view, so
+    // it enters the game exactly as the mouse's click would.
+    const auto& open = game_.windows();
+    if (!form || ended_ || open.empty() || open.back() != form || form->closed())
+        return;
+    if (const Control* option = pad::arrowOption(*form, code))
+        for (FormView* view : views_)
+            if (&view->form() == form && view->clickOption(*option))
+                return;
 }
 
 bool GameHost::guarded(const std::function<void()>& work)
