@@ -41,10 +41,7 @@ PadDriver::PadDriver(GameHost& host, QWidget& mainWindow, QObject* parent)
     clock_.start();
 }
 
-PadDriver::~PadDriver()
-{
-    virtual_.reset();
-}
+PadDriver::~PadDriver() = default;
 
 void PadDriver::start()
 {

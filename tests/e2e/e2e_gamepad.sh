@@ -160,10 +160,21 @@ done
 [ -n "$found" ] || fail "no name-less entry of episode 4 in the list"
 grep -q "Testpad-Taste" "$out/gravok.log" || fail "the game logged no pad keys"
 
-# --- Unplugged, the game goes on without it; plugged in again, it plays on.
+# --- Unplugged while Up is held: the repeats stop at once, no key stays held. Plugged in
+# again, the pad plays on.
 step="unplug and plug"
-pad "down left" unplug
-sleep 0.5
+ups() { grep -c "Testpad-Taste 38" "$out/gravok.log"; }
+before=$(ups)
+pad "down up"
+sleep 1.2
+pad unplug
+sleep 0.3
+held=$(ups)
+sleep 1.2
+after=$(ups)
+echo "Up held: $((held - before)) presses; after unplugging: $((after - held))"
+[ $((held - before)) -ge 5 ] || fail "a held Up did not repeat ($((held - before)) presses)"
+[ "$after" -eq "$held" ] || fail "Up went on after the pad was unplugged"
 pad plug
 sleep 1.5
 tap back
