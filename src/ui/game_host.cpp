@@ -53,7 +53,9 @@ void GameHost::deliverKey(int code)
         form->keyDown(code, 0);
     });
     // An arrow then moves an option choice: a click on that option, through its view, so
-    // it enters the game exactly as the mouse's click would.
+    // it enters the game exactly as the mouse's click would. No arrow closes a window.
+    if (code < key::Left || code > key::Down)
+        return;
     const auto& open = game_.windows();
     if (!form || ended_ || open.empty() || open.back() != form || form->closed())
         return;
