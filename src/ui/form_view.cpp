@@ -115,6 +115,17 @@ void FormView::addWidgets()
     seenControls_ = controls.size();
 }
 
+bool FormView::clickOption(const Control& option)
+{
+    for (const Child& child : children_)
+        if (child.control == &option)
+            if (auto* button = qobject_cast<QAbstractButton*>(child.widget)) {
+                button->click();
+                return true;
+            }
+    return false;
+}
+
 // Keys never stop at these widgets: the form gets them all, so they take no focus.
 QWidget* FormView::makeOptionButton(Control& c)
 {

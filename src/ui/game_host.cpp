@@ -13,6 +13,7 @@
 #include "app/game.h"
 #include "core/errors.h"
 #include "core/form.h"
+#include "core/pad_keys.h"
 #include "ui/form_view.h"
 #include "ui/key_router.h"
 
@@ -30,12 +31,7 @@ GameHost::GameHost(Game& game, QObject* parent)
     : QObject(parent), reportError(showFatal), quit([] { QCoreApplication::exit(0); }), game_(game)
 {
     keys_ = new KeyRouter([this](const QWidget* w) { return isGameWindow(w); },
-                          [this](int code) {
-                              call([this, code] {
-                                  if (!game_.windows().empty())
-                                      game_.activeWindow().keyDown(code, 0);
-                              });
-                          },
+                          [this](int code) { deliverKey(code); },
                           this);
     if (qApp)
         qApp->installEventFilter(keys_);
@@ -45,6 +41,28 @@ GameHost::~GameHost()
 {
     if (qApp)
         qApp->removeEventFilter(keys_);
+}
+
+void GameHost::deliverKey(int code)
+{
+    Form* form = nullptr;
+    call([this, code, &form] {
+        if (game_.windows().empty())
+            return;
+        form = &game_.activeWindow();
+        form->keyDown(code, 0);
+    });
+    // An arrow then moves an option choice: a click on that option, through its view, so
+    // it enters the game exactly as the mouse's click would. No arrow closes a window.
+    if (code < key::Left || code > key::Down)
+        return;
+    const auto& open = game_.windows();
+    if (!form || ended_ || open.empty() || open.back() != form || form->closed())
+        return;
+    if (const Control* option = pad::arrowOption(*form, code))
+        for (FormView* view : views_)
+            if (&view->form() == form && view->clickOption(*option))
+                return;
 }
 
 bool GameHost::guarded(const std::function<void()>& work)

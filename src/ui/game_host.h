@@ -63,6 +63,8 @@ private:
         Form* form;
     };
     void fail(const QString& what);
+    // A key for the game: to the window in front, which sees it before its controls.
+    void deliverKey(int code);
     void closeFinishedDialogs();
 
     Game& game_;

@@ -39,3 +39,35 @@ std::optional<int> virtualKey(int qtKey)
 }
 
 } // namespace gravok::ui
+
+namespace gravok::ui {
+
+std::optional<QtKey> qtKeyFor(int virtualKey)
+{
+    switch (virtualKey) {
+    case 13:
+        return QtKey{Qt::Key_Return, "\r"};
+    case 27:
+        return QtKey{Qt::Key_Escape, "\x1b"};
+    case 32:
+        return QtKey{Qt::Key_Space, " "};
+    case 37:
+        return QtKey{Qt::Key_Left, ""};
+    case 38:
+        return QtKey{Qt::Key_Up, ""};
+    case 39:
+        return QtKey{Qt::Key_Right, ""};
+    case 40:
+        return QtKey{Qt::Key_Down, ""};
+    case 80:
+        return QtKey{Qt::Key_P, "p"};
+    case 112:
+    case 113:
+    case 115:
+        return QtKey{Qt::Key_F1 + (virtualKey - 112), ""};
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace gravok::ui

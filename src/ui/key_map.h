@@ -9,4 +9,11 @@ namespace gravok::ui {
 // the game never sees. Letters give their capital's code whatever the shift state.
 [[nodiscard]] std::optional<int> virtualKey(int qtKey);
 
+// The other way, for keys made by the gamepad: the Qt key and the text it types.
+struct QtKey {
+    int key;
+    const char* text;
+};
+[[nodiscard]] std::optional<QtKey> qtKeyFor(int virtualKey);
+
 } // namespace gravok::ui

@@ -13,6 +13,7 @@
 #include "ui/clock_driver.h"
 #include "ui/game_host.h"
 #include "ui/game_window.h"
+#include "ui/pad_driver.h"
 #include "ui/qt_platform.h"
 #include "ui/stats_probe.h"
 
@@ -40,6 +41,10 @@ int main(int argc, char** argv)
     gravok::ui::GameWindow window(host, game.frmHaupt());
     platform.attach(game, host, window);
     gravok::ui::ClockDriver driver(host, game.clock);
+    // The gamepad; GRAVOK_PAD_SCRIPT is the tests' pad, a file of commands (see README).
+    gravok::ui::PadDriver pad(host, window);
+    if (const QString script = qEnvironmentVariable("GRAVOK_PAD_SCRIPT"); !script.isEmpty() && !pad.followScript(script))
+        qWarning("gravok: kein Testpad für %s", qPrintable(script));
     std::unique_ptr<gravok::ui::StatsProbe> probe;
     if (options.isSet(stats)) {
         probe = std::make_unique<gravok::ui::StatsProbe>(game.clock, window.view());
@@ -51,6 +56,7 @@ int main(int argc, char** argv)
     window.show();
     QTimer::singleShot(0, &window, [&] {
         driver.start();
+        pad.start();
         host.call([&] { game.Main(); });
     });
     return QApplication::exec();

@@ -70,6 +70,7 @@ private slots:
     void pausedGameLetsTheClockSleep();
     void lookingAwayPausesTheGame_data();
     void lookingAwayPausesTheGame();
+    void arrowKeysMoveTheOptionChoice();
 };
 
 void HostTest::gameErrorEndsTheProgram()
@@ -227,6 +228,40 @@ void HostTest::lookingAwayPausesTheGame()
     QCOMPARE(int(haupt.Pausiert), 1);
     host.call([&] { haupt.frmHaupt_Form_KeyDown(80, 0); });
     QCOMPARE(int(haupt.Pausiert), 0);
+}
+
+// Through the key router, as the keyboard and the pad's D-pad both come: the dialog sees
+// the arrow first, then the choice moves by a click on the option, as the mouse's.
+void HostTest::arrowKeysMoveTheOptionChoice()
+{
+    Desktop d;
+    d.window.resize(640, 576);
+    d.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d.window));
+    EscapeDialog dialog(d.game);
+    Control* options[3];
+    for (int i = 0; i < 3; ++i)
+        options[i] = &dialog.add(pixelControl(ControlKind::OptionButton, "opt" + std::to_string(i + 1), 10, 10 + 30 * i, 150, 20));
+    options[0]->Value = true;
+    bool chosen[3] = {};
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        QVERIFY(modal);
+        QTest::keyClick(modal, Qt::Key_Down);
+        QTest::keyClick(modal, Qt::Key_Down);
+        QTest::keyClick(modal, Qt::Key_Right);   // round to the first
+        QTest::keyClick(modal, Qt::Key_Up);
+        for (int i = 0; i < 3; ++i)
+            chosen[i] = options[i]->Value;
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    QTimer::singleShot(5000, [&] { d.host.end(); });
+    d.host.call([&] { d.game.showModal(dialog); });
+    QVERIFY(!d.host.ended());
+    QCOMPARE(QString::fromStdString(dialog.joinedLog()),
+             QStringLiteral("key 40|down opt2|up opt2|click opt2|key 40|down opt3|up opt3|click opt3|"
+                            "key 39|down opt1|up opt1|click opt1|key 38|down opt3|up opt3|click opt3|key 27"));
+    QVERIFY(!chosen[0] && !chosen[1] && chosen[2]);
 }
 
 namespace {

@@ -21,6 +21,7 @@ private slots:
     void pacingForgetsHeldTime();
     void keyCodes_data();
     void keyCodes();
+    void padKeysAreKeysTheGameKnows();
 };
 
 void PiecesTest::letterbox_data()
@@ -105,6 +106,17 @@ void PiecesTest::pacingForgetsHeldTime()
     QCOMPARE(pacer.take(20'000'000), 20);
     pacer.restart(3'000'000'000); // three seconds behind a dialog
     QCOMPARE(pacer.take(3'050'000'000), 50);
+}
+
+// The pad's keys go out as Qt keys and must come back as the same codes.
+void PiecesTest::padKeysAreKeysTheGameKnows()
+{
+    for (const int code : {13, 27, 32, 37, 38, 39, 40, 80, 112, 113, 115}) {
+        const auto key = qtKeyFor(code);
+        QVERIFY2(key.has_value(), qPrintable(QString::number(code)));
+        QCOMPARE(virtualKey(key->key), std::optional<int>(code));
+    }
+    QVERIFY(!qtKeyFor(65).has_value());
 }
 
 namespace {

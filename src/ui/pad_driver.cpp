@@ -1,0 +1,173 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/pad_driver.h"
+
+#include <cstdio>
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QStyleHints>
+#include <QWidget>
+
+#include "app/frm_haupt.h"
+#include "app/game.h"
+#include "ui/game_host.h"
+#include "ui/key_map.h"
+
+namespace gravok::ui {
+namespace {
+
+// The desktop's pace of a held key where Qt knows it.
+pad::Timing desktopTiming()
+{
+    pad::Timing t;
+    if (const QStyleHints* hints = QGuiApplication::styleHints()) {
+        const int rate = hints->keyboardAutoRepeatRate();
+        if (rate > 0 && rate <= 100)
+            t.intervalMs = 1000 / rate;
+    }
+    return t;
+}
+
+} // namespace
+
+PadDriver::PadDriver(GameHost& host, QWidget& mainWindow, QObject* parent)
+    : QObject(parent), host_(host), main_(mainWindow), keys_(desktopTiming())
+{
+    timer_.setTimerType(Qt::CoarseTimer);
+    connect(&timer_, &QTimer::timeout, this, &PadDriver::pump);
+    clock_.start();
+}
+
+PadDriver::~PadDriver() = default;
+
+void PadDriver::start()
+{
+    if (!pad_.available())
+        return;
+    pump();
+}
+
+bool PadDriver::followScript(const QString& file)
+{
+    if (!pad_.available())
+        return false;
+    script_.setFileName(file);
+    if (!script_.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return false;
+    virtual_ = std::make_unique<sdl::VirtualPad>();
+    return virtual_->attach();
+}
+
+void PadDriver::replan()
+{
+    const bool busy = pad_.connected() || virtual_;
+    const int every = busy ? ReadMs : LookOutMs;
+    if (!timer_.isActive() || timer_.interval() != every)
+        timer_.start(every);
+}
+
+pad::Context PadDriver::context() const
+{
+    if (QApplication::activeModalWidget())
+        return pad::Context::Layer;
+    Game& game = host_.game();
+    const bool mainOnTop = !game.windows().empty() && &game.activeWindow() == &game.frmHaupt();
+    return mainOnTop ? pad::Context::Main : pad::Context::Layer;
+}
+
+void PadDriver::pump()
+{
+    if (host_.ended()) {
+        timer_.stop();
+        return;
+    }
+    const long long now = clock_.elapsed();
+    std::vector<int> out;
+    for (const sdl::PadEvent& e : pad_.poll()) {
+        const pad::Context where = context();
+        std::vector<int> keys;
+        switch (e.kind) {
+        case sdl::PadEvent::Kind::Connected:
+            break;
+        case sdl::PadEvent::Kind::Disconnected:
+            keys_.releaseAll();
+            break;
+        case sdl::PadEvent::Kind::Down:
+            keys = keys_.press(e.button, where, now);
+            break;
+        case sdl::PadEvent::Kind::Up:
+            keys_.release(e.button);
+            break;
+        case sdl::PadEvent::Kind::Move:
+            keys = keys_.axis(e.axis, e.value, where, now);
+            break;
+        }
+        out.insert(out.end(), keys.begin(), keys.end());
+    }
+    const auto repeats = keys_.tick(context(), now);
+    out.insert(out.end(), repeats.begin(), repeats.end());
+    send(out);
+    if (virtual_)
+        readScript();
+    replan();
+}
+
+// One line per look, so that a press and its release never fall into one SDL update.
+void PadDriver::readScript()
+{
+    scriptRest_ += script_.readAll();
+    for (qsizetype end; (end = scriptRest_.indexOf('\n')) >= 0;) {
+        scriptLines_.push_back(scriptRest_.left(end).trimmed());
+        scriptRest_.remove(0, end + 1);
+    }
+    while (!scriptLines_.empty()) {
+        const QByteArray line = scriptLines_.front();
+        scriptLines_.pop_front();
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        if (!virtual_->command(line.toStdString()))
+            std::fprintf(stderr, "gravok: Testpad versteht die Zeile nicht: %s\n", line.constData());
+        break;
+    }
+}
+
+// Each key is sent on its own turn of the event loop: a key that opens a dialog runs
+// the dialog's event loop inside its handler, and the pad must still be read there.
+void PadDriver::send(const std::vector<int>& keys)
+{
+    for (const int k : keys)
+        QMetaObject::invokeMethod(this, [this, k] { sendNow(k); }, Qt::QueuedConnection);
+}
+
+// Where a real key would go: the dialog in front, or the game's window.
+void PadDriver::sendNow(int virtualKey)
+{
+    const auto key = qtKeyFor(virtualKey);
+    if (!key || host_.ended())
+        return;
+    QWidget* target = QApplication::activeModalWidget();
+    if (target) {
+        QWidget* focus = QApplication::focusWidget();
+        if (focus && focus->window() == target)
+            target = focus;
+        else if (target->focusWidget())
+            target = target->focusWidget();
+    } else {
+        target = main_.focusWidget() ? main_.focusWidget() : &main_;
+    }
+    if (virtual_)
+        std::fprintf(stderr, "gravok: Testpad-Taste %d\n", virtualKey);
+    const QPointer<QWidget> guard(target);
+    const QString text = QString::fromLatin1(key->text);
+    QKeyEvent press(QEvent::KeyPress, key->key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(target, &press);
+    if (guard) {
+        QKeyEvent release(QEvent::KeyRelease, key->key, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(guard, &release);
+    }
+}
+
+} // namespace gravok::ui
