@@ -24,37 +24,51 @@ ListPlaces findPlaces(const fs::path& programDir, const fs::path& userDir)
 {
     ListPlaces places;
     places.read.push_back(programDir);
-    places.programProblem = checkWritable(programDir);
-    if (!places.programProblem) {
-        places.home = programDir;
-        return places;
-    }
-    places.home = userDir;
-    // Entries written while the program's directory could be written are still shown.
     std::error_code ec;
-    if (!userDir.empty() && !fs::equivalent(programDir, userDir, ec))
+    if (!userDir.empty() && !fs::equivalent(programDir, userDir, ec)) {
+        places.user = userDir;
+        // An entry may have gone there once the program's list could not take it.
         places.read.push_back(userDir);
+    }
+    places.programProblem = checkWritable(programDir);
+    places.home = places.programProblem ? places.user : programDir;
     return places;
 }
 
-std::vector<FileProblem> appendEntry(const ListPlaces& places, std::string_view line)
+namespace {
+
+std::optional<FileProblem> appendAt(const fs::path& dir, std::string_view line)
 {
-    std::vector<FileProblem> problems;
-    if (places.programProblem)
-        problems.push_back(*places.programProblem);
-    if (places.home.empty())
-        return problems;
     std::error_code ec;
-    fs::create_directories(places.home, ec);
-    if (ec) {
-        problems.push_back(problemOf(places.home, ec.value()));
-        return problems;
+    fs::create_directories(dir, ec);
+    if (ec)
+        return problemOf(dir, ec.value());
+    return appendLine(dir, line);
+}
+
+} // namespace
+
+EntryResult appendEntry(const ListPlaces& places, std::string_view line)
+{
+    EntryResult result;
+    if (places.programProblem)
+        result.problems.push_back(*places.programProblem);
+    if (places.home.empty())
+        return result;
+    auto problem = appendAt(places.home, line);
+    if (problem && places.home != places.user && !places.user.empty()) {
+        result.problems.push_back(*problem);
+        problem = appendAt(places.user, line);
+        if (!problem) {
+            result.writtenTo = places.user;
+            return result;
+        }
     }
-    if (auto problem = appendLine(places.home, line)) {
-        problems.push_back(*problem);
-        return problems;
-    }
-    return {};
+    if (problem)
+        result.problems.push_back(*problem);
+    else
+        result.writtenTo = places.home;
+    return result;
 }
 
 } // namespace gravok

@@ -243,7 +243,10 @@ TEST_F(ListFile, AnUnwritableProgramDirectorySendsEntriesToTheUsersDirectory)
     const ListPlaces places = findPlaces(dir(), userDataDir());
     EXPECT_EQ(places.home, user.path() / "gravok");
     EXPECT_EQ(places.read, (std::vector<fs::path>{dir(), user.path() / "gravok"}));
-    EXPECT_TRUE(appendEntry(places, encoded("000200: Beim Spieler (1)")).empty());
+    const EntryResult entry = appendEntry(places, encoded("000200: Beim Spieler (1)"));
+    EXPECT_EQ(entry.writtenTo, user.path() / "gravok");
+    ASSERT_EQ(entry.problems.size(), 1u);
+    EXPECT_EQ(entry.problems[0].path, dir() / LockName);
     EXPECT_EQ(decodedLines(user.path() / "gravok"), (std::vector<std::string>{"000200: Beim Spieler (1)"}));
     EXPECT_EQ(decodedLines(dir()), (std::vector<std::string>{"000100: Beim Programm (1)"}));
 }
@@ -253,10 +256,12 @@ TEST_F(ListFile, WhenNothingCanBeWrittenEveryPlaceIsNamedWithItsReason)
     writeBytes(user.path() / "datei", "");
     EnvGuard below{"XDG_DATA_HOME", (user.path() / "datei").string()};
     fs::create_directory(dir() / LockName);
-    const auto problems = appendEntry(findPlaces(dir(), userDataDir()), encoded("000200: X (1)"));
+    const EntryResult entry = appendEntry(findPlaces(dir(), userDataDir()), encoded("000200: X (1)"));
+    EXPECT_TRUE(entry.writtenTo.empty());
+    const auto& problems = entry.problems;
     ASSERT_EQ(problems.size(), 2u);
     EXPECT_EQ(problems[0].path, dir() / LockName);
-    EXPECT_EQ(problems[0].reason, "das ist ein Verzeichnis");
+    EXPECT_EQ(problems[0].reason, "das ist ein Verzeichnis, keine gewöhnliche Datei");
     EXPECT_EQ(problems[1].path, user.path() / "datei" / "gravok");
     EXPECT_EQ(problems[1].reason, "ein Teil des Pfads ist kein Verzeichnis");
 }
