@@ -38,7 +38,7 @@ std::string errnoText(int error)
     }
 }
 
-std::string quoted(std::string_view text, std::size_t limit)
+std::string quoteText(std::string_view text, std::size_t limit)
 {
     std::string out = "\"";
     std::size_t chars = 0;

@@ -15,7 +15,7 @@ namespace gravok {
 
 // At most `limit` characters (UTF-8 aware) of TEXT in quotes, with "…" when cut; line ends and
 // other control bytes become blanks, so a quoted field keeps a message on one line.
-[[nodiscard]] std::string quoted(std::string_view text, std::size_t limit = 60);
+[[nodiscard]] std::string quoteText(std::string_view text, std::size_t limit = 60);
 
 // An open file descriptor, closed with its owner.
 class Fd {

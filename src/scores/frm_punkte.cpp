@@ -47,6 +47,7 @@ void FrmPunkte::frmPunkte_Form_Load()
     platform.setBusyCursor(true);
     game_.placeDialog(*this);
     notes_.clear();
+    told_.clear();
     const ListPlaces places = findPlaces(platform.programDir(), userDataDir());
     std::vector<ListLines> files = readFiles(places, true);
     // A game that holds a lock too long is waited for once per dialog, not at every read.
@@ -91,7 +92,7 @@ bool FrmPunkte::convertOldLists(const ListPlaces& places, const std::vector<List
         const auto first = unconvertibleFirst(files[i].lines, umwandler_);
         if (rewritten && first)
             notes_.push_back("Die erste Zeile der Punkteliste " + (places.home / ListName).string() +
-                             " hat das alte Format, lässt sich aber nicht umwandeln: " + gravok::quoted(*first) +
+                             " hat das alte Format, lässt sich aber nicht umwandeln: " + quoteText(*first) +
                              ". Sie bleibt, wie sie ist.");
         converted = true;
     }
@@ -121,10 +122,13 @@ void FrmPunkte::reportEntry(const ListPlaces& places, const EntryResult& entry)
     }
     if (entry.writtenTo != places.user)
         return;
-    for (const auto& p : entry.problems)
-        if (worthTelling(p))
-            notes_.push_back(describe(p) + ". Der Punktestand steht stattdessen in " +
-                             (places.user / ListName).string() + ".");
+    for (const auto& p : entry.problems) {
+        if (!worthTelling(p))
+            continue;
+        told_.push_back(describe(p));
+        notes_.push_back(describe(p) + ". Der Punktestand steht stattdessen in " + (places.user / ListName).string() +
+                         ".");
+    }
 }
 
 DecodedList FrmPunkte::decodeFiles(const std::vector<ListLines>& files, std::vector<FileProblem>& problems)
@@ -153,8 +157,12 @@ void FrmPunkte::report(const DecodedList& list, const std::vector<FileProblem>& 
     for (const auto& note : notes_)
         platform.message(note);
     notes_.clear();
-    for (const auto& p : unreadable)
-        platform.message("Die Punkteliste kann nicht gelesen werden: " + describe(p) + ".");
+    for (const auto& p : unreadable) {
+        // What kept the entry from a list already named it; once is enough.
+        if (std::find(told_.begin(), told_.end(), describe(p)) == told_.end())
+            platform.message("Die Punkteliste kann nicht gelesen werden: " + describe(p) + ".");
+    }
+    told_.clear();
     if (list.unreadable == 1)
         platform.message("1 Eintrag der Punkteliste ist beschädigt und wird nicht angezeigt. "
                          "Er bleibt unverändert in der Datei.");

@@ -47,6 +47,8 @@ private:
 
     // One line each, shown in turn once the list is filled.
     std::vector<std::string> notes_;
+    // The file problems those notes named already.
+    std::vector<std::string> told_;
 
     Game& game_;
     // Both stateless: one reads and adds entries, the other converts old lists, and lines

@@ -233,6 +233,9 @@ std::optional<FileProblem> appendLine(const fs::path& dir, std::string_view line
     struct stat st {};
     if (::fstat(list.fd.get(), &st) != 0)
         return problemOf(path, errno);
+    // A line added to a list too large to read would never be shown.
+    if (static_cast<std::uint64_t>(st.st_size) >= MaxListBytes)
+        return FileProblem{path, "die Datei ist größer als " + sizeText(MaxListBytes), EFBIG};
     std::string bytes = endsTorn(list.fd, st.st_size) ? "\r\n" : "";
     if (info)
         info->offset = static_cast<std::uint64_t>(st.st_size) + bytes.size();

@@ -44,25 +44,6 @@ void writeBytes(const fs::path& path, const std::string& bytes)
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
-// Sets an environment variable (nullptr: unsets it) for one scope.
-class EnvGuard {
-public:
-    EnvGuard(const char* name, const char* value) : name_(name)
-    {
-        if (const char* old = std::getenv(name))
-            old_ = old;
-        value ? setenv(name, value, 1) : unsetenv(name);
-    }
-    EnvGuard(const char* name, const std::string& value) : EnvGuard(name, value.c_str()) {}
-    ~EnvGuard() { old_ ? setenv(name_, old_->c_str(), 1) : unsetenv(name_); }
-    EnvGuard(const EnvGuard&) = delete;
-    EnvGuard& operator=(const EnvGuard&) = delete;
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
 // A directory of its own in /dev/shm where there is one, else in the temporary directory.
 class FastDir {
 public:
@@ -86,6 +67,8 @@ public:
 private:
     fs::path path_;
 };
+
+using test::EnvGuard;
 
 class ListFile : public testing::Test {
 protected:

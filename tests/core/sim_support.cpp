@@ -26,6 +26,18 @@ ProgramDir::~ProgramDir()
     std::filesystem::remove_all(path_, ignored);
 }
 
+EnvGuard::EnvGuard(const char* name, const char* value) : name_(name)
+{
+    if (const char* old = std::getenv(name))
+        old_ = old;
+    value ? setenv(name, value, 1) : unsetenv(name);
+}
+
+EnvGuard::~EnvGuard()
+{
+    old_ ? setenv(name_, old_->c_str(), 1) : unsetenv(name_);
+}
+
 SimRun runSimIn(const std::filesystem::path& dir, const std::string& script, std::uint64_t seed)
 {
     std::istringstream in(script);
