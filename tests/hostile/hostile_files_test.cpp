@@ -296,5 +296,154 @@ TEST_P(HostileFiles, MessageAndFiles)
 INSTANTIATE_TEST_SUITE_P(Situations, HostileFiles, testing::ValuesIn(Situations),
                          [](const testing::TestParamInfo<Situation>& info) { return info.param.name; });
 
+
+// --- A write that fails half way: under a file-size limit the append stops after a few
+// bytes. The game is not killed, the program's list is cut back to its bytes before, and
+// the entry goes to the player's list, which still has room.
+TEST(HostileWrites, AFailedAppendLeavesTheListAsItWasAndKeepsTheEntry)
+{
+    test::ProgramDir prog, user, out;
+    Places p{prog.path(), user.path(), out.path()};
+    std::string list;
+    for (int i = 0; i < 30; ++i)
+        list += encoded("0001" + std::to_string(10 + i) + ": Spieler (1)") + "\r\n";
+    writeBytes(p.prog / ListName, list);
+    const Snapshot before = snapshot(p);
+    const fs::path report = p.prog / "bericht";
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        rlimit limit{};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        const rlim_t old = limit.rlim_cur;
+        limit.rlim_cur = list.size() + 10;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const DialogRun run = openDialog(p, true);
+        limit.rlim_cur = old;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        {
+            std::ofstream text(report);
+            for (const auto& m : run.messages)
+                text << m << "\n";
+            text << run.listed << "\n";
+        }
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status);
+    EXPECT_EQ(bytesOf(report), expand("{P}/Punkte.lst: die Datei würde größer, als erlaubt ist" + Instead, p) +
+                                   "\n31\n");
+    fs::remove(report);
+    expectUntouched(before, snapshot(p), UserListed);
+    EXPECT_EQ(decoded(p.userList()), std::vector<std::string>{Entry});
+}
+
+// An old list whose first line no score could have written is converted once, said once,
+// and then left alone.
+TEST(HostileWrites, AnUnconvertibleOldFirstLineIsToldOnceAndNotRewrittenAgain)
+{
+    test::ProgramDir prog, user;
+    Places p{prog.path(), user.path(), user.path()};
+    writeBytes(p.prog / ListName, encoded("00-15: Pilot") + "\r\n" + encoded("00150: Gast") + "\r\n");
+    const DialogRun first = openDialog(p, false);
+    EXPECT_EQ(first.messages,
+              std::vector<std::string>{expand("Die erste Zeile der Punkteliste {P}/Punkte.lst hat das alte Format, "
+                                              "lässt sich aber nicht umwandeln: \"00-15: Pilot\". Sie bleibt, wie sie ist.",
+                                              p)})
+        << first.transcript;
+    const std::string converted = encoded("00-15: Pilot") + "\r\n" + encoded("000150: Gast") + "\r\n";
+    ASSERT_EQ(bytesOf(p.prog / ListName), converted);
+    fs::create_hard_link(p.prog / ListName, p.prog / "zweiter-name");
+    const DialogRun second = openDialog(p, false);
+    EXPECT_TRUE(second.messages.empty()) << second.transcript;
+    EXPECT_EQ(second.listed, 2);
+    EXPECT_EQ(fs::hard_link_count(p.prog / ListName), 2u) << "the list was rewritten again";
+    EXPECT_EQ(bytesOf(p.prog / ListName), converted);
+}
+
+// --- Episode files: the start-up dialog's OK loads Episode1.gvk.
+
+struct EpisodeCase {
+    const char* name;
+    std::function<void(const fs::path& prog, const fs::path& out)> plant;
+    const char* message; // after "Die Episode kann nicht geladen werden: {P}/Episode1.gvk: "; nullptr: loads
+};
+
+void PrintTo(const EpisodeCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+std::string longField()
+{
+    return "1\r\n3,1200," + std::string(500'000, '9') + ",20,-15\r\n\r\n";
+}
+
+const EpisodeCase EpisodeCases[] = {
+    {"Fifo", [](const fs::path& p, const fs::path&) { fs::remove(p / "Episode1.gvk");
+                                                 ASSERT_EQ(::mkfifo((p / "Episode1.gvk").c_str(), 0644), 0); },
+     "das ist eine benannte Pipe (FIFO), keine gewöhnliche Datei."},
+    {"Folder", [](const fs::path& p, const fs::path&) { fs::remove(p / "Episode1.gvk");
+                                                 fs::create_directory(p / "Episode1.gvk"); },
+     "das ist ein Verzeichnis, keine gewöhnliche Datei."},
+    {"Device", [](const fs::path& p, const fs::path&) { fs::remove(p / "Episode1.gvk");
+                                                 fs::create_symlink("/dev/zero", p / "Episode1.gvk"); },
+     "das ist ein Gerät, keine gewöhnliche Datei."},
+    {"Missing", [](const fs::path& p, const fs::path&) { fs::remove(p / "Episode1.gvk"); }, "Die Datei fehlt."},
+    {"TooLarge",
+     [](const fs::path& p, const fs::path&) {
+         writeBytes(p / "Episode1.gvk", "1\r\n3,1200,400,20,-15\r\n\r\n" + std::string(1u << 20, ' '));
+     },
+     "die Datei ist größer als 1 MiB."},
+    {"LongFieldIsQuotedShort", [](const fs::path& p, const fs::path&) { writeBytes(p / "Episode1.gvk", longField()); },
+     nullptr},
+    {"MarkupStaysText",
+     [](const fs::path& p, const fs::path&) {
+         writeBytes(p / "Episode1.gvk", "1\r\n<img src=x><a href=y>\n,1200,400,20,-15\r\n\r\n");
+     },
+     "Zeile 2: Die Bildnummer \"<img src=x><a href=y> \" muss zwischen 1 und 12 liegen."},
+    // An installed game may keep its episodes as links into a data folder.
+    {"LinkIsFollowed",
+     [](const fs::path& p, const fs::path& out) {
+         fs::rename(p / "Episode1.gvk", out / "echt.gvk");
+         fs::create_symlink(out / "echt.gvk", p / "Episode1.gvk");
+     },
+     ""},
+};
+
+class HostileEpisodes : public testing::TestWithParam<EpisodeCase> {
+protected:
+    test::ProgramDir prog, out;
+};
+
+TEST_P(HostileEpisodes, MessageOnOneLine)
+{
+    const EpisodeCase& c = GetParam();
+    c.plant(prog.path(), out.path());
+    const test::SimRun run = test::runSimIn(prog.path(), "click lblOK\nlog\nwindows\n");
+    std::vector<std::string> messages;
+    for (const auto& line : run.lines)
+        if (line.rfind("message ", 0) == 0)
+            messages.push_back(line.substr(8));
+    const std::string head = "Die Episode kann nicht geladen werden: " + (prog.path() / "Episode1.gvk").string() + ": ";
+    if (c.message && !*c.message) {
+        EXPECT_TRUE(messages.empty()) << test::transcript(run);
+        EXPECT_EQ(run.lines.back(), "frmHaupt") << test::transcript(run);
+        return;
+    }
+    ASSERT_EQ(messages.size(), 1u) << test::transcript(run).substr(0, 2000);
+    if (c.message) {
+        EXPECT_EQ(messages[0], head + c.message);
+    } else {
+        EXPECT_EQ(messages[0], head + "Zeile 2: Der Wert Y \"" + std::string(60, '9') +
+                                   "…\" liegt außerhalb von -32768 bis 32767.");
+    }
+    EXPECT_EQ(run.lines.back(), "frmHaupt frmNeu") << "the start-up dialog stays";
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, HostileEpisodes, testing::ValuesIn(EpisodeCases),
+                         [](const testing::TestParamInfo<EpisodeCase>& info) { return info.param.name; });
+
 } // namespace
 } // namespace gravok
