@@ -84,6 +84,8 @@ Lock lockForWriting(const fs::path& dir)
 
 bool writeAll(const Fd& fd, std::string_view bytes)
 {
+    // Beyond a file-size limit the write must fail and be reported, not end the game.
+    std::signal(SIGXFSZ, SIG_IGN);
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd.get(), bytes.data(), bytes.size());
         if (n < 0 && errno == EINTR)
@@ -240,8 +242,6 @@ std::optional<FileProblem> appendLine(const fs::path& dir, std::string_view line
     if (info)
         info->offset = static_cast<std::uint64_t>(st.st_size) + bytes.size();
     bytes.append(line).append("\r\n");
-    // Beyond a file-size limit the write must fail and be reported, not end the game.
-    std::signal(SIGXFSZ, SIG_IGN);
     if (!writeAll(list.fd, bytes) || ::fsync(list.fd.get()) != 0) {
         const int error = errno;
         // A piece of a line must not stay behind to be reported as damage at every opening.

@@ -219,6 +219,46 @@ TEST_F(ListFile, AConverterKilledAtAnyPointLeavesOneWholeList)
     EXPECT_EQ(seen.size(), 2u) << "no kill fell before the rename; the test proves little";
 }
 
+// In a program directory others may write, the lock and the list stay writable for them,
+// whoever created or rewrote them; in one only the owner may write, they stay private.
+TEST_F(ListFile, FilesInASharedDirectoryStayWritableForEveryoneWhoMayWriteIt)
+{
+    const mode_t oldMask = ::umask(022);
+    const struct {
+        fs::perms dir;
+        fs::perms files;
+    } cases[] = {
+        {fs::perms(0777), fs::perms(0666)},
+        {fs::perms(0775), fs::perms(0664)},
+        {fs::perms(0755), fs::perms(0644)},
+    };
+    for (const auto& c : cases) {
+        const test::ProgramDir shared;
+        fs::permissions(shared.path(), c.dir);
+        ASSERT_FALSE(appendLine(shared.path(), encoded("00150: Alt")));
+        EXPECT_EQ(fs::status(shared.path() / LockName).permissions(), c.files);
+        EXPECT_EQ(fs::status(shared.path() / ListName).permissions(), c.files);
+        // A conversion makes a new file; it must not fall back to the converter's umask.
+        fs::permissions(shared.path() / ListName, fs::perms(0644));
+        ASSERT_FALSE(rewriteList(shared.path(), Convert));
+        EXPECT_EQ(decodedLines(shared.path()), std::vector<std::string>{"000150: Alt"});
+        EXPECT_EQ(fs::status(shared.path() / ListName).permissions(), c.files);
+    }
+    ::umask(oldMask);
+}
+
+// A list of CR-only lines, as another editor may save it, reads like one of CR LF lines.
+TEST_F(ListFile, LinesEndAtCrCrLfOrLf)
+{
+    writeBytes(list(), "A\rB\r\nC\nD\r\r\nE");
+    EXPECT_EQ(readList(dir()).lines, (std::vector<std::string>{"A", "B", "C", "D", "E"}));
+    // The last line has no end: the next entry gets one of its own, and a CR counts as one.
+    ASSERT_FALSE(appendLine(dir(), "F"));
+    writeBytes(list(), "A\r");
+    ASSERT_FALSE(appendLine(dir(), "B"));
+    EXPECT_EQ(bytesOf(list()), "A\rB\r\n");
+}
+
 TEST_F(ListFile, AnUnwritableProgramDirectorySendsEntriesToTheUsersDirectory)
 {
     writeBytes(list(), encoded("000100: Beim Programm (1)") + "\r\n");
