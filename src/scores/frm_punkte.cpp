@@ -69,8 +69,10 @@ void FrmPunkte::frmPunkte_Form_Load()
 std::vector<ListLines> FrmPunkte::readFiles(const ListPlaces& places, bool wait)
 {
     std::vector<ListLines> files;
-    for (const auto& dir : places.read)
+    for (const auto& dir : places.read) {
         files.push_back(readList(dir, wait ? ReadLockWait : std::chrono::milliseconds(0)));
+        wait = wait && !files.back().lockBusy;
+    }
     return files;
 }
 
@@ -111,6 +113,17 @@ EntryResult FrmPunkte::addEntry(const ListPlaces& places)
 
 void FrmPunkte::reportEntry(const ListPlaces& places, const EntryResult& entry)
 {
+    if (!entry.pending.empty()) {
+        for (const auto& p : entry.problems) {
+            if (!worthTelling(p))
+                continue;
+            told_.push_back(describe(p));
+            notes_.push_back(describe(p) + (p.error == EWOULDBLOCK && p.path.parent_path() == entry.pending
+                                                ? ". Der Punktestand wird eingetragen, sobald die Sperre frei ist."
+                                                : "."));
+        }
+        return;
+    }
     if (entry.writtenTo.empty()) {
         for (std::size_t i = 0; i < entry.problems.size(); ++i)
             notes_.push_back("Der Punktestand konnte nicht gespeichert werden: " + describe(entry.problems[i]) +

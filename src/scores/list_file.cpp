@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -177,7 +178,65 @@ std::optional<FileProblem> writeTemp(const fs::path& dir, const std::vector<std:
     return std::nullopt;
 }
 
+// The appending process of appendWhenFree. It runs after a fork of a program that may have
+// other threads, so it only makes system calls: no allocation, no library state.
+[[noreturn]] void appendLater(const char* lockPath, const char* listPath, const char* bytes, std::size_t size)
+{
+    ::close_range(3, ~0U, 0); // the window's connections are not kept open by a waiting process
+    std::signal(SIGXFSZ, SIG_IGN);
+    ::alarm(3600);
+    struct stat st {};
+    const int lock = ::open(lockPath, O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (lock < 0 || ::fstat(lock, &st) != 0 || !S_ISREG(st.st_mode))
+        ::_exit(1);
+    while (::flock(lock, LOCK_EX) != 0)
+        if (errno != EINTR)
+            ::_exit(1);
+    const int list = ::open(listPath, O_RDWR | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (list < 0 || ::fstat(list, &st) != 0 || !S_ISREG(st.st_mode))
+        ::_exit(1);
+    char last = '\n';
+    const bool torn = st.st_size > 0 && ::pread(list, &last, 1, st.st_size - 1) == 1 && last != '\n' && last != '\r';
+    // The line end for a torn last line leads BYTES, cut off here when it is not needed.
+    const char* from = torn ? bytes : bytes + 2;
+    std::size_t left = torn ? size : size - 2;
+    while (left > 0) {
+        const ssize_t n = ::write(list, from, left);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            (void)!::ftruncate(list, st.st_size);
+            ::_exit(1);
+        }
+        from += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    ::_exit(::fsync(list) == 0 ? 0 : 1);
+}
+
 } // namespace
+
+bool appendWhenFree(const fs::path& dir, std::string_view line)
+{
+    // Everything the process needs is made before the fork.
+    const std::string lockPath = (dir / LockName).string();
+    const std::string listPath = (dir / ListName).string();
+    const std::string bytes = "\r\n" + std::string(line) + "\r\n";
+    const pid_t child = ::fork();
+    if (child < 0)
+        return false;
+    if (child == 0) {
+        // A second fork leaves the waiting process to init: no zombie stays with the game.
+        const pid_t waiter = ::fork();
+        if (waiter == 0)
+            appendLater(lockPath.c_str(), listPath.c_str(), bytes.data(), bytes.size());
+        ::_exit(waiter < 0 ? 1 : 0);
+    }
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
 
 std::string reasonText(int error)
 {

@@ -62,6 +62,11 @@ struct AppendInfo {
 [[nodiscard]] std::optional<FileProblem> appendLine(const std::filesystem::path& dir, std::string_view line,
                                                   AppendInfo* info = nullptr);
 
+// For a lock another game holds for long: a process of its own waits for the lock (an hour
+// at most) and then appends LINE as appendLine does, so the window does not wait and the
+// entry is not lost when the game ends first. False when that process could not be started.
+[[nodiscard]] bool appendWhenFree(const std::filesystem::path& dir, std::string_view line);
+
 // Gives the list's current lines to CHANGE; if it returns new lines, they replace the list
 // through a new Punkte.tmp and a rename, so a crash leaves the old list or the new one, whole.
 using ListChange = std::function<std::optional<std::vector<std::string>>(const std::vector<std::string>&)>;

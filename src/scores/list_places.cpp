@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/list_places.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <system_error>
 
@@ -55,19 +56,20 @@ EntryResult appendEntry(const ListPlaces& places, std::string_view line)
         result.problems.push_back(*places.programProblem);
     if (places.home.empty())
         return result;
-    auto problem = appendAt(places.home, line);
-    if (problem && places.home != places.user && !places.user.empty()) {
+    fs::path tried = places.home;
+    auto problem = appendAt(tried, line);
+    if (problem && tried != places.user && !places.user.empty()) {
         result.problems.push_back(*problem);
-        problem = appendAt(places.user, line);
-        if (!problem) {
-            result.writtenTo = places.user;
-            return result;
-        }
+        tried = places.user;
+        problem = appendAt(tried, line);
     }
-    if (problem)
-        result.problems.push_back(*problem);
-    else
-        result.writtenTo = places.home;
+    if (!problem) {
+        result.writtenTo = tried;
+        return result;
+    }
+    result.problems.push_back(*problem);
+    if (problem->error == EWOULDBLOCK && appendWhenFree(tried, line))
+        result.pending = tried;
     return result;
 }
 

@@ -32,10 +32,13 @@ struct ListPlaces {
 struct EntryResult {
     std::vector<FileProblem> problems; // every place that failed, in the order they were tried
     std::filesystem::path writtenTo;   // the directory whose list took the entry; empty: none
+    std::filesystem::path pending;     // else the directory whose list takes it once its lock is free
 };
 
 // Appends a line at home; when that fails (a lock held too long, a full disk) the line goes
 // to the user's list instead, created on demand, so no entry is dropped while one place works.
+// When the last place tried failed only because another game held its lock, the line is
+// written there as soon as the lock is free.
 [[nodiscard]] EntryResult appendEntry(const ListPlaces& places, std::string_view line);
 
 } // namespace gravok

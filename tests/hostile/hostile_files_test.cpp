@@ -12,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <set>
+#include <thread>
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
@@ -360,6 +361,38 @@ TEST(HostileWrites, AnUnconvertibleOldFirstLineIsToldOnceAndNotRewrittenAgain)
     EXPECT_EQ(second.listed, 2);
     EXPECT_EQ(fs::hard_link_count(p.prog / ListName), 2u) << "the list was rewritten again";
     EXPECT_EQ(bytesOf(p.prog / ListName), converted);
+}
+
+// Both locks held: the entry is written by a process of its own once the lock is free.
+TEST(HostileWrites, AnEntryWaitsForAHeldLockWithoutTheWindowWaiting)
+{
+    test::ProgramDir prog, user, out;
+    Places p{prog.path(), user.path(), out.path()};
+    writeBytes(p.prog / ListName, encoded("000100: Schon da (1)") + "\r\n");
+    fs::create_directories(p.userList());
+    writeBytes(p.userList() / ListName, encoded("000200: Beim Spieler (1)"));
+    holdLock(p);
+    const int userLock = ::open((p.userList() / LockName).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    ASSERT_EQ(::flock(userLock, LOCK_EX), 0);
+    const Snapshot before = snapshot(p);
+    const DialogRun run = openDialog(p, true);
+    const std::string busy = "/Punkte.lock: die Punkteliste ist von einem anderen Spiel gesperrt";
+    EXPECT_EQ(run.messages, (std::vector<std::string>{
+                                p.prog.string() + busy + ".",
+                                p.userList().string() + busy +
+                                    ". Der Punktestand wird eingetragen, sobald die Sperre frei ist."}))
+        << run.transcript;
+    EXPECT_EQ(run.listed, 2);
+    expectUntouched(before, snapshot(p), {});
+    ::close(userLock);
+    ::close(p.heldLock);
+    // Waits as long as it takes; should it never come, the ctest timeout ends the test.
+    while (decoded(p.userList()).size() < 2)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_EQ(decoded(p.userList()), (std::vector<std::string>{"000200: Beim Spieler (1)", Entry}));
+    EXPECT_EQ(bytesOf(p.userList() / ListName),
+              encoded("000200: Beim Spieler (1)") + "\r\n" + encoded(Entry) + "\r\n") << "the torn line kept its own";
+    EXPECT_EQ(bytesOf(p.prog / ListName), encoded("000100: Schon da (1)") + "\r\n");
 }
 
 // --- Episode files: the start-up dialog's OK loads Episode1.gvk.
