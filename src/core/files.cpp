@@ -54,6 +54,15 @@ std::string quoteText(std::string_view text, std::size_t limit)
     return out + "\"";
 }
 
+std::string nameOf(const std::filesystem::path& path)
+{
+    std::string name = path.string();
+    for (char& c : name)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = '?';
+    return name;
+}
+
 Fd::~Fd()
 {
     if (fd_ >= 0)

@@ -17,6 +17,9 @@ namespace gravok {
 // other control bytes become blanks, so a quoted field keeps a message on one line.
 [[nodiscard]] std::string quoteText(std::string_view text, std::size_t limit = 60);
 
+// A path as a message names it: control bytes become "?", so that the name stays on one line.
+[[nodiscard]] std::string nameOf(const std::filesystem::path& path);
+
 // An open file descriptor, closed with its owner.
 class Fd {
 public:

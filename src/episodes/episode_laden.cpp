@@ -28,7 +28,7 @@ std::optional<std::string> readFile(const std::filesystem::path& path, std::stri
 std::string failure(const std::filesystem::path& path, const std::string& why)
 {
     // One line, so that it reads well in a message box and in a log alike.
-    return "Die Episode kann nicht geladen werden: " + path.string() + ": " + why;
+    return "Die Episode kann nicht geladen werden: " + nameOf(path) + ": " + why;
 }
 
 // Puts the gravoks of level 1 on the field.

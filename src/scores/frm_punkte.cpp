@@ -15,7 +15,7 @@ namespace {
 
 std::string describe(const FileProblem& p)
 {
-    return p.path.string() + ": " + p.reason;
+    return nameOf(p.path) + ": " + p.reason;
 }
 
 // A directory the player may not write is the normal case of an installed game: its entries
@@ -93,7 +93,7 @@ bool FrmPunkte::convertOldLists(const ListPlaces& places, const std::vector<List
         // Said once: the rewritten list no longer changes, so it is not rewritten again.
         const auto first = unconvertibleFirst(files[i].lines, umwandler_);
         if (rewritten && first)
-            notes_.push_back("Die erste Zeile der Punkteliste " + (places.home / ListName).string() +
+            notes_.push_back("Die erste Zeile der Punkteliste " + nameOf(places.home / ListName) +
                              " hat das alte Format, lässt sich aber nicht umwandeln: " + quoteText(*first) +
                              ". Sie bleibt, wie sie ist.");
         converted = true;
@@ -139,7 +139,7 @@ void FrmPunkte::reportEntry(const ListPlaces& places, const EntryResult& entry)
         if (!worthTelling(p))
             continue;
         told_.push_back(describe(p));
-        notes_.push_back(describe(p) + ". Der Punktestand steht stattdessen in " + (places.user / ListName).string() +
+        notes_.push_back(describe(p) + ". Der Punktestand steht stattdessen in " + nameOf(places.user / ListName) +
                          ".");
     }
 }

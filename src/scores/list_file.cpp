@@ -37,8 +37,12 @@ bool lockFile(const Fd& fd, int how, std::chrono::milliseconds wait)
             return true;
         if (errno == EINTR)
             continue;
-        if (errno != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline)
+        if (errno != EWOULDBLOCK)
             return false;
+        if (std::chrono::steady_clock::now() >= deadline) {
+            errno = EWOULDBLOCK;
+            return false;
+        }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
 }

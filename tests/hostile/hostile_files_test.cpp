@@ -194,7 +194,8 @@ const Situation Situations[] = {
      }},
     {"LockLinkIsNotFollowed",
      [](Places& p) { fs::create_symlink(p.out / "angelegt", p.prog / LockName); },
-     true, {"{P}/Punkte.lock: " + Link + Instead}, 1, {"user/gravok", "user/gravok/Punkte.lst", "user/gravok/Punkte.lock"},
+     true, {"{P}/Punkte.lock: " + Link + Instead}, 1,
+     {"user/gravok", "user/gravok/Punkte.lst", "user/gravok/Punkte.lock"},
      {Entry}},
     {"ListLinkIsRefusedForReadingAndWriting",
      [](Places& p) {
@@ -211,7 +212,8 @@ const Situation Situations[] = {
      {Entry}},
     {"ListSocketIsNamed",
      [](Places& p) { bindSocket(p.prog / ListName); },
-     false, {"Die Punkteliste kann nicht gelesen werden: {P}/Punkte.lst: das ist ein Socket, keine gewöhnliche Datei."},
+     false,
+     {"Die Punkteliste kann nicht gelesen werden: {P}/Punkte.lst: das ist ein Socket, keine gewöhnliche Datei."},
      0, UserListed, {}},
     {"ListFolderIsNamed",
      [](Places& p) { fs::create_directory(p.prog / ListName); },
@@ -348,11 +350,9 @@ TEST(HostileWrites, AnUnconvertibleOldFirstLineIsToldOnceAndNotRewrittenAgain)
     Places p{prog.path(), user.path(), user.path()};
     writeBytes(p.prog / ListName, encoded("00-15: Pilot") + "\r\n" + encoded("00150: Gast") + "\r\n");
     const DialogRun first = openDialog(p, false);
-    EXPECT_EQ(first.messages,
-              std::vector<std::string>{expand("Die erste Zeile der Punkteliste {P}/Punkte.lst hat das alte Format, "
-                                              "lässt sich aber nicht umwandeln: \"00-15: Pilot\". Sie bleibt, wie sie ist.",
-                                              p)})
-        << first.transcript;
+    const std::string told = "Die erste Zeile der Punkteliste {P}/Punkte.lst hat das alte Format, lässt sich aber "
+                             "nicht umwandeln: \"00-15: Pilot\". Sie bleibt, wie sie ist.";
+    EXPECT_EQ(first.messages, std::vector<std::string>{expand(told, p)}) << first.transcript;
     const std::string converted = encoded("00-15: Pilot") + "\r\n" + encoded("000150: Gast") + "\r\n";
     ASSERT_EQ(bytesOf(p.prog / ListName), converted);
     fs::create_hard_link(p.prog / ListName, p.prog / "zweiter-name");
