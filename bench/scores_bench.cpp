@@ -49,7 +49,23 @@ void BM_OpenHighscoreDialog(benchmark::State& state)
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_OpenHighscoreDialog)->Arg(32767)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenHighscoreDialog)->Arg(32767)->Arg(100000)->Arg(MaxListLines)->Unit(benchmark::kMillisecond);
+
+// Reading alone, up to the largest list the game accepts: what a reader costs the window.
+void BM_ReadList(benchmark::State& state)
+{
+    bench::QuietEpisodeDir dir;
+    {
+        std::ofstream out(dir.path() / ListName, std::ios::binary);
+        const Kodierer kodierer;
+        for (const auto& entry : randomEntries(static_cast<std::size_t>(state.range(0))))
+            out << kodierer.encode(entry, Schluessel) << "\r\n";
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readList(dir.path()).lines.size());
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_ReadList)->Arg(100000)->Arg(MaxListLines)->Unit(benchmark::kMillisecond);
 
 // The order alone, the part that the game's own procedure made quadratic.
 void BM_ListingOrder(benchmark::State& state)

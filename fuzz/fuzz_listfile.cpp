@@ -51,23 +51,22 @@ const std::filesystem::path& listDir()
     return dir.path();
 }
 
-// The entries a reader should find: lines end at LF, a CR before it belongs to the end,
-// blank lines are none, and only lines that decode are shown.
+// The entries a reader should find: lines end at CR, LF or CR LF (so any run of CR and LF
+// only separates lines), blank lines are none, and only lines that decode are shown.
 std::size_t decodableLines(std::string_view bytes, std::size_t& lines)
 {
     const Kodierer k;
     std::size_t decodable = 0;
     lines = 0;
-    while (!bytes.empty()) {
-        const std::size_t end = std::min(bytes.find('\n'), bytes.size());
-        std::string_view line = bytes.substr(0, end);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        if (!line.empty()) {
-            ++lines;
-            decodable += k.decode(line, Schluessel).has_value() ? 1 : 0;
-        }
-        bytes.remove_prefix(std::min(end + 1, bytes.size()));
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        const std::size_t start = bytes.find_first_not_of("\r\n", pos);
+        if (start == std::string_view::npos)
+            break;
+        const std::size_t end = std::min(bytes.find_first_of("\r\n", start), bytes.size());
+        ++lines;
+        decodable += k.decode(bytes.substr(start, end - start), Schluessel).has_value() ? 1 : 0;
+        pos = end;
     }
     return decodable;
 }

@@ -3,36 +3,32 @@
 #include "episode_laden.h"
 
 #include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <sstream>
 
 #include "app/frm_haupt.h"
+#include "core/files.h"
 #include "core/numbers.h"
 #include "episodes/episode_parser.h"
 
 namespace gravok {
 namespace {
 
+// No episode a game can play comes near this; a larger file is refused unread.
+constexpr std::size_t MaxEpisodeBytes = 1024 * 1024;
+
 std::optional<std::string> readFile(const std::filesystem::path& path, std::string& bytes)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        const int err = errno;
-        return std::string(err == ENOENT ? "Die Datei fehlt." : std::strerror(err));
-    }
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad())
-        return std::string("Die Datei kann nicht gelesen werden.");
-    bytes = std::move(buffer).str();
+    // Links are followed: an installed game may keep its episodes as links into a data folder.
+    ReadResult read = readBounded(path, MaxEpisodeBytes, Links::Follow);
+    if (!read.bytes)
+        return read.reason == errnoText(ENOENT) ? "Die Datei fehlt." : read.reason + ".";
+    bytes = std::move(*read.bytes);
     return std::nullopt;
 }
 
 std::string failure(const std::filesystem::path& path, const std::string& why)
 {
     // One line, so that it reads well in a message box and in a log alike.
-    return "Die Episode kann nicht geladen werden: " + path.string() + ": " + why;
+    return "Die Episode kann nicht geladen werden: " + nameOf(path) + ": " + why;
 }
 
 } // namespace

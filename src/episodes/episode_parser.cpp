@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "episode_parser.h"
 
+#include "core/files.h"
 #include "core/numbers.h"
 
 namespace gravok {
@@ -48,8 +49,7 @@ I16 field16(std::string_view text, const char* name)
 {
     const auto v = roundToInt16(readLenient(text));
     if (!v)
-        throw Failure{std::string("Der Wert ") + name + " \"" + std::string(text) +
-                      "\" liegt außerhalb von -32768 bis 32767."};
+        throw Failure{std::string("Der Wert ") + name + " " + quoteText(text) + " liegt außerhalb von -32768 bis 32767."};
     return *v;
 }
 
@@ -89,7 +89,7 @@ GravokSatz readGravok(std::string_view line)
     GravokSatz g;
     const auto bild = roundToInt16(readLenient(line.substr(0, c[0])) + 100);
     if (!bild || *bild < 101 || *bild > 112)
-        throw Failure{"Die Bildnummer \"" + std::string(line.substr(0, c[0])) + "\" muss zwischen 1 und 12 liegen."};
+        throw Failure{"Die Bildnummer " + quoteText(line.substr(0, c[0])) + " muss zwischen 1 und 12 liegen."};
     g.Bild = *bild;
     g.X = field16(line.substr(c[0] + 1, c[1] - c[0] - 1), "X");
     g.Y = field16(line.substr(c[1] + 1, c[2] - c[1] - 1), "Y");

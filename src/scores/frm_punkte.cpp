@@ -2,19 +2,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/frm_punkte.h"
 
+#include <algorithm>
+#include <cerrno>
+
 #include "app/frm_haupt.h"
+#include "core/files.h"
 #include "core/numbers.h"
 #include "info/help.h"
 
 namespace gravok {
 namespace {
 
-std::string describe(const std::vector<FileProblem>& problems)
+std::string describe(const FileProblem& p)
 {
-    std::string text;
-    for (const auto& p : problems)
-        text += (text.empty() ? "" : "; ") + p.path.string() + " (" + p.reason + ")";
-    return text;
+    return nameOf(p.path) + ": " + p.reason;
+}
+
+// A directory the player may not write is the normal case of an installed game: its entries
+// going to the player's own list needs no word. Anything else that kept them away does.
+bool worthTelling(const FileProblem& p)
+{
+    return p.error != EACCES && p.error != EPERM && p.error != EROFS;
 }
 
 } // namespace
@@ -38,28 +46,33 @@ void FrmPunkte::frmPunkte_Form_Load()
     Platform& platform = game_.platform;
     platform.setBusyCursor(true);
     game_.placeDialog(*this);
+    notes_.clear();
+    told_.clear();
     const ListPlaces places = findPlaces(platform.programDir(), userDataDir());
-    std::vector<ListLines> files = readFiles(places);
-    bool written = convertOldLists(places, files);
-    std::vector<FileProblem> unwritten;
+    std::vector<ListLines> files = readFiles(places, true);
+    // A game that holds a lock too long is waited for once per dialog, not at every read.
+    const bool held = std::any_of(files.begin(), files.end(), [](const ListLines& f) { return f.lockBusy; });
+    bool written = !held && convertOldLists(places, files);
     if (game_.Start.PunkteEintragen) {
-        unwritten = addEntry(places);
+        reportEntry(places, addEntry(places));
         written = true;
     }
     if (written)
-        files = readFiles(places);
+        files = readFiles(places, !held);
     std::vector<FileProblem> unreadable;
     DecodedList list = decodeFiles(files, unreadable);
     fillList(list);
     platform.setBusyCursor(false);
-    report(list, unwritten, unreadable);
+    report(list, unreadable);
 }
 
-std::vector<ListLines> FrmPunkte::readFiles(const ListPlaces& places)
+std::vector<ListLines> FrmPunkte::readFiles(const ListPlaces& places, bool wait)
 {
     std::vector<ListLines> files;
-    for (const auto& dir : places.read)
-        files.push_back(readList(dir));
+    for (const auto& dir : places.read) {
+        files.push_back(readList(dir, wait ? ReadLockWait : std::chrono::milliseconds(0)));
+        wait = wait && !files.back().lockBusy;
+    }
     return files;
 }
 
@@ -71,22 +84,64 @@ bool FrmPunkte::convertOldLists(const ListPlaces& places, const std::vector<List
         if (places.read[i] != places.home || !convertedList(files[i].lines, umwandler_))
             continue;
         // A failure leaves the old list whole, and it is shown converted anyway.
-        (void)rewriteList(places.home, [this](const std::vector<std::string>& lines) {
-            return convertedList(lines, umwandler_);
+        bool rewritten = false;
+        (void)rewriteList(places.home, [this, &rewritten](const std::vector<std::string>& lines) {
+            auto next = convertedList(lines, umwandler_);
+            rewritten = next.has_value();
+            return next;
         });
+        // Said once: the rewritten list no longer changes, so it is not rewritten again.
+        const auto first = unconvertibleFirst(files[i].lines, umwandler_);
+        if (rewritten && first)
+            notes_.push_back("Die erste Zeile der Punkteliste " + nameOf(places.home / ListName) +
+                             " hat das alte Format, lässt sich aber nicht umwandeln: " + quoteText(*first) +
+                             ". Sie bleibt, wie sie ist.");
         converted = true;
     }
     return converted;
 }
 
 // The player is asked even when nothing can be written: the game goes on either way.
-std::vector<FileProblem> FrmPunkte::addEntry(const ListPlaces& places)
+EntryResult FrmPunkte::addEntry(const ListPlaces& places)
 {
     const auto answer = game_.platform.inputBox("Geben sie bitte ihren Namen ein:", "Namen?");
     const std::string name = answer.value_or("");
     const std::string& score = game_.frmHaupt().lblP->Caption;
     const std::string entry = entryText(score, name, game_.Start.Episode);
     return appendEntry(places, kodierer_.encode(entry, Schluessel));
+}
+
+void FrmPunkte::reportEntry(const ListPlaces& places, const EntryResult& entry)
+{
+    if (!entry.pending.empty()) {
+        for (const auto& p : entry.problems) {
+            if (!worthTelling(p))
+                continue;
+            told_.push_back(describe(p));
+            notes_.push_back(describe(p) + (p.error == EWOULDBLOCK && p.path.parent_path() == entry.pending
+                                                ? ". Der Punktestand wird eingetragen, sobald die Sperre frei ist."
+                                                : "."));
+        }
+        return;
+    }
+    if (entry.writtenTo.empty()) {
+        for (std::size_t i = 0; i < entry.problems.size(); ++i)
+            notes_.push_back("Der Punktestand konnte nicht gespeichert werden: " + describe(entry.problems[i]) +
+                             (i + 1 == entry.problems.size() ? ". Das Spiel geht weiter." : "."));
+        if (entry.problems.empty())
+            notes_.push_back("Der Punktestand konnte nicht gespeichert werden: es gibt kein Verzeichnis dafür. "
+                             "Das Spiel geht weiter.");
+        return;
+    }
+    if (entry.writtenTo != places.user)
+        return;
+    for (const auto& p : entry.problems) {
+        if (!worthTelling(p))
+            continue;
+        told_.push_back(describe(p));
+        notes_.push_back(describe(p) + ". Der Punktestand steht stattdessen in " + nameOf(places.user / ListName) +
+                         ".");
+    }
 }
 
 DecodedList FrmPunkte::decodeFiles(const std::vector<ListLines>& files, std::vector<FileProblem>& problems)
@@ -109,15 +164,18 @@ void FrmPunkte::fillList(DecodedList& list)
         Liste->List.push_back(std::move(list.entries[line]));
 }
 
-void FrmPunkte::report(const DecodedList& list, const std::vector<FileProblem>& unwritten,
-                       const std::vector<FileProblem>& unreadable)
+void FrmPunkte::report(const DecodedList& list, const std::vector<FileProblem>& unreadable)
 {
     Platform& platform = game_.platform;
-    if (!unwritten.empty())
-        platform.message("Der Punktestand konnte nicht gespeichert werden: " + describe(unwritten) +
-                         ". Das Spiel geht weiter.");
-    if (!unreadable.empty())
-        platform.message("Die Punkteliste kann nicht gelesen werden: " + describe(unreadable) + ".");
+    for (const auto& note : notes_)
+        platform.message(note);
+    notes_.clear();
+    for (const auto& p : unreadable) {
+        // What kept the entry from a list already named it; once is enough.
+        if (std::find(told_.begin(), told_.end(), describe(p)) == told_.end())
+            platform.message("Die Punkteliste kann nicht gelesen werden: " + describe(p) + ".");
+    }
+    told_.clear();
     if (list.unreadable == 1)
         platform.message("1 Eintrag der Punkteliste ist beschädigt und wird nicht angezeigt. "
                          "Er bleibt unverändert in der Datei.");

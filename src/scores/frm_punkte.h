@@ -37,13 +37,18 @@ public:
     void click(Control& control) override;
 
 private:
-    static std::vector<ListLines> readFiles(const ListPlaces& places);
+    static std::vector<ListLines> readFiles(const ListPlaces& places, bool wait);
     bool convertOldLists(const ListPlaces& places, const std::vector<ListLines>& files);
-    std::vector<FileProblem> addEntry(const ListPlaces& places);
+    EntryResult addEntry(const ListPlaces& places);
     DecodedList decodeFiles(const std::vector<ListLines>& files, std::vector<FileProblem>& problems);
     void fillList(DecodedList& list);
-    void report(const DecodedList& list, const std::vector<FileProblem>& unwritten,
-                const std::vector<FileProblem>& unreadable);
+    void reportEntry(const ListPlaces& places, const EntryResult& entry);
+    void report(const DecodedList& list, const std::vector<FileProblem>& unreadable);
+
+    // One line each, shown in turn once the list is filled.
+    std::vector<std::string> notes_;
+    // The file problems those notes named already.
+    std::vector<std::string> told_;
 
     Game& game_;
     // Both stateless: one reads and adds entries, the other converts old lists, and lines

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/list_places.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <system_error>
 
@@ -24,37 +25,52 @@ ListPlaces findPlaces(const fs::path& programDir, const fs::path& userDir)
 {
     ListPlaces places;
     places.read.push_back(programDir);
-    places.programProblem = checkWritable(programDir);
-    if (!places.programProblem) {
-        places.home = programDir;
-        return places;
-    }
-    places.home = userDir;
-    // Entries written while the program's directory could be written are still shown.
     std::error_code ec;
-    if (!userDir.empty() && !fs::equivalent(programDir, userDir, ec))
+    if (!userDir.empty() && !fs::equivalent(programDir, userDir, ec)) {
+        places.user = userDir;
+        // An entry may have gone there once the program's list could not take it.
         places.read.push_back(userDir);
+    }
+    places.programProblem = checkWritable(programDir);
+    places.home = places.programProblem ? places.user : programDir;
     return places;
 }
 
-std::vector<FileProblem> appendEntry(const ListPlaces& places, std::string_view line)
+namespace {
+
+std::optional<FileProblem> appendAt(const fs::path& dir, std::string_view line)
 {
-    std::vector<FileProblem> problems;
-    if (places.programProblem)
-        problems.push_back(*places.programProblem);
-    if (places.home.empty())
-        return problems;
     std::error_code ec;
-    fs::create_directories(places.home, ec);
-    if (ec) {
-        problems.push_back(problemOf(places.home, ec.value()));
-        return problems;
+    fs::create_directories(dir, ec);
+    if (ec)
+        return problemOf(dir, ec.value());
+    return appendLine(dir, line);
+}
+
+} // namespace
+
+EntryResult appendEntry(const ListPlaces& places, std::string_view line)
+{
+    EntryResult result;
+    if (places.programProblem)
+        result.problems.push_back(*places.programProblem);
+    if (places.home.empty())
+        return result;
+    fs::path tried = places.home;
+    auto problem = appendAt(tried, line);
+    if (problem && tried != places.user && !places.user.empty()) {
+        result.problems.push_back(*problem);
+        tried = places.user;
+        problem = appendAt(tried, line);
     }
-    if (auto problem = appendLine(places.home, line)) {
-        problems.push_back(*problem);
-        return problems;
+    if (!problem) {
+        result.writtenTo = tried;
+        return result;
     }
-    return {};
+    result.problems.push_back(*problem);
+    if (problem->error == EWOULDBLOCK && appendWhenFree(tried, line))
+        result.pending = tried;
+    return result;
 }
 
 } // namespace gravok

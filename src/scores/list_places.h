@@ -15,18 +15,30 @@ namespace gravok {
 
 // Where the list is read from and where new entries go.
 struct ListPlaces {
-    // In the order their entries count as file order: the program's own list first.
+    // In the order their entries count as file order: the program's own list first, then
+    // the user's, wherever entries were written before.
     std::vector<std::filesystem::path> read;
     // Where entries are appended: beside the program if that can be written, else the user's.
     std::filesystem::path home;
+    // The user's directory, where an entry goes when home fails; empty when there is none.
+    std::filesystem::path user;
     // Why the program's directory cannot be written, when it cannot.
     std::optional<FileProblem> programProblem;
 };
 
 [[nodiscard]] ListPlaces findPlaces(const std::filesystem::path& programDir, const std::filesystem::path& userDir);
 
-// Appends a line at home, creating the user's directory on demand. Every place that failed
-// is returned; empty when the line was written.
-[[nodiscard]] std::vector<FileProblem> appendEntry(const ListPlaces& places, std::string_view line);
+// Where an entry went.
+struct EntryResult {
+    std::vector<FileProblem> problems; // every place that failed, in the order they were tried
+    std::filesystem::path writtenTo;   // the directory whose list took the entry; empty: none
+    std::filesystem::path pending;     // else the directory whose list takes it once its lock is free
+};
+
+// Appends a line at home; when that fails (a lock held too long, a full disk) the line goes
+// to the user's list instead, created on demand, so no entry is dropped while one place works.
+// When the last place tried failed only because another game held its lock, the line is
+// written there as soon as the lock is free.
+[[nodiscard]] EntryResult appendEntry(const ListPlaces& places, std::string_view line);
 
 } // namespace gravok

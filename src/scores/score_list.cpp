@@ -99,12 +99,29 @@ std::optional<std::vector<std::string>> convertedList(const std::vector<std::str
         return std::nullopt;
     std::vector<std::string> out;
     out.reserve(lines.size());
+    bool changed = false;
     for (const auto& line : lines) {
         const auto text = kodierer.decode(line, Schluessel);
         const auto converted = text ? convertOldLine(*text) : std::nullopt;
+        changed = changed || converted;
         out.push_back(converted ? kodierer.encode(*converted, Schluessel) : line);
     }
+    if (!changed)
+        return std::nullopt;
     return out;
+}
+
+std::optional<std::string> unconvertibleFirst(const std::vector<std::string>& lines, const Kodierer& kodierer)
+{
+    for (const auto& line : lines) {
+        auto text = kodierer.decode(line, Schluessel);
+        if (!text)
+            continue;
+        if (isOldLayout(*text) && !convertOldLine(*text))
+            return text;
+        return std::nullopt;
+    }
+    return std::nullopt;
 }
 
 } // namespace gravok

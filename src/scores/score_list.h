@@ -44,8 +44,14 @@ struct DecodedList {
 void decodeInto(DecodedList& list, const std::vector<std::string>& lines, const Kodierer& kodierer);
 
 // The file's lines with every decodable old-layout entry converted and everything else
-// carried over as it stands; nothing when the first decodable line is in the current layout.
+// carried over as it stands; nothing when the first decodable line is in the current layout
+// or when converting would change nothing (a first line of the old layout that no score
+// could have written stays, and must not make every opening rewrite the list).
 [[nodiscard]] std::optional<std::vector<std::string>> convertedList(const std::vector<std::string>& lines,
                                                                    const Kodierer& kodierer);
+
+// The decoded first readable line when it is of the old layout but cannot be converted.
+[[nodiscard]] std::optional<std::string> unconvertibleFirst(const std::vector<std::string>& lines,
+                                                            const Kodierer& kodierer);
 
 } // namespace gravok

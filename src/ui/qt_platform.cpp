@@ -136,13 +136,17 @@ std::optional<std::string> QtPlatform::inputBox(const std::string& prompt, const
 void QtPlatform::message(const std::string& text)
 {
     const ClockHold hold(game_);
-    QMessageBox::information(window_, QStringLiteral("Gravok"), qs(text));
+    // Plain text: a message may quote a file, and a file's <img> or <a> must stay letters.
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Gravok"), qs(text), QMessageBox::Ok, window_);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 // Nothing waits for a notice: the box stays up beside the running game.
 void QtPlatform::notify(const std::string& text)
 {
     auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Gravok"), qs(text), QMessageBox::Ok, window_);
+    box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
     box->show();

@@ -44,24 +44,7 @@ void writeBytes(const fs::path& path, const std::string& bytes)
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
-// Sets an environment variable (nullptr: unsets it) for one scope.
-class EnvGuard {
-public:
-    EnvGuard(const char* name, const char* value) : name_(name)
-    {
-        if (const char* old = std::getenv(name))
-            old_ = old;
-        value ? setenv(name, value, 1) : unsetenv(name);
-    }
-    EnvGuard(const char* name, const std::string& value) : EnvGuard(name, value.c_str()) {}
-    ~EnvGuard() { old_ ? setenv(name_, old_->c_str(), 1) : unsetenv(name_); }
-    EnvGuard(const EnvGuard&) = delete;
-    EnvGuard& operator=(const EnvGuard&) = delete;
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
+using test::EnvGuard;
 
 class ListFile : public testing::Test {
 protected:
@@ -212,6 +195,46 @@ TEST_F(ListFile, AConverterKilledAtAnyPointLeavesOneWholeList)
     EXPECT_EQ(seen.size(), 2u) << "no kill fell before the rename; the test proves little";
 }
 
+// In a program directory others may write, the lock and the list stay writable for them,
+// whoever created or rewrote them; in one only the owner may write, they stay private.
+TEST_F(ListFile, FilesInASharedDirectoryStayWritableForEveryoneWhoMayWriteIt)
+{
+    const mode_t oldMask = ::umask(022);
+    const struct {
+        fs::perms dir;
+        fs::perms files;
+    } cases[] = {
+        {fs::perms(0777), fs::perms(0666)},
+        {fs::perms(0775), fs::perms(0664)},
+        {fs::perms(0755), fs::perms(0644)},
+    };
+    for (const auto& c : cases) {
+        const test::ProgramDir shared;
+        fs::permissions(shared.path(), c.dir);
+        ASSERT_FALSE(appendLine(shared.path(), encoded("00150: Alt")));
+        EXPECT_EQ(fs::status(shared.path() / LockName).permissions(), c.files);
+        EXPECT_EQ(fs::status(shared.path() / ListName).permissions(), c.files);
+        // A conversion makes a new file; it must not fall back to the converter's umask.
+        fs::permissions(shared.path() / ListName, fs::perms(0644));
+        ASSERT_FALSE(rewriteList(shared.path(), Convert));
+        EXPECT_EQ(decodedLines(shared.path()), std::vector<std::string>{"000150: Alt"});
+        EXPECT_EQ(fs::status(shared.path() / ListName).permissions(), c.files);
+    }
+    ::umask(oldMask);
+}
+
+// A list of CR-only lines, as another editor may save it, reads like one of CR LF lines.
+TEST_F(ListFile, LinesEndAtCrCrLfOrLf)
+{
+    writeBytes(list(), "A\rB\r\nC\nD\r\r\nE");
+    EXPECT_EQ(readList(dir()).lines, (std::vector<std::string>{"A", "B", "C", "D", "E"}));
+    // The last line has no end: the next entry gets one of its own, and a CR counts as one.
+    ASSERT_FALSE(appendLine(dir(), "F"));
+    writeBytes(list(), "A\r");
+    ASSERT_FALSE(appendLine(dir(), "B"));
+    EXPECT_EQ(bytesOf(list()), "A\rB\r\n");
+}
+
 TEST_F(ListFile, AnUnwritableProgramDirectorySendsEntriesToTheUsersDirectory)
 {
     writeBytes(list(), encoded("000100: Beim Programm (1)") + "\r\n");
@@ -219,7 +242,10 @@ TEST_F(ListFile, AnUnwritableProgramDirectorySendsEntriesToTheUsersDirectory)
     const ListPlaces places = findPlaces(dir(), userDataDir());
     EXPECT_EQ(places.home, user.path() / "gravok");
     EXPECT_EQ(places.read, (std::vector<fs::path>{dir(), user.path() / "gravok"}));
-    EXPECT_TRUE(appendEntry(places, encoded("000200: Beim Spieler (1)")).empty());
+    const EntryResult entry = appendEntry(places, encoded("000200: Beim Spieler (1)"));
+    EXPECT_EQ(entry.writtenTo, user.path() / "gravok");
+    ASSERT_EQ(entry.problems.size(), 1u);
+    EXPECT_EQ(entry.problems[0].path, dir() / LockName);
     EXPECT_EQ(decodedLines(user.path() / "gravok"), (std::vector<std::string>{"000200: Beim Spieler (1)"}));
     EXPECT_EQ(decodedLines(dir()), (std::vector<std::string>{"000100: Beim Programm (1)"}));
 }
@@ -229,10 +255,12 @@ TEST_F(ListFile, WhenNothingCanBeWrittenEveryPlaceIsNamedWithItsReason)
     writeBytes(user.path() / "datei", "");
     EnvGuard below{"XDG_DATA_HOME", (user.path() / "datei").string()};
     fs::create_directory(dir() / LockName);
-    const auto problems = appendEntry(findPlaces(dir(), userDataDir()), encoded("000200: X (1)"));
+    const EntryResult entry = appendEntry(findPlaces(dir(), userDataDir()), encoded("000200: X (1)"));
+    EXPECT_TRUE(entry.writtenTo.empty());
+    const auto& problems = entry.problems;
     ASSERT_EQ(problems.size(), 2u);
     EXPECT_EQ(problems[0].path, dir() / LockName);
-    EXPECT_EQ(problems[0].reason, "das ist ein Verzeichnis");
+    EXPECT_EQ(problems[0].reason, "das ist ein Verzeichnis, keine gewöhnliche Datei");
     EXPECT_EQ(problems[1].path, user.path() / "datei" / "gravok");
     EXPECT_EQ(problems[1].reason, "ein Teil des Pfads ist kein Verzeichnis");
 }

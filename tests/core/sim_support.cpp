@@ -14,6 +14,18 @@ ProgramDir::ProgramDir()
     std::ofstream(path() / "Episode1.gvk", std::ios::binary) << "1\r\n3,1200,400,20,-15\r\n\r\n";
 }
 
+EnvGuard::EnvGuard(const char* name, const char* value) : name_(name)
+{
+    if (const char* old = std::getenv(name))
+        old_ = old;
+    value ? setenv(name, value, 1) : unsetenv(name);
+}
+
+EnvGuard::~EnvGuard()
+{
+    old_ ? setenv(name_, old_->c_str(), 1) : unsetenv(name_);
+}
+
 SimRun runSimIn(const std::filesystem::path& dir, const std::string& script, std::uint64_t seed)
 {
     std::istringstream in(script);

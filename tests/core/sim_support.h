@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,20 @@ public:
 
 private:
     TempDir dir_{"gravok-test"};
+};
+
+// Sets an environment variable (nullptr: unsets it) for one scope.
+class EnvGuard {
+public:
+    EnvGuard(const char* name, const char* value);
+    EnvGuard(const char* name, const std::string& value) : EnvGuard(name, value.c_str()) {}
+    ~EnvGuard();
+    EnvGuard(const EnvGuard&) = delete;
+    EnvGuard& operator=(const EnvGuard&) = delete;
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
 };
 
 struct SimRun {

@@ -1,0 +1,202 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/files.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace gravok {
+
+std::string errnoText(int error)
+{
+    switch (error) {
+    case EACCES:
+    case EPERM: return "keine Berechtigung";
+    case EROFS: return "das Dateisystem ist schreibgeschützt";
+    case ENOSPC: return "der Datenträger ist voll";
+    case EDQUOT: return "das Speicherkontingent ist erschöpft";
+    case EFBIG: return "die Datei würde größer, als erlaubt ist";
+    case ENOTDIR: return "ein Teil des Pfads ist kein Verzeichnis";
+    case EISDIR: return "das ist ein Verzeichnis";
+    case ENOENT: return "die Datei oder das Verzeichnis fehlt";
+    case ELOOP: return "das ist ein symbolischer Verweis, dem das Spiel nicht folgt";
+    case EEXIST: return "ein Eintrag dieses Namens ist schon vorhanden";
+    case EBUSY:
+    case ETXTBSY: return "die Datei ist belegt";
+    case EWOULDBLOCK: return "die Datei ist von einem anderen Programm gesperrt";
+    case ENXIO:
+    case ENODEV: return "das Gerät ist nicht vorhanden";
+    case EMFILE:
+    case ENFILE: return "zu viele offene Dateien";
+    case ENOMEM: return "zu wenig Speicher";
+    case ENAMETOOLONG: return "der Name ist zu lang";
+    case EIO: return "Ein-/Ausgabefehler";
+    case EINVAL: return "ungültiger Zugriff";
+    default: return "Systemfehler Nummer " + std::to_string(error);
+    }
+}
+
+std::string quoteText(std::string_view text, std::size_t limit)
+{
+    std::string out = "\"";
+    std::size_t chars = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const bool starts = (c & 0xC0) != 0x80;
+        if (starts && ++chars > limit) {
+            out += "…";
+            break;
+        }
+        out += (c < 0x20 || c == 0x7F) ? ' ' : static_cast<char>(c);
+    }
+    return out + "\"";
+}
+
+std::string nameOf(const std::filesystem::path& path)
+{
+    std::string name = path.string();
+    for (char& c : name)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = '?';
+    return name;
+}
+
+Fd::~Fd()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+Fd& Fd::operator=(Fd&& o) noexcept
+{
+    if (this != &o) {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = o.fd_;
+        o.fd_ = -1;
+    }
+    return *this;
+}
+
+std::string Opened::reason() const
+{
+    if (link)
+        return "das ist ein symbolischer Verweis, dem das Spiel nicht folgt";
+    return what.empty() ? errnoText(error) : "das ist " + what + ", keine gewöhnliche Datei";
+}
+
+namespace {
+
+const char* kindOf(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return "ein Verzeichnis";
+    if (S_ISFIFO(mode))
+        return "eine benannte Pipe (FIFO)";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "ein Gerät";
+    if (S_ISSOCK(mode))
+        return "ein Socket";
+    if (S_ISLNK(mode))
+        return "ein symbolischer Verweis";
+    return "keine gewöhnliche Datei";
+}
+
+} // namespace
+
+Opened openRegular(const std::filesystem::path& path, int flags, Links links, unsigned mode)
+{
+    Opened out;
+    // Non-blocking, so that a FIFO without a writer or a device cannot hold the open.
+    flags |= O_CLOEXEC | O_NONBLOCK | O_NOCTTY | (links == Links::Refuse ? O_NOFOLLOW : 0);
+    int fd;
+    do
+        fd = ::open(path.c_str(), flags, static_cast<mode_t>(mode));
+    while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        out.error = errno;
+        // A directory opened for writing, a FIFO without a reader or a link not followed
+        // fail before fstat could tell what they are; the name itself still can.
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+            out.link = S_ISLNK(st.st_mode);
+            // A dangling link that was to be followed is simply a missing file.
+            if (!out.link || (links == Links::Refuse && out.error == ELOOP))
+                out.what = kindOf(st.st_mode);
+            else
+                out.link = false;
+        }
+        return out;
+    }
+    Fd owned(fd);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        out.error = errno;
+        return out;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        out.what = kindOf(st.st_mode);
+        return out;
+    }
+    const int fl = ::fcntl(fd, F_GETFL);
+    if (fl < 0 || ::fcntl(fd, F_SETFL, fl & ~O_NONBLOCK) != 0) {
+        out.error = errno;
+        return out;
+    }
+    out.fd = std::move(owned);
+    return out;
+}
+
+std::string sizeText(std::size_t bytes)
+{
+    constexpr std::size_t MiB = 1024 * 1024;
+    if (bytes >= MiB && bytes % MiB == 0)
+        return std::to_string(bytes / MiB) + " MiB";
+    return std::to_string(bytes) + " Bytes";
+}
+
+ReadResult readBounded(const std::filesystem::path& path, std::size_t limit, Links links)
+{
+    ReadResult out;
+    const Opened file = openRegular(path, O_RDONLY, links);
+    if (!file.fd.ok()) {
+        out.error = file.error;
+        out.reason = file.reason();
+        return out;
+    }
+    const std::string tooLarge = "die Datei ist größer als " + sizeText(limit);
+    struct stat st {};
+    if (::fstat(file.fd.get(), &st) == 0 && static_cast<unsigned long long>(st.st_size) > limit) {
+        out.error = EFBIG;
+        out.reason = tooLarge;
+        return out;
+    }
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(st.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(file.fd.get(), buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            out.error = errno;
+            out.reason = errnoText(errno);
+            return out;
+        }
+        if (n == 0)
+            break;
+        // A file that grows while it is read must not grow without end in memory.
+        if (bytes.size() + static_cast<std::size_t>(n) > limit) {
+            out.error = EFBIG;
+            out.reason = tooLarge;
+            return out;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    out.bytes = std::move(bytes);
+    return out;
+}
+
+} // namespace gravok

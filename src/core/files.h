@@ -1,0 +1,68 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Opening the game's files so that no planted name, pipe or device can hold or fool it.
+#pragma once
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace gravok {
+
+// Why a file operation failed, in German words of our own: the C library's texts are English.
+[[nodiscard]] std::string errnoText(int error);
+
+// At most `limit` characters (UTF-8 aware) of TEXT in quotes, with "…" when cut; line ends and
+// other control bytes become blanks, so a quoted field keeps a message on one line.
+[[nodiscard]] std::string quoteText(std::string_view text, std::size_t limit = 60);
+
+// A path as a message names it: control bytes become "?", so that the name stays on one line.
+[[nodiscard]] std::string nameOf(const std::filesystem::path& path);
+
+// An open file descriptor, closed with its owner.
+class Fd {
+public:
+    Fd() = default;
+    explicit Fd(int fd) : fd_(fd) {}
+    ~Fd();
+    Fd(Fd&& o) noexcept : fd_(o.fd_) { o.fd_ = -1; }
+    Fd& operator=(Fd&& o) noexcept;
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    [[nodiscard]] int get() const { return fd_; }
+    [[nodiscard]] bool ok() const { return fd_ >= 0; }
+
+private:
+    int fd_ = -1;
+};
+
+// A file that was opened, or why not: errno, or a German text when it is no regular file.
+struct Opened {
+    Fd fd;
+    int error = 0;      // errno of the failed call, 0 when `what` says it
+    std::string what;   // "eine benannte Pipe (FIFO)" and the like
+    bool link = false;  // a symbolic link that was not followed
+    // The reason in German: errnoText(error) or "ist <what>, keine gewöhnliche Datei".
+    [[nodiscard]] std::string reason() const;
+};
+
+enum class Links { Follow, Refuse };
+
+// Opens PATH with FLAGS (O_RDONLY, O_RDWR|O_CREAT, …), never blocking on a pipe or device,
+// and keeps it only when it is a regular file. With Links::Refuse a symbolic link as the
+// last component fails with ELOOP. The descriptor is blocking again on return.
+[[nodiscard]] Opened openRegular(const std::filesystem::path& path, int flags, Links links, unsigned mode = 0644);
+
+// The whole content of PATH, at most `limit` bytes; a larger file is refused unread.
+struct ReadResult {
+    std::optional<std::string> bytes; // nothing on failure
+    int error = 0;                    // ENOENT for a missing file, EFBIG for one too large
+    std::string reason;               // German, empty on success
+};
+[[nodiscard]] ReadResult readBounded(const std::filesystem::path& path, std::size_t limit, Links links);
+
+// "1 MiB", "64 MiB", "512 Bytes": a size limit as the player reads it.
+[[nodiscard]] std::string sizeText(std::size_t bytes);
+
+} // namespace gravok
