@@ -38,7 +38,7 @@ void FrmPunkte::frmPunkte_Form_Load()
     Platform& platform = game_.platform;
     platform.setBusyCursor(true);
     game_.placeDialog(*this);
-    const ListPlaces places = findPlaces(platform.programDir(), userDataDir());
+    const ListPlaces places = findPlaces(platform.programDir(), userDataDir(), !platform.dataDir().empty());
     std::vector<ListLines> files = readFiles(places);
     bool written = convertOldLists(places, files);
     std::vector<FileProblem> unwritten;

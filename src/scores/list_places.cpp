@@ -20,12 +20,14 @@ fs::path userDataDir()
     return {};
 }
 
-ListPlaces findPlaces(const fs::path& programDir, const fs::path& userDir)
+ListPlaces findPlaces(const fs::path& programDir, const fs::path& userDir, bool installed)
 {
     ListPlaces places;
     places.read.push_back(programDir);
-    places.programProblem = checkWritable(programDir);
-    if (!places.programProblem) {
+    // checkWritable creates the lock file, so an installed program's directory is not tried.
+    if (!installed)
+        places.programProblem = checkWritable(programDir);
+    if (!installed && !places.programProblem) {
         places.home = programDir;
         return places;
     }

@@ -23,7 +23,9 @@ struct ListPlaces {
     std::optional<FileProblem> programProblem;
 };
 
-[[nodiscard]] ListPlaces findPlaces(const std::filesystem::path& programDir, const std::filesystem::path& userDir);
+// An installed game never writes beside the program, not even as root: its list is the user's.
+[[nodiscard]] ListPlaces findPlaces(const std::filesystem::path& programDir, const std::filesystem::path& userDir,
+                                    bool installed = false);
 
 // Appends a line at home, creating the user's directory on demand. Every place that failed
 // is returned; empty when the line was written.
