@@ -68,7 +68,8 @@ DESTDIR=$work/stage cmake --install "$build" --prefix /usr >/dev/null || fail "D
 [ -L "$work/stage/usr/$cmddir/gravok" ] && [ -x "$work/stage/usr/$progdir/gravok" ] ||
   fail "DESTDIR install lacks /usr/$cmddir/gravok or /usr/$progdir/gravok"
 
-# Icons: PNG files of the size their directory names (width and height from the IHDR chunk).
+# Icons: PNG files of the size their directory names (width and height from the IHDR chunk),
+# with an alpha channel (colour type 6) for the transparent ground, and a scalable one.
 for size in $sizes; do
   icon=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png
   [ -f "$icon" ] || { fail "missing $icon"; continue; }
@@ -76,7 +77,10 @@ for size in $sizes; do
   [ "${head:0:16}" = 89504e470d0a1a0a ] || fail "$icon is not a PNG file"
   [ $((16#${head:32:8})) -eq "$size" ] && [ $((16#${head:40:8})) -eq "$size" ] ||
     fail "$icon is $((16#${head:32:8}))x$((16#${head:40:8})), not ${size}x$size"
+  [ "$(od -An -tx1 -j25 -N1 "$icon" | tr -d ' ')" = 06 ] || fail "$icon has no alpha channel"
 done
+svg=$prefix/share/icons/hicolor/scalable/apps/$id.svg
+grep -q '<svg' "$svg" 2>/dev/null || fail "missing or empty scalable icon $svg"
 
 # The desktop entry starts the installed command and names the installed icon.
 desktop=$prefix/share/applications/$id.desktop
