@@ -62,7 +62,7 @@ deb=$("$here/build_deb.sh" "$build") || fail "the package was not built"
 # lintian at its strictest: no error, no warning, and every other tag overridden with a
 # reason in the package's own override file (those show as O: and pass).
 if command -v lintian >/dev/null; then
-    report=$(lintian -EvIL +pedantic --tag-display-limit 0 "$deb" 2>&1 | grep -v '^running with root privileges')
+    report=$(lintian -EvIL +pedantic --show-overrides --tag-display-limit 0 "$deb" 2>&1 | grep -v '^running with root privileges')
     tags=$(grep -E '^[EWIPX]: ' <<<"$report")
     [ -z "$tags" ] || fail "lintian reports tags without an override:
 $tags"
@@ -92,6 +92,12 @@ done
 XD_LOG_DIR=$XD_TMP
 xd_run game runuser -u "$player" -- env -i DISPLAY="$DISPLAY" HOME="$home" PATH=/usr/games:/usr/bin:/bin LANG=C.UTF-8 gravok
 main=$(wait_window "Gravok" 30) || fail "the installed game shows no window"
+# The desktop matches the window to its entry by the window's class.
+wm_class=$(sed -n 's/^StartupWMClass=//p' /usr/share/applications/io.github.gravok.Gravok.desktop)
+if command -v xprop >/dev/null; then
+    xprop -id "$main" WM_CLASS | grep -q "\"$wm_class\"\$" ||
+        fail "the window's class ($(xprop -id "$main" WM_CLASS)) is not the desktop entry's StartupWMClass=$wm_class"
+fi
 dialog=$(wait_dialog "$main" 30) || fail "no start-up dialog"
 # Episode 3 ends soonest for a shuttle flying fast in circles: click its option, then OK.
 click_at "$dialog" 24 104 || fail "cannot click episode 3"
