@@ -12,7 +12,7 @@ packages=(
   qt6-svg-dev qt6-wayland weston
   libsdl2-dev
   clang libclang-rt-14-dev llvm
-  xvfb xdotool imagemagick
+  xvfb xdotool x11-utils imagemagick
   desktop-file-utils appstream groff-base dpkg-dev lintian reuse
 )
 

@@ -17,6 +17,12 @@ public:
     virtual ~Platform() = default;
 
     [[nodiscard]] virtual std::filesystem::path programDir() const = 0;
+    // The installed data folder (episodes, help file) of a game run from its installation;
+    // empty for a self-contained program directory such as the build tree.
+    [[nodiscard]] virtual std::filesystem::path dataDir() const { return {}; }
+    // Where one of the game's files lies: beside the program first, then in the data
+    // folder; beside the program when neither has it, so a message names that place.
+    [[nodiscard]] std::filesystem::path gameFile(const std::string& name) const;
     [[nodiscard]] virtual float screenWidthTwips() const = 0;
     // A seed taken from the system clock.
     [[nodiscard]] virtual std::uint64_t clockSeed() const = 0;

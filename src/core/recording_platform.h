@@ -17,6 +17,7 @@ public:
     explicit RecordingPlatform(std::filesystem::path dir, float screenWidthTwips = 28800.0f);
 
     [[nodiscard]] std::filesystem::path programDir() const override { return dir_; }
+    [[nodiscard]] std::filesystem::path dataDir() const override { return installedData; }
     [[nodiscard]] float screenWidthTwips() const override { return screenWidth_; }
     [[nodiscard]] std::uint64_t clockSeed() const override { return seed; }
     void showWindow(Form& form) override;
@@ -40,6 +41,8 @@ public:
     // Whether startProgram reports success.
     bool programsStart = true;
     bool ended = false;
+    // The data folder of an installed game; empty, as in the build tree, unless a test sets it.
+    std::filesystem::path installedData;
     // What the system clock gives as a seed.
     std::uint64_t seed = 0;
 

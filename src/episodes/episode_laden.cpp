@@ -35,7 +35,7 @@ std::string failure(const std::filesystem::path& path, const std::string& why)
 
 std::optional<std::string> EpisodeLaden(Game& game, int n)
 {
-    const auto path = game.platform.programDir() / ("Episode" + decimal(n) + ".gvk");
+    const auto path = game.platform.gameFile("Episode" + decimal(n) + ".gvk");
     std::string bytes;
     if (auto why = readFile(path, bytes))
         return failure(path, *why);

@@ -10,7 +10,7 @@ void HilfeOeffnen(Game& game, const std::string& topic)
 {
     const auto dir = game.platform.programDir();
     const std::string viewer = (dir / "zedezora").string();
-    if (!game.platform.startProgram(viewer, (dir / "Gravok.quh").string() + ", " + topic))
+    if (!game.platform.startProgram(viewer, game.platform.gameFile("Gravok.quh").string() + ", " + topic))
         // A notice that does not block: a running game is not left going on behind a box.
         game.platform.notify("Die Hilfe kann nicht angezeigt werden: " + viewer + " lässt sich nicht starten.");
 }

@@ -48,7 +48,7 @@ void FrmPunkte::frmPunkte_Form_Load()
     game_.placeDialog(*this);
     notes_.clear();
     told_.clear();
-    const ListPlaces places = findPlaces(platform.programDir(), userDataDir());
+    const ListPlaces places = findPlaces(platform.programDir(), userDataDir(), !platform.dataDir().empty());
     std::vector<ListLines> files = readFiles(places, true);
     // A game that holds a lock too long is waited for once per dialog, not at every read.
     const bool held = std::any_of(files.begin(), files.end(), [](const ListLines& f) { return f.lockBusy; });

@@ -21,7 +21,7 @@ fs::path userDataDir()
     return {};
 }
 
-ListPlaces findPlaces(const fs::path& programDir, const fs::path& userDir)
+ListPlaces findPlaces(const fs::path& programDir, const fs::path& userDir, bool installed)
 {
     ListPlaces places;
     places.read.push_back(programDir);
@@ -30,6 +30,11 @@ ListPlaces findPlaces(const fs::path& programDir, const fs::path& userDir)
         places.user = userDir;
         // An entry may have gone there once the program's list could not take it.
         places.read.push_back(userDir);
+    }
+    // checkWritable creates the lock file, so an installed program's directory is not tried.
+    if (installed) {
+        places.home = places.user;
+        return places;
     }
     places.programProblem = checkWritable(programDir);
     places.home = places.programProblem ? places.user : programDir;

@@ -26,7 +26,9 @@ struct ListPlaces {
     std::optional<FileProblem> programProblem;
 };
 
-[[nodiscard]] ListPlaces findPlaces(const std::filesystem::path& programDir, const std::filesystem::path& userDir);
+// An installed game never writes beside the program, not even as root: its list is the user's.
+[[nodiscard]] ListPlaces findPlaces(const std::filesystem::path& programDir, const std::filesystem::path& userDir,
+                                    bool installed = false);
 
 // Where an entry went.
 struct EntryResult {

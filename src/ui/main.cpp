@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Gravok: the desktop program. The game itself lives in the core; this only sets up
 // the window, the desktop services and the clock, then runs the game's Main.
+#include <cstdio>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -15,11 +18,18 @@
 #include "ui/game_window.h"
 #include "ui/pad_driver.h"
 #include "ui/qt_platform.h"
+#include "ui/start_up.h"
 #include "ui/stats_probe.h"
 
 int main(int argc, char** argv)
 {
+    // Before the toolkit: without a display, QApplication would abort.
+    if (const auto answer = gravok::ui::earlyAnswer(std::vector<std::string>(argv, argv + argc))) {
+        std::fputs(answer->c_str(), stdout);
+        return 0;
+    }
     QApplication app(argc, argv);
+    gravok::ui::loadQtGerman(app);
     QApplication::setApplicationName(QStringLiteral("Gravok"));
     QApplication::setApplicationVersion(QStringLiteral(GRAVOK_VERSION));
 #ifdef GRAVOK_APP_ID

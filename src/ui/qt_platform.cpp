@@ -3,6 +3,7 @@
 #include "ui/qt_platform.h"
 
 #include <cmath>
+#include <system_error>
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -62,6 +63,16 @@ void QtPlatform::attach(Game& game, GameHost& host, GameWindow& window)
 std::filesystem::path QtPlatform::programDir() const
 {
     return QCoreApplication::applicationDirPath().toStdString();
+}
+
+// The installed layout's data folder, known by the help file in it; a build tree has none.
+std::filesystem::path QtPlatform::dataDir() const
+{
+    std::error_code ec;
+    const auto dir = (programDir() / GRAVOK_DATA_FROM_PROGRAM).lexically_normal();
+    if (!std::filesystem::is_regular_file(dir / "Gravok.quh", ec))
+        return {};
+    return dir;
 }
 
 float QtPlatform::screenWidthTwips() const

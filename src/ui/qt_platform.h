@@ -22,6 +22,7 @@ public:
     void attach(Game& game, GameHost& host, GameWindow& window);
 
     [[nodiscard]] std::filesystem::path programDir() const override;
+    [[nodiscard]] std::filesystem::path dataDir() const override;
     [[nodiscard]] float screenWidthTwips() const override;
     [[nodiscard]] std::uint64_t clockSeed() const override;
 

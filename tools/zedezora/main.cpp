@@ -2,6 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include "help_window.h"
 
@@ -10,12 +14,21 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zedezora"));
+    // Qt's own texts (the text's context menu) in German, as the help is.
+    QTranslator qt;
+    if (qt.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qt);
     gravok::help::applyDarkTheme(app);
 
     QStringList args = QApplication::arguments();
     args.removeFirst();
-    const QString besideUs = QDir(QApplication::applicationDirPath()).filePath(QStringLiteral("Gravok.quh"));
-    gravok::help::HelpWindow window(gravok::help::parseArguments(args, besideUs));
+    // Without a file named: the help file beside us, else in the installed data folder.
+    const QDir here(QApplication::applicationDirPath());
+    QString helpFile = here.filePath(QStringLiteral("Gravok.quh"));
+    if (!QFileInfo::exists(helpFile))
+        helpFile = QDir::cleanPath(here.filePath(QStringLiteral(GRAVOK_DATA_FROM_PROGRAM "/Gravok.quh")));
+    gravok::help::HelpWindow window(gravok::help::parseArguments(args, helpFile));
     window.show();
     return QApplication::exec();
 }
