@@ -24,6 +24,7 @@ void FrmHaupt::ShuttleGetroffen(int i)
     StartModule& s = game_.Start;
     lblTempo->Caption = decimal(s.Tempo);
     s.Schaden += 1;
+    game_.platform.playSound("bump");
     if (s.Schaden == 19) {
         endGame("Game over!");
         return;
@@ -70,6 +71,7 @@ void FrmHaupt::endGame(const char* words)
 {
     PauseUmschalten();
     lblAnzeige->Caption = words;
+    game_.platform.playSound(std::string(words) == "Game over!" ? "gameover" : "done");
     game_.Start.PunkteEintragen = true;
     FrmPunkte punkte(game_);
     game_.showModal(punkte);

@@ -66,6 +66,7 @@ void FrmHaupt::levelCleared()
         imgHerz->Top = s.HerzY;
     }
     startLevel();
+    game_.platform.playSound("level");
 }
 
 void FrmHaupt::startLevel()
