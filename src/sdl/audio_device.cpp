@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sdl/audio_device.h"
 
+#include <dlfcn.h>
+
 #define SDL_MAIN_HANDLED
 #include <SDL.h>
 
@@ -17,6 +19,23 @@ void pull(void* user, Uint8* stream, int bytes)
     mixer->render(reinterpret_cast<std::int16_t*>(stream), static_cast<std::size_t>(bytes) / sizeof(std::int16_t));
 }
 
+void silent(const char*, int, const char*, int, const char*, ...) {}
+
+// Without a card ALSA writes a page of its own complaints to standard error while SDL
+// tries it; SDL's one-line reason is all the player needs. SDL loads ALSA at run time, so
+// we load the same library first and give it a handler that says nothing.
+void quietAlsa()
+{
+    void* alsa = dlopen("libasound.so.2", RTLD_NOW | RTLD_GLOBAL);
+    if (!alsa)
+        return;
+    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+    using SetHandler = int (*)(Handler);
+    if (auto set = reinterpret_cast<SetHandler>(dlsym(alsa, "snd_lib_error_set_handler")))
+        set(silent);
+    // Kept loaded: SDL holds it from here on.
+}
+
 } // namespace
 
 std::unique_ptr<AudioDevice> AudioDevice::open(audio::Mixer& mixer, std::string& error)
@@ -24,6 +43,7 @@ std::unique_ptr<AudioDevice> AudioDevice::open(audio::Mixer& mixer, std::string&
     // The window belongs to Qt, and so do the signals: SDL only plays sound here.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Gravok");
+    quietAlsa();
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         error = SDL_GetError();
         return nullptr;

@@ -82,4 +82,16 @@ play remembered
 keys "$main" space
 sleep 0.8
 stop remembered quiet-muted count:drop:shot:1
+# No audio device at all (ALSA with an empty configuration knows none, card or not): the
+# game plays on and says so once, on standard error, without ALSA's own complaints.
+: >"$work/empty-alsa.conf"
+SDL_AUDIODRIVER=alsa ALSA_CONFIG_PATH=$work/empty-alsa.conf play nodevice
+keys "$main" space
+sleep 0.5
+kill -0 "$pid" 2>/dev/null || fail "nodevice: the game did not run on"
+kill "$pid" 2>/dev/null
+wait "$pid" 2>/dev/null
+[ "$(grep -c "kein Audiogerät" "$out/nodevice.log")" -eq 1 ] || fail "nodevice: not said exactly once"
+grep -q "ALSA lib" "$out/nodevice.log" && fail "nodevice: ALSA's own messages reached standard error"
+echo "ok   without a device: $(grep "kein Audiogerät" "$out/nodevice.log")"
 echo "all sound checks passed"
