@@ -128,11 +128,13 @@ TEST(Mixer, RequestsBeyondTheRingAreRefusedNotBlocked)
 TEST(HandOver, EveryItemCrossesInOrderBetweenTwoThreads)
 {
     HandOver<int, 16> ring;
-    constexpr int N = 200000;
+    constexpr int N = 50000;
     std::thread writer([&] {
         for (int i = 0; i < N;)
             if (ring.push(i))
                 ++i;
+            else
+                std::this_thread::yield();
     });
     int expected = 0;
     bool inOrder = true;
@@ -141,6 +143,8 @@ TEST(HandOver, EveryItemCrossesInOrderBetweenTwoThreads)
         if (ring.pop(v)) {
             inOrder = inOrder && v == expected;
             ++expected;
+        } else {
+            std::this_thread::yield();
         }
     }
     writer.join();

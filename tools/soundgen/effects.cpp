@@ -51,8 +51,9 @@ Wave hit()
 Wave explosion()
 {
     Wave w;
-    addNoise(w, 0, 0.75, 23, sweep(3500, 180, 0.6), struck(0.003, 0.18));
-    addTone(w, 0, 0.45, sweep(95, 38, 0.45), Sine, [](double t) { return 0.8 * strike(t, 0.004, 0.14); });
+    // Low-passed noise is faint beside a tone of the same level: it gets the larger share.
+    addNoise(w, 0, 0.75, 23, sweep(3500, 180, 0.6), [](double t) { return 3.5 * strike(t, 0.003, 0.18); });
+    addTone(w, 0, 0.45, sweep(95, 38, 0.45), Sine, [](double t) { return 0.5 * strike(t, 0.004, 0.14); });
     return w;
 }
 
