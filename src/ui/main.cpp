@@ -74,6 +74,8 @@ int main(int argc, char** argv)
     gravok::ui::GameWindow window(host, game.frmHaupt());
     platform.attach(game, host, window);
 
+    // Sound: the mixer outlives the device that pulls from it; the pause is looked at
+    // after every call into the game and at every request.
     gravok::audio::Mixer mixer;
     const auto device = openSound(mixer);
     gravok::audio::SoundDirector sound(device ? &mixer : nullptr, [&game] { return game.frmHaupt().Pausiert != 0; });
