@@ -54,15 +54,14 @@ stop() {
     python3 "$here/pcm_check.py" "$out/$name.pcm" "$out/$name.log" "$@" || fail "$name: $(tail -n 1 "$out/$name.log")"
 }
 
-# Two shots straight up, both lost at the top edge; then a pause with the game on hold.
+# A shot straight up, lost at the top edge; then a burst of shots, still sounding when P
+# pauses the game, which must cut them off.
 play sound
 keys "$main" space
-sleep 0.4
-keys "$main" space
-sleep 1.5
-keys "$main" p
+sleep 1
+keys "$main" space space space space space space p
 sleep 2
-stop sound quiet-before-play played quiet-paused count:play:shot:2 count:play:miss:2 count:pause::2
+stop sound quiet-before-play played quiet-paused count:play:shot:3 count:play:miss:1 count:pause::2
 
 # Started muted: a shot is not heard; M brings the sound back, and M again takes it away,
 # which the next start remembers.
