@@ -51,6 +51,8 @@ fuzz: deps
 
 bench: build
 	$(BUILD)/bench/gravok-bench
+	$(BUILD)/bench/gravok-audio-bench
+	$(BUILD)/bench/gravok-audio-latency
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

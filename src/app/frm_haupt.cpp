@@ -126,6 +126,7 @@ void FrmHaupt::endGame(const char* words)
 {
     PauseUmschalten();
     lblAnzeige->Caption = words;
+    game_.platform.playSound(std::string(words) == "Game over!" ? "gameover" : "done");
     game_.Start.PunkteEintragen = true;
     FrmPunkte punkte(game_);
     game_.showModal(punkte);

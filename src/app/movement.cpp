@@ -68,6 +68,7 @@ void FrmHaupt::collectHeart()
     for (Zaehler = s.Schaden; Zaehler <= s.Schaden + 4; ++Zaehler)
         spe(Zaehler)->Visible = false;
     imgHerz->Top = -2500;
+    game_.platform.playSound("heart");
 }
 
 } // namespace gravok

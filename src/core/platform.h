@@ -44,6 +44,9 @@ public:
     // A short notice for the player that nothing waits for.
     virtual void notify(const std::string& text) { message(text); }
     virtual void setBusyCursor(bool busy) = 0;
+    // A sound effect for an event of the game (shot, hit, explosion, ...); nothing waits
+    // for it and nothing of the game depends on it.
+    virtual void playSound(const char* /*name*/) {}
     // Ends the program at once.
     virtual void endProgram() = 0;
 };

@@ -63,6 +63,18 @@ void RecordingPlatform::endProgram()
     ended = true;
 }
 
+void RecordingPlatform::playSound(const char* name)
+{
+    sounds_.emplace_back(name);
+}
+
+std::vector<std::string> RecordingPlatform::takeSounds()
+{
+    std::vector<std::string> out;
+    out.swap(sounds_);
+    return out;
+}
+
 std::vector<std::string> RecordingPlatform::takeLog()
 {
     std::vector<std::string> out;

@@ -29,10 +29,13 @@ public:
     void notify(const std::string& text) override;
     void setBusyCursor(bool busy) override;
     void endProgram() override;
+    void playSound(const char* name) override;
 
     // Lines recorded since the last call, which forgets them.
     std::vector<std::string> takeLog();
     [[nodiscard]] const std::vector<std::string>& log() const { return log_; }
+    // Sounds asked for since the last call, which forgets them; kept apart from the log.
+    std::vector<std::string> takeSounds();
 
     // Answers for the next input boxes: a text, or nothing for a cancel.
     std::deque<std::optional<std::string>> inputAnswers;
@@ -53,6 +56,7 @@ private:
     std::filesystem::path dir_;
     float screenWidth_;
     std::vector<std::string> log_;
+    std::vector<std::string> sounds_;
 };
 
 } // namespace gravok

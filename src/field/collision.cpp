@@ -23,6 +23,7 @@ void FrmHaupt::ShuttleGetroffen(int i)
     StartModule& s = game_.Start;
     lblTempo->Caption = decimal(s.Tempo);
     s.Schaden += 1;
+    game_.platform.playSound("bump");
     if (s.Schaden == 19) {
         endGame("Game over!");
         return;

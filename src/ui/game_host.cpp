@@ -88,6 +88,8 @@ void GameHost::call(const std::function<void()>& work)
     refresh();
     if (afterCall_)
         afterCall_();
+    for (const auto& after : alsoAfter_)
+        after();
 }
 
 void GameHost::setCallHooks(std::function<void()> before, std::function<void()> after)

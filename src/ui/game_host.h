@@ -42,6 +42,8 @@ public:
     void refresh();
     // Run around every call(): the clock catches up before, and plans its wake-up after.
     void setCallHooks(std::function<void()> before, std::function<void()> after);
+    // Run after every call as well, after the hooks above (the sound looks for a pause).
+    void addAfterCall(std::function<void()> after) { alsoAfter_.push_back(std::move(after)); }
 
     void addView(FormView* view);
     void removeView(FormView* view);
@@ -71,6 +73,7 @@ private:
     PictureCache pictures_;
     std::function<void()> beforeCall_;
     std::function<void()> afterCall_;
+    std::vector<std::function<void()>> alsoAfter_;
     KeyRouter* keys_;
     std::vector<FormView*> views_;
     std::vector<OpenDialog> dialogs_;

@@ -3,6 +3,7 @@
 // Gravok: the desktop program. The game itself lives in the core; this only sets up
 // the window, the desktop services and the clock, then runs the game's Main.
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,13 +14,43 @@
 
 #include "app/frm_haupt.h"
 #include "app/game.h"
+#include "audio/mixer.h"
+#include "audio/sound_director.h"
+#include "sdl/audio_device.h"
 #include "ui/clock_driver.h"
 #include "ui/game_host.h"
 #include "ui/game_window.h"
 #include "ui/pad_driver.h"
 #include "ui/qt_platform.h"
 #include "ui/start_up.h"
+#include "ui/sound_keys.h"
 #include "ui/stats_probe.h"
+
+namespace {
+
+// Without a sound card the game plays on in silence; it says so once, here.
+std::unique_ptr<gravok::sdl::AudioDevice> openSound(gravok::audio::Mixer& mixer)
+{
+    std::string why;
+    auto device = gravok::sdl::AudioDevice::open(mixer, why);
+    if (!device)
+        std::fprintf(stderr, "gravok: kein Audiogerät, das Spiel läuft ohne Ton (%s)\n", why.c_str());
+    return device;
+}
+
+// GRAVOK_SOUND_TRACE=1: every request, pause and mute on standard error with the mixer's
+// frame count, to line the written samples up with the game (tests, measurements).
+void traceSound(gravok::audio::SoundDirector& sound)
+{
+    if (!std::getenv("GRAVOK_SOUND_TRACE"))
+        return;
+    sound.trace = [](std::string_view what, std::string_view name, std::uint64_t frame) {
+        std::fprintf(stderr, "sound-trace %.*s %.*s %llu\n", static_cast<int>(what.size()), what.data(),
+                     static_cast<int>(name.size()), name.data(), static_cast<unsigned long long>(frame));
+    };
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -43,6 +74,8 @@ int main(int argc, char** argv)
     const QCommandLineOption stats(QStringLiteral("stats"),
                                    QStringLiteral("Gibt jede Sekunde Ticks, Bilder, CPU-Zeit und Speicher aus."));
     options.addOption(stats);
+    const QCommandLineOption mute(QStringLiteral("mute"), QStringLiteral("Startet ohne Ton (M schaltet ihn ein und aus)."));
+    options.addOption(mute);
     options.process(app);
 
     gravok::ui::QtPlatform platform;
@@ -50,6 +83,22 @@ int main(int argc, char** argv)
     gravok::ui::GameHost host(game);
     gravok::ui::GameWindow window(host, game.frmHaupt());
     platform.attach(game, host, window);
+
+    // Sound: the mixer outlives the device that pulls from it; the pause is looked at
+    // after every call into the game and at every request.
+    gravok::audio::Mixer mixer;
+    const auto device = openSound(mixer);
+    gravok::audio::SoundDirector sound(device ? &mixer : nullptr, [&game] { return game.frmHaupt().Pausiert != 0; });
+    traceSound(sound);
+    sound.setMuted(options.isSet(mute) || gravok::ui::storedMute());
+    platform.attachSound(sound);
+    host.addAfterCall([&sound] { sound.update(); });
+    gravok::ui::MuteKey muteKey([&host](const QWidget* w) { return host.isGameWindow(w); },
+                                [&sound] {
+                                    sound.setMuted(!sound.muted());
+                                    gravok::ui::storeMute(sound.muted());
+                                });
+    app.installEventFilter(&muteKey);
     gravok::ui::ClockDriver driver(host, game.clock);
     // The gamepad; GRAVOK_PAD_SCRIPT is the tests' pad, a file of commands (see README).
     gravok::ui::PadDriver pad(host, window);

@@ -16,6 +16,7 @@
 #include <QUrl>
 
 #include "app/game.h"
+#include "audio/sound_director.h"
 #include "core/form.h"
 #include "core/pictures.h"
 #include "ui/form_view.h"
@@ -172,6 +173,12 @@ void QtPlatform::setBusyCursor(bool busy)
         QGuiApplication::restoreOverrideCursor();
         --busy_;
     }
+}
+
+void QtPlatform::playSound(const char* name)
+{
+    if (sound_)
+        sound_->request(name);
 }
 
 void QtPlatform::endProgram()

@@ -10,6 +10,10 @@ namespace gravok {
 class Game;
 } // namespace gravok
 
+namespace gravok::audio {
+class SoundDirector;
+} // namespace gravok::audio
+
 namespace gravok::ui {
 
 class GameHost;
@@ -20,6 +24,7 @@ class GameWindow;
 class QtPlatform : public Platform {
 public:
     void attach(Game& game, GameHost& host, GameWindow& window);
+    void attachSound(audio::SoundDirector& sound) { sound_ = &sound; }
 
     [[nodiscard]] std::filesystem::path programDir() const override;
     [[nodiscard]] std::filesystem::path dataDir() const override;
@@ -37,6 +42,7 @@ public:
     void notify(const std::string& text) override;
     void setBusyCursor(bool busy) override;
     void endProgram() override;
+    void playSound(const char* name) override;
 
 private:
     // Where a dialog of the given pixel size goes on the screen for the form's Left and Top.
@@ -45,6 +51,7 @@ private:
     Game* game_ = nullptr;
     GameHost* host_ = nullptr;
     GameWindow* window_ = nullptr;
+    audio::SoundDirector* sound_ = nullptr;
     int busy_ = 0;
 };
 

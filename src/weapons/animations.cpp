@@ -66,6 +66,7 @@ void FrmHaupt::levelCleared()
         imgHerz->Top = static_cast<float>(s.HerzY);
     }
     startLevel(s.Level, Zaehler2);
+    game_.platform.playSound("level");
 }
 
 void FrmHaupt::frmHaupt_tmeAniSchuss_Timer()

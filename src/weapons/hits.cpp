@@ -23,6 +23,7 @@ void FrmHaupt::TrefferWerten(int j)
     }
     const double p = score();
     setScore(p < 99990 ? p + 10 : 99999);
+    game_.platform.playSound(g.Treffer == GravokTypWert(t) ? "explosion" : "hit");
 }
 
 } // namespace gravok

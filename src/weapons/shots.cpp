@@ -64,6 +64,7 @@ void FrmHaupt::launchShot(int i)
     }
     s.Tag = "2";
     SchussRichtung(i) = heading;
+    game_.platform.playSound("shot");
 }
 
 void FrmHaupt::flyShot(int i)
@@ -84,6 +85,7 @@ void FrmHaupt::flyShot(int i)
         s.Tag = "0";
         const double p = score();
         setScore(p > -99990 ? p - 10 : -99999);
+        game_.platform.playSound("miss");
     }
 }
 

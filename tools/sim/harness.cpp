@@ -191,6 +191,9 @@ void Harness::command(const std::string& verb, const std::string& rest)
     } else if (verb == "log") {
         for (const auto& entry : takeLog())
             out_ << entry << "\n";
+    } else if (verb == "sounds" && rest.empty()) {
+        for (const auto& name : takeSounds())
+            out_ << "sound " << name << "\n";
     } else if (verb == "dump" && rest.empty()) {
         out_ << dumpJson(game_) << "\n";
     } else {

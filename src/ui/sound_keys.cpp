@@ -1,0 +1,51 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/sound_keys.h"
+
+#include <QKeyEvent>
+#include <QSettings>
+#include <QWidget>
+
+namespace gravok::ui {
+namespace {
+
+constexpr auto MuteKeyName = "sound/muted";
+
+QSettings settings()
+{
+    return QSettings(QStringLiteral("gravok"), QStringLiteral("gravok"));
+}
+
+} // namespace
+
+MuteKey::MuteKey(IsGameWindow isGameWindow, std::function<void()> toggle, QObject* parent)
+    : QObject(parent), isGameWindow_(std::move(isGameWindow)), toggle_(std::move(toggle))
+{
+}
+
+bool MuteKey::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    const auto* widget = qobject_cast<const QWidget*>(watched);
+    if (key->key() != Qt::Key_M || (key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) || !widget ||
+        !isGameWindow_(widget->window()) || widget->testAttribute(Qt::WA_InputMethodEnabled))
+        return false;
+    // Held down, M stays one press: the sound does not flutter on and off.
+    if (!key->isAutoRepeat())
+        toggle_();
+    return true;
+}
+
+bool storedMute()
+{
+    return settings().value(QLatin1String(MuteKeyName), false).toBool();
+}
+
+void storeMute(bool muted)
+{
+    settings().setValue(QLatin1String(MuteKeyName), muted);
+}
+
+} // namespace gravok::ui
