@@ -3,6 +3,7 @@
 #include "ui/form_painter.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <type_traits>
 
@@ -167,14 +168,20 @@ void FormPainter::paintLine(const Control& c)
     }
 }
 
-// Bitmaps keep their own size and their hard pixels: black is part of the picture.
+// Bitmaps keep their own size: black is part of the picture. They are drawn pixel for
+// pixel on the device, from art made for its scale, their corner on a whole device pixel.
 void FormPainter::paintImage(const Control& c, const QRect& box)
 {
     if (c.Picture() == 0)
         return;
     p_.setClipRect(box, Qt::IntersectClip);
+    const double dpr = p_.device() ? p_.device()->devicePixelRatio() : 1.0;
+    const QTransform world = p_.worldTransform();
+    const QPointF at = world.map(QPointF(box.topLeft())) * dpr;
+    const QPixmap& pix = pictures_.picture(c.Picture(), world.m11() * dpr);
+    p_.setWorldTransform(QTransform::fromScale(1.0 / dpr, 1.0 / dpr));
     p_.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    p_.drawPixmap(box.topLeft(), pictures_.picture(c.Picture()));
+    p_.drawPixmap(QPointF(std::round(at.x()), std::round(at.y())), pix);
 }
 
 namespace {

@@ -75,9 +75,10 @@ QSize FormView::formSize() const
 Letterbox FormView::letterbox() const
 {
     const QSizeF content(formSize());
+    const double dpr = devicePixelRatioF();
     if (fixedScale_)
-        return centredLetterbox(QSizeF(size()), content, *fixedScale_);
-    return fitLetterbox(QSizeF(size()), content);
+        return centredLetterbox(QSizeF(size()), content, *fixedScale_, dpr);
+    return fitLetterbox(QSizeF(size()), content, dpr);
 }
 
 QSize FormView::sizeHint() const
@@ -94,7 +95,8 @@ void FormView::sync()
         syncChild(child, box);
     // A tick that changed nothing visible (a paused game, a still dialog) paints nothing.
     const std::uint64_t key = FormPainter::stateKey(form_);
-    if (!synced_ || key != syncedKey_ || box.scale != syncedBox_.scale || box.origin != syncedBox_.origin) {
+    if (!synced_ || key != syncedKey_ || box.scale != syncedBox_.scale || box.origin != syncedBox_.origin ||
+        box.dpr != syncedBox_.dpr) {
         synced_ = true;
         syncedKey_ = key;
         syncedBox_ = box;
@@ -175,8 +177,8 @@ void FormView::syncChild(const Child& child, const Letterbox& box)
 void FormView::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.fillRect(rect(), Qt::black);
     const Letterbox box = letterbox();
+    p.fillRect(rect(), letterboxBars);
     p.translate(box.origin);
     p.scale(box.scale, box.scale);
     p.setClipRect(formBox(form_));
