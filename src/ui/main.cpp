@@ -15,6 +15,7 @@
 #include "ui/game_window.h"
 #include "ui/qt_platform.h"
 #include "ui/stats_probe.h"
+#include "ui/window_settings.h"
 
 int main(int argc, char** argv)
 {
@@ -37,7 +38,8 @@ int main(int argc, char** argv)
     gravok::ui::QtPlatform platform;
     gravok::Game game(platform);
     gravok::ui::GameHost host(game);
-    gravok::ui::GameWindow window(host, game.frmHaupt());
+    gravok::ui::WindowSettings settings;
+    gravok::ui::GameWindow window(host, game.frmHaupt(), &settings);
     platform.attach(game, host, window);
     gravok::ui::ClockDriver driver(host, game.clock);
     std::unique_ptr<gravok::ui::StatsProbe> probe;
@@ -47,11 +49,12 @@ int main(int argc, char** argv)
     }
 
     // The field shows behind the start-up dialog, which Main opens from the window's load.
-    window.centreOnScreen();
-    window.show();
+    window.showAsRemembered();
     QTimer::singleShot(0, &window, [&] {
         driver.start();
         host.call([&] { game.Main(); });
     });
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    window.remember(); // "Ende" leaves without closing the window
+    return status;
 }
