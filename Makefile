@@ -51,6 +51,7 @@ fuzz: deps
 
 bench: build
 	$(BUILD)/bench/gravok-bench
+	$(BUILD)/bench/gravok-paint-bench
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -9,6 +9,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QRegion>
 
 #include "ui/fonts.h"
 #include "ui/form_layout.h"
@@ -42,10 +43,24 @@ bool painted(ControlKind kind)
 
 } // namespace
 
+// Opaque frames and labels paint their own background over their box, so the form's
+// need not go there first: on a large screen each full fill is a good part of a frame.
+QRegion FormPainter::uncovered(const Form& form)
+{
+    QRegion open(formBox(form));
+    for (const auto& c : form.controls()) {
+        const bool opaque = (c->Kind == ControlKind::Frame || c->Kind == ControlKind::Label) && !c->BackTransparent;
+        if (opaque && shown(*c))
+            open -= controlBox(*c) & clipBox(form, *c);
+    }
+    return open;
+}
+
 void FormPainter::paint(const Form& form)
 {
-    const QRect client = formBox(form);
-    p_.fillRect(client, color(form.BackColor));
+    const QColor back = color(form.BackColor);
+    for (const QRect& r : uncovered(form))
+        p_.fillRect(r, back);
     for (const auto& c : form.controls()) {
         if (!painted(c->Kind) || !shown(*c))
             continue;

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
+#include <QRegion>
 #include <QSignalBlocker>
 
 #include "ui/fonts.h"
@@ -178,7 +179,13 @@ void FormView::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     const Letterbox box = letterbox();
-    p.fillRect(rect(), letterboxBars);
+    // The bars may run a pixel into the form's edge; the form paints over that.
+    const QRectF form(box.origin, QSizeF(formSize()) * box.scale);
+    const QRect inner(QPoint(static_cast<int>(std::ceil(form.left())), static_cast<int>(std::ceil(form.top()))),
+                      QPoint(static_cast<int>(std::floor(form.right())) - 1,
+                             static_cast<int>(std::floor(form.bottom())) - 1));
+    for (const QRect& bar : QRegion(rect()) - QRegion(inner))
+        p.fillRect(bar, letterboxBars);
     p.translate(box.origin);
     p.scale(box.scale, box.scale);
     p.setClipRect(formBox(form_));
