@@ -126,11 +126,24 @@ void FormPainter::paintLabel(const Control& c, const QRect& box)
         p_.fillRect(box, color(c.BackColor));
     if (c.Caption.empty())
         return;
-    p_.setClipRect(box, Qt::IntersectClip);
+    // A font taller than its label (the large digits of the speed) reaches past the
+    // box's foot; the line shows whole, as far as the label's frame allows.
+    const QFont font = qtFont(c.TextFont);
+    const QFontMetricsF metrics(font);
+    // Glyphs drawn larger round their own way, so the room below is a whole line.
+    const int lineHeight = static_cast<int>(std::ceil(metrics.height()));
+    const int overhang = lineHeight > box.height() ? lineHeight : 0;
+    const QString text = QString::fromStdString(c.Caption);
+    // Captions wrap where the label has room for the lines; a line a hair too wide for
+    // a one-line label ("Game over!") stays one line instead of losing its second.
+    int flags = alignment(c.Alignment) | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip;
+    if (metrics.boundingRect(QRectF(box), flags, text).height() > box.height() + overhang)
+        flags &= ~Qt::TextWordWrap;
+    p_.setClipRect(box.adjusted(0, 0, 0, overhang), Qt::IntersectClip);
     p_.setRenderHint(QPainter::TextAntialiasing, true);
-    p_.setFont(qtFont(c.TextFont));
+    p_.setFont(font);
     p_.setPen(color(c.ForeColor));
-    p_.drawText(box, alignment(c.Alignment) | Qt::AlignTop | Qt::TextWordWrap, QString::fromStdString(c.Caption));
+    p_.drawText(box, flags, text);
 }
 
 void FormPainter::paintShape(const Control& c, const QRect& box)
