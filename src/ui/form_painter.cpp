@@ -242,29 +242,46 @@ private:
 
 } // namespace
 
+std::uint64_t FormPainter::controlKey(const Control& c)
+{
+    Fingerprint f;
+    const bool visible = shown(c);
+    f.add(visible);
+    if (!visible)
+        return f.value();
+    for (float v : {c.Left, c.Top, c.Width, c.Height, c.X2, c.Y2})
+        f.add(v);
+    f.add(c.Caption);
+    f.add(c.ForeColor);
+    f.add(c.BackColor);
+    f.add(c.BackTransparent);
+    f.add(c.Picture());
+    f.add(c.Filled);
+    f.add(c.Shape);
+    f.add(c.BorderWidth);
+    f.add(c.Alignment);
+    return f.value();
+}
+
 std::uint64_t FormPainter::stateKey(const Form& form)
 {
     Fingerprint f;
     f.add(form.BackColor);
     f.add(form.controls().size());
-    for (const auto& owned : form.controls()) {
-        const Control& c = *owned;
-        f.add(c.Visible);
-        if (!c.Visible)
-            continue;
-        for (float v : {c.Left, c.Top, c.Width, c.Height, c.X2, c.Y2})
-            f.add(v);
-        f.add(c.Caption);
-        f.add(c.ForeColor);
-        f.add(c.BackColor);
-        f.add(c.BackTransparent);
-        f.add(c.Picture());
-        f.add(c.Filled);
-        f.add(c.Shape);
-        f.add(c.BorderWidth);
-        f.add(c.Alignment);
-    }
+    for (const auto& owned : form.controls())
+        f.add(controlKey(*owned));
     return f.value();
+}
+
+QRect FormPainter::paintedBox(const Form& form, const Control& c)
+{
+    QRect box = c.Kind == ControlKind::Line ? QRect(lineEnds(c).p1(), lineEnds(c).p2()).normalized() : controlBox(c);
+    if (c.Kind == ControlKind::Label) {
+        const int lineHeight = static_cast<int>(std::ceil(QFontMetricsF(qtFont(c.TextFont)).height()));
+        if (lineHeight > box.height())
+            box.setHeight(box.height() + lineHeight);
+    }
+    return box.adjusted(-1, -1, 1, 1) & clipBox(form, c);
 }
 
 } // namespace gravok::ui

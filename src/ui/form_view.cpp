@@ -96,13 +96,45 @@ void FormView::sync()
         syncChild(child, box);
     // A tick that changed nothing visible (a paused game, a still dialog) paints nothing.
     const std::uint64_t key = FormPainter::stateKey(form_);
-    if (!synced_ || key != syncedKey_ || box.scale != syncedBox_.scale || box.origin != syncedBox_.origin ||
-        box.dpr != syncedBox_.dpr) {
+    const bool moved = box.scale != syncedBox_.scale || box.origin != syncedBox_.origin || box.dpr != syncedBox_.dpr;
+    if (!synced_ || key != syncedKey_ || moved) {
+        const bool whole = !synced_ || moved || form_.BackColor != syncedBack_ ||
+                           painted_.size() != form_.controls().size();
         synced_ = true;
         syncedKey_ = key;
         syncedBox_ = box;
-        update();
+        syncedBack_ = form_.BackColor;
+        updateChanged(whole);
     }
+}
+
+void FormView::updateChanged(bool whole)
+{
+    const auto& controls = form_.controls();
+    QRegion dirty;
+    painted_.resize(controls.size(), Painted{0, QRect()});
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const Control& c = *controls[i];
+        const std::uint64_t key = FormPainter::controlKey(c);
+        if (!whole && key == painted_[i].key)
+            continue;
+        const QRect now = FormPainter::paintedBox(form_, c);
+        dirty += painted_[i].box;
+        dirty += now;
+        painted_[i] = {key, now};
+    }
+    if (whole) {
+        update();
+        return;
+    }
+    // Form pixels to widget pixels, rounded outwards with a pixel to spare.
+    const Letterbox box = letterbox();
+    QRegion widget;
+    for (const QRect& r : dirty) {
+        const QRectF scaled(box.toWidget(QPointF(r.topLeft())), QSizeF(r.size()) * box.scale);
+        widget += scaled.toAlignedRect().adjusted(-1, -1, 1, 1);
+    }
+    update(widget);
 }
 
 void FormView::addWidgets()
