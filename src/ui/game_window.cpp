@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <QVBoxLayout>
 
 #include "app/frm_haupt.h"
@@ -107,21 +108,25 @@ void GameWindow::enterFullScreen()
         normalBeforeFullScreen_ = geometry();
     maximizedBeforeFullScreen_ = isMaximized();
     showFullScreen();
+    // Through the native window: a widget's own setGeometry() would end the state.
     QTimer::singleShot(300, this, [this] {
-        if (isFullScreen() && geometry() != screen()->geometry())
-            setGeometry(screen()->geometry());
+        if (isFullScreen() && geometry() != screen()->geometry() && windowHandle())
+            windowHandle()->setGeometry(screen()->geometry());
     });
 }
 
 void GameWindow::leaveFullScreen()
 {
-    if (maximizedBeforeFullScreen_)
+    if (maximizedBeforeFullScreen_) {
         showMaximized();
-    else
-        showNormal();
+        return;
+    }
+    showNormal();
+    if (!normalBeforeFullScreen_.isValid())
+        return;
+    setGeometry(normalBeforeFullScreen_);
     QTimer::singleShot(300, this, [this] {
-        if (!isFullScreen() && !isMaximized() && geometry() == screen()->geometry() &&
-            normalBeforeFullScreen_.isValid())
+        if (!isFullScreen() && !isMaximized() && geometry().size() != normalBeforeFullScreen_.size())
             setGeometry(normalBeforeFullScreen_);
     });
 }
