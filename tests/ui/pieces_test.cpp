@@ -4,10 +4,13 @@
 // game time.
 #include <algorithm>
 
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "ui/clock_driver.h"
+#include "ui/game_window.h"
 #include "ui/letterbox.h"
+#include "ui/window_settings.h"
 #include "ui_tests.h"
 
 namespace gravok::ui::test {
@@ -19,6 +22,9 @@ private slots:
     void letterbox();
     void openingSize_data();
     void openingSize();
+    void fullScreenKeys_data();
+    void fullScreenKeys();
+    void settingsKeepThePlacement();
     void pacing_data();
     void pacing();
     void pacingForgetsHeldTime();
@@ -69,6 +75,51 @@ void PiecesTest::openingSize_data()
     QTest::newRow("just fits") << QSize(640, 576) << QSize(640, 576);
     QTest::newRow("1080p at 200 %") << QSize(960, 520) << QSize(577, 520);
     QTest::newRow("narrow") << QSize(480, 1000) << QSize(480, 432);
+}
+
+void PiecesTest::fullScreenKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("toggles");
+    QTest::newRow("F11") << int(Qt::Key_F11) << int(Qt::NoModifier) << true;
+    QTest::newRow("Alt+Enter") << int(Qt::Key_Return) << int(Qt::AltModifier) << true;
+    QTest::newRow("Alt+keypad Enter") << int(Qt::Key_Enter) << int(Qt::AltModifier | Qt::KeypadModifier) << true;
+    QTest::newRow("Enter alone is the game's") << int(Qt::Key_Return) << int(Qt::NoModifier) << false;
+    QTest::newRow("Ctrl+Alt+Enter") << int(Qt::Key_Return) << int(Qt::AltModifier | Qt::ControlModifier) << false;
+    QTest::newRow("Shift+F11") << int(Qt::Key_F11) << int(Qt::ShiftModifier) << false;
+    QTest::newRow("F1 is help") << int(Qt::Key_F1) << int(Qt::NoModifier) << false;
+}
+
+void PiecesTest::fullScreenKeys()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, toggles);
+    QCOMPARE(isFullScreenKey(key, Qt::KeyboardModifiers(modifiers)), toggles);
+}
+
+// What one run keeps, the next finds; a file without a usable size is a first start.
+void PiecesTest::settingsKeepThePlacement()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("gravok/gravok.conf"));
+    {
+        WindowSettings fresh(file);
+        QVERIFY(!fresh.placement());
+        fresh.setPlacement({QRect(100, 50, 1000, 900), true, true});
+        fresh.setValue(QStringLiteral("sound/muted"), true);
+        fresh.flush();
+    }
+    WindowSettings again(file);
+    const auto kept = again.placement();
+    QVERIFY(kept);
+    QCOMPARE(kept->normal, QRect(100, 50, 1000, 900));
+    QVERIFY(kept->maximized);
+    QVERIFY(kept->fullScreen);
+    QCOMPARE(again.value(QStringLiteral("sound/muted")).toBool(), true);
+    again.setPlacement({QRect(0, 0, 4, 4), false, false});
+    QVERIFY(!again.placement());
 }
 
 // A window never opens larger than the screen's free area.
