@@ -17,8 +17,36 @@
 #include "ui/stats_probe.h"
 #include "ui/window_settings.h"
 
+namespace {
+
+QtMessageHandler qtMessages = nullptr;
+
+// Our own choice below makes the Wayland platform say that it found no buffer
+// integration by that name; that is what we asked for, so the two lines are dropped.
+void quietAboutBuffers(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (qstrcmp(context.category, "qt.qpa.wayland") == 0 && message.contains(QLatin1String("client buffer integration")))
+        return;
+    if (qtMessages)
+        qtMessages(type, context, message);
+}
+
+// The game paints in software: under Wayland it needs no GL stack (which would take some
+// 50 MB of resident memory for nothing), so the shared-memory buffers alone are used,
+// unless someone chose otherwise.
+void paintInSoftware()
+{
+    if (qEnvironmentVariableIsSet("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION"))
+        return;
+    qputenv("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", "none");
+    qtMessages = qInstallMessageHandler(quietAboutBuffers);
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
+    paintInSoftware();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Gravok"));
     QApplication::setApplicationVersion(QStringLiteral(GRAVOK_VERSION));
