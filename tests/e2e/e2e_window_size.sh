@@ -89,7 +89,7 @@ rect_of() {
 # settings (xd_start_display points XDG_CONFIG_HOME into its scratch directory).
 fresh_display() {
     xd_start_display "$1" && [ -n "$XD_TMP" ] || return 1
-    xd_time_limit 80
+    xd_time_limit 85
     work=$XD_TMP/work
     mkdir -p "$work"
     cp -r "$program_dir" "$work/prog"
@@ -106,10 +106,16 @@ sleep 0.5
 shot "$out/01-fullscreen-1080.png"
 read -r first last < <(field_columns "$out/01-fullscreen-1080.png" 5)
 [ "$first" = 360 ] && [ "$last" = 1559 ] || fail "field spans columns $first..$last, expected 360..1559 (scale 1.875)"
-"$shotcheck" running --shot "$out/01-fullscreen-1080.png" --dir "$work/prog" --art "$art_dir" \
-    --main "$(rect_of "$main")" >"$out/01-fullscreen-1080.running.txt" 2>&1 \
-    || fail "the fullscreen game does not look like a running game: $(tail -n 1 "$out/01-fullscreen-1080.running.txt")"
 echo "ok   F11 fills 1920x1080 at scale 1.875"
+# Paused, the checker finds level 1's gravoks where the model puts them, at this scale.
+keys "$main" p
+sleep 0.5
+shot "$out/02-fullscreen-1080-paused.png"
+"$shotcheck" level1 --shot "$out/02-fullscreen-1080-paused.png" --dir "$work/prog" --art "$art_dir" \
+    --main "$(rect_of "$main")" --episode 1 --max-ticks 100 >"$out/02-fullscreen-1080-paused.level1.txt" 2>&1 \
+    || fail "the checker does not find level 1 at scale 1.875: $(grep -m1 '^FAIL' "$out/02-fullscreen-1080-paused.level1.txt")"
+echo "ok   the screenshot checker reads level 1 at scale 1.875"
+keys "$main" p
 keys "$main" F11
 wait_size "$main" 640x576 || fail "F11 again did not give the window back"
 echo "ok   F11 again gives the window back"
@@ -132,11 +138,11 @@ export QT_SCALE_FACTOR=2
 start_game || fail "the game did not start at QT_SCALE_FACTOR=2"
 keys "$main" F11
 sleep 1.5
-shot "$out/02-fullscreen-2160.png"
+shot "$out/03-fullscreen-2160.png"
 unset QT_SCALE_FACTOR
 # Best fit: 2160 / 576 = 3.75, so 2400 device pixels wide from column 720.
 for y in 3 1080 2156; do
-    read -r first last < <(field_columns "$out/02-fullscreen-2160.png" "$y")
+    read -r first last < <(field_columns "$out/03-fullscreen-2160.png" "$y")
     if [ $((first < 719 || first > 721 || last < 3118 || last > 3120)) = 1 ]; then
         fail "row $y: field spans columns $first..$last, expected 720..3119 within a pixel"
     fi
