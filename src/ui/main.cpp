@@ -34,19 +34,20 @@ void quietAboutBuffers(QtMsgType type, const QMessageLogContext& context, const 
 // The game paints in software: under Wayland it needs no GL stack (which would take some
 // 50 MB of resident memory for nothing), so the shared-memory buffers alone are used,
 // unless someone chose otherwise.
-void paintInSoftware()
+bool paintInSoftware()
 {
     if (qEnvironmentVariableIsSet("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION"))
-        return;
+        return false;
     qputenv("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", "none");
     qtMessages = qInstallMessageHandler(quietAboutBuffers);
+    return true;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    paintInSoftware();
+    const bool chosenHere = paintInSoftware();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Gravok"));
     QApplication::setApplicationVersion(QStringLiteral(GRAVOK_VERSION));
@@ -78,6 +79,9 @@ int main(int argc, char** argv)
 
     // The field shows behind the start-up dialog, which Main opens from the window's load.
     window.showAsRemembered();
+    // The window has its buffers now; the help viewer we start makes its own choice.
+    if (chosenHere)
+        qunsetenv("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION");
     QTimer::singleShot(0, &window, [&] {
         driver.start();
         host.call([&] { game.Main(); });
