@@ -53,6 +53,7 @@ bench: build
 	$(BUILD)/bench/gravok-bench
 	$(BUILD)/bench/gravok-audio-bench
 	$(BUILD)/bench/gravok-audio-latency
+	$(BUILD)/bench/gravok-paint-bench
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

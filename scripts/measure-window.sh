@@ -1,21 +1,23 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Gravok developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Measures what the game costs in the real window under Xvfb at scale 1, with public tools:
-# pidstat for the CPU while a game runs and while it is paused, /usr/bin/time -v for the
-# peak resident memory, and the game's own --stats line for the time to the first frame.
-#   scripts/measure-window.sh [PROGRAM_DIR] [SECONDS]
+# Measures what the game costs in the real window under Xvfb, with public tools: pidstat
+# (or /proc) for the CPU while a game runs and while it is paused, /usr/bin/time -v for the peak
+# resident memory, and the game's own --stats line for the time to the first frame.
+#   scripts/measure-window.sh [PROGRAM_DIR] [SECONDS] [SCREEN_WxH] [fullscreen]
+# The window opens at scale 1 on a 1280x1024 screen unless told otherwise; "fullscreen"
+# presses F11 once the game runs.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 source tests/e2e/xdrive.sh
 program=${1:-build/gravok}
 seconds=${2:-30}
+screen_size=${3:-1280x1024}
+fullscreen=${4:-}
 xd_need || exit 1
-for tool in pidstat /usr/bin/time; do
-    command -v "$tool" >/dev/null || { echo "measure: $tool is missing (packages sysstat, time)" >&2; exit 1; }
-done
+command -v /usr/bin/time >/dev/null || { echo "measure: /usr/bin/time is missing (package time)" >&2; exit 1; }
 
-xd_start_display 1280x1024 || exit 1
+xd_start_display "$screen_size" || exit 1
 cp -r "$program" "$XD_TMP/program"
 XD_LOG_DIR=$XD_TMP
 /usr/bin/time -v -o "$XD_TMP/time.txt" "$XD_TMP/program/gravok" --stats >"$XD_TMP/game.log" 2>&1 &
@@ -25,11 +27,21 @@ pid=$(window_pid "$main")
 dialog=$(wait_dialog "$main" 30) || exit 1
 keys "$dialog" Return
 wait_no_dialog "$main" 30 || exit 1
+[ "$fullscreen" = fullscreen ] && keys "$main" F11 Up Up
 sleep 1
 
-# pidstat's "Average:" line: the %CPU column of our process.
+# pidstat's "Average:" line: the %CPU column of our process; without pidstat, the same
+# from the process's user and system time in /proc over the same span.
 cpu() {
-    pidstat -u -p "$pid" 1 "$1" | awk '/^Average:/ && $0 !~ /%CPU/ { print $(NF - 2) }'
+    if command -v pidstat >/dev/null; then
+        pidstat -u -p "$pid" 1 "$1" | awk '/^Average:/ && $0 !~ /%CPU/ { print $(NF - 2) }'
+        return
+    fi
+    local before after
+    before=$(awk '{ print $14 + $15 }' "/proc/$pid/stat")
+    sleep "$1"
+    after=$(awk '{ print $14 + $15 }' "/proc/$pid/stat")
+    awk -v d=$((after - before)) -v hz="$(getconf CLK_TCK)" -v s="$1" 'BEGIN { printf "%.2f\n", 100 * d / hz / s }'
 }
 running=$(cpu "$seconds")
 keys "$main" p

@@ -3,11 +3,13 @@
 #include "ui/form_painter.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <type_traits>
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QRegion>
 
 #include "ui/fonts.h"
 #include "ui/form_layout.h"
@@ -41,10 +43,24 @@ bool painted(ControlKind kind)
 
 } // namespace
 
+// Opaque frames and labels paint their own background over their box, so the form's
+// need not go there first: on a large screen each full fill is a good part of a frame.
+QRegion FormPainter::uncovered(const Form& form)
+{
+    QRegion open(formBox(form));
+    for (const auto& c : form.controls()) {
+        const bool opaque = (c->Kind == ControlKind::Frame || c->Kind == ControlKind::Label) && !c->BackTransparent;
+        if (opaque && shown(*c))
+            open -= controlBox(*c) & clipBox(form, *c);
+    }
+    return open;
+}
+
 void FormPainter::paint(const Form& form)
 {
-    const QRect client = formBox(form);
-    p_.fillRect(client, color(form.BackColor));
+    const QColor back = color(form.BackColor);
+    for (const QRect& r : uncovered(form))
+        p_.fillRect(r, back);
     for (const auto& c : form.controls()) {
         if (!painted(c->Kind) || !shown(*c))
             continue;
@@ -110,11 +126,24 @@ void FormPainter::paintLabel(const Control& c, const QRect& box)
         p_.fillRect(box, color(c.BackColor));
     if (c.Caption.empty())
         return;
-    p_.setClipRect(box, Qt::IntersectClip);
+    // A font taller than its label (the large digits of the speed) reaches past the
+    // box's foot; the line shows whole, as far as the label's frame allows.
+    const QFont font = qtFont(c.TextFont);
+    const QFontMetricsF metrics(font);
+    // Glyphs drawn larger round their own way, so the room below is a whole line.
+    const int lineHeight = static_cast<int>(std::ceil(metrics.height()));
+    const int overhang = lineHeight > box.height() ? lineHeight : 0;
+    const QString text = QString::fromStdString(c.Caption);
+    // Captions wrap where the label has room for the lines; a line a hair too wide for
+    // a one-line label ("Game over!") stays one line instead of losing its second.
+    int flags = alignment(c.Alignment) | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip;
+    if (metrics.boundingRect(QRectF(box), flags, text).height() > box.height() + overhang)
+        flags &= ~Qt::TextWordWrap;
+    p_.setClipRect(box.adjusted(0, 0, 0, overhang), Qt::IntersectClip);
     p_.setRenderHint(QPainter::TextAntialiasing, true);
-    p_.setFont(qtFont(c.TextFont));
+    p_.setFont(font);
     p_.setPen(color(c.ForeColor));
-    p_.drawText(box, alignment(c.Alignment) | Qt::AlignTop | Qt::TextWordWrap, QString::fromStdString(c.Caption));
+    p_.drawText(box, flags, text);
 }
 
 void FormPainter::paintShape(const Control& c, const QRect& box)
@@ -167,14 +196,20 @@ void FormPainter::paintLine(const Control& c)
     }
 }
 
-// Bitmaps keep their own size and their hard pixels: black is part of the picture.
+// Bitmaps keep their own size: black is part of the picture. They are drawn pixel for
+// pixel on the device, from art made for its scale, their corner on a whole device pixel.
 void FormPainter::paintImage(const Control& c, const QRect& box)
 {
     if (c.Picture() == 0)
         return;
     p_.setClipRect(box, Qt::IntersectClip);
+    const double dpr = p_.device() ? p_.device()->devicePixelRatio() : 1.0;
+    const QTransform world = p_.worldTransform();
+    const QPointF at = world.map(QPointF(box.topLeft())) * dpr;
+    const QPixmap& pix = pictures_.picture(c.Picture(), world.m11() * dpr);
+    p_.setWorldTransform(QTransform::fromScale(1.0 / dpr, 1.0 / dpr));
     p_.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    p_.drawPixmap(box.topLeft(), pictures_.picture(c.Picture()));
+    p_.drawPixmap(QPointF(std::round(at.x()), std::round(at.y())), pix);
 }
 
 namespace {
@@ -207,29 +242,46 @@ private:
 
 } // namespace
 
+std::uint64_t FormPainter::controlKey(const Control& c)
+{
+    Fingerprint f;
+    const bool visible = shown(c);
+    f.add(visible);
+    if (!visible)
+        return f.value();
+    for (float v : {c.Left, c.Top, c.Width, c.Height, c.X2, c.Y2})
+        f.add(v);
+    f.add(c.Caption);
+    f.add(c.ForeColor);
+    f.add(c.BackColor);
+    f.add(c.BackTransparent);
+    f.add(c.Picture());
+    f.add(c.Filled);
+    f.add(c.Shape);
+    f.add(c.BorderWidth);
+    f.add(c.Alignment);
+    return f.value();
+}
+
 std::uint64_t FormPainter::stateKey(const Form& form)
 {
     Fingerprint f;
     f.add(form.BackColor);
     f.add(form.controls().size());
-    for (const auto& owned : form.controls()) {
-        const Control& c = *owned;
-        f.add(c.Visible);
-        if (!c.Visible)
-            continue;
-        for (float v : {c.Left, c.Top, c.Width, c.Height, c.X2, c.Y2})
-            f.add(v);
-        f.add(c.Caption);
-        f.add(c.ForeColor);
-        f.add(c.BackColor);
-        f.add(c.BackTransparent);
-        f.add(c.Picture());
-        f.add(c.Filled);
-        f.add(c.Shape);
-        f.add(c.BorderWidth);
-        f.add(c.Alignment);
-    }
+    for (const auto& owned : form.controls())
+        f.add(controlKey(*owned));
     return f.value();
+}
+
+QRect FormPainter::paintedBox(const Form& form, const Control& c)
+{
+    QRect box = c.Kind == ControlKind::Line ? QRect(lineEnds(c).p1(), lineEnds(c).p2()).normalized() : controlBox(c);
+    if (c.Kind == ControlKind::Label) {
+        const int lineHeight = static_cast<int>(std::ceil(QFontMetricsF(qtFont(c.TextFont)).height()));
+        if (lineHeight > box.height())
+            box.setHeight(box.height() + lineHeight);
+    }
+    return box.adjusted(-1, -1, 1, 1) & clipBox(form, c);
 }
 
 } // namespace gravok::ui

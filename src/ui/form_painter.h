@@ -9,6 +9,7 @@
 #include "core/form.h"
 
 class QPainter;
+class QRegion;
 
 namespace gravok::ui {
 
@@ -25,6 +26,14 @@ public:
     // A fingerprint of everything paint() reads: equal keys give the same picture, so a
     // view repaints only when the key moves.
     [[nodiscard]] static std::uint64_t stateKey(const Form& form);
+    // The same for one control: a moved, changed, shown or hidden control changes it.
+    [[nodiscard]] static std::uint64_t controlKey(const Control& control);
+    // Where a control's paint can reach, in form pixels.
+    [[nodiscard]] static QRect paintedBox(const Form& form, const Control& control);
+
+    // Where the form's own background shows: its client area less what opaque controls
+    // cover.
+    [[nodiscard]] static QRegion uncovered(const Form& form);
 
 private:
     void paintControl(const Control& c, const QRect& box);

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
+#include <QRegion>
 #include <QSignalBlocker>
 
 #include "ui/fonts.h"
@@ -75,9 +76,10 @@ QSize FormView::formSize() const
 Letterbox FormView::letterbox() const
 {
     const QSizeF content(formSize());
+    const double dpr = devicePixelRatioF();
     if (fixedScale_)
-        return centredLetterbox(QSizeF(size()), content, *fixedScale_);
-    return fitLetterbox(QSizeF(size()), content);
+        return centredLetterbox(QSizeF(size()), content, *fixedScale_, dpr);
+    return fitLetterbox(QSizeF(size()), content, dpr);
 }
 
 QSize FormView::sizeHint() const
@@ -94,12 +96,45 @@ void FormView::sync()
         syncChild(child, box);
     // A tick that changed nothing visible (a paused game, a still dialog) paints nothing.
     const std::uint64_t key = FormPainter::stateKey(form_);
-    if (!synced_ || key != syncedKey_ || box.scale != syncedBox_.scale || box.origin != syncedBox_.origin) {
+    const bool moved = box.scale != syncedBox_.scale || box.origin != syncedBox_.origin || box.dpr != syncedBox_.dpr;
+    if (!synced_ || key != syncedKey_ || moved) {
+        const bool whole = !synced_ || moved || form_.BackColor != syncedBack_ ||
+                           painted_.size() != form_.controls().size();
         synced_ = true;
         syncedKey_ = key;
         syncedBox_ = box;
-        update();
+        syncedBack_ = form_.BackColor;
+        updateChanged(whole);
     }
+}
+
+void FormView::updateChanged(bool whole)
+{
+    const auto& controls = form_.controls();
+    QRegion dirty;
+    painted_.resize(controls.size(), Painted{0, QRect()});
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const Control& c = *controls[i];
+        const std::uint64_t key = FormPainter::controlKey(c);
+        if (!whole && key == painted_[i].key)
+            continue;
+        const QRect now = FormPainter::paintedBox(form_, c);
+        dirty += painted_[i].box;
+        dirty += now;
+        painted_[i] = {key, now};
+    }
+    if (whole) {
+        update();
+        return;
+    }
+    // Form pixels to widget pixels, rounded outwards with a pixel to spare.
+    const Letterbox box = letterbox();
+    QRegion widget;
+    for (const QRect& r : dirty) {
+        const QRectF scaled(box.toWidget(QPointF(r.topLeft())), QSizeF(r.size()) * box.scale);
+        widget += scaled.toAlignedRect().adjusted(-1, -1, 1, 1);
+    }
+    update(widget);
 }
 
 void FormView::addWidgets()
@@ -186,8 +221,14 @@ void FormView::syncChild(const Child& child, const Letterbox& box)
 void FormView::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.fillRect(rect(), Qt::black);
     const Letterbox box = letterbox();
+    // The bars may run a pixel into the form's edge; the form paints over that.
+    const QRectF form(box.origin, QSizeF(formSize()) * box.scale);
+    const QRect inner(QPoint(static_cast<int>(std::ceil(form.left())), static_cast<int>(std::ceil(form.top()))),
+                      QPoint(static_cast<int>(std::floor(form.right())) - 1,
+                             static_cast<int>(std::floor(form.bottom())) - 1));
+    for (const QRect& bar : QRegion(rect()) - QRegion(inner))
+        p.fillRect(bar, letterboxBars);
     p.translate(box.origin);
     p.scale(box.scale, box.scale);
     p.setClipRect(formBox(form_));

@@ -60,6 +60,8 @@ private:
     QWidget* makeListBox(Control& c);
     void syncChild(const Child& child, const Letterbox& box);
     void dispatch(const std::function<void()>& call);
+    // Asks for a repaint of what changed since the last sync.
+    void updateChanged(bool whole);
 
     Form& form_;
     PictureCache& pictures_;
@@ -72,6 +74,14 @@ private:
     bool synced_ = false;
     std::uint64_t syncedKey_ = 0;
     Letterbox syncedBox_;
+    // Each control as last painted: its key and where it reached, so a frame repaints
+    // only where something moved or changed.
+    struct Painted {
+        std::uint64_t key;
+        QRect box;
+    };
+    std::vector<Painted> painted_;
+    Color syncedBack_ = 0;
 };
 
 } // namespace gravok::ui

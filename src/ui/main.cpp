@@ -25,6 +25,35 @@
 #include "ui/start_up.h"
 #include "ui/sound_keys.h"
 #include "ui/stats_probe.h"
+#include "ui/window_settings.h"
+
+namespace {
+
+QtMessageHandler qtMessages = nullptr;
+
+// Our own choice below makes the Wayland platform say that it found no buffer
+// integration by that name; that is what we asked for, so the two lines are dropped.
+void quietAboutBuffers(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (qstrcmp(context.category, "qt.qpa.wayland") == 0 && message.contains(QLatin1String("client buffer integration")))
+        return;
+    if (qtMessages)
+        qtMessages(type, context, message);
+}
+
+// The game paints in software: under Wayland it needs no GL stack (which would take some
+// 50 MB of resident memory for nothing), so the shared-memory buffers alone are used,
+// unless someone chose otherwise.
+bool paintInSoftware()
+{
+    if (qEnvironmentVariableIsSet("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION"))
+        return false;
+    qputenv("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", "none");
+    qtMessages = qInstallMessageHandler(quietAboutBuffers);
+    return true;
+}
+
+} // namespace
 
 namespace {
 
@@ -59,6 +88,7 @@ int main(int argc, char** argv)
         std::fputs(answer->c_str(), stdout);
         return 0;
     }
+    const bool chosenHere = paintInSoftware();
     QApplication app(argc, argv);
     gravok::ui::loadQtGerman(app);
     QApplication::setApplicationName(QStringLiteral("Gravok"));
@@ -81,7 +111,8 @@ int main(int argc, char** argv)
     gravok::ui::QtPlatform platform;
     gravok::Game game(platform);
     gravok::ui::GameHost host(game);
-    gravok::ui::GameWindow window(host, game.frmHaupt());
+    gravok::ui::WindowSettings settings;
+    gravok::ui::GameWindow window(host, game.frmHaupt(), &settings);
     platform.attach(game, host, window);
 
     // Sound: the mixer outlives the device that pulls from it; the pause is looked at
@@ -111,12 +142,16 @@ int main(int argc, char** argv)
     }
 
     // The field shows behind the start-up dialog, which Main opens from the window's load.
-    window.centreOnScreen();
-    window.show();
+    window.showAsRemembered();
+    // The window has its buffers now; the help viewer we start makes its own choice.
+    if (chosenHere)
+        qunsetenv("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION");
     QTimer::singleShot(0, &window, [&] {
         driver.start();
         pad.start();
         host.call([&] { game.Main(); });
     });
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    window.remember(); // "Ende" leaves without closing the window
+    return status;
 }

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/picture_cache.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QFile>
 #include <QPainter>
 
@@ -49,6 +52,38 @@ const QPixmap& PictureCache::picture(int n)
         it = pictures_.emplace(n, pix.isNull() ? placeholder(n) : pix).first;
     }
     return it->second;
+}
+
+int PictureCache::artSet(double deviceScale)
+{
+    return std::clamp(static_cast<int>(std::ceil(deviceScale - 1e-6)), 1, 4);
+}
+
+const QPixmap& PictureCache::picture(int n, double deviceScale)
+{
+    const QPixmap& base = picture(n);
+    if (std::abs(deviceScale - 1.0) < 1e-9)
+        return base;
+    // One scale shows at a time (dialogs share the main window's), so a new one
+    // replaces the pictures made for the last.
+    if (deviceScale != scaledFor_) {
+        scaled_.clear();
+        scaledFor_ = deviceScale;
+    }
+    auto it = scaled_.find(n);
+    if (it != scaled_.end())
+        return it->second;
+    const QSize size(static_cast<int>(std::lround(base.width() * deviceScale)),
+                     static_cast<int>(std::lround(base.height() * deviceScale)));
+    const int set = artSet(deviceScale);
+    QPixmap source = set == 1 ? base : QPixmap(QStringLiteral(":/art/%1@%2x.png").arg(n).arg(set));
+    if (source.isNull())
+        source = base;
+    if (source.size() != size)
+        source = source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // A file named @2x says it is for a doubled screen; we place it pixel for pixel.
+    source.setDevicePixelRatio(1.0);
+    return scaled_.emplace(n, source).first->second;
 }
 
 const QCursor& PictureCache::handCursor()

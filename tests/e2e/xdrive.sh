@@ -88,6 +88,8 @@ xd_start_display() {
     export DISPLAY=":$n"
     # Programs started here show real windows on it, whatever platform the caller chose.
     unset QT_QPA_PLATFORM
+    # The window's remembered size and place are the run's own, not the user's.
+    export XDG_CONFIG_HOME=$XD_TMP/config
 }
 
 # A watchdog: after SECONDS the script gets SIGTERM and cleans up, before a test runner

@@ -2,11 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The small pure pieces of the window: the letterbox, the pacing of real time into game
 // time and the key codes the handlers receive.
+#include <algorithm>
+
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "ui/clock_driver.h"
+#include "ui/game_window.h"
 #include "ui/key_map.h"
 #include "ui/letterbox.h"
+#include "ui/window_settings.h"
 #include "ui_tests.h"
 
 namespace gravok::ui::test {
@@ -16,6 +21,11 @@ class PiecesTest : public QObject {
 private slots:
     void letterbox_data();
     void letterbox();
+    void openingSize_data();
+    void openingSize();
+    void fullScreenKeys_data();
+    void fullScreenKeys();
+    void settingsKeepThePlacement();
     void pacing_data();
     void pacing();
     void pacingForgetsHeldTime();
@@ -27,29 +37,101 @@ private slots:
 void PiecesTest::letterbox_data()
 {
     QTest::addColumn<QSizeF>("area");
-    QTest::addColumn<double>("scale");
-    QTest::addColumn<QPointF>("origin");
-    QTest::newRow("exact fit") << QSizeF(640, 576) << 1.0 << QPointF(0, 0);
-    QTest::newRow("doubled") << QSizeF(1280, 1152) << 2.0 << QPointF(0, 0);
-    QTest::newRow("bars both ways") << QSizeF(1400, 1200) << 2.0 << QPointF(60, 24);
-    QTest::newRow("full HD keeps whole pixels") << QSizeF(1920, 1080) << 1.0 << QPointF(640, 252);
-    QTest::newRow("just short of triple") << QSizeF(1919, 1727) << 2.0 << QPointF(319, 287);
-    QTest::newRow("half size") << QSizeF(320, 288) << 0.5 << QPointF(0, 0);
-    QTest::newRow("narrow shrinks") << QSizeF(500, 576) << 500.0 / 640.0 << QPointF(0, 63);
+    QTest::addColumn<double>("dpr");
+    QTest::addColumn<double>("deviceScale");
+    QTest::addColumn<QPointF>("deviceOrigin");
+    QTest::newRow("exact fit") << QSizeF(640, 576) << 1.0 << 1.0 << QPointF(0, 0);
+    QTest::newRow("doubled") << QSizeF(1280, 1152) << 1.0 << 2.0 << QPointF(0, 0);
+    QTest::newRow("bars both ways") << QSizeF(1400, 1200) << 1.0 << 1200.0 / 576 << QPointF(33, 0);
+    QTest::newRow("full HD fills the height") << QSizeF(1920, 1080) << 1.0 << 1.875 << QPointF(360, 0);
+    QTest::newRow("4K fills the height") << QSizeF(3840, 2160) << 1.0 << 3.75 << QPointF(720, 0);
+    QTest::newRow("4K at 200 %") << QSizeF(1920, 1080) << 2.0 << 3.75 << QPointF(720, 0);
+    QTest::newRow("odd bar goes down") << QSizeF(1921, 1080) << 1.0 << 1.875 << QPointF(360, 0);
+    QTest::newRow("width limits") << QSizeF(960, 1080) << 1.0 << 1.5 << QPointF(0, 108);
+    QTest::newRow("half size") << QSizeF(320, 288) << 1.0 << 0.5 << QPointF(0, 0);
+    QTest::newRow("fractional ratio") << QSizeF(1536, 864) << 1.25 << 1.875 << QPointF(360, 0);
 }
 
+// The form fills the area's height or width to the device pixel, centred on a whole
+// device pixel.
 void PiecesTest::letterbox()
 {
     QFETCH(QSizeF, area);
-    QFETCH(double, scale);
-    QFETCH(QPointF, origin);
-    const Letterbox box = fitLetterbox(area, QSizeF(640, 576));
-    QCOMPARE(box.scale, scale);
-    QCOMPARE(box.origin, origin);
-    // The form's corners land inside the area, and map back.
+    QFETCH(double, dpr);
+    QFETCH(double, deviceScale);
+    QFETCH(QPointF, deviceOrigin);
+    const Letterbox box = fitLetterbox(area, QSizeF(640, 576), dpr);
+    QCOMPARE(box.deviceScale(), deviceScale);
+    QCOMPARE(box.deviceOrigin(), deviceOrigin);
     const QPointF far = box.toWidget(QPointF(640, 576));
-    QVERIFY(far.x() <= area.width() && far.y() <= area.height());
+    QVERIFY(far.x() <= area.width() + 1e-9 && far.y() <= area.height() + 1e-9);
+    const double slackX = area.width() * dpr - 640 * deviceScale;
+    const double slackY = area.height() * dpr - 576 * deviceScale;
+    QVERIFY(std::min(slackX, slackY) < 1.0);
     QCOMPARE(box.toForm(far), QPointF(640, 576));
+}
+
+void PiecesTest::openingSize_data()
+{
+    QTest::addColumn<QSize>("available");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("room enough") << QSize(1920, 1040) << QSize(640, 576);
+    QTest::newRow("just fits") << QSize(640, 576) << QSize(640, 576);
+    QTest::newRow("1080p at 200 %") << QSize(960, 520) << QSize(577, 520);
+    QTest::newRow("narrow") << QSize(480, 1000) << QSize(480, 432);
+}
+
+void PiecesTest::fullScreenKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("toggles");
+    QTest::newRow("F11") << int(Qt::Key_F11) << int(Qt::NoModifier) << true;
+    QTest::newRow("Alt+Enter") << int(Qt::Key_Return) << int(Qt::AltModifier) << true;
+    QTest::newRow("Alt+keypad Enter") << int(Qt::Key_Enter) << int(Qt::AltModifier | Qt::KeypadModifier) << true;
+    QTest::newRow("Enter alone is the game's") << int(Qt::Key_Return) << int(Qt::NoModifier) << false;
+    QTest::newRow("Ctrl+Alt+Enter") << int(Qt::Key_Return) << int(Qt::AltModifier | Qt::ControlModifier) << false;
+    QTest::newRow("Shift+F11") << int(Qt::Key_F11) << int(Qt::ShiftModifier) << false;
+    QTest::newRow("F1 is help") << int(Qt::Key_F1) << int(Qt::NoModifier) << false;
+}
+
+void PiecesTest::fullScreenKeys()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, toggles);
+    QCOMPARE(isFullScreenKey(key, Qt::KeyboardModifiers(modifiers)), toggles);
+}
+
+// What one run keeps, the next finds; a file without a usable size is a first start.
+void PiecesTest::settingsKeepThePlacement()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("gravok/gravok.conf"));
+    {
+        WindowSettings fresh(file);
+        QVERIFY(!fresh.placement());
+        fresh.setPlacement({QRect(100, 50, 1000, 900), true, true});
+        fresh.setValue(QStringLiteral("sound/muted"), true);
+        fresh.flush();
+    }
+    WindowSettings again(file);
+    const auto kept = again.placement();
+    QVERIFY(kept);
+    QCOMPARE(kept->normal, QRect(100, 50, 1000, 900));
+    QVERIFY(kept->maximized);
+    QVERIFY(kept->fullScreen);
+    QCOMPARE(again.value(QStringLiteral("sound/muted")).toBool(), true);
+    again.setPlacement({QRect(0, 0, 4, 4), false, false});
+    QVERIFY(!again.placement());
+}
+
+// A window never opens larger than the screen's free area.
+void PiecesTest::openingSize()
+{
+    QFETCH(QSize, available);
+    QFETCH(QSize, size);
+    QCOMPARE(gravok::ui::openingSize(QSize(640, 576), available), size);
 }
 
 void PiecesTest::pacing_data()

@@ -3,8 +3,10 @@
 // What the views paint, and when: a view repaints only when what it shows has changed.
 #include <functional>
 
+#include <QScreen>
 #include <QTest>
 
+#include "app/frm_haupt.h"
 #include "test_forms.h"
 #include "ui/form_view.h"
 #include "ui/picture_cache.h"
@@ -16,6 +18,7 @@ class RenderTest : public QObject {
     Q_OBJECT
 private slots:
     void repaintsOnlyWhatChanged();
+    void partialRepaintsAddUp();
 
 private:
     PictureCache pictures_;
@@ -57,6 +60,37 @@ void RenderTest::repaintsOnlyWhatChanged()
     QCOMPARE(framesAfter([&] { label.Visible = false; }), 1);
     QCOMPARE(framesAfter([&] { label.Left += 15; }), 0); // hidden: nothing to see
     QCOMPARE(framesAfter([&] { view.resize(800, 600); }), 1);
+}
+
+// Frames of a running game repaint only where something moved; on the screen they add
+// up to the picture a whole repaint gives, bars and all.
+void RenderTest::partialRepaintsAddUp()
+{
+    PlayingGame playing;
+    Form& form = playing.game.frmHaupt();
+    FormView view(form, pictures_);
+    view.resize(1280, 1080); // 1.875, with bars at the sides
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    PaintCounter paints(view);
+    form.keyDown(38, 0); // speed up: the shuttle flies
+    form.keyDown(32, 0); // and a shot
+    for (int frame = 0; frame < 30; ++frame) {
+        playing.game.clock.advance(50);
+        view.sync();
+        QTest::qWait(5);
+    }
+    QTest::qWait(30);
+    QVERIFY(paints.count > 0);
+    const QImage onScreen = view.screen()->grabWindow(view.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    QImage whole(view.size(), QImage::Format_RGB32);
+    view.render(&whole);
+    QCOMPARE(onScreen.size(), whole.size());
+    int differ = 0;
+    for (int y = 0; y < whole.height(); ++y)
+        for (int x = 0; x < whole.width(); ++x)
+            differ += onScreen.pixel(x, y) != whole.pixel(x, y);
+    QCOMPARE(differ, 0);
 }
 
 namespace {

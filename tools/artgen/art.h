@@ -23,9 +23,15 @@ namespace artgen {
 
 struct Picture {
     QString name;  // file name without ".png"
-    QSize size;
-    std::function<QImage()> render;
+    QSize size;    // at 1x
+    std::function<QImage(int scale)> render;  // drawn at `scale` times its size
+    bool sets = true;  // also written at 2x, 3x and 4x as <name>@<k>x.png
 };
+
+// The larger sets every game picture comes in besides 1x, for screens that show
+// the game bigger: the window filters down from the nearest set at or above.
+constexpr int kLargestSet = 4;
+QString setFileName(const QString &name, int scale);
 
 // Every picture the game loads, in the order the contact sheet shows them.
 std::vector<Picture> catalogue();

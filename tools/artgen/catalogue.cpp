@@ -31,8 +31,8 @@ QImage render(QSize size, double units, const Draw &draw, bool opaque = true)
 
 Picture shuttle(int number, int heading, bool engines)
 {
-    return {QString::number(number), QSize(57, 57), [heading, engines] {
-                return render(QSize(57, 57), 57, [heading, engines](QPainter &p) {
+    return {QString::number(number), QSize(57, 57), [heading, engines](int scale) {
+                return render(QSize(57, 57) * scale, 57, [heading, engines](QPainter &p) {
                     p.translate(28.5, 28.5);
                     p.rotate(22.5 * heading);  // clockwise on screen
                     drawShuttle(p, engines);
@@ -42,12 +42,24 @@ Picture shuttle(int number, int heading, bool engines)
 
 Picture square(const QString &name, int side, double units, Draw draw, bool opaque = true)
 {
-    return {name, QSize(side, side), [side, units, draw = std::move(draw), opaque] {
-                return render(QSize(side, side), units, draw, opaque);
+    return {name, QSize(side, side), [side, units, draw = std::move(draw), opaque](int scale) {
+                return render(QSize(side, side) * scale, units, draw, opaque);
             }};
 }
 
+// Icons and the pointer are drawn once at the size they are used.
+Picture single(Picture picture)
+{
+    picture.sets = false;
+    return picture;
+}
+
 }  // namespace
+
+QString setFileName(const QString &name, int scale)
+{
+    return scale == 1 ? name + ".png" : QStringLiteral("%1@%2x.png").arg(name).arg(scale);
+}
 
 std::vector<Picture> catalogue()
 {
@@ -72,11 +84,11 @@ std::vector<Picture> catalogue()
     for (int s = 0; s < 3; ++s) {
         list.push_back(square(QString::number(151 + s), 32, 32, [s](QPainter &p) { drawExplosion(p, s); }));
     }
-    list.push_back(square("icon", 32, 32, [](QPainter &p) { drawRock(p, 0); }));
+    list.push_back(single(square("icon", 32, 32, [](QPainter &p) { drawRock(p, 0); })));
     for (int side : {64, 128, 256}) {
-        list.push_back(square(QStringLiteral("icon-%1").arg(side), side, 32, [](QPainter &p) { drawRock(p, 0); }));
+        list.push_back(single(square(QStringLiteral("icon-%1").arg(side), side, 32, [](QPainter &p) { drawRock(p, 0); })));
     }
-    list.push_back(square("hand", 32, 32, drawHand, false));
+    list.push_back(single(square("hand", 32, 32, drawHand, false)));
     return list;
 }
 

@@ -13,6 +13,8 @@ endforeach()
 set(cases
   "intact|none"
   "missing_file|remove:105.png"
+  "missing_set|remove:105@3x.png"
+  "set_of_another_picture|copy:101@2x.png:109@2x.png"
   "wrong_size|copy:101.png:112.png"
   "shuttle_heading_swapped|copy:5.png:6.png"
   "shuttle_flipped|copy:9.png:1.png"

@@ -31,8 +31,10 @@ int writeAll(const QString &outDir)
         return 1;
     }
     for (const artgen::Picture &pic : artgen::catalogue()) {
-        if (!savePng(pic.render(), outDir + "/" + pic.name + ".png"))
-            return 1;
+        for (int scale = 1; scale <= (pic.sets ? artgen::kLargestSet : 1); ++scale) {
+            if (!savePng(pic.render(scale), outDir + "/" + artgen::setFileName(pic.name, scale)))
+                return 1;
+        }
     }
     QFile hotspot(outDir + "/hand.hotspot");
     if (!hotspot.open(QIODevice::WriteOnly | QIODevice::Truncate)) {

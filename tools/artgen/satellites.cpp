@@ -78,16 +78,17 @@ void drawDish(QPainter &p, QPointF base, double radius)
     p.drawEllipse(c + QPointF(0, -radius * 1.1), 0.7, 0.7);
 }
 
+// A small probe: a little body, narrow panels far out on a thin boom, one whip.
 void drawSmall(QPainter &p)
 {
-    drawBoom(p, {-11, 0}, {11, 0});
-    drawPanel(p, QRectF(-14.5, -3.2, 9.5, 6.4), 3, 2);
-    drawPanel(p, QRectF(5.0, -3.2, 9.5, 6.4), 3, 2);
-    drawBoom(p, {0, 4}, {0, 12}, 0.6);  // whip antenna
+    drawBoom(p, {-12, 0}, {12, 0}, 0.6);
+    drawPanel(p, QRectF(-14.5, -2.0, 7.0, 4.0), 3, 1);
+    drawPanel(p, QRectF(7.5, -2.0, 7.0, 4.0), 3, 1);
+    drawBoom(p, {0, 3}, {0, 12.5}, 0.6);  // whip antenna
     p.setBrush(QColor(255, 90, 70));
-    p.drawEllipse(QPointF(0, 12), 0.8, 0.8);
-    drawBody(p, QRectF(-4, -4.5, 8, 9), true);
-    drawDish(p, {0, -4.5}, 4.0);
+    p.drawEllipse(QPointF(0, 12.5), 0.8, 0.8);
+    drawBody(p, QRectF(-2.8, -3.0, 5.6, 6.0), true);
+    drawDish(p, {0, -3.0}, 2.6);
 }
 
 void drawMedium(QPainter &p)
@@ -101,20 +102,23 @@ void drawMedium(QPainter &p)
     drawBoom(p, {2, 5.5}, {4, 11}, 0.6);
 }
 
+// A large station: two big wings of panels on each side of a heavy truss, a main
+// body with a second module on top, fine cells that show how much there is of it.
 void drawLarge(QPainter &p)
 {
-    drawBoom(p, {-13, 0}, {13, 0}, 1.2);
+    drawBoom(p, {-14, 0}, {14, 0}, 1.6);
     for (double side : {-1.0, 1.0}) {
-        const double x = side < 0 ? -13.0 : 6.0;
-        drawPanel(p, QRectF(x, -10.0, 7.0, 8.6), 2, 3);
-        drawPanel(p, QRectF(x, 1.4, 7.0, 8.6), 2, 3);
+        const double x = side < 0 ? -14.0 : 6.2;
+        drawPanel(p, QRectF(x, -10.6, 7.8, 9.4), 3, 4);
+        drawPanel(p, QRectF(x, 1.2, 7.8, 9.4), 3, 4);
     }
-    drawBody(p, QRectF(-5.2, -6, 10.4, 12), true);
-    drawBody(p, QRectF(-3.4, -8.6, 6.8, 3.0), false);
-    drawDish(p, {0, -8.6}, 3.6);
-    drawBoom(p, {0, 6}, {0, 12.5}, 0.7);
+    drawBody(p, QRectF(-5.8, -7.0, 11.6, 14.0), true);
+    drawBody(p, QRectF(-3.8, -11.4, 7.6, 4.2), false);
+    drawBody(p, QRectF(-3.0, 7.0, 6.0, 3.6), false);
+    drawDish(p, {3.8, -9.4}, 2.4);
+    drawBoom(p, {0, 10.6}, {0, 13.6}, 0.7);
     p.setBrush(QColor(120, 255, 140));  // beacon
-    p.drawEllipse(QPointF(0, 12.5), 0.9, 0.9);
+    p.drawEllipse(QPointF(0, 13.6), 0.9, 0.9);
 }
 
 }  // namespace
@@ -131,7 +135,6 @@ void drawSatellite(QPainter &p, int kind)
         p.rotate(32);
         drawMedium(p);
     } else {
-        p.rotate(-8);
         drawLarge(p);
     }
     p.restore();

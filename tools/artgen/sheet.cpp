@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gravok developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Contact sheet: every picture at 1x and 3x (nearest neighbour, the way a
-// scaled-up window shows it), labelled with a tiny built-in pixel font so
+// Contact sheet: every picture at 1x and as drawn for 3x (the icons and the
+// pointer blown up nearest neighbour), labelled with a tiny built-in pixel font so
 // the sheet renders the same with or without fonts installed.
 #include "art.h"
 
@@ -92,8 +92,9 @@ std::vector<QRect> layout(const std::vector<Picture> &pics, int &height)
     return cells;
 }
 
-void drawCell(QPainter &p, const QRect &cell, const Picture &pic, const QImage &img)
+void drawCell(QPainter &p, const QRect &cell, const Picture &pic)
 {
+    const QImage img = pic.render(1);
     p.setPen(kGridColour);
     p.setBrush(Qt::NoBrush);
     p.drawRect(cell.adjusted(0, 0, -1, -1));
@@ -109,7 +110,10 @@ void drawCell(QPainter &p, const QRect &cell, const Picture &pic, const QImage &
         p.fillRect(QRect(three, big), QColor(90, 100, 120));
     }
     p.drawImage(one, img);
-    if (zoom > 1)
+    // Game pictures show the set drawn for that scale; the rest are blown up.
+    if (zoom > 1 && pic.sets && zoom <= kLargestSet)
+        p.drawImage(three, pic.render(zoom));
+    else if (zoom > 1)
         p.drawImage(QRect(three, big), img.scaled(big, Qt::IgnoreAspectRatio, Qt::FastTransformation));
 }
 
@@ -124,7 +128,7 @@ QImage contactSheet()
     sheet.fill(Qt::black);
     QPainter p(&sheet);
     for (std::size_t i = 0; i < pics.size(); ++i)
-        drawCell(p, cells[i], pics[i], pics[i].render());
+        drawCell(p, cells[i], pics[i]);
     p.end();
     return sheet;
 }

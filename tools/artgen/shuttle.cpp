@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Gravok developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The player's shuttle: white orbiter riding on an orange-brown tank with
-// two white boosters, seen from above, nose towards -y. Units are pixels
+// The player's shuttle: white orbiter riding on a red external tank with
+// two white boosters, seen from above, nose towards -y. The stack is drawn
+// a size up so its body spans most of the 57-pixel frame along its heading. Units are pixels
 // with the rotation centre at the origin; the caller turns the painter for
 // each heading so every heading is rendered from the same vectors.
 #include "art.h"
@@ -14,7 +15,8 @@ namespace artgen {
 namespace {
 
 // The stack sits a little aft of centre so its exhaust still fits the frame.
-constexpr double kStackShift = 1.0;
+constexpr double kStackShift = 1.5;
+constexpr double kStackScale = 1.15;
 constexpr double kTankHalf = 3.6;
 constexpr double kBoosterX = 5.9;
 constexpr double kBoosterHalf = 1.55;
@@ -45,12 +47,12 @@ void drawTank(QPainter &p)
     tank.quadTo(-h, 16, -h, 14.2);
     tank.lineTo(-h, -15);
     tank.cubicTo(-h, -19, -1.6, -23.5, 0, -25);
-    p.setBrush(cylinder(-h, h, QColor(240, 150, 80), QColor(196, 96, 34), QColor(104, 44, 14)));
+    p.setBrush(cylinder(-h, h, QColor(244, 104, 76), QColor(190, 40, 28), QColor(98, 16, 10)));
     p.drawPath(tank);
     // Intertank ring, slightly darker, breaks up the long orange body.
     p.save();
     p.setClipPath(tank);
-    p.setBrush(cylinder(-h, h, QColor(206, 120, 60), QColor(160, 74, 26), QColor(86, 36, 12)));
+    p.setBrush(cylinder(-h, h, QColor(212, 84, 60), QColor(150, 30, 20), QColor(80, 12, 8)));
     p.drawRect(QRectF(-h, -12.4, 2 * h, 2.2));
     p.restore();
 }
@@ -217,13 +219,13 @@ void drawExhaust(QPainter &p)
     const QColor boosterOuter(255, 110, 16);
     const QColor boosterCore(255, 250, 200);
     for (double side : {-1.0, 1.0})
-        drawPlume(p, {side * kBoosterX, 16.8}, 1.85, 10.2, boosterOuter, boosterCore);
+        drawPlume(p, {side * kBoosterX, 16.8}, 1.85, 5.6, boosterOuter, boosterCore);
     // The main engines burn clean: short, pale blue, mostly white core.
     const QColor mainOuter(90, 160, 255);
     const QColor mainCore(240, 248, 255);
-    drawPlume(p, {-1.75, 15.7}, 0.9, 5.4, mainOuter, mainCore);
-    drawPlume(p, {1.75, 15.7}, 0.9, 5.4, mainOuter, mainCore);
-    drawPlume(p, {0.0, 16.3}, 0.9, 6.0, mainOuter, mainCore);
+    drawPlume(p, {-1.75, 15.7}, 0.9, 4.2, mainOuter, mainCore);
+    drawPlume(p, {1.75, 15.7}, 0.9, 4.2, mainOuter, mainCore);
+    drawPlume(p, {0.0, 16.3}, 0.9, 4.6, mainOuter, mainCore);
 }
 
 }  // namespace
@@ -233,6 +235,7 @@ void drawShuttle(QPainter &p, bool engines)
     p.save();
     p.setPen(Qt::NoPen);
     p.translate(0, kStackShift);
+    p.scale(kStackScale, kStackScale);
     if (engines)
         drawExhaust(p);
     drawBooster(p, -1.0);

@@ -222,26 +222,57 @@ void checkExhaust(Reporter &r, const QString &dir)
     }
 }
 
+// Each larger set must be the same drawing as 1x: shrunk back, it may differ from 1x
+// by antialiasing only.
+void checkSetMatches(Reporter &r, const QString &name, const QImage &one, const QImage &big)
+{
+    const QImage back = big.scaled(one.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    double sum = 0;
+    for (int y = 0; y < one.height(); ++y)
+        for (int x = 0; x < one.width(); ++x)
+            sum += std::abs(brightness(one.pixel(x, y)) - brightness(back.pixel(x, y)));
+    const double mean = sum / (one.width() * one.height());
+    if (mean > 12)
+        r.fail(name, QStringLiteral("does not match its 1x picture (mean difference %1)").arg(mean, 0, 'f', 1));
+}
+
+void checkFile(Reporter &r, const QString &dir, const Expected &base, int scale)
+{
+    const Expected e{QString(setFileName(base.name, scale)).chopped(4), base.side * scale, base.role};
+    const QImage img(dir + "/" + e.name + ".png");
+    if (img.isNull()) {
+        r.fail(e.name, "missing or unreadable");
+        return;
+    }
+    if (img.size() != QSize(e.side, e.side)) {
+        r.fail(e.name, QStringLiteral("is %1x%2, expected %3x%3").arg(img.width()).arg(img.height()).arg(e.side));
+        return;
+    }
+    if (e.role == Role::Pointer) {
+        checkPointer(r, dir, e, img);
+        return;
+    }
+    checkOpaque(r, e, img);
+    if (scale > 1) {
+        const QImage one(dir + "/" + base.name + ".png");
+        if (one.size() == QSize(base.side, base.side))
+            checkSetMatches(r, e.name, one, img);
+    }
+}
+
+bool hasSets(const Expected &e)
+{
+    return e.role != Role::Pointer && !e.name.startsWith("icon");
+}
+
 }  // namespace
 
 int verifyDirectory(const QString &dir)
 {
     Reporter r;
     for (const Expected &e : expectedFiles()) {
-        const QImage img(dir + "/" + e.name + ".png");
-        if (img.isNull()) {
-            r.fail(e.name, "missing or unreadable");
-            continue;
-        }
-        if (img.size() != QSize(e.side, e.side)) {
-            r.fail(e.name, QStringLiteral("is %1x%2, expected %3x%3")
-                               .arg(img.width()).arg(img.height()).arg(e.side));
-            continue;
-        }
-        if (e.role == Role::Pointer)
-            checkPointer(r, dir, e, img);
-        else
-            checkOpaque(r, e, img);
+        for (int scale = 1; scale <= (hasSets(e) ? kLargestSet : 1); ++scale)
+            checkFile(r, dir, e, scale);
     }
     checkHeadings(r, dir);
     checkQuarterTurns(r, dir);

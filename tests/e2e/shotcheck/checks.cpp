@@ -177,8 +177,15 @@ public:
     {
         auto it = cache_.find(n);
         if (it == cache_.end()) {
-            QImage img(QString::fromStdString((dir_ / (std::to_string(n) + ".png")).string()));
-            it = cache_.emplace(n, img.isNull() ? QImage() : scaledSprite(img, scale_)).first;
+            // The game draws each picture from the set made for its scale, filtered to
+            // the size the scale gives; so do we.
+            const int set = ui::PictureCache::artSet(scale_);
+            const std::string name = std::to_string(n) + (set == 1 ? "" : "@" + std::to_string(set) + "x");
+            QImage one(QString::fromStdString((dir_ / (std::to_string(n) + ".png")).string()));
+            QImage img(QString::fromStdString((dir_ / (name + ".png")).string()));
+            if (img.isNull())
+                img = one;
+            it = cache_.emplace(n, img.isNull() ? QImage() : scaledSprite(img, one.size(), scale_)).first;
         }
         return it->second.isNull() ? nullptr : &it->second;
     }

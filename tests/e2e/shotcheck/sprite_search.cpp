@@ -26,13 +26,13 @@ bool sameColour(QRgb a, QRgb b, int tolerance)
            std::abs(qBlue(a) - qBlue(b)) <= tolerance;
 }
 
-QImage scaledSprite(const QImage& sprite, double scale)
+QImage scaledSprite(const QImage& sprite, QSize base, double scale)
 {
     const QImage argb = sprite.convertToFormat(QImage::Format_ARGB32);
-    if (scale == 1.0)
+    const QSize size(static_cast<int>(std::lround(base.width() * scale)), static_cast<int>(std::lround(base.height() * scale)));
+    if (argb.size() == size)
         return argb;
-    const QSize size(static_cast<int>(std::lround(argb.width() * scale)), static_cast<int>(std::lround(argb.height() * scale)));
-    return argb.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    return argb.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 std::optional<double> spriteShare(const QImage& shot, const QImage& sprite, QPoint at, QRect clip, double enough)

@@ -16,8 +16,9 @@ inline constexpr int ChannelTolerance = 40;
 
 [[nodiscard]] bool sameColour(QRgb a, QRgb b, int tolerance = ChannelTolerance);
 
-// A bitmap enlarged by a whole-number scale with hard pixels, as the view paints it.
-[[nodiscard]] QImage scaledSprite(const QImage& sprite, double scale);
+// A bitmap (of its set) at the size a picture of BASE pixels has at the scale, filtered
+// as the view filters it.
+[[nodiscard]] QImage scaledSprite(const QImage& sprite, QSize base, double scale);
 
 // The share (0..1) of the sprite's drawn pixels (not black, not transparent) that the
 // shot shows at `at` (top-left). Pixels outside `clip` are left out; nothing when no

@@ -1,0 +1,83 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What one busy frame of the main window costs to paint at the scales real screens give:
+// 1, 1.875 (1080p filled), 3, 3.75 (2160p filled) and 4.5. Ten gravoks, ten shots, an
+// explosion and a full damage bar, painted the way the view paints, on a QImage.
+#include <cmath>
+#include <string>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+#include "app/frm_haupt.h"
+#include "started_game.h"
+#include "ui/form_layout.h"
+#include "ui/form_painter.h"
+#include "ui/letterbox.h"
+#include "ui/picture_cache.h"
+
+namespace gravok::bench {
+namespace {
+
+void makeBusy(Form& form)
+{
+    for (int i = 1; i <= 10; ++i) {
+        Control& g = form.at("imgGravok", i);
+        g.setPicture(i == 10 ? 151 : 100 + i);
+        g.Left = static_cast<float>(600 * i);
+        g.Top = static_cast<float>(450 * i);
+    }
+    for (int i = 0; i < 10; ++i) {
+        Control& s = form.at("imgSchuss", i);
+        s.setPicture(i % 2 ? 51 : 50);
+        s.Left = static_cast<float>(900 * i + 300);
+        s.Top = static_cast<float>(5800 - 300 * i);
+    }
+    for (int i = 0; i < 18; ++i)
+        form.at("spe", i).Visible = true;
+    form.at("imgShuttle").setPicture(23);
+}
+
+void BM_PaintBusyFrame(benchmark::State& state)
+{
+    const double scale = static_cast<double>(state.range(0)) / 1000.0;
+    StartedGame started;
+    Form& form = started.game.frmHaupt();
+    makeBusy(form);
+    ui::PictureCache pictures;
+    const QSize formPixels = ui::formBox(form).size();
+    QImage frame(QSize(static_cast<int>(std::ceil(formPixels.width() * scale)),
+                       static_cast<int>(std::ceil(formPixels.height() * scale))),
+                 QImage::Format_RGB32);
+    const auto paint = [&] {
+        QPainter p(&frame);
+        p.scale(scale, scale);
+        p.setClipRect(ui::formBox(form));
+        ui::FormPainter(p, pictures).paint(form);
+    };
+    paint(); // the pictures for this scale are made once, then kept
+    for (auto _ : state) {
+        paint();
+        benchmark::DoNotOptimize(frame.constBits());
+    }
+    state.SetLabel("scale " + std::to_string(scale).substr(0, 5));
+}
+BENCHMARK(BM_PaintBusyFrame)->Arg(1000)->Arg(1875)->Arg(3000)->Arg(3750)->Arg(4500)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace gravok::bench
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

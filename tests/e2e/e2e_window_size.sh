@@ -1,0 +1,151 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Gravok developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The window on screens of any size: F11 fills a 1920x1080 screen and gives the window
+# back; a size the player gave it comes back after a restart; on a 3840x2160 screen at
+# QT_SCALE_FACTOR=2 the fullscreen game fills the screen's height to the device pixel.
+#
+#   e2e_window_size.sh PROGRAM_DIR SHOTCHECK ART_DIR OUT_DIR
+#
+# Exit 0 when every check holds, 1 naming the first that failed, 77 without Xvfb.
+set -uo pipefail
+
+if [ $# -ne 4 ]; then
+    echo "usage: $0 PROGRAM_DIR SHOTCHECK ART_DIR OUT_DIR" >&2
+    exit 2
+fi
+program_dir=$1 shotcheck=$2 art_dir=$3 out=$4
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=xdrive.sh
+. "$here/xdrive.sh"
+
+xd_need || { echo "SKIP: the e2e test needs Xvfb, xdotool and imagemagick"; exit 77; }
+rm -rf "$out"
+mkdir -p "$out"
+XD_LOG_DIR=$out
+step="start"
+fail() {
+    echo "FAILED at step \"$step\": $*" >&2
+    echo "screenshots and logs: $out" >&2
+    exit 1
+}
+
+size_of() {
+    local g
+    g=$(window_geometry "$1") || return 1
+    set -- $g
+    echo "${3}x${4}"
+}
+
+# Waits until window ID has size WxH.
+wait_size() {
+    local id=$1 want=$2 deadline=$((SECONDS + 20)) now=""
+    while [ $SECONDS -lt $deadline ]; do
+        now=$(size_of "$id") && [ "$now" = "$want" ] && return 0
+        sleep 0.2
+    done
+    echo "window is ${now:-?}, expected $want" >&2
+    return 1
+}
+
+# The first and last column of row Y of SHOT that are not the bars' colour.
+field_columns() {
+    local file=$1 y=$2 width
+    width=$(identify -format '%w' "$file")
+    convert "$file" -crop "${width}x1+0+${y}" +repage txt:- |
+        awk -F'[,: ]+' 'NR > 1 && $0 !~ /#1C202A/ { if (first == "") first = $1; last = $1 }
+                         END { print first, last }'
+}
+
+# Starts the game in its own copy of the program directory, closes the start-up dialog.
+start_game() {
+    xd_run gravok "$work/prog/gravok" || return 1
+    main=$(wait_window "Gravok" 30) || return 1
+    local dialog
+    dialog=$(wait_dialog "$main" 30) || return 1
+    keys "$dialog" Return
+    wait_no_dialog "$main" 20
+}
+
+stop_game() {
+    local pid
+    pid=$(window_pid "$main")
+    # "Ende", where the model puts it: the program ends as the player ends it.
+    local at
+    at=$("$shotcheck" where lblEnde --dir "$work/prog" --art "$art_dir" --main "$(rect_of "$main")") || return 1
+    click_at "$main" ${at/,/ }
+    for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || return 0; sleep 0.1; done
+    return 1
+}
+
+rect_of() {
+    local g
+    g=$(window_geometry "$1") || return 1
+    set -- $g
+    echo "$1,$2,$3,$4"
+}
+
+# A fresh display of SIZE with its own copy of the program directory and its own
+# settings (xd_start_display points XDG_CONFIG_HOME into its scratch directory).
+fresh_display() {
+    xd_start_display "$1" && [ -n "$XD_TMP" ] || return 1
+    xd_time_limit 85
+    work=$XD_TMP/work
+    mkdir -p "$work"
+    cp -r "$program_dir" "$work/prog"
+}
+
+# --- 1920x1080: F11 and back, the size remembered.
+step="full HD"
+fresh_display 1920x1080 || fail "no X display"
+start_game || fail "the game did not start"
+wait_size "$main" 640x576 || fail "the window did not open at 640x576"
+keys "$main" F11
+wait_size "$main" 1920x1080 || fail "F11 did not fill the screen"
+sleep 0.5
+shot "$out/01-fullscreen-1080.png"
+read -r first last < <(field_columns "$out/01-fullscreen-1080.png" 5)
+[ "$first" = 360 ] && [ "$last" = 1559 ] || fail "field spans columns $first..$last, expected 360..1559 (scale 1.875)"
+echo "ok   F11 fills 1920x1080 at scale 1.875"
+# Paused, the checker finds level 1's gravoks where the model puts them, at this scale.
+keys "$main" p
+sleep 0.5
+shot "$out/02-fullscreen-1080-paused.png"
+"$shotcheck" level1 --shot "$out/02-fullscreen-1080-paused.png" --dir "$work/prog" --art "$art_dir" \
+    --main "$(rect_of "$main")" --episode 1 --max-ticks 100 >"$out/02-fullscreen-1080-paused.level1.txt" 2>&1 \
+    || fail "the checker does not find level 1 at scale 1.875: $(grep -m1 '^FAIL' "$out/02-fullscreen-1080-paused.level1.txt")"
+echo "ok   the screenshot checker reads level 1 at scale 1.875"
+keys "$main" p
+keys "$main" F11
+wait_size "$main" 640x576 || fail "F11 again did not give the window back"
+echo "ok   F11 again gives the window back"
+
+step="size remembered"
+xdotool windowsize "$main" 1000 900
+wait_size "$main" 1000x900 || fail "the window could not be resized"
+stop_game || fail "\"Ende\" did not end the game"
+start_game || fail "the game did not start again"
+wait_size "$main" 1000x900 || fail "the restart did not restore the size"
+echo "ok   a restart restores 1000x900"
+stop_game || fail "\"Ende\" did not end the game"
+xd_cleanup
+XD_PIDS=()
+
+# --- 3840x2160 at twice the scale: the height filled within a device pixel.
+step="4K at 200 %"
+fresh_display 3840x2160 || fail "no 4K X display"
+export QT_SCALE_FACTOR=2
+start_game || fail "the game did not start at QT_SCALE_FACTOR=2"
+keys "$main" F11
+sleep 1.5
+shot "$out/03-fullscreen-2160.png"
+unset QT_SCALE_FACTOR
+# Best fit: 2160 / 576 = 3.75, so 2400 device pixels wide from column 720.
+for y in 3 1080 2156; do
+    read -r first last < <(field_columns "$out/03-fullscreen-2160.png" "$y")
+    if [ $((first < 719 || first > 721 || last < 3118 || last > 3120)) = 1 ]; then
+        fail "row $y: field spans columns $first..$last, expected 720..3119 within a pixel"
+    fi
+done
+echo "ok   3840x2160 at QT_SCALE_FACTOR=2 fills the height (field 720..3119)"
+echo "all window-size checks passed"
