@@ -19,17 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void bindSocket(const fs::path& path)
-{
-    const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    ASSERT_GE(s, 0);
-    sockaddr_un addr{};
-    addr.sun_family = AF_UNIX;
-    ASSERT_LT(path.string().size(), sizeof addr.sun_path);
-    std::strcpy(addr.sun_path, path.c_str());
-    ASSERT_EQ(::bind(s, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
-    ::close(s); // the name stays, with no one listening
-}
+using test::bindSocket;
 
 TEST(Files, OnlyRegularFilesAreOpenedAndEveryOtherKindIsNamed)
 {

@@ -28,21 +28,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string encoded(const std::string& text)
-{
-    return Kodierer{}.encode(text, Schluessel);
-}
-
-std::string bytesOf(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeBytes(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
+using test::bytesOf;
+using test::encoded;
+using test::writeBytes;
 
 using test::EnvGuard;
 

@@ -2,10 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim_support.h"
 
+#include <cstring>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include "harness.h"
+#include "scores/kodierer.h"
+#include "scores/score_list.h"
 
 namespace gravok::test {
 
@@ -54,6 +63,34 @@ std::string expectLines(const std::vector<Expectation>& table)
     for (const auto& e : table)
         script += "expect " + e.path + " " + e.value + "\n";
     return script;
+}
+
+std::string encoded(const std::string& text)
+{
+    return Kodierer{}.encode(text, Schluessel);
+}
+
+std::string bytesOf(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeBytes(const std::filesystem::path& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+void bindSocket(const std::filesystem::path& path)
+{
+    const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(s, 0);
+    sockaddr_un addr{};
+    addr.sun_family = AF_UNIX;
+    ASSERT_LT(path.string().size(), sizeof addr.sun_path);
+    std::strcpy(addr.sun_path, path.c_str());
+    ASSERT_EQ(::bind(s, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
+    ::close(s); // the name stays, with no one listening
 }
 
 } // namespace gravok::test

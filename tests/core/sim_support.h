@@ -57,4 +57,13 @@ struct Expectation {
 // One "expect PATH VALUE" line per entry.
 [[nodiscard]] std::string expectLines(const std::vector<Expectation>& table);
 
+// A list line as the game writes it.
+[[nodiscard]] std::string encoded(const std::string& text);
+// A file's bytes, exactly; and a file replaced by exactly these bytes.
+[[nodiscard]] std::string bytesOf(const std::filesystem::path& path);
+void writeBytes(const std::filesystem::path& path, const std::string& bytes);
+// Leaves a Unix socket's name at path, with no one listening (a GoogleTest assertion fails
+// when it cannot).
+void bindSocket(const std::filesystem::path& path);
+
 } // namespace gravok::test

@@ -31,21 +31,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string encoded(const std::string& text)
-{
-    return Kodierer{}.encode(text, Schluessel);
-}
-
-std::string bytesOf(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeBytes(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
+using test::bytesOf;
+using test::encoded;
+using test::writeBytes;
 
 std::vector<std::string> decoded(const fs::path& dir)
 {
@@ -101,17 +89,7 @@ void expectUntouched(const Snapshot& before, const Snapshot& after, const std::s
     }
 }
 
-void bindSocket(const fs::path& path)
-{
-    const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    ASSERT_GE(s, 0);
-    sockaddr_un addr{};
-    addr.sun_family = AF_UNIX;
-    ASSERT_LT(path.string().size(), sizeof addr.sun_path);
-    std::strcpy(addr.sun_path, path.c_str());
-    ASSERT_EQ(::bind(s, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
-    ::close(s);
-}
+using test::bindSocket;
 
 // Another game holding the lock: a lock on a descriptor of the test's own.
 void holdLock(Places& p)
