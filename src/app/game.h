@@ -10,6 +10,7 @@
 #include "core/clock.h"
 #include "core/platform.h"
 #include "core/random.h"
+#include "episodes/episode_tap.h"
 
 namespace gravok {
 
@@ -28,6 +29,7 @@ public:
     StartModule Start;
     VirtualClock clock;
     RandomSource random;
+    EpisodeTap episodeTap;
 
     // The program's entry point: creates, loads and shows the main window.
     void Main();

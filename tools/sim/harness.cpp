@@ -191,6 +191,8 @@ void Harness::command(const std::string& verb, const std::string& rest)
     } else if (verb == "log") {
         for (const auto& entry : takeLog())
             out_ << entry << "\n";
+    } else if (verb == "away" && rest.empty()) {
+        game_.frmHaupt().pauseWhileAway();
     } else if (verb == "dump" && rest.empty()) {
         out_ << dumpJson(game_) << "\n";
     } else {
