@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "replay_run.h"
 
-#include <fstream>
 #include <memory>
 #include <sstream>
 
@@ -11,12 +10,10 @@
 #include "dump.h"
 #include "harness.h"
 #include "players/scratch_dir.h"
+#include "replay/replay_io.h"
 
 namespace gravok {
 namespace {
-
-// Far above an hour of play with every key held; a larger file is no replay of ours.
-constexpr std::uintmax_t MaxReplayBytes = 64u << 20;
 
 // The episode loads in the order they were recorded. A game that asks for another
 // episode than the recording did has gone its own way, and says so.
@@ -47,18 +44,10 @@ private:
 
 std::variant<replay::Replay, std::string> readReplayFile(const std::filesystem::path& file)
 {
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(file, ec);
-    if (ec)
-        return "Die Aufzeichnung " + file.string() + " kann nicht gelesen werden: " + ec.message();
-    if (size > MaxReplayBytes)
-        return "Die Aufzeichnung " + file.string() + " ist zu groß.";
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (!in && !in.eof())
-        return "Die Aufzeichnung " + file.string() + " kann nicht gelesen werden.";
-    return replay::parseReplay(text.str(), RulesVersion);
+    auto text = replay::readReplayText(file);
+    if (text.index() == 1)
+        return std::get<1>(text);
+    return replay::parseReplay(std::get<0>(text), RulesVersion);
 }
 
 int playReplay(const replay::Replay& replay, const std::filesystem::path& dir, std::ostream& out, std::ostream& err,

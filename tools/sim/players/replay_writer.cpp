@@ -6,6 +6,7 @@
 
 #include "core/rules.h"
 #include "dump.h"
+#include "replay/replay_io.h"
 
 namespace gravok {
 
@@ -28,13 +29,15 @@ bool ReplayWriter::write(std::ostream& err)
 {
     if (!recorder_)
         return true;
-    std::ofstream out(file_, std::ios::binary | std::ios::trunc);
-    out << recorder_->text();
-    out.close();
+    const bool compress = file_.extension() == ".gz";
+    if (const auto why = replay::writeReplayText(file_, recorder_->text(), compress)) {
+        err << "gravok-sim: " << *why << "\n";
+        return false;
+    }
     std::ofstream dump(file_.string() + ".dump", std::ios::binary | std::ios::trunc);
     dump << dumpJson(game_) << "\n";
     dump.close();
-    if (out && dump)
+    if (dump)
         return true;
     err << "gravok-sim: cannot write " << file_.string() << "\n";
     return false;

@@ -1,0 +1,192 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <functional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/frm_haupt.h"
+#include "core/rules.h"
+#include "dump.h"
+#include "players/playthrough.h"
+#include "players/scratch_dir.h"
+#include "players/soak_player.h"
+#include "replay/base64.h"
+#include "replay/recorder.h"
+#include "replay/replay_file.h"
+#include "replay/replay_io.h"
+#include "replay_run.h"
+#include "sim_support.h"
+
+namespace gravok {
+namespace {
+
+using replay::fromBase64;
+using replay::parseReplay;
+using replay::Recorder;
+using replay::Replay;
+using replay::toBase64;
+
+TEST(ReplayBase64, EncodesAndDecodesBack)
+{
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"", ""},          {"f", "Zg=="},         {"fo", "Zm8="},
+        {"foo", "Zm9v"},   {"foob", "Zm9vYg=="},  {std::string("\0\xff\r\n", 4), "AP8NCg=="},
+    };
+    for (const auto& [bytes, text] : cases) {
+        EXPECT_EQ(toBase64(bytes), text);
+        EXPECT_EQ(fromBase64(text), bytes) << text;
+    }
+    std::string all;
+    for (int c = 0; c < 256; ++c)
+        all += static_cast<char>(c);
+    EXPECT_EQ(fromBase64(toBase64(all)), all);
+}
+
+TEST(ReplayBase64, RefusesWhatNoEncoderWrites)
+{
+    for (const char* text : {"Zg=", "Zm9", "Z===", "Zg=a", "Zh==", "Zm9v!A==", "Zm=v", "Zg==Zg=="})
+        EXPECT_FALSE(fromBase64(text)) << text;
+}
+
+std::string header(int rules = RulesVersion)
+{
+    return "#@gravok-replay 1\n#@rules " + std::to_string(rules) + "\n#@random 42\n";
+}
+
+TEST(ReplayFile, ReadsBackWhatItWrites)
+{
+    Replay r;
+    r.rules = RulesVersion;
+    r.random = 18446744073709551615ull;
+    r.episodes = {{1, std::string("1\r\n2,3\r\n")}, {3, std::nullopt}, {1, std::string()}};
+    r.inputs = "click lblOK\nadvance 50\nkey Left\ninput \ninput A b\ninput-cancel\naway\ndown lbl(2)\nup lbl(2)\n";
+    const auto parsed = parseReplay(replay::formatReplay(r), RulesVersion);
+    ASSERT_TRUE(std::holds_alternative<Replay>(parsed)) << std::get<std::string>(parsed);
+    const Replay& back = std::get<Replay>(parsed);
+    EXPECT_EQ(back.random, r.random);
+    ASSERT_EQ(back.episodes.size(), 3u);
+    EXPECT_EQ(back.episodes[0].bytes, r.episodes[0].bytes);
+    EXPECT_EQ(back.episodes[1].episode, 3);
+    EXPECT_FALSE(back.episodes[1].bytes);
+    EXPECT_EQ(back.episodes[2].bytes, std::string());
+    EXPECT_EQ(back.inputs, r.inputs);
+}
+
+TEST(ReplayFile, RefusesWithAReason)
+{
+    struct Case {
+        std::string text;
+        std::string says;
+    };
+    const std::vector<Case> cases = {
+        {"", "keine Gravok-Aufzeichnung"},
+        {"advance 50\n", "keine Gravok-Aufzeichnung"},
+        {"#@gravok-replay 2\n#@rules 1\n#@random 1\n", "Format 2"},
+        {"#@gravok-replay x\n", "Formatangabe"},
+        {header(RulesVersion + 1), "Regeln der Version " + std::to_string(RulesVersion + 1)},
+        {"#@gravok-replay 1\n#@random 1\n", "Regelversion fehlt"},
+        {"#@gravok-replay 1\n#@rules 1\n", "Zufallszustand fehlt"},
+        {"#@gravok-replay 1\n#@rules 1\n#@random -1\n", "Zufallszustand ist unlesbar"},
+        {"#@gravok-replay 1\n#@rules 1\n#@random 18446744073709551616\n", "Zufallszustand ist unlesbar"},
+        {header() + "#@episode 1 Zg=\n", "Inhalt der Episode"},
+        {header() + "#@episode 0 missing\n", "Episodennummer"},
+        {header() + "#@episode 2\n", "Episodennummer"},
+        {header() + "advance 5\n#@episode 1 missing\n", "Zeile 5"},
+        {header() + "#@seed 4\n", "unbekannte Kopfzeile"},
+        {header() + "set Schaden 5\n", "keine Eingabe"},
+        {header() + "advance -5\n", "keine Eingabe"},
+        {header() + "away now\n", "keine Eingabe"},
+        {header() + "key\n", "keine Eingabe"},
+    };
+    for (const Case& c : cases) {
+        const auto parsed = parseReplay(c.text, RulesVersion);
+        ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << c.text;
+        EXPECT_NE(std::get<std::string>(parsed).find(c.says), std::string::npos)
+            << c.text << " -> " << std::get<std::string>(parsed);
+    }
+}
+
+TEST(ReplayRecorder, SumsTimeUntilTheNextInput)
+{
+    Recorder r(RulesVersion);
+    r.advance(50);
+    r.advance(33);
+    r.key(key::Left);
+    r.key(200);
+    r.pointer("click", "opt3");
+    r.input(std::string("Zwei\nZeilen"));
+    r.input(std::string());
+    r.input(std::nullopt);
+    r.advance(7);
+    r.away();
+    r.advance(1000);
+    const auto parsed = parseReplay(r.text(), RulesVersion);
+    ASSERT_TRUE(std::holds_alternative<Replay>(parsed)) << std::get<std::string>(parsed);
+    EXPECT_EQ(std::get<Replay>(parsed).inputs, "advance 83\nkey Left\nkey 200\nclick opt3\ninput Zwei Zeilen\n"
+                                               "input \ninput-cancel\nadvance 7\naway\nadvance 1000\n");
+}
+
+TEST(ReplayIo, PlainAndCompressedReadTheSame)
+{
+    const test::ProgramDir dir;
+    const std::string text = header() + std::string(5000, 'x') + "\n";
+    for (const bool compress : {false, true}) {
+        const auto file = dir.path() / (compress ? "r.replay.gz" : "r.replay");
+        ASSERT_FALSE(replay::writeReplayText(file, text, compress));
+        const auto back = replay::readReplayText(file);
+        ASSERT_EQ(back.index(), 0u) << std::get<1>(back);
+        EXPECT_EQ(std::get<0>(back), text);
+        if (compress) {
+            EXPECT_LT(std::filesystem::file_size(file), 200u);
+        }
+    }
+    const auto missing = replay::readReplayText(dir.path() / "none");
+    ASSERT_EQ(missing.index(), 1u);
+    EXPECT_NE(std::get<1>(missing).find("fehlt"), std::string::npos);
+    EXPECT_EQ(replay::readReplayText(dir.path()).index(), 1u); // a folder is no replay
+}
+
+// A restless game recorded through the players' door, played back by the harness: the same
+// state after every tick of every timer.
+TEST(ReplayRoundTrip, SoakGamesPlayBackTickForTick)
+{
+    std::vector<std::size_t> recorded;
+    std::string text;
+    {
+        ScratchDir scratch(GRAVOK_DATA_DIR);
+        SoakPlayer player(11);
+        Playthrough run(scratch, 11, player);
+        Recorder recorder(RulesVersion);
+        run.door().record(&recorder);
+        Game& game = run.game();
+        game.clock.onTick = [&](const Control&) { recorded.push_back(std::hash<std::string>{}(dumpJson(game))); };
+        ASSERT_EQ(run.start(), nullptr);
+        while (run.platform().counts().gamesFinished < 2 && run.ticks() < 20000) {
+            ASSERT_EQ(run.act([&] { player.play(game); }), nullptr);
+            ASSERT_EQ(run.tick(), nullptr);
+        }
+        run.door().record(nullptr);
+        EXPECT_GE(recorder.episodeLoads(), 2u);
+        text = recorder.text();
+    }
+    const auto parsed = parseReplay(text, RulesVersion);
+    ASSERT_TRUE(std::holds_alternative<Replay>(parsed)) << std::get<std::string>(parsed);
+
+    std::vector<std::size_t> played;
+    ScratchDir scratch(GRAVOK_DATA_DIR);
+    std::ostringstream out, err;
+    const int status = playReplay(std::get<Replay>(parsed), scratch.programDir(), out, err, [&](Game& game) {
+        played.push_back(std::hash<std::string>{}(dumpJson(game)));
+    });
+    EXPECT_EQ(status, 0) << err.str();
+    ASSERT_GT(recorded.size(), 1000u);
+    ASSERT_EQ(played.size(), recorded.size());
+    for (std::size_t i = 0; i < recorded.size(); ++i)
+        ASSERT_EQ(played[i], recorded[i]) << "first difference after timer tick " << i;
+}
+
+} // namespace
+} // namespace gravok
