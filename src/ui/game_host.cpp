@@ -27,14 +27,11 @@ void showFatal(const QString& message)
 } // namespace
 
 GameHost::GameHost(Game& game, QObject* parent)
-    : QObject(parent), reportError(showFatal), quit([] { QCoreApplication::exit(0); }), game_(game)
+    : QObject(parent), reportError(showFatal), quit([] { QCoreApplication::exit(0); }), game_(game), door_(game)
 {
     keys_ = new KeyRouter([this](const QWidget* w) { return isGameWindow(w); },
                           [this](int code) {
-                              call([this, code] {
-                                  if (!game_.windows().empty())
-                                      game_.activeWindow().keyDown(code, 0);
-                              });
+                              call([this, code] { door_.key(code); });
                           },
                           this);
     if (qApp)
@@ -98,6 +95,7 @@ void GameHost::addView(FormView* view)
     views_.push_back(view);
     connect(view, &QObject::destroyed, this, [this, view] { removeView(view); });
     view->setDispatch([this](const std::function<void()>& work) { call(work); });
+    view->setDoor(&door_);
 }
 
 void GameHost::removeView(FormView* view)

@@ -53,7 +53,7 @@ GameWindow::GameWindow(GameHost& host, Form& form)
 
 void GameWindow::lookedAway()
 {
-    host_.call([this] { host_.game().frmHaupt().pauseWhileAway(); });
+    host_.call([this] { host_.door().away(); });
 }
 
 void GameWindow::changeEvent(QEvent* event)

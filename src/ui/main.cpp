@@ -14,6 +14,7 @@
 #include "ui/game_host.h"
 #include "ui/game_window.h"
 #include "ui/qt_platform.h"
+#include "ui/replay_session.h"
 #include "ui/stats_probe.h"
 
 int main(int argc, char** argv)
@@ -40,6 +41,8 @@ int main(int argc, char** argv)
     gravok::ui::GameWindow window(host, game.frmHaupt());
     platform.attach(game, host, window);
     gravok::ui::ClockDriver driver(host, game.clock);
+    // Every run is recorded from Main on, so that any game can be watched again.
+    gravok::ui::ReplaySession recording(host);
     std::unique_ptr<gravok::ui::StatsProbe> probe;
     if (options.isSet(stats)) {
         probe = std::make_unique<gravok::ui::StatsProbe>(game.clock, window.view());
@@ -51,7 +54,7 @@ int main(int argc, char** argv)
     window.show();
     QTimer::singleShot(0, &window, [&] {
         driver.start();
-        host.call([&] { game.Main(); });
+        host.call([&] { host.door().main(); });
     });
     return QApplication::exec();
 }

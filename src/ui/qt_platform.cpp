@@ -128,9 +128,10 @@ std::optional<std::string> QtPlatform::inputBox(const std::string& prompt, const
     const ClockHold hold(game_);
     bool ok = false;
     const QString text = QInputDialog::getText(window_, qs(title), qs(prompt), QLineEdit::Normal, QString(), &ok);
-    if (!ok)
-        return std::nullopt;
-    return text.toStdString();
+    const auto answer = ok ? std::optional<std::string>(text.toStdString()) : std::nullopt;
+    if (host_)
+        host_->door().answered(answer);
+    return answer;
 }
 
 void QtPlatform::message(const std::string& text)
