@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Gravok developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <fstream>
 #include <functional>
+#include <set>
 #include <string>
 #include <variant>
 #include <vector>
@@ -17,6 +19,7 @@
 #include "replay/recorder.h"
 #include "replay/replay_file.h"
 #include "replay/replay_io.h"
+#include "replay/replay_store.h"
 #include "replay_run.h"
 #include "sim_support.h"
 
@@ -147,6 +150,46 @@ TEST(ReplayIo, PlainAndCompressedReadTheSame)
     ASSERT_EQ(missing.index(), 1u);
     EXPECT_NE(std::get<1>(missing).find("fehlt"), std::string::npos);
     EXPECT_EQ(replay::readReplayText(dir.path()).index(), 1u); // a folder is no replay
+}
+
+TEST(ReplayStore, KeepsTheNewestAndTheNamed)
+{
+    std::vector<replay::StoredReplay> files;
+    for (int i = 0; i < 8; ++i)
+        files.push_back({"r" + std::to_string(i), 100 + i / 2}); // two of each age
+    struct Case {
+        std::size_t keepNewest;
+        std::set<std::string> keep;
+        std::vector<std::string> gone;
+    };
+    const std::vector<Case> cases = {
+        {8, {}, {}},
+        {5, {}, {"r2", "r1", "r0"}}, // equal ages: the later name counts as newer
+        {5, {"r0", "r9"}, {"r2", "r1"}},
+        {0, {"r3"}, {"r7", "r6", "r5", "r4", "r2", "r1", "r0"}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(replay::replaysToPrune(files, c.keep, c.keepNewest), c.gone) << c.keepNewest;
+}
+
+TEST(ReplayStore, PrunesOnlyReplaysAndNeverTheCurrentOne)
+{
+    const test::ProgramDir dir;
+    for (int i = 0; i < 53; ++i)
+        std::ofstream(dir.path() / replay::replayFileName(1'800'000'000 + i, 7)) << "x";
+    std::ofstream(dir.path() / "notes.txt") << "x";
+    const std::string oldest = replay::replayFileName(1'800'000'000, 7);
+    const std::string second = replay::replayFileName(1'800'000'001, 7);
+    // Same write times: the names, which begin with the start's time, give the order.
+    replay::pruneReplays(dir.path(), {second}, oldest);
+    std::size_t left = 0;
+    for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+        left += e.path().string().ends_with(replay::ReplayExtension) ? 1 : 0;
+    EXPECT_EQ(left, replay::KeptRecentGames + 2);
+    EXPECT_TRUE(std::filesystem::exists(dir.path() / oldest));
+    EXPECT_TRUE(std::filesystem::exists(dir.path() / second));
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / replay::replayFileName(1'800'000'002, 7)));
+    EXPECT_TRUE(std::filesystem::exists(dir.path() / "notes.txt"));
 }
 
 // A restless game recorded through the players' door, played back by the harness: the same
