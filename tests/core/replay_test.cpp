@@ -19,6 +19,7 @@
 #include "replay/recorder.h"
 #include "replay/replay_file.h"
 #include "replay/replay_io.h"
+#include "replay/replay_player.h"
 #include "replay/replay_store.h"
 #include "replay_run.h"
 #include "sim_support.h"
@@ -229,6 +230,56 @@ TEST(ReplayRoundTrip, SoakGamesPlayBackTickForTick)
     ASSERT_EQ(played.size(), recorded.size());
     for (std::size_t i = 0; i < recorded.size(); ++i)
         ASSERT_EQ(played[i], recorded[i]) << "first difference after timer tick " << i;
+}
+
+// The desktop of a window that shows a replay: dialogs and input boxes are served by the
+// player, slice by slice, as the window's timer does.
+class WatchingPlatform : public RecordingPlatform {
+public:
+    WatchingPlatform(std::filesystem::path dir, std::uint64_t seed, std::uint64_t slice)
+        : RecordingPlatform(std::move(dir)), slice_(slice)
+    {
+        this->seed = seed;
+    }
+    replay::ReplayPlayer* player = nullptr;
+    void runModal(Form& form) override
+    {
+        for (int turns = 0; !form.closed() && turns < 100000; ++turns)
+            player->play(slice_);
+        ASSERT_TRUE(form.closed()) << form.Name;
+    }
+    std::optional<std::string> inputBox(const std::string&, const std::string&) override { return player->answer(); }
+
+private:
+    std::uint64_t slice_;
+};
+
+// The golden games, cut into slices of any length, end where the harness ends them.
+TEST(ReplayPlayer, SlicedPlayReachesTheRecordedEnd)
+{
+    for (const int episode : {1, 4}) {
+        const std::string file = std::string(GRAVOK_SOURCE_DIR) + "/tests/replays/episode" + std::to_string(episode) + ".replay";
+        const auto read = readReplayFile(file);
+        ASSERT_EQ(read.index(), 0u) << std::get<std::string>(read);
+        const Replay& r = std::get<Replay>(read);
+        std::ifstream dumpFile(file + ".dump");
+        std::string expected;
+        std::getline(dumpFile, expected);
+        for (const std::uint64_t slice : {7u, 50u, 1000u}) {
+            ScratchDir scratch(GRAVOK_DATA_DIR);
+            WatchingPlatform platform(scratch.programDir(), r.random, slice);
+            Game game(platform);
+            game.random.reseed(r.random);
+            replay::ReplayPlayer player(game, r);
+            platform.player = &player;
+            player.start();
+            for (int turns = 0; !player.finished() && turns < 1000000; ++turns)
+                player.play(slice);
+            EXPECT_TRUE(player.finished());
+            EXPECT_EQ(player.gamesLoaded(), 1);
+            EXPECT_EQ(dumpJson(game), expected) << "episode " << episode << ", slices of " << slice << " ms";
+        }
+    }
 }
 
 } // namespace
