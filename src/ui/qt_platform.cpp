@@ -61,6 +61,8 @@ void QtPlatform::attach(Game& game, GameHost& host, GameWindow& window)
 
 std::filesystem::path QtPlatform::programDir() const
 {
+    if (watching)
+        return watching->dir;
     return QCoreApplication::applicationDirPath().toStdString();
 }
 
@@ -72,6 +74,8 @@ float QtPlatform::screenWidthTwips() const
 
 std::uint64_t QtPlatform::clockSeed() const
 {
+    if (watching)
+        return watching->seed;
     return static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch());
 }
 
@@ -125,6 +129,8 @@ void QtPlatform::openUrl(const std::string& url)
 
 std::optional<std::string> QtPlatform::inputBox(const std::string& prompt, const std::string& title)
 {
+    if (watching)
+        return watching->answer();
     const ClockHold hold(game_);
     bool ok = false;
     const QString text = QInputDialog::getText(window_, qs(title), qs(prompt), QLineEdit::Normal, QString(), &ok);

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gravok developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <functional>
 #include <QPoint>
 #include <QSize>
 
@@ -36,6 +37,15 @@ public:
     void notify(const std::string& text) override;
     void setBusyCursor(bool busy) override;
     void endProgram() override;
+
+    // Watching a replay: its program directory, the seed it drew and the answers it gave,
+    // instead of the real ones.
+    struct Watching {
+        std::filesystem::path dir;
+        std::uint64_t seed = 0;
+        std::function<std::optional<std::string>()> answer;
+    };
+    std::optional<Watching> watching;
 
 private:
     // Where a dialog of the given pixel size goes on the screen for the form's Left and Top.
