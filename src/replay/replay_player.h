@@ -34,6 +34,8 @@ public:
     // Runs without pause until the Kth episode load (the Kth game) has happened.
     void skipToGame(int k);
 
+    // Plays nothing more: the recorded run ended the program here.
+    void stop() { pos_ = lines_.size(); }
     [[nodiscard]] bool finished() const;
     [[nodiscard]] int gamesLoaded() const { return loads_; }
 

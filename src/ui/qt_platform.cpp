@@ -168,6 +168,11 @@ void QtPlatform::setBusyCursor(bool busy)
 
 void QtPlatform::endProgram()
 {
+    // The recorded run ended here; the showing stops and the window stays.
+    if (watching && watching->ended) {
+        watching->ended();
+        return;
+    }
     if (host_)
         host_->end();
     else

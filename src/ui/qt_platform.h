@@ -44,6 +44,7 @@ public:
         std::filesystem::path dir;
         std::uint64_t seed = 0;
         std::function<std::optional<std::string>()> answer;
+        std::function<void()> ended;
     };
     std::optional<Watching> watching;
 

@@ -29,7 +29,7 @@ ReplayWatch::ReplayWatch(GameHost& host, QtPlatform& platform, Game& game, const
     QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/Gravok.quh"),
                 scratch_.path() + QStringLiteral("/Gravok.quh"));
     platform.watching = QtPlatform::Watching{scratch_.path().toStdString(), replay.random,
-                                             [this] { return player_.answer(); }};
+                                             [this] { return player_.answer(); }, [this] { finish(); }};
     // The draws before the start-up come from the recorded seed as well, as in the harness.
     game_.random.reseed(replay.random);
     timer_.setTimerType(Qt::PreciseTimer);
@@ -67,13 +67,21 @@ void ReplayWatch::frame()
     carryNs_ = ns % 1'000'000;
     if (player_.gamesLoaded() < firstGame_)
         ms = SkipSliceMs;
-    host_.guarded([&] { player_.play(ms); });
+    host_.guarded([&] {
+        if (!ended_)
+            player_.play(ms);
+    });
     host_.refresh();
-    if (player_.finished() && game_.windows().size() == 1) {
-        ended_ = true;
-        timer_.stop();
-        window_->setWindowTitle(QStringLiteral("Gravok – Wiedergabe beendet (Escape schließt)"));
-    }
+    if (player_.finished() && game_.windows().size() == 1)
+        finish();
+}
+
+void ReplayWatch::finish()
+{
+    ended_ = true;
+    player_.stop();
+    timer_.stop();
+    window_->setWindowTitle(QStringLiteral("Gravok – Wiedergabe beendet (Escape schließt)"));
 }
 
 bool ReplayWatch::eventFilter(QObject* watched, QEvent* event)

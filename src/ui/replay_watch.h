@@ -44,6 +44,7 @@ protected:
 
 private:
     void frame();
+    void finish();
 
     GameHost& host_;
     Game& game_;
