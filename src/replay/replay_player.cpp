@@ -146,12 +146,6 @@ std::optional<std::string> ReplayPlayer::answer()
     return std::string(rest);
 }
 
-void ReplayPlayer::skipToGame(int k)
-{
-    while (!finished() && loads_ < k)
-        play(50);
-}
-
 void ReplayPlayer::deliver(const std::string& line)
 {
     const auto [verb, rest] = split(line);

@@ -31,8 +31,6 @@ public:
     void play(std::uint64_t ms);
     // The answer the input box now open was given.
     std::optional<std::string> answer();
-    // Runs without pause until the Kth episode load (the Kth game) has happened.
-    void skipToGame(int k);
 
     // Plays nothing more: the recorded run ended the program here.
     void stop() { pos_ = lines_.size(); }

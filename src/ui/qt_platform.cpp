@@ -119,11 +119,17 @@ void QtPlatform::refresh()
 
 bool QtPlatform::startProgram(const std::string& program, const std::string& argument)
 {
+    // A replay being watched opens nothing beside the window and waits for nobody: the
+    // recorded run's help and messages are its own.
+    if (watching)
+        return true;
     return QProcess::startDetached(qs(program), {qs(argument)});
 }
 
 void QtPlatform::openUrl(const std::string& url)
 {
+    if (watching)
+        return;
     QDesktopServices::openUrl(QUrl(qs(url)));
 }
 
@@ -142,6 +148,8 @@ std::optional<std::string> QtPlatform::inputBox(const std::string& prompt, const
 
 void QtPlatform::message(const std::string& text)
 {
+    if (watching)
+        return;
     const ClockHold hold(game_);
     QMessageBox::information(window_, QStringLiteral("Gravok"), qs(text));
 }
@@ -149,6 +157,8 @@ void QtPlatform::message(const std::string& text)
 // Nothing waits for a notice: the box stays up beside the running game.
 void QtPlatform::notify(const std::string& text)
 {
+    if (watching)
+        return;
     auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Gravok"), qs(text), QMessageBox::Ok, window_);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);

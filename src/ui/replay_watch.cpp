@@ -32,8 +32,6 @@ ReplayWatch::ReplayWatch(GameHost& host, QtPlatform& platform, Game& game, const
                                              [this] { return player_.answer(); }, [this] { finish(); }};
     // The draws before the start-up come from the recorded seed as well, as in the harness.
     game_.random.reseed(replay.random);
-    timer_.setTimerType(Qt::PreciseTimer);
-    connect(&timer_, &QTimer::timeout, this, &ReplayWatch::frame);
     if (qApp)
         qApp->installEventFilter(this); // after the host's key router, so it sees keys first
 }
@@ -48,15 +46,23 @@ void ReplayWatch::start()
 {
     real_.start();
     lastNs_ = real_.nsecsElapsed();
-    timer_.start(FrameMs);
+    scheduleFrame();
     window_->setWindowTitle(QStringLiteral("Gravok – Wiedergabe"));
     host_.call([this] { player_.start(); });
+}
+
+// A new timer for every frame: a dialog that a frame's inputs open runs its own event
+// loop, and only a timer other than the one whose handler is running fires in there.
+void ReplayWatch::scheduleFrame()
+{
+    QTimer::singleShot(FrameMs, Qt::PreciseTimer, this, &ReplayWatch::frame);
 }
 
 void ReplayWatch::frame()
 {
     if (host_.ended() || ended_)
         return;
+    scheduleFrame();
     const std::int64_t now = real_.nsecsElapsed();
     std::int64_t ns = (now - lastNs_) * (fast_ ? FastFactor : 1) + carryNs_;
     lastNs_ = now;
@@ -80,7 +86,6 @@ void ReplayWatch::finish()
 {
     ended_ = true;
     player_.stop();
-    timer_.stop();
     window_->setWindowTitle(QStringLiteral("Gravok – Wiedergabe beendet (Escape schließt)"));
 }
 

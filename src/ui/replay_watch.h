@@ -43,6 +43,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void scheduleFrame();
     void frame();
     void finish();
 
@@ -52,7 +53,6 @@ private:
     QTemporaryDir scratch_;
     replay::ReplayPlayer player_;
     int firstGame_;
-    QTimer timer_;
     QElapsedTimer real_;
     std::int64_t lastNs_ = 0;
     std::int64_t carryNs_ = 0;
