@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
-#include <zlib.h>
-
 #include "core/form.h"
 #include "core/rules.h"
 #include "players/aim_player.h"
@@ -11,6 +9,7 @@
 #include "players/scratch_dir.h"
 #include "replay/input_door.h"
 #include "replay/recorder.h"
+#include "replay/replay_io.h"
 #include "started_game.h"
 
 namespace {
@@ -66,11 +65,11 @@ void BM_ReplaySizePerMinute(benchmark::State& state)
             }
         }
         run.door().record(nullptr);
-        const std::string text = recorder.text();
-        uLongf packed = compressBound(static_cast<uLong>(text.size()));
-        std::string out(packed, '\0');
-        compress2(reinterpret_cast<Bytef*>(out.data()), &packed, reinterpret_cast<const Bytef*>(text.data()),
-                  static_cast<uLong>(text.size()), 9);
+        const auto file = std::filesystem::temp_directory_path() / "gravok-bench-size.replay.gz";
+        if (gravok::replay::writeReplayText(file, recorder.text(), true))
+            state.SkipWithError("cannot write");
+        const auto packed = std::filesystem::file_size(file);
+        std::filesystem::remove(file);
         const double minutes = static_cast<double>(run.ticks()) / 20.0 / 60.0;
         plainPerMinute = static_cast<double>(recorder.inputBytes()) / minutes;
         packedPerMinute = static_cast<double>(packed) / minutes;
@@ -79,5 +78,24 @@ void BM_ReplaySizePerMinute(benchmark::State& state)
     state.counters["gzip_bytes_per_min"] = packedPerMinute;
 }
 BENCHMARK(BM_ReplaySizePerMinute)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The window's save of a long run: an hour with a key every tick, written compressed.
+void BM_ReplaySaveHour(benchmark::State& state)
+{
+    Recorder recorder(gravok::RulesVersion);
+    const std::string episode(3000, 'x');
+    recorder.episode(1, &episode);
+    for (int tick = 0; tick < 20 * 3600; ++tick) {
+        recorder.advance(50);
+        recorder.key(tick % 3 == 0 ? gravok::key::Space : gravok::key::Left);
+    }
+    const auto file = std::filesystem::temp_directory_path() / "gravok-bench.replay.gz";
+    for (auto _ : state)
+        if (gravok::replay::writeReplayText(file, recorder.text(), true))
+            state.SkipWithError("cannot write");
+    state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(file));
+    std::filesystem::remove(file);
+}
+BENCHMARK(BM_ReplaySaveHour)->Unit(benchmark::kMillisecond);
 
 } // namespace

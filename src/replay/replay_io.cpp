@@ -28,7 +28,7 @@ std::optional<std::string> writeReplayText(const std::filesystem::path& file, st
         return "Die Aufzeichnung kann nicht geschrieben werden: " + temp.string() + ": " + systemReason(errno);
     bool ok = true;
     if (compress) {
-        gzFile gz = gzdopen(fd, "wb9");
+        gzFile gz = gzdopen(fd, "wb6");
         if (!gz) {
             ::close(fd);
             ok = false;

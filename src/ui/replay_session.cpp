@@ -44,7 +44,10 @@ ReplaySession::ReplaySession(GameHost& host, QObject* parent)
     timer_.start(SaveEveryMs);
     if (!QCoreApplication::instance())
         return;
-    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &ReplaySession::save);
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] {
+        final_ = true;
+        save();
+    });
     if (quitPipe < 0 && ::pipe2(signalPipe_, O_CLOEXEC | O_NONBLOCK) == 0) {
         quitPipe = signalPipe_[1];
         auto* notifier = new QSocketNotifier(signalPipe_[0], QSocketNotifier::Read, this);
@@ -60,6 +63,7 @@ ReplaySession::ReplaySession(GameHost& host, QObject* parent)
 
 ReplaySession::~ReplaySession()
 {
+    final_ = true;
     save();
     host_.door().record(nullptr);
     if (signalPipe_[1] >= 0) {
@@ -74,6 +78,13 @@ ReplaySession::~ReplaySession()
 
 void ReplaySession::save()
 {
+    // Time alone passing adds nothing worth a write; the last save's trailing advance is
+    // only cut short, and the end of the run writes it whole.
+    const auto inputs = recorder_.inputBytes() + recorder_.episodeLoads();
+    if (inputs == savedInputs_ && saved_ && !final_)
+        return;
+    savedInputs_ = inputs;
+    saved_ = true;
     const auto why = replay::writeReplayText(file_, recorder_.text(), true);
     if (why && !complained_) {
         complained_ = true;

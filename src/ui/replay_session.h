@@ -34,6 +34,9 @@ private:
     std::filesystem::path file_;
     QTimer timer_;
     bool complained_ = false;
+    bool saved_ = false;
+    bool final_ = false;
+    std::size_t savedInputs_ = 0;
     int signalPipe_[2] = {-1, -1};
 };
 
