@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <cstdint>
+#include <filesystem>
+#include <functional>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -30,6 +32,9 @@ public:
     VirtualClock clock;
     RandomSource random;
     EpisodeTap episodeTap;
+    // Told of every entry added to a high-score list: the list's file and the entry's line
+    // number in it, so that a recording can name the game behind the entry.
+    std::function<void(const std::filesystem::path& list, std::size_t line)> entryAdded;
 
     // The program's entry point: creates, loads and shows the main window.
     void Main();

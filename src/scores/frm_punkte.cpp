@@ -86,7 +86,11 @@ std::vector<FileProblem> FrmPunkte::addEntry(const ListPlaces& places)
     const std::string name = answer.value_or("");
     const std::string& score = game_.frmHaupt().lblP->Caption;
     const std::string entry = entryText(score, name, game_.Start.Episode);
-    return appendEntry(places, kodierer_.encode(entry, Schluessel));
+    std::size_t line = 0;
+    auto problems = appendEntry(places, kodierer_.encode(entry, Schluessel), &line);
+    if (problems.empty() && game_.entryAdded)
+        game_.entryAdded(places.home / ListName, line);
+    return problems;
 }
 
 DecodedList FrmPunkte::decodeFiles(const std::vector<ListLines>& files, std::vector<FileProblem>& problems)

@@ -192,11 +192,14 @@ std::optional<FileProblem> checkWritable(const fs::path& dir)
     return std::nullopt;
 }
 
-std::optional<FileProblem> appendLine(const fs::path& dir, std::string_view line)
+std::optional<FileProblem> appendLine(const fs::path& dir, std::string_view line, std::size_t* lineNumber)
 {
     const Fd lock(openFile(dir / LockName, O_RDWR | O_CREAT));
     if (!lock.ok() || !lockFile(lock, LOCK_EX))
         return problemOf(dir / LockName, errno);
+    // A torn last line counts as a line, and the new one goes after it.
+    if (lineNumber)
+        *lineNumber = readUnlocked(dir).lines.size();
     const fs::path path = dir / ListName;
     const bool existed = ::access(path.c_str(), F_OK) == 0;
     const Fd list(openFile(path, O_RDWR | O_APPEND | O_CREAT));

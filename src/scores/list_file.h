@@ -39,7 +39,10 @@ struct ListLines {
 // Appends one line to the list in DIR, creating the file, safe against a second game
 // appending at the same time and against a crash: the line is written whole or not at all
 // as far as later lines are concerned, and it is on disk when this returns.
-[[nodiscard]] std::optional<FileProblem> appendLine(const std::filesystem::path& dir, std::string_view line);
+// LINE_NUMBER, if given, gets the new line's number (from 0, as readList counts), taken
+// under the lock.
+[[nodiscard]] std::optional<FileProblem> appendLine(const std::filesystem::path& dir, std::string_view line,
+                                                   std::size_t* lineNumber = nullptr);
 
 // Gives the list's current lines to CHANGE; if it returns new lines, they replace the list
 // through Punkte.tmp and a rename, so a crash leaves the old list or the new one, whole.

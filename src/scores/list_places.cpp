@@ -37,7 +37,7 @@ ListPlaces findPlaces(const fs::path& programDir, const fs::path& userDir)
     return places;
 }
 
-std::vector<FileProblem> appendEntry(const ListPlaces& places, std::string_view line)
+std::vector<FileProblem> appendEntry(const ListPlaces& places, std::string_view line, std::size_t* lineNumber)
 {
     std::vector<FileProblem> problems;
     if (places.programProblem)
@@ -50,7 +50,7 @@ std::vector<FileProblem> appendEntry(const ListPlaces& places, std::string_view 
         problems.push_back(problemOf(places.home, ec.value()));
         return problems;
     }
-    if (auto problem = appendLine(places.home, line)) {
+    if (auto problem = appendLine(places.home, line, lineNumber)) {
         problems.push_back(*problem);
         return problems;
     }

@@ -27,6 +27,8 @@ struct ListPlaces {
 
 // Appends a line at home, creating the user's directory on demand. Every place that failed
 // is returned; empty when the line was written.
-[[nodiscard]] std::vector<FileProblem> appendEntry(const ListPlaces& places, std::string_view line);
+// LINE_NUMBER, if given, gets the entry's line number in places.home's list.
+[[nodiscard]] std::vector<FileProblem> appendEntry(const ListPlaces& places, std::string_view line,
+                                                   std::size_t* lineNumber = nullptr);
 
 } // namespace gravok

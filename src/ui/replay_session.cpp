@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/replay_session.h"
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <ctime>
@@ -12,7 +13,9 @@
 #include <QSocketNotifier>
 
 #include "core/rules.h"
+#include "app/game.h"
 #include "replay/replay_io.h"
+#include "replay/replay_links.h"
 #include "replay/replay_store.h"
 #include "ui/game_host.h"
 
@@ -39,7 +42,20 @@ ReplaySession::ReplaySession(GameHost& host, QObject* parent)
     std::filesystem::create_directories(folder, ec);
     file_ = folder / replay::replayFileName(static_cast<std::int64_t>(std::time(nullptr)), static_cast<long>(getpid()));
     host_.door().record(&recorder_);
-    replay::pruneReplays(folder, {}, file_.filename().string());
+    // Each entry the run adds names this replay and its game in the run; the replay is
+    // written at once, so the entry's game can be watched even if the program dies later.
+    host_.game().entryAdded = [this, folder](const std::filesystem::path& list, std::size_t line) {
+        const int game = static_cast<int>(std::max<std::size_t>(recorder_.episodeLoads(), 1));
+        const auto why = replay::appendLink(folder, {list, line, file_.filename().string(), game});
+        if (why && !complained_) {
+            complained_ = true;
+            std::fprintf(stderr, "gravok: %s\n", why->c_str());
+        }
+        final_ = true;
+        save();
+        final_ = false;
+    };
+    replay::pruneReplays(folder, replay::bestReplays(replay::readLinks(folder)), file_.filename().string());
     connect(&timer_, &QTimer::timeout, this, &ReplaySession::save);
     timer_.start(SaveEveryMs);
     if (!QCoreApplication::instance())
@@ -66,6 +82,7 @@ ReplaySession::~ReplaySession()
     final_ = true;
     save();
     host_.door().record(nullptr);
+    host_.game().entryAdded = nullptr;
     if (signalPipe_[1] >= 0) {
         quitPipe = -1;
         ::signal(SIGTERM, SIG_DFL);

@@ -19,6 +19,10 @@
 #include "replay/recorder.h"
 #include "replay/replay_file.h"
 #include "replay/replay_io.h"
+#include "replay/replay_links.h"
+#include "scores/kodierer.h"
+#include "scores/list_file.h"
+#include "scores/score_list.h"
 #include "replay/replay_player.h"
 #include "replay/replay_store.h"
 #include "replay_run.h"
@@ -191,6 +195,47 @@ TEST(ReplayStore, PrunesOnlyReplaysAndNeverTheCurrentOne)
     EXPECT_TRUE(std::filesystem::exists(dir.path() / second));
     EXPECT_FALSE(std::filesystem::exists(dir.path() / replay::replayFileName(1'800'000'002, 7)));
     EXPECT_TRUE(std::filesystem::exists(dir.path() / "notes.txt"));
+}
+
+TEST(ReplayLinks, AppendGivesTheLineNumberReadListCounts)
+{
+    const test::ProgramDir dir;
+    std::size_t line = 99;
+    ASSERT_FALSE(appendLine(dir.path(), "erste", &line));
+    EXPECT_EQ(line, 0u);
+    // A torn last line and a blank one: the torn one counts, the blank one does not.
+    std::ofstream(dir.path() / ListName, std::ios::app | std::ios::binary) << "\r\nhalb";
+    ASSERT_FALSE(appendLine(dir.path(), "dritte", &line));
+    EXPECT_EQ(line, 2u);
+    const ListLines back = readList(dir.path());
+    ASSERT_EQ(back.lines.size(), 3u);
+    EXPECT_EQ(back.lines[line], "dritte");
+}
+
+TEST(ReplayLinks, TheTenBestEntriesOfEachListKeepTheirReplay)
+{
+    const test::ProgramDir dir;
+    const Kodierer kodierer;
+    std::vector<replay::ReplayLink> links;
+    // Scores 10, 20, ... 120 in mixed order; each entry linked to replay rN.
+    const std::vector<int> scores = {30, 120, 10, 50, 110, 20, 70, 90, 40, 100, 60, 80};
+    for (std::size_t i = 0; i < scores.size(); ++i) {
+        std::size_t line = 0;
+        ASSERT_FALSE(appendLine(dir.path(), kodierer.encode(entryText(std::to_string(scores[i]), "P", 1), Schluessel), &line));
+        links.push_back({dir.path() / ListName, line, "r" + std::to_string(scores[i]), 1});
+    }
+    ASSERT_FALSE(replay::appendLink(dir.path(), links[0]));
+    std::ofstream(dir.path() / replay::LinksName, std::ios::app) << "kaputt\n../x\t1\t0\t/a\nr\t1\tzwei\t/a\n";
+    for (std::size_t i = 1; i < links.size(); ++i)
+        ASSERT_FALSE(replay::appendLink(dir.path(), links[i]));
+    const auto back = replay::readLinks(dir.path());
+    ASSERT_EQ(back.size(), links.size()); // the damaged lines are passed over
+    EXPECT_EQ(back[3].replay, "r50");
+    EXPECT_EQ(back[3].line, 3u);
+    const std::set<std::string> best = replay::bestReplays(back);
+    EXPECT_EQ(best, (std::set<std::string>{"r30", "r40", "r50", "r60", "r70", "r80", "r90", "r100", "r110", "r120"}));
+    EXPECT_EQ(replay::linkOf(back, dir.path() / ListName, 4)->replay, "r110");
+    EXPECT_FALSE(replay::linkOf(back, dir.path() / ListName, 40));
 }
 
 // A restless game recorded through the players' door, played back by the harness: the same
