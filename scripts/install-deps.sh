@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-liberation fonts-urw-base35 qt6-translations-l10n
   qt6-svg-dev qt6-wayland weston
-  libsdl2-dev
+  libsdl2-dev zlib1g-dev
   clang libclang-rt-14-dev llvm
   xvfb xdotool x11-utils imagemagick
   desktop-file-utils appstream groff-base dpkg-dev lintian reuse

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <cstdint>
+#include <filesystem>
+#include <functional>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -10,6 +12,7 @@
 #include "core/clock.h"
 #include "core/platform.h"
 #include "core/random.h"
+#include "episodes/episode_tap.h"
 
 namespace gravok {
 
@@ -28,6 +31,10 @@ public:
     StartModule Start;
     VirtualClock clock;
     RandomSource random;
+    EpisodeTap episodeTap;
+    // Told of every entry added to a high-score list: the list's file and the entry's line
+    // number in it, so that a recording can name the game behind the entry.
+    std::function<void(const std::filesystem::path& list, std::size_t line)> entryAdded;
 
     // The program's entry point: creates, loads and shows the main window.
     void Main();

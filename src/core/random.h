@@ -17,6 +17,8 @@ public:
     void queue(const std::vector<double>& values);
     [[nodiscard]] double next();
     [[nodiscard]] std::size_t queued() const { return queue_.size(); }
+    // The seeded sequence's position: reseed(state()) goes on with the same draws.
+    [[nodiscard]] std::uint64_t state() const { return state_; }
 
 private:
     std::uint64_t state_ = 0;

@@ -37,7 +37,11 @@ std::optional<std::string> EpisodeLaden(Game& game, int n)
 {
     const auto path = game.platform.gameFile("Episode" + decimal(n) + ".gvk");
     std::string bytes;
-    if (auto why = readFile(path, bytes))
+    const EpisodeTap& tap = game.episodeTap;
+    const auto why = tap.source ? tap.source(n, bytes) : readFile(path, bytes);
+    if (tap.loaded)
+        tap.loaded(n, why ? nullptr : &bytes);
+    if (why)
         return failure(path, *why);
     EpisodeParse parsed = parseEpisode(bytes);
     if (!parsed.data)

@@ -108,7 +108,10 @@ EntryResult FrmPunkte::addEntry(const ListPlaces& places)
     const std::string name = answer.value_or("");
     const std::string& score = game_.frmHaupt().lblP->Caption;
     const std::string entry = entryText(score, name, game_.Start.Episode);
-    return appendEntry(places, kodierer_.encode(entry, Schluessel));
+    EntryResult result = appendEntry(places, kodierer_.encode(entry, Schluessel));
+    if (!result.writtenTo.empty() && game_.entryAdded)
+        game_.entryAdded(result.writtenTo / ListName, result.line);
+    return result;
 }
 
 void FrmPunkte::reportEntry(const ListPlaces& places, const EntryResult& entry)

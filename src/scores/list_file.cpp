@@ -283,6 +283,9 @@ std::optional<FileProblem> appendLine(const fs::path& dir, std::string_view line
     const Lock lock = lockForWriting(dir);
     if (lock.problem)
         return lock.problem;
+    // A torn last line counts as a line, and the new one goes after it.
+    if (info)
+        info->line = readUnlocked(dir).lines.size();
     const fs::path path = dir / ListName;
     // Under the lock no other game creates the list, so "created here" is known for sure.
     bool created = false;

@@ -53,6 +53,7 @@ struct ListLines {
 // What an append did besides succeeding or failing.
 struct AppendInfo {
     std::uint64_t offset = 0; // where the new line starts in the file
+    std::size_t line = 0;     // the new line's number (from 0, as readList counts), taken under the lock
 };
 
 // Appends one line to the list in DIR, creating the file, safe against a second game

@@ -43,13 +43,13 @@ ListPlaces findPlaces(const fs::path& programDir, const fs::path& userDir, bool 
 
 namespace {
 
-std::optional<FileProblem> appendAt(const fs::path& dir, std::string_view line)
+std::optional<FileProblem> appendAt(const fs::path& dir, std::string_view line, AppendInfo& info)
 {
     std::error_code ec;
     fs::create_directories(dir, ec);
     if (ec)
         return problemOf(dir, ec.value());
-    return appendLine(dir, line);
+    return appendLine(dir, line, &info);
 }
 
 } // namespace
@@ -62,14 +62,16 @@ EntryResult appendEntry(const ListPlaces& places, std::string_view line)
     if (places.home.empty())
         return result;
     fs::path tried = places.home;
-    auto problem = appendAt(tried, line);
+    AppendInfo info;
+    auto problem = appendAt(tried, line, info);
     if (problem && tried != places.user && !places.user.empty()) {
         result.problems.push_back(*problem);
         tried = places.user;
-        problem = appendAt(tried, line);
+        problem = appendAt(tried, line, info);
     }
     if (!problem) {
         result.writtenTo = tried;
+        result.line = info.line;
         return result;
     }
     result.problems.push_back(*problem);

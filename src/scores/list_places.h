@@ -35,6 +35,7 @@ struct EntryResult {
     std::vector<FileProblem> problems; // every place that failed, in the order they were tried
     std::filesystem::path writtenTo;   // the directory whose list took the entry; empty: none
     std::filesystem::path pending;     // else the directory whose list takes it once its lock is free
+    std::size_t line = 0;              // the entry's line number in writtenTo's list
 };
 
 // Appends a line at home; when that fails (a lock held too long, a full disk) the line goes

@@ -59,7 +59,7 @@ void ClockDriver::catchUp()
     const std::int64_t ms = pacer_.take(real_.nsecsElapsed());
     int ticks = 0;
     if (ms > 0)
-        host_.guarded([&] { ticks = clock_.advance(static_cast<std::uint64_t>(ms)); });
+        host_.guarded([&] { ticks = host_.door().advance(static_cast<std::uint64_t>(ms)); });
     if (ticks > 0)
         host_.refresh();
 }

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/form_view.h"
 
+#include "replay/input_door.h"
+
 #include <cmath>
 
 #include <QListWidget>
@@ -176,16 +178,13 @@ QWidget* FormView::makeOptionButton(Control& c)
     button->setPalette(palette);
     Control* control = &c;
     connect(button, &QAbstractButton::pressed, this, [this, control] {
-        dispatch([this, control] { form_.mouseDown(*control); });
+        dispatch([this, control] { pointerDown(*control); });
     });
     connect(button, &QAbstractButton::released, this, [this, control] {
-        dispatch([this, control] { form_.mouseUp(*control); });
+        dispatch([this, control] { pointerUp(*control, false); });
     });
     connect(button, &QAbstractButton::clicked, this, [this, control] {
-        dispatch([this, control] {
-            form_.selectOption(*control);
-            form_.click(*control);
-        });
+        dispatch([this, control] { optionChosen(*control); });
     });
     return button;
 }
@@ -248,7 +247,7 @@ void FormView::mousePressEvent(QMouseEvent* event)
     if (!c)
         return;
     pressed_ = c;
-    dispatch([this, c] { form_.mouseDown(*c); });
+    dispatch([this, c] { pointerDown(*c); });
 }
 
 // The release goes to the control that was pressed; it is a click only if the mouse
@@ -261,11 +260,7 @@ void FormView::mouseReleaseEvent(QMouseEvent* event)
     pressed_ = nullptr;
     const QPoint at = pixelAt(letterbox().toForm(event->position()));
     const bool inside = controlBox(*c).contains(at) && clipBox(form_, *c).contains(at);
-    dispatch([this, c, inside] {
-        form_.mouseUp(*c);
-        if (inside)
-            form_.click(*c);
-    });
+    dispatch([this, c, inside] { pointerUp(*c, inside); });
 }
 
 void FormView::mouseMoveEvent(QMouseEvent* event)
@@ -275,6 +270,35 @@ void FormView::mouseMoveEvent(QMouseEvent* event)
         setCursor(pictures_.handCursor());
     else
         unsetCursor();
+}
+
+void FormView::pointerDown(Control& c)
+{
+    if (door_)
+        door_->down(form_, c);
+    else
+        form_.mouseDown(c);
+}
+
+void FormView::pointerUp(Control& c, bool click)
+{
+    if (door_) {
+        door_->up(form_, c, click);
+        return;
+    }
+    form_.mouseUp(c);
+    if (click)
+        form_.click(c);
+}
+
+void FormView::optionChosen(Control& c)
+{
+    if (door_) {
+        door_->choose(form_, c);
+        return;
+    }
+    form_.selectOption(c);
+    form_.click(c);
 }
 
 void FormView::dispatch(const std::function<void()>& call)

@@ -11,6 +11,10 @@
 #include "core/form.h"
 #include "ui/letterbox.h"
 
+namespace gravok::replay {
+class InputDoor;
+} // namespace gravok::replay
+
 namespace gravok::ui {
 
 class PictureCache;
@@ -28,6 +32,8 @@ public:
 
     [[nodiscard]] Form& form() const { return form_; }
     void setDispatch(Dispatch dispatch) { dispatch_ = std::move(dispatch); }
+    // Pointer events go through the game's input door (and its recorder) when one is set.
+    void setDoor(replay::InputDoor* door) { door_ = door; }
     // A dialog keeps the main window's scale instead of fitting its own size.
     void setFixedScale(double scale);
     // The form's size in pixels at scale 1.
@@ -62,10 +68,14 @@ private:
     void dispatch(const std::function<void()>& call);
     // Asks for a repaint of what changed since the last sync.
     void updateChanged(bool whole);
+    void pointerDown(Control& c);
+    void pointerUp(Control& c, bool click);
+    void optionChosen(Control& c);
 
     Form& form_;
     PictureCache& pictures_;
     Dispatch dispatch_;
+    replay::InputDoor* door_ = nullptr;
     std::optional<double> fixedScale_;
     std::vector<Child> children_;
     std::size_t seenControls_ = 0;

@@ -28,7 +28,7 @@ void showFatal(const QString& message)
 } // namespace
 
 GameHost::GameHost(Game& game, QObject* parent)
-    : QObject(parent), reportError(showFatal), quit([] { QCoreApplication::exit(0); }), game_(game)
+    : QObject(parent), reportError(showFatal), quit([] { QCoreApplication::exit(0); }), game_(game), door_(game)
 {
     keys_ = new KeyRouter([this](const QWidget* w) { return isGameWindow(w); },
                           [this](int code) { deliverKey(code); },
@@ -50,7 +50,7 @@ void GameHost::deliverKey(int code)
         if (game_.windows().empty())
             return;
         form = &game_.activeWindow();
-        form->keyDown(code, 0);
+        door_.key(code);
     });
     // An arrow then moves an option choice: a click on that option, through its view, so
     // it enters the game exactly as the mouse's click would. No arrow closes a window.
@@ -118,6 +118,7 @@ void GameHost::addView(FormView* view)
     views_.push_back(view);
     connect(view, &QObject::destroyed, this, [this, view] { removeView(view); });
     view->setDispatch([this](const std::function<void()>& work) { call(work); });
+    view->setDoor(&door_);
 }
 
 void GameHost::removeView(FormView* view)

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 
+#include "replay/input_door.h"
 #include "ui/picture_cache.h"
 
 class QDialog;
@@ -33,6 +34,8 @@ public:
 
     [[nodiscard]] Game& game() { return game_; }
     [[nodiscard]] PictureCache& pictures() { return pictures_; }
+    // Where every input and every advance of the clock enters the game.
+    [[nodiscard]] replay::InputDoor& door() { return door_; }
 
     // Runs a call into the game, then refreshes. Does nothing once the program has ended.
     void call(const std::function<void()>& work);
@@ -70,6 +73,7 @@ private:
     void closeFinishedDialogs();
 
     Game& game_;
+    replay::InputDoor door_;
     PictureCache pictures_;
     std::function<void()> beforeCall_;
     std::function<void()> afterCall_;

@@ -67,7 +67,7 @@ GameWindow::GameWindow(GameHost& host, Form& form, WindowSettings* settings)
 
 void GameWindow::lookedAway()
 {
-    host_.call([this] { host_.game().frmHaupt().pauseWhileAway(); });
+    host_.call([this] { host_.door().away(); });
 }
 
 void GameWindow::changeEvent(QEvent* event)

@@ -5,11 +5,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QMessageBox>
 #include <QTimer>
 
 #include "app/frm_haupt.h"
@@ -17,11 +20,15 @@
 #include "audio/mixer.h"
 #include "audio/sound_director.h"
 #include "sdl/audio_device.h"
+#include "core/rules.h"
+#include "replay/replay_io.h"
 #include "ui/clock_driver.h"
 #include "ui/game_host.h"
 #include "ui/game_window.h"
 #include "ui/pad_driver.h"
 #include "ui/qt_platform.h"
+#include "ui/replay_session.h"
+#include "ui/replay_watch.h"
 #include "ui/start_up.h"
 #include "ui/sound_keys.h"
 #include "ui/stats_probe.h"
@@ -106,7 +113,35 @@ int main(int argc, char** argv)
     options.addOption(stats);
     const QCommandLineOption mute(QStringLiteral("mute"), QStringLiteral("Startet ohne Ton (M schaltet ihn ein und aus)."));
     options.addOption(mute);
+    const QCommandLineOption replayFile(QStringLiteral("replay"),
+                                        QStringLiteral("Zeigt ein aufgezeichnetes Spiel: P hält an, Escape beendet, "
+                                                       "die Rechts-Taste spult gedrückt vierfach vor."),
+                                        QStringLiteral("DATEI"));
+    const QCommandLineOption firstGame(QStringLiteral("game"),
+                                       QStringLiteral("Beginnt die Wiedergabe mit dem K-ten Spiel der Aufzeichnung."),
+                                       QStringLiteral("K"), QStringLiteral("1"));
+    options.addOption(replayFile);
+    options.addOption(firstGame);
     options.process(app);
+
+    std::optional<gravok::replay::Replay> watched;
+    if (options.isSet(replayFile)) {
+        const auto text = gravok::replay::readReplayText(options.value(replayFile).toStdString());
+        auto parsed = text.index() == 0 ? gravok::replay::parseReplay(std::get<0>(text), gravok::RulesVersion)
+                                        : std::variant<gravok::replay::Replay, std::string>(std::get<1>(text));
+        if (const auto* why = std::get_if<std::string>(&parsed)) {
+            std::fprintf(stderr, "gravok: %s\n", why->c_str());
+            QMessageBox::critical(nullptr, QStringLiteral("Gravok – Wiedergabe"), QString::fromStdString(*why));
+            return 2;
+        }
+        watched = std::move(std::get<gravok::replay::Replay>(parsed));
+    }
+    bool gameNumberOk = false;
+    const int gameNumber = options.value(firstGame).toInt(&gameNumberOk);
+    if (!gameNumberOk || gameNumber < 1) {
+        std::fprintf(stderr, "gravok: --game braucht eine Zahl ab 1\n");
+        return 2;
+    }
 
     gravok::ui::QtPlatform platform;
     gravok::Game game(platform);
@@ -130,11 +165,21 @@ int main(int argc, char** argv)
                                     gravok::ui::storeMute(sound.muted());
                                 });
     app.installEventFilter(&muteKey);
+    if (watched) {
+        // A recorded run drives the clock and the inputs itself, and is not recorded again.
+        gravok::ui::ReplayWatch watch(host, platform, game, *watched, gameNumber, &window);
+        window.centreOnScreen();
+        window.show();
+        QTimer::singleShot(0, &window, [&] { watch.start(); });
+        return QApplication::exec();
+    }
     gravok::ui::ClockDriver driver(host, game.clock);
     // The gamepad; GRAVOK_PAD_SCRIPT is the tests' pad, a file of commands (see README).
     gravok::ui::PadDriver pad(host, window);
     if (const QString script = qEnvironmentVariable("GRAVOK_PAD_SCRIPT"); !script.isEmpty() && !pad.followScript(script))
         qWarning("gravok: kein Testpad für %s", qPrintable(script));
+    // Every run is recorded from Main on, so that any game can be watched again.
+    gravok::ui::ReplaySession recording(host);
     std::unique_ptr<gravok::ui::StatsProbe> probe;
     if (options.isSet(stats)) {
         probe = std::make_unique<gravok::ui::StatsProbe>(game.clock, window.view());
@@ -149,7 +194,7 @@ int main(int argc, char** argv)
     QTimer::singleShot(0, &window, [&] {
         driver.start();
         pad.start();
-        host.call([&] { game.Main(); });
+        host.call([&] { host.door().main(); });
     });
     const int status = QApplication::exec();
     window.remember(); // "Ende" leaves without closing the window

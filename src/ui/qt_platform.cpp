@@ -63,6 +63,8 @@ void QtPlatform::attach(Game& game, GameHost& host, GameWindow& window)
 
 std::filesystem::path QtPlatform::programDir() const
 {
+    if (watching)
+        return watching->dir;
     return QCoreApplication::applicationDirPath().toStdString();
 }
 
@@ -84,6 +86,8 @@ float QtPlatform::screenWidthTwips() const
 
 std::uint64_t QtPlatform::clockSeed() const
 {
+    if (watching)
+        return watching->seed;
     return static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch());
 }
 
@@ -127,26 +131,37 @@ void QtPlatform::refresh()
 
 bool QtPlatform::startProgram(const std::string& program, const std::string& argument)
 {
+    // A replay being watched opens nothing beside the window and waits for nobody: the
+    // recorded run's help and messages are its own.
+    if (watching)
+        return true;
     return QProcess::startDetached(qs(program), {qs(argument)});
 }
 
 void QtPlatform::openUrl(const std::string& url)
 {
+    if (watching)
+        return;
     QDesktopServices::openUrl(QUrl(qs(url)));
 }
 
 std::optional<std::string> QtPlatform::inputBox(const std::string& prompt, const std::string& title)
 {
+    if (watching)
+        return watching->answer();
     const ClockHold hold(game_);
     bool ok = false;
     const QString text = QInputDialog::getText(window_, qs(title), qs(prompt), QLineEdit::Normal, QString(), &ok);
-    if (!ok)
-        return std::nullopt;
-    return text.toStdString();
+    const auto answer = ok ? std::optional<std::string>(text.toStdString()) : std::nullopt;
+    if (host_)
+        host_->door().answered(answer);
+    return answer;
 }
 
 void QtPlatform::message(const std::string& text)
 {
+    if (watching)
+        return;
     const ClockHold hold(game_);
     // Plain text: a message may quote a file, and a file's <img> or <a> must stay letters.
     QMessageBox box(QMessageBox::Information, QStringLiteral("Gravok"), qs(text), QMessageBox::Ok, window_);
@@ -157,6 +172,8 @@ void QtPlatform::message(const std::string& text)
 // Nothing waits for a notice: the box stays up beside the running game.
 void QtPlatform::notify(const std::string& text)
 {
+    if (watching)
+        return;
     auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Gravok"), qs(text), QMessageBox::Ok, window_);
     box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
@@ -183,6 +200,11 @@ void QtPlatform::playSound(const char* name)
 
 void QtPlatform::endProgram()
 {
+    // The recorded run ended here; the showing stops and the window stays.
+    if (watching && watching->ended) {
+        watching->ended();
+        return;
+    }
     if (host_)
         host_->end();
     else

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gravok developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <functional>
 #include <QPoint>
 #include <QSize>
 
@@ -43,6 +44,16 @@ public:
     void setBusyCursor(bool busy) override;
     void endProgram() override;
     void playSound(const char* name) override;
+
+    // Watching a replay: its program directory, the seed it drew and the answers it gave,
+    // instead of the real ones.
+    struct Watching {
+        std::filesystem::path dir;
+        std::uint64_t seed = 0;
+        std::function<std::optional<std::string>()> answer;
+        std::function<void()> ended;
+    };
+    std::optional<Watching> watching;
 
 private:
     // Where a dialog of the given pixel size goes on the screen for the form's Left and Top.

@@ -194,6 +194,8 @@ void Harness::command(const std::string& verb, const std::string& rest)
     } else if (verb == "sounds" && rest.empty()) {
         for (const auto& name : takeSounds())
             out_ << "sound " << name << "\n";
+    } else if (verb == "away" && rest.empty()) {
+        game_.frmHaupt().pauseWhileAway();
     } else if (verb == "dump" && rest.empty()) {
         out_ << dumpJson(game_) << "\n";
     } else {

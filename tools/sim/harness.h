@@ -19,6 +19,7 @@ public:
 
     // Runs Main and then the script to its end; returns the exit status.
     int run();
+    [[nodiscard]] Game& game() { return game_; }
 
     void runModal(Form& form) override;
     std::optional<std::string> inputBox(const std::string& prompt, const std::string& title) override;

@@ -11,6 +11,7 @@
 #include "harness.h"
 #include "players/aim_run.h"
 #include "players/soak_run.h"
+#include "replay_run.h"
 
 namespace {
 
@@ -18,7 +19,9 @@ int usage()
 {
     std::cerr << "usage: gravok-sim [--dir DIR] [--seed N] < script\n"
                  "       gravok-sim --soak GAMES [--dir DIR] [--seed N]\n"
-                 "       gravok-sim --aim [--dir DIR] [--seed N]\n";
+                 "       gravok-sim --aim [--episode K] [--dir DIR] [--seed N]\n"
+                 "       gravok-sim --replay FILE [--dir DIR]\n"
+                 "  --soak and --aim take --record FILE: the run is written there as a replay\n";
     return 2;
 }
 
@@ -44,6 +47,9 @@ int main(int argc, char** argv)
     std::uint64_t soakGames = 0;
     bool soak = false;
     bool aim = false;
+    std::uint64_t episode = 0;
+    std::filesystem::path record;
+    std::filesystem::path replay;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--dir" && i + 1 < argc) {
@@ -57,17 +63,33 @@ int main(int argc, char** argv)
                 return usage();
         } else if (arg == "--aim" && !aim) {
             aim = true;
+        } else if (arg == "--episode" && i + 1 < argc) {
+            if (!wholeNumber(argv[++i], episode) || episode < 1 || episode > 4)
+                return usage();
+        } else if (arg == "--record" && i + 1 < argc) {
+            record = argv[++i];
+        } else if (arg == "--replay" && i + 1 < argc) {
+            replay = argv[++i];
         } else {
             return usage();
         }
     }
-    if (soak && aim)
+    if ((soak && aim) || (!replay.empty() && (soak || aim)) || (!record.empty() && !soak && !aim) ||
+        (episode != 0 && !aim))
         return usage();
     std::ios::sync_with_stdio(false);
+    if (!replay.empty())
+        return gravok::runReplay(replay, dir, std::cout, std::cerr);
     if (soak)
-        return gravok::runSoak({dir, seed, static_cast<long>(soakGames)}, std::cout, std::cerr);
-    if (aim)
-        return gravok::runAim({dir, seed}, std::cout, std::cerr);
+        return gravok::runSoak({dir, seed, static_cast<long>(soakGames), record}, std::cout, std::cerr);
+    if (aim) {
+        gravok::AimOptions options;
+        options.episodeDir = dir;
+        options.seed = seed;
+        options.episode = static_cast<int>(episode);
+        options.record = record;
+        return gravok::runAim(options, std::cout, std::cerr);
+    }
     gravok::Harness harness(dir, seed, std::cin, std::cout, std::cerr);
     const int status = harness.run();
     std::cout.flush();

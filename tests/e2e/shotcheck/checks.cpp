@@ -7,8 +7,12 @@
 #include <sstream>
 
 #include <QPainter>
+#include <QTemporaryDir>
 
 #include "core/pictures.h"
+#include "core/rules.h"
+#include "replay/replay_io.h"
+#include "replay/replay_player.h"
 #include "scene.h"
 #include "sprite_search.h"
 #include "ui/form_layout.h"
@@ -313,6 +317,68 @@ std::optional<ScreenMap> checkDialogFrame(Report& r, const ShotInput& in, const 
     return map;
 }
 
+// The window shows a replay, stopped at some moment: the headless model playing the same
+// replay must come to a tick where the shuttle and every gravok stand exactly where the
+// screenshot has them. The model plays in a folder of its own, so its entry goes nowhere.
+void checkReplayMoment(Report& r, const ShotInput& in, Scene& window, const ScreenMap& map)
+{
+    const auto text = replay::readReplayText(in.replay);
+    const auto parsed = text.index() == 0 ? replay::parseReplay(std::get<0>(text), RulesVersion)
+                                          : std::variant<replay::Replay, std::string>(std::get<1>(text));
+    if (const auto* why = std::get_if<std::string>(&parsed)) {
+        r.add("replay.file", false, *why);
+        return;
+    }
+    const replay::Replay& rec = std::get<replay::Replay>(parsed);
+    QTemporaryDir dir;
+    Scene scene(dir.path().toStdString(), window.screenWidthTwips());
+    scene.seed = rec.random;
+    scene.game.random.reseed(rec.random);
+    // Boxes are answered in the order the run answered them; the player passes over those lines.
+    std::istringstream lines(rec.inputs);
+    for (std::string line; std::getline(lines, line);) {
+        if (line == "input-cancel")
+            scene.inputAnswers.emplace_back(std::nullopt);
+        else if (line.starts_with("input "))
+            scene.inputAnswers.emplace_back(line.substr(6));
+    }
+    replay::ReplayPlayer player(scene.game, rec);
+    scene.modalLoop = [&](Form& f) {
+        while (!f.closed() && !player.finished())
+            player.play(50);
+        if (!f.closed())
+            f.Unload();
+    };
+    player.start();
+    FrmHaupt& h = scene.haupt();
+    Art art(in.artDir, map.scale());
+    const QRect field = map.controlRect(*h.fraHintergrund);
+    std::optional<int> moment;
+    std::size_t sprites = 0;
+    for (int t = 0; t <= in.maxTicks && !moment && !player.finished(); ++t, player.play(50)) {
+        std::vector<Placed> shown = gravoksOf(h, map);
+        if (shown.empty())
+            continue;
+        shown.push_back({0, h.imgShuttle->Picture(), map.controlRect(*h.imgShuttle).topLeft()});
+        bool all = true;
+        for (const Placed& g : shown) {
+            const QImage* sprite = art(g.picture);
+            const QRect near(g.at - QPoint(1, 1), QSize(3, 3));
+            all = sprite && findSprite(in.shot, *sprite, near, field, 0.8, g.at).has_value();
+            if (!all)
+                break;
+        }
+        if (all) {
+            moment = t;
+            sprites = shown.size();
+        }
+    }
+    r.add("replay.moment", moment.has_value(),
+          moment ? "the shuttle and " + std::to_string(sprites - 1) + " gravoks stand where the replay has them after " +
+                       std::to_string(*moment) + " ticks"
+                 : "no tick up to " + std::to_string(in.maxTicks) + " of the replay shows what the screenshot shows");
+}
+
 using Body = std::function<void(Report&, const ShotInput&, Scene&, const ScreenMap&)>;
 
 // Runs the scene to the start of a game as the real window does it: Main, the start-up
@@ -388,6 +454,7 @@ const std::map<std::string, Body>& checks()
              scene.key("P");
              checkLevelStart(r, in, scene, map);
          }},
+        {"replay", checkReplayMoment},
         {"paused", [](Report& r, const ShotInput& in, Scene& scene,
                       const ScreenMap& map) { expectPause(r, in, scene.haupt(), map, true); }},
         {"running",

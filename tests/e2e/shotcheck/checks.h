@@ -33,6 +33,7 @@ struct ShotInput {
     int episode = 1;                  // chosen on the start-up dialog
     std::vector<std::string> keys;    // keys pressed after the start (flying)
     int maxTicks = 60;                // ticks that may have passed before the shot
+    std::filesystem::path replay;     // the recorded run the window shows (check replay)
 };
 
 // Runs the named check; every finding is returned, failed or not. Unknown names give a

@@ -115,6 +115,8 @@ int main(int argc, char** argv)
                 return usage("bad --dialog " + value);
         } else if (opt == "--episode")
             in.episode = std::atoi(value.c_str());
+        else if (opt == "--replay")
+            in.replay = value;
         else if (opt == "--max-ticks")
             in.maxTicks = std::atoi(value.c_str());
         else if (opt == "--keys") {

@@ -67,9 +67,9 @@ void AimPlayer::play(Game& game)
     }
     if (const int want = chooseHeading(game)) {
         if (const int turn = turnToward(game.Start.Richtung, want))
-            h.keyDown(turn < 0 ? key::Left : key::Right, 0);
+            door().key(turn < 0 ? key::Left : key::Right);
     }
-    holdTempo(h, game.Start.Tempo, 0);
+    holdTempo(game.Start.Tempo, 0);
     fireIfAligned(game);
 }
 
@@ -113,18 +113,18 @@ void AimPlayer::fireIfAligned(Game& game)
     for (int k = 1; k <= level.Anzahl; ++k) {
         if (h.imgGravok(k)->Tag == "1" &&
             shotWouldHit(shuttle, s.Richtung, 0, boxOf(*h.imgGravok(k)), stepOf(level.Gravok(k)))) {
-            h.keyDown(key::Space, 0);
+            door().key(key::Space);
             return;
         }
     }
 }
 
-void AimPlayer::holdTempo(FrmHaupt& h, int current, int target)
+void AimPlayer::holdTempo(int current, int target)
 {
     if (current < target)
-        h.keyDown(key::Up, 0);
+        door().key(key::Up);
     else if (current > target)
-        h.keyDown(key::Down, 0);
+        door().key(key::Down);
 }
 
 // Worth a flight when it repairs all it can, or before the level's last gravok goes and
@@ -146,10 +146,10 @@ void AimPlayer::fetchHeart(Game& game)
     const double distance = std::hypot(heart.centreX() - cornerX, heart.centreY() - cornerY);
     const int want = headingToward(cornerX, cornerY, heart.centreX(), heart.centreY());
     if (const int turn = turnToward(game.Start.Richtung, want))
-        h.keyDown(turn < 0 ? key::Left : key::Right, 0);
+        door().key(turn < 0 ? key::Left : key::Right);
     // Close enough in heading to go on: each tick re-aims, so the path zigzags onto it.
     const int tempo = turnsBetween(game.Start.Richtung, want) <= 1 ? std::clamp(static_cast<int>(distance / 30), 1, 20) : 0;
-    holdTempo(h, game.Start.Tempo, tempo);
+    holdTempo(game.Start.Tempo, tempo);
     if (activeGravoks(game) > 1)
         fireIfAligned(game);
 }
@@ -157,13 +157,13 @@ void AimPlayer::fetchHeart(Game& game)
 void AimPlayer::answer(Game& game, Form& dialog)
 {
     if (dialog.Name == "frmNeu") {
-        clickOn(dialog, dialog.at("opt" + std::to_string(episode_)));
-        clickOn(dialog, dialog.at("lblOK"));
+        door().click(dialog, dialog.at("opt" + std::to_string(episode_)));
+        door().click(dialog, dialog.at("lblOK"));
         return;
     }
     if (dialog.Name == "frmPunkte" && game.Start.PunkteEintragen)
         ending_ = game.frmHaupt().lblAnzeige->Caption;
-    dialog.keyDown(key::Enter, 0);
+    door().key(key::Enter);
 }
 
 } // namespace gravok

@@ -30,7 +30,7 @@ private:
     int chooseHeading(Game& game);
     bool heartWanted(Game& game);
     void fetchHeart(Game& game);
-    void holdTempo(FrmHaupt& h, int current, int target);
+    void holdTempo(int current, int target);
     void fireIfAligned(Game& game);
 
     int episode_ = 1;

@@ -11,6 +11,7 @@
 #include "app/frm_haupt.h"
 #include "players/aim_player.h"
 #include "players/playthrough.h"
+#include "players/replay_writer.h"
 
 namespace gravok {
 namespace {
@@ -127,10 +128,13 @@ int runAim(const AimOptions& options, std::ostream& out, std::ostream& err)
     AimPlayer player;
     Playthrough run(*scratch, options.seed, player);
     AimState st{options, out, run, player};
+    ReplayWriter writer(run.game(), run.door(), options.record);
     int status = 0;
-    for (int episode = 1; episode <= 4; ++episode) {
+    const int first = options.episode > 0 ? options.episode : 1;
+    const int last = options.episode > 0 ? options.episode : 4;
+    for (int episode = first; episode <= last; ++episode) {
         player.startEpisode(episode);
-        const char* failed = episode == 1 ? run.start() : run.act([&] { run.game().frmHaupt().keyDown(key::F4, 0); });
+        const char* failed = episode == first ? run.start() : run.act([&] { run.door().key(key::F4); });
         if (failed)
             return violation(st, episode, failed);
         const long hitsBefore = run.hits();
@@ -142,7 +146,10 @@ int runAim(const AimOptions& options, std::ostream& out, std::ostream& err)
         if (!reportEpisode(st, episode, levels, ticks, hitsBefore))
             status = 1;
     }
-    out << (status == 0 ? "all four episodes completed\n" : "not every episode was completed\n");
+    if (options.episode == 0)
+        out << (status == 0 ? "all four episodes completed\n" : "not every episode was completed\n");
+    if (!writer.write(err))
+        return 2;
     return status;
 }
 

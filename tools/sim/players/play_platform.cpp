@@ -34,7 +34,9 @@ void PlayPlatform::runModal(Form& form)
 std::optional<std::string> PlayPlatform::inputBox(const std::string&, const std::string&)
 {
     ++counts_.names;
-    return answers_.name();
+    auto answer = answers_.name();
+    door_->answered(answer);
+    return answer;
 }
 
 bool PlayPlatform::startProgram(const std::string&, const std::string&)
@@ -75,15 +77,6 @@ void PlayPlatform::note(const std::string& what)
     for (char& c : finding_)
         if (c == '\n' || c == '\r')
             c = ' ';
-}
-
-void clickOn(Form& form, Control& control)
-{
-    form.mouseDown(control);
-    form.mouseUp(control);
-    if (control.Kind == ControlKind::OptionButton)
-        form.selectOption(control);
-    form.click(control);
 }
 
 } // namespace gravok

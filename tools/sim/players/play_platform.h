@@ -8,6 +8,7 @@
 
 #include "app/game.h"
 #include "core/recording_platform.h"
+#include "replay/input_door.h"
 
 namespace gravok {
 
@@ -19,6 +20,15 @@ public:
     virtual void answer(Game& game, Form& dialog) = 0;
     // The name typed at the end of a game; nothing for a cancel.
     virtual std::optional<std::string> name() = 0;
+
+    // The way the player's keys and clicks reach the game, recorded or not.
+    void actThrough(replay::InputDoor& door) { door_ = &door; }
+
+protected:
+    [[nodiscard]] replay::InputDoor& door() { return *door_; }
+
+private:
+    replay::InputDoor* door_ = nullptr;
 };
 
 // What the desktop saw during a run.
@@ -39,7 +49,13 @@ class PlayPlatform : public RecordingPlatform {
 public:
     PlayPlatform(std::filesystem::path dir, std::uint64_t seed, DialogAnswers& answers);
 
-    void attach(Game& game) { game_ = &game; }
+    // The game, and the door through which the player's inputs reach it.
+    void attach(Game& game, replay::InputDoor& door)
+    {
+        game_ = &game;
+        door_ = &door;
+        answers_.actThrough(door);
+    }
 
     void runModal(Form& form) override;
     std::optional<std::string> inputBox(const std::string& prompt, const std::string& title) override;
@@ -61,12 +77,9 @@ private:
 
     DialogAnswers& answers_;
     Game* game_ = nullptr;
+    replay::InputDoor* door_ = nullptr;
     DesktopCounts counts_;
     std::string finding_;
 };
-
-// A click as the window delivers it: button down, button up, then the click; an option
-// button is selected by it.
-void clickOn(Form& form, Control& control);
 
 } // namespace gravok

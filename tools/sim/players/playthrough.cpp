@@ -7,16 +7,16 @@
 namespace gravok {
 
 Playthrough::Playthrough(const ScratchDir& scratch, std::uint64_t seed, DialogAnswers& answers)
-    : scratch_(scratch), platform_(scratch.programDir(), seed, answers), game_(platform_)
+    : scratch_(scratch), platform_(scratch.programDir(), seed, answers), game_(platform_), door_(game_)
 {
-    platform_.attach(game_);
+    platform_.attach(game_, door_);
     // The harness seeds the same way: the draws before Main come from the seed as well.
     game_.random.reseed(seed);
 }
 
 const char* Playthrough::start()
 {
-    if (const char* failed = guarded([this] { game_.Main(); }))
+    if (const char* failed = guarded([this] { door_.main(); }))
         return failed;
     return findings();
 }
@@ -24,7 +24,7 @@ const char* Playthrough::start()
 const char* Playthrough::tick()
 {
     ++ticks_;
-    if (const char* failed = guarded([this] { game_.clock.advance(50); }))
+    if (const char* failed = guarded([this] { door_.advance(50); }))
         return failed;
     if (const char* broken = checker_.check(game_))
         return broken;

@@ -20,6 +20,7 @@ public:
     Playthrough(const ScratchDir& scratch, std::uint64_t seed, DialogAnswers& answers);
 
     [[nodiscard]] Game& game() { return game_; }
+    [[nodiscard]] replay::InputDoor& door() { return door_; }
     [[nodiscard]] const PlayPlatform& platform() const { return platform_; }
 
     // Main, with its start-up dialog answered by the player.
@@ -61,6 +62,7 @@ private:
     const ScratchDir& scratch_;
     PlayPlatform platform_;
     Game game_;
+    replay::InputDoor door_;
     InvariantChecker checker_;
     std::string problem_;
     std::uint64_t ticks_ = 0;

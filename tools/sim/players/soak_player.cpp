@@ -40,16 +40,16 @@ void SoakPlayer::play(Game& game)
     FrmHaupt& h = game.frmHaupt();
     ++gameTicks_;
     if (resumeIn_ >= 0 && --resumeIn_ < 0 && h.Pausiert == 1)
-        h.keyDown(key::P, 0);
+        door().key(key::P);
     if (ended_)
-        afterGame(h);
+        afterGame();
     else
-        fly(game, h);
+        fly(game);
     useMenu(h);
 }
 
 // Keys go in whether or not the game is paused: paused, they must change nothing.
-void SoakPlayer::fly(Game& game, FrmHaupt& h)
+void SoakPlayer::fly(Game& game)
 {
     const int k = dice_.percent(aimPercent_) ? nearestGravok(game) : 0;
     int turn = 0;
@@ -61,15 +61,15 @@ void SoakPlayer::fly(Game& game, FrmHaupt& h)
         turn = int(right) - int(left);
     }
     if (turn != 0)
-        h.keyDown(turn < 0 ? key::Left : key::Right, 0);
+        door().key(turn < 0 ? key::Left : key::Right);
     if (gameTicks_ > RecklessAfter)
         targetTempo_ = 100;
     else if (dice_.oneIn(80))
         targetTempo_ = pickTempo();
     if (game.Start.Tempo != targetTempo_ && dice_.percent(60))
-        h.keyDown(game.Start.Tempo < targetTempo_ ? key::Up : key::Down, 0);
+        door().key(game.Start.Tempo < targetTempo_ ? key::Up : key::Down);
     if (dice_.percent(k ? 60 : 30))
-        h.keyDown(key::Space, 0);
+        door().key(key::Space);
 }
 
 int SoakPlayer::pickTempo()
@@ -85,38 +85,38 @@ int SoakPlayer::pickTempo()
 void SoakPlayer::useMenu(FrmHaupt& h)
 {
     if (dice_.oneIn(1500)) {
-        h.keyDown(key::P, 0);
+        door().key(key::P);
         if (h.Pausiert == 1)
             resumeIn_ = dice_.between(1, 40);
     }
     if (dice_.oneIn(20000)) {
-        clickOn(h, *h.lblHilfe);
+        door().click(h, *h.lblHilfe);
         resumeIn_ = dice_.between(1, 40);
     }
     if (dice_.oneIn(3000))
-        h.keyDown(key::F1, 0);
+        door().key(key::F1);
     if (dice_.oneIn(8000))
-        h.keyDown(key::F2, 0);
+        door().key(key::F2);
     if (dice_.oneIn(8000))
-        clickOn(h, *h.lblInfo);
+        door().click(h, *h.lblInfo);
     if (dice_.oneIn(8000))
-        clickOn(h, *h.lblHighscore);
+        door().click(h, *h.lblHighscore);
     if (dice_.oneIn(12000)) {
         cancelNext_ = dice_.percent(30);
-        h.keyDown(key::F4, 0);
+        door().key(key::F4);
     }
 }
 
 // While "Game over!" or "Geschafft!" stands, play keys must change nothing.
-void SoakPlayer::afterGame(FrmHaupt& h)
+void SoakPlayer::afterGame()
 {
     constexpr std::array<int, 6> keys = {key::Left, key::Right, key::Up, key::Down, key::Space, key::P};
     if (dice_.oneIn(4))
-        h.keyDown(keys[static_cast<std::size_t>(dice_.below(static_cast<int>(keys.size())))], 0);
+        door().key(keys[static_cast<std::size_t>(dice_.below(static_cast<int>(keys.size())))]);
     if (--newGameIn_ > 0)
         return;
     cancelNext_ = dice_.percent(15);
-    h.keyDown(key::F4, 0);
+    door().key(key::F4);
     newGameIn_ = dice_.between(1, 30);
 }
 
@@ -136,25 +136,25 @@ void SoakPlayer::answer(Game& game, Form& dialog)
 void SoakPlayer::chooseEpisode(Game& game, Form& dialog)
 {
     if (dice_.oneIn(20))
-        dialog.keyDown(key::F1, 0);
+        door().key(key::F1);
     const bool cancel = cancelNext_;
     cancelNext_ = false;
     // At start-up there is no cancel; Escape there must do nothing.
     if (cancel || (game.Start.Programmstart && dice_.oneIn(5))) {
         if (dice_.percent(50))
-            dialog.keyDown(key::Escape, 0);
+            door().key(key::Escape);
         else if (Control* abort = dialog.find("lblAbbrechen"); abort && abort->Visible)
-            clickOn(dialog, *abort);
+            door().click(dialog, *abort);
         if (dialog.closed())
             return;
     }
     const std::string n = std::to_string(nextEpisode_);
     // The option button or its title; the title of episode 4 selects it here as well.
-    clickOn(dialog, dialog.at(dice_.percent(50) ? "opt" + n : "lbl" + n));
+    door().click(dialog, dialog.at(dice_.percent(50) ? "opt" + n : "lbl" + n));
     if (dice_.percent(50))
-        dialog.keyDown(key::Enter, 0);
+        door().key(key::Enter);
     else
-        clickOn(dialog, dialog.at("lblOK"));
+        door().click(dialog, dialog.at("lblOK"));
     if (static_cast<FrmNeu&>(dialog).gameStarted()) {
         nextEpisode_ = nextEpisode_ % 4 + 1;
         ended_ = false;
@@ -165,14 +165,14 @@ void SoakPlayer::chooseEpisode(Game& game, Form& dialog)
 void SoakPlayer::closeDialog(Form& dialog)
 {
     if (dice_.oneIn(10))
-        dialog.keyDown(key::F1, 0);
+        door().key(key::F1);
     const int how = dice_.below(3);
     if (how == 0)
-        dialog.keyDown(key::Enter, 0);
+        door().key(key::Enter);
     else if (how == 1)
-        dialog.keyDown(key::Escape, 0);
+        door().key(key::Escape);
     else
-        clickOn(dialog, dialog.at("lblOK"));
+        door().click(dialog, dialog.at("lblOK"));
 }
 
 std::optional<std::string> SoakPlayer::name()

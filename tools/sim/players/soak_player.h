@@ -30,9 +30,9 @@ public:
     [[nodiscard]] long gameTicks() const { return gameTicks_; }
 
 private:
-    void fly(Game& game, FrmHaupt& h);
+    void fly(Game& game);
     void useMenu(FrmHaupt& h);
-    void afterGame(FrmHaupt& h);
+    void afterGame();
     void chooseEpisode(Game& game, Form& dialog);
     void closeDialog(Form& dialog);
     void newGameMood();

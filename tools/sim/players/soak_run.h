@@ -11,6 +11,7 @@ struct SoakOptions {
     std::filesystem::path episodeDir; // where Episode1..4.gvk are copied from
     std::uint64_t seed = 0;
     long games = 0;
+    std::filesystem::path record; // where the run is written as a replay, if anywhere
 };
 
 // Plays OPTIONS.games whole games with the restless player and checks the game after every

@@ -1,0 +1,101 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <benchmark/benchmark.h>
+
+#include "core/form.h"
+#include "core/rules.h"
+#include "players/aim_player.h"
+#include "players/playthrough.h"
+#include "players/scratch_dir.h"
+#include "replay/input_door.h"
+#include "replay/recorder.h"
+#include "replay/replay_io.h"
+#include "started_game.h"
+
+namespace {
+
+using gravok::replay::Recorder;
+
+// What recording adds to a tick: the time summed, and in the worst case a key every tick.
+void BM_RecorderTickWithKey(benchmark::State& state)
+{
+    Recorder recorder(gravok::RulesVersion);
+    for (auto _ : state) {
+        recorder.advance(50);
+        recorder.key(gravok::key::Space);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_RecorderTickWithKey);
+
+// A tick of a running game through the door, recording or not: the difference is the
+// recorder's share.
+void BM_DoorTick(benchmark::State& state)
+{
+    gravok::bench::StartedGame started;
+    gravok::replay::InputDoor door(started.game);
+    Recorder recorder(gravok::RulesVersion);
+    if (state.range(0) != 0)
+        door.record(&recorder);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(door.advance(50));
+    door.record(nullptr);
+}
+BENCHMARK(BM_DoorTick)->Arg(0)->Arg(1);
+
+// Bytes per minute of play of the aiming player through episode 4, which presses a key
+// almost every tick: the replay as text and as the window writes it, compressed.
+void BM_ReplaySizePerMinute(benchmark::State& state)
+{
+    double plainPerMinute = 0;
+    double packedPerMinute = 0;
+    for (auto _ : state) {
+        gravok::ScratchDir scratch(GRAVOK_DATA_DIR);
+        gravok::AimPlayer player;
+        player.startEpisode(4);
+        gravok::Playthrough run(scratch, 1, player);
+        Recorder recorder(gravok::RulesVersion);
+        run.door().record(&recorder);
+        if (run.start())
+            state.SkipWithError("start failed");
+        while (!player.ended() && run.ticks() < 24000) {
+            if (run.act([&] { player.play(run.game()); }) || run.tick()) {
+                state.SkipWithError("the game failed");
+                break;
+            }
+        }
+        run.door().record(nullptr);
+        const auto file = std::filesystem::temp_directory_path() / "gravok-bench-size.replay.gz";
+        if (gravok::replay::writeReplayText(file, recorder.text(), true))
+            state.SkipWithError("cannot write");
+        const auto packed = std::filesystem::file_size(file);
+        std::filesystem::remove(file);
+        const double minutes = static_cast<double>(run.ticks()) / 20.0 / 60.0;
+        plainPerMinute = static_cast<double>(recorder.inputBytes()) / minutes;
+        packedPerMinute = static_cast<double>(packed) / minutes;
+    }
+    state.counters["input_bytes_per_min"] = plainPerMinute;
+    state.counters["gzip_bytes_per_min"] = packedPerMinute;
+}
+BENCHMARK(BM_ReplaySizePerMinute)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The window's save of a long run: an hour with a key every tick, written compressed.
+void BM_ReplaySaveHour(benchmark::State& state)
+{
+    Recorder recorder(gravok::RulesVersion);
+    const std::string episode(3000, 'x');
+    recorder.episode(1, &episode);
+    for (int tick = 0; tick < 20 * 3600; ++tick) {
+        recorder.advance(50);
+        recorder.key(tick % 3 == 0 ? gravok::key::Space : gravok::key::Left);
+    }
+    const auto file = std::filesystem::temp_directory_path() / "gravok-bench.replay.gz";
+    for (auto _ : state)
+        if (gravok::replay::writeReplayText(file, recorder.text(), true))
+            state.SkipWithError("cannot write");
+    state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(file));
+    std::filesystem::remove(file);
+}
+BENCHMARK(BM_ReplaySaveHour)->Unit(benchmark::kMillisecond);
+
+} // namespace

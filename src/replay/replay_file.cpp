@@ -1,0 +1,160 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "replay/replay_file.h"
+
+#include <charconv>
+
+#include "replay/base64.h"
+
+namespace gravok::replay {
+namespace {
+
+constexpr std::string_view Magic = "#@gravok-replay ";
+constexpr std::string_view RulesTag = "#@rules ";
+constexpr std::string_view RandomTag = "#@random ";
+constexpr std::string_view EpisodeTag = "#@episode ";
+
+template <class T>
+std::optional<T> number(std::string_view t)
+{
+    T v{};
+    auto [p, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
+    if (t.empty() || ec != std::errc() || p != t.data() + t.size())
+        return std::nullopt;
+    return v;
+}
+
+bool wholeNumber(std::string_view t)
+{
+    return number<long long>(t).has_value() && t[0] != '-';
+}
+
+// Reads the text line by line; a last line without its line end counts as well.
+class Lines {
+public:
+    explicit Lines(std::string_view text) : text_(text) {}
+    bool next(std::string_view& line)
+    {
+        if (pos_ >= text_.size())
+            return false;
+        std::size_t end = text_.find('\n', pos_);
+        if (end == std::string_view::npos)
+            end = text_.size();
+        line = text_.substr(pos_, end - pos_);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        pos_ = end + 1;
+        ++number_;
+        return true;
+    }
+    [[nodiscard]] int number() const { return number_; }
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    int number_ = 0;
+};
+
+std::string damaged(int line, const std::string& why)
+{
+    return "Der Kopf der Aufzeichnung ist beschädigt (Zeile " + std::to_string(line) + "): " + why;
+}
+
+} // namespace
+
+bool isInputCommand(std::string_view line)
+{
+    const std::size_t blank = line.find(' ');
+    const std::string_view verb = line.substr(0, blank);
+    const std::string_view rest = blank == std::string_view::npos ? std::string_view() : line.substr(blank + 1);
+    const bool bare = blank == std::string_view::npos;
+    if (verb == "advance")
+        return !bare && wholeNumber(rest);
+    if (verb == "key" || verb == "click" || verb == "down" || verb == "up")
+        return !bare && !rest.empty();
+    if (verb == "input")
+        return !bare;
+    if (verb == "input-cancel" || verb == "away")
+        return bare;
+    return false;
+}
+
+std::string formatReplay(const Replay& replay)
+{
+    std::string out;
+    out.reserve(replay.inputs.size() + 256);
+    out += std::string(Magic) + std::to_string(FormatVersion) + "\n";
+    out += std::string(RulesTag) + std::to_string(replay.rules) + "\n";
+    out += std::string(RandomTag) + std::to_string(replay.random) + "\n";
+    for (const EpisodeLoad& e : replay.episodes)
+        out += std::string(EpisodeTag) + std::to_string(e.episode) + " " +
+               (e.bytes ? toBase64(*e.bytes) : std::string("missing")) + "\n";
+    out += replay.inputs;
+    return out;
+}
+
+std::variant<Replay, std::string> parseReplay(std::string_view text, int rules)
+{
+    Lines lines(text);
+    std::string_view line;
+    if (!lines.next(line) || !line.starts_with(Magic))
+        return std::string("Die Datei ist keine Gravok-Aufzeichnung.");
+    const auto format = number<int>(line.substr(Magic.size()));
+    if (!format)
+        return damaged(1, "die Formatangabe ist unlesbar.");
+    if (*format != FormatVersion)
+        return "Die Aufzeichnung hat das Format " + std::to_string(*format) + "; dieses Gravok kann nur Format " +
+               std::to_string(FormatVersion) + " abspielen.";
+
+    Replay replay;
+    if (!lines.next(line) || !line.starts_with(RulesTag))
+        return damaged(lines.number(), "die Angabe der Regelversion fehlt.");
+    const auto recordedRules = number<int>(line.substr(RulesTag.size()));
+    if (!recordedRules)
+        return damaged(lines.number(), "die Regelversion ist unlesbar.");
+    if (*recordedRules != rules)
+        return "Die Aufzeichnung wurde nach den Regeln der Version " + std::to_string(*recordedRules) +
+               " gespielt; dieses Gravok spielt nach Version " + std::to_string(rules) +
+               " und kann sie nicht genau wiedergeben.";
+    replay.rules = *recordedRules;
+
+    if (!lines.next(line) || !line.starts_with(RandomTag))
+        return damaged(lines.number(), "der Zufallszustand fehlt.");
+    const auto random = number<std::uint64_t>(line.substr(RandomTag.size()));
+    if (!random)
+        return damaged(lines.number(), "der Zufallszustand ist unlesbar.");
+    replay.random = *random;
+
+    bool inHeader = true;
+    while (lines.next(line)) {
+        if (inHeader && line.starts_with(EpisodeTag)) {
+            const std::string_view rest = line.substr(EpisodeTag.size());
+            const std::size_t blank = rest.find(' ');
+            const auto episode = number<int>(rest.substr(0, blank));
+            if (blank == std::string_view::npos || !episode || *episode < 1)
+                return damaged(lines.number(), "die Episodennummer ist unlesbar.");
+            EpisodeLoad load{*episode, std::nullopt};
+            const std::string_view data = rest.substr(blank + 1);
+            if (data != "missing") {
+                load.bytes = fromBase64(data);
+                if (!load.bytes)
+                    return damaged(lines.number(), "der Inhalt der Episode ist beschädigt.");
+            }
+            replay.episodes.push_back(std::move(load));
+            continue;
+        }
+        if (line.starts_with("#@"))
+            return damaged(lines.number(), "unbekannte Kopfzeile.");
+        inHeader = false;
+        if (line.empty() || line[0] == '#')
+            continue;
+        if (!isInputCommand(line))
+            return "Die Aufzeichnung ist beschädigt (Zeile " + std::to_string(lines.number()) +
+                   "): keine Eingabe: " + std::string(line.substr(0, 40));
+        replay.inputs.append(line);
+        replay.inputs += '\n';
+    }
+    return replay;
+}
+
+} // namespace gravok::replay

@@ -1,0 +1,101 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "replay/replay_links.h"
+
+#include <charconv>
+#include <fstream>
+#include <map>
+
+#include "scores/kodierer.h"
+#include "scores/list_file.h"
+#include "scores/score_list.h"
+
+namespace gravok::replay {
+namespace {
+
+constexpr std::size_t MaxLinksBytes = 4u << 20;
+
+template <class T>
+std::optional<T> number(std::string_view t)
+{
+    T v{};
+    auto [p, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
+    if (t.empty() || ec != std::errc() || p != t.data() + t.size())
+        return std::nullopt;
+    return v;
+}
+
+} // namespace
+
+// Fields by tabs, the list's path last, as it is the one that may hold anything but a tab.
+std::optional<std::string> appendLink(const std::filesystem::path& folder, const ReplayLink& link)
+{
+    std::ofstream out(folder / LinksName, std::ios::binary | std::ios::app);
+    out << link.replay << '\t' << link.game << '\t' << link.line << '\t' << link.list.string() << '\n';
+    out.close();
+    if (!out)
+        return "Die Verknüpfung mit der Aufzeichnung kann nicht geschrieben werden: " + (folder / LinksName).string();
+    return std::nullopt;
+}
+
+std::vector<ReplayLink> readLinks(const std::filesystem::path& folder)
+{
+    std::vector<ReplayLink> links;
+    std::ifstream in(folder / LinksName, std::ios::binary);
+    std::string line;
+    std::size_t read = 0;
+    while (std::getline(in, line) && (read += line.size() + 1) <= MaxLinksBytes) {
+        std::string_view rest = line;
+        std::string_view fields[3];
+        bool ok = true;
+        for (auto& field : fields) {
+            const std::size_t tab = rest.find('\t');
+            if (tab == std::string_view::npos) {
+                ok = false;
+                break;
+            }
+            field = rest.substr(0, tab);
+            rest.remove_prefix(tab + 1);
+        }
+        const auto game = ok ? number<int>(fields[1]) : std::nullopt;
+        const auto at = ok ? number<std::size_t>(fields[2]) : std::nullopt;
+        if (!game || !at || fields[0].empty() || fields[0].find('/') != std::string_view::npos || rest.empty())
+            continue;
+        links.push_back({std::filesystem::path(rest), *at, std::string(fields[0]), *game});
+    }
+    return links;
+}
+
+std::set<std::string> bestReplays(const std::vector<ReplayLink>& links, std::size_t keep)
+{
+    std::map<std::filesystem::path, std::map<std::size_t, std::string>> byList;
+    for (const ReplayLink& l : links)
+        byList[l.list][l.line] = l.replay;
+    std::set<std::string> best;
+    const Kodierer kodierer;
+    for (const auto& [list, lines] : byList) {
+        const ListLines file = readList(list.parent_path());
+        // Decoded in place, so that line numbers stay the file's; what cannot be decoded
+        // sorts last.
+        std::vector<std::string> entries;
+        entries.reserve(file.lines.size());
+        for (const std::string& l : file.lines)
+            entries.push_back(kodierer.decode(l, Schluessel).value_or(""));
+        const std::vector<std::size_t> order = listingOrder(entries);
+        for (std::size_t i = 0; i < order.size() && i < keep; ++i)
+            if (const auto it = lines.find(order[i]); it != lines.end())
+                best.insert(it->second);
+    }
+    return best;
+}
+
+std::optional<ReplayLink> linkOf(const std::vector<ReplayLink>& links, const std::filesystem::path& list,
+                                 std::size_t line)
+{
+    for (auto it = links.rbegin(); it != links.rend(); ++it)
+        if (it->list == list && it->line == line)
+            return *it;
+    return std::nullopt;
+}
+
+} // namespace gravok::replay

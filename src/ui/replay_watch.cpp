@@ -1,0 +1,120 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/replay_watch.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QWidget>
+
+#include "app/game.h"
+#include "ui/game_host.h"
+#include "ui/qt_platform.h"
+
+namespace gravok::ui {
+namespace {
+
+// Game time shown per frame at most, so a stalled window does not race to catch up.
+constexpr std::int64_t MaxFrameMs = 200;
+// Skipping to a later game runs this much game time per frame.
+constexpr std::uint64_t SkipSliceMs = 60'000;
+
+} // namespace
+
+ReplayWatch::ReplayWatch(GameHost& host, QtPlatform& platform, Game& game, const replay::Replay& replay,
+                         int firstGame, QWidget* window)
+    : host_(host), game_(game), window_(window), player_(game, replay), firstGame_(firstGame)
+{
+    // The help viewer is started with the program directory's help file.
+    QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/Gravok.quh"),
+                scratch_.path() + QStringLiteral("/Gravok.quh"));
+    platform.watching = QtPlatform::Watching{scratch_.path().toStdString(), replay.random,
+                                             [this] { return player_.answer(); }, [this] { finish(); }};
+    // The draws before the start-up come from the recorded seed as well, as in the harness.
+    game_.random.reseed(replay.random);
+    if (qApp)
+        qApp->installEventFilter(this); // after the host's key router, so it sees keys first
+}
+
+ReplayWatch::~ReplayWatch()
+{
+    if (qApp)
+        qApp->removeEventFilter(this);
+}
+
+void ReplayWatch::start()
+{
+    real_.start();
+    lastNs_ = real_.nsecsElapsed();
+    scheduleFrame();
+    window_->setWindowTitle(QStringLiteral("Gravok – Wiedergabe"));
+    host_.call([this] { player_.start(); });
+}
+
+// A new timer for every frame: a dialog that a frame's inputs open runs its own event
+// loop, and only a timer other than the one whose handler is running fires in there.
+void ReplayWatch::scheduleFrame()
+{
+    QTimer::singleShot(FrameMs, Qt::PreciseTimer, this, &ReplayWatch::frame);
+}
+
+void ReplayWatch::frame()
+{
+    if (host_.ended() || ended_)
+        return;
+    scheduleFrame();
+    const std::int64_t now = real_.nsecsElapsed();
+    std::int64_t ns = (now - lastNs_) * (fast_ ? FastFactor : 1) + carryNs_;
+    lastNs_ = now;
+    if (paused_)
+        return;
+    ns = std::min<std::int64_t>(ns, MaxFrameMs * 1'000'000 * (fast_ ? FastFactor : 1));
+    std::uint64_t ms = static_cast<std::uint64_t>(ns / 1'000'000);
+    carryNs_ = ns % 1'000'000;
+    if (player_.gamesLoaded() < firstGame_)
+        ms = SkipSliceMs;
+    host_.guarded([&] {
+        if (!ended_)
+            player_.play(ms);
+    });
+    host_.refresh();
+    if (player_.finished() && game_.windows().size() == 1)
+        finish();
+}
+
+void ReplayWatch::finish()
+{
+    ended_ = true;
+    player_.stop();
+    window_->setWindowTitle(QStringLiteral("Gravok – Wiedergabe beendet (Escape schließt)"));
+}
+
+bool ReplayWatch::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    const bool key = type == QEvent::KeyPress || type == QEvent::KeyRelease || type == QEvent::ShortcutOverride;
+    const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+                       type == QEvent::MouseButtonDblClick;
+    if (!key && !mouse)
+        return false;
+    const auto* widget = qobject_cast<const QWidget*>(watched);
+    if (!widget || !host_.isGameWindow(widget->window()))
+        return false;
+    if (mouse)
+        return true; // the recorded clicks play; the watcher's do not
+    const auto* k = static_cast<const QKeyEvent*>(event);
+    if (type == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    const bool press = type == QEvent::KeyPress;
+    if (k->key() == Qt::Key_Right && !k->isAutoRepeat())
+        fast_ = press;
+    else if (press && k->key() == Qt::Key_P && !k->isAutoRepeat())
+        paused_ = !paused_;
+    else if (press && k->key() == Qt::Key_Escape)
+        host_.end();
+    return true;
+}
+
+} // namespace gravok::ui

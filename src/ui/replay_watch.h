@@ -1,0 +1,64 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <cstdint>
+#include <memory>
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "replay/replay_file.h"
+#include "replay/replay_player.h"
+
+class QWidget;
+
+namespace gravok {
+class Game;
+} // namespace gravok
+
+namespace gravok::ui {
+
+class GameHost;
+class QtPlatform;
+
+// Shows a replay in the window at real speed. The player's own keys do not reach the
+// game: P pauses and resumes the showing, Escape ends it, Right held runs it four times as
+// fast. The game plays in a scratch program directory, so its entry lands in no real list.
+class ReplayWatch : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int FrameMs = 10;
+    static constexpr int FastFactor = 4;
+
+    // Starts at the Kth game of the run (the Kth episode loaded); 1 is the first.
+    ReplayWatch(GameHost& host, QtPlatform& platform, Game& game, const replay::Replay& replay, int firstGame,
+                QWidget* window);
+    ~ReplayWatch() override;
+
+    void start();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void scheduleFrame();
+    void frame();
+    void finish();
+
+    GameHost& host_;
+    Game& game_;
+    QWidget* window_;
+    QTemporaryDir scratch_;
+    replay::ReplayPlayer player_;
+    int firstGame_;
+    QElapsedTimer real_;
+    std::int64_t lastNs_ = 0;
+    std::int64_t carryNs_ = 0;
+    bool paused_ = false;
+    bool fast_ = false;
+    bool ended_ = false;
+};
+
+} // namespace gravok::ui

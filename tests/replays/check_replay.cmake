@@ -1,0 +1,15 @@
+# SPDX-FileCopyrightText: 2026 The Gravok developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Plays one recorded game and compares its final state with the one it was recorded with:
+#   cmake -DSIM=... -DDATA_DIR=... -DREPLAY=... -P this
+# A change to the rules fails here until RulesVersion is raised and the replays recorded again
+# (tests/replays/record.sh).
+execute_process(COMMAND ${SIM} --replay ${REPLAY} --dir ${DATA_DIR}
+  RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "${REPLAY} ended with status ${status}: ${err}")
+endif()
+file(READ ${REPLAY}.dump expected)
+if(NOT out STREQUAL expected)
+  message(FATAL_ERROR "${REPLAY} no longer reaches its recorded end: gravok-sim --replay shows where")
+endif()
