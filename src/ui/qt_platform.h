@@ -1,9 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Gravok developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include <QPoint>
-#include <QSize>
-
 #include "core/platform.h"
 
 namespace gravok {
@@ -38,9 +35,6 @@ public:
     void endProgram() override;
 
 private:
-    // Where a dialog of the given pixel size goes on the screen for the form's Left and Top.
-    [[nodiscard]] QPoint dialogPosition(const Form& form, QSize size) const;
-
     Game* game_ = nullptr;
     GameHost* host_ = nullptr;
     GameWindow* window_ = nullptr;
