@@ -34,6 +34,24 @@ int alignment(Align a)
     return Qt::AlignLeft;
 }
 
+// The box a one-line text is drawn in: the label's own, widened for a text wider than it
+// (with a little slack for the glyphs' overhang at other scales).
+QRect oneLineBox(const QRect& box, int textWidth, Align a)
+{
+    const int extra = std::max(0, textWidth + 4 - box.width());
+    if (extra == 0)
+        return box;
+    switch (a) {
+    case Align::Center:
+        return box.adjusted(-extra / 2 - 1, 0, extra - extra / 2 + 1, 0);
+    case Align::Right:
+        return box.adjusted(-extra, 0, 0, 0);
+    case Align::Left:
+        break;
+    }
+    return box.adjusted(0, 0, extra, 0);
+}
+
 bool painted(ControlKind kind)
 {
     return kind != ControlKind::Timer && kind != ControlKind::OptionButton && kind != ControlKind::ListBox;
@@ -110,11 +128,23 @@ void FormPainter::paintLabel(const Control& c, const QRect& box)
         p_.fillRect(box, color(c.BackColor));
     if (c.Caption.empty())
         return;
-    p_.setClipRect(box, Qt::IntersectClip);
+    const QFont font = qtFont(c.TextFont);
+    const QString text = QString::fromStdString(c.Caption);
     p_.setRenderHint(QPainter::TextAntialiasing, true);
-    p_.setFont(qtFont(c.TextFont));
+    p_.setFont(font);
     p_.setPen(color(c.ForeColor));
-    p_.drawText(box, alignment(c.Alignment) | Qt::AlignTop | Qt::TextWordWrap, QString::fromStdString(c.Caption));
+    const QFontMetrics fm(font);
+    // A label with room for one line never wraps: a word a little wider than the box
+    // ("Game over!" in lblAnzeige) stands whole, spilling evenly (or away from its
+    // aligned side) over the box's edges; only the frame it sits in clips it.
+    if (box.height() < 2 * fm.lineSpacing() && !text.contains(QLatin1Char('\n'))) {
+        const QRect line = oneLineBox(box, fm.horizontalAdvance(text), c.Alignment);
+        p_.setClipRect(line, Qt::IntersectClip);
+        p_.drawText(line, alignment(c.Alignment) | Qt::AlignTop | Qt::TextSingleLine, text);
+        return;
+    }
+    p_.setClipRect(box, Qt::IntersectClip);
+    p_.drawText(box, alignment(c.Alignment) | Qt::AlignTop | Qt::TextWordWrap, text);
 }
 
 void FormPainter::paintShape(const Control& c, const QRect& box)
