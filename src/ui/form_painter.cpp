@@ -136,9 +136,11 @@ void FormPainter::paintLabel(const Control& c, const QRect& box)
     const QFontMetrics fm(font);
     // A label with room for one line never wraps: a word a little wider than the box
     // ("Game over!" in lblAnzeige) stands whole, spilling evenly (or away from its
-    // aligned side) over the box's edges; only the frame it sits in clips it.
+    // aligned side) over the box's edges, and a font taller than the box keeps its
+    // descent; only the frame it sits in clips it.
     if (box.height() < 2 * fm.lineSpacing() && !text.contains(QLatin1Char('\n'))) {
-        const QRect line = oneLineBox(box, fm.horizontalAdvance(text), c.Alignment);
+        QRect line = oneLineBox(box, fm.horizontalAdvance(text), c.Alignment);
+        line.setHeight(std::max(line.height(), fm.height()));
         p_.setClipRect(line, Qt::IntersectClip);
         p_.drawText(line, alignment(c.Alignment) | Qt::AlignTop | Qt::TextSingleLine, text);
         return;

@@ -2,6 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/name_box.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include <QFontMetricsF>
+
+#include "core/pictures.h"
+#include "ui/fonts.h"
 #include "ui/form_view.h"
 #include "ui/key_map.h"
 #include "ui/key_router.h"
@@ -11,9 +18,6 @@ namespace {
 
 const Font BoxFont{"MS Sans Serif", 9.75f};
 const Font TitleFont{"MS Sans Serif", 9.75f, true};
-
-// The caret stands behind the text: the field has the keyboard.
-constexpr const char* Caret = "_";
 
 } // namespace
 
@@ -26,17 +30,31 @@ NameBoxForm::NameBoxForm(const std::string& prompt, const std::string& title) : 
     lblTitel = &add(makeLabel("lblTitel", 240, 210, 4050, 255, title, Align::Center, TitleFont));
     lblFrage = &add(makeLabel("lblFrage", 240, 570, 4050, 255, prompt, Align::Left, BoxFont));
     ShapeFeld = &add(makeShape("ShapeFeld", ShapeKind::Rectangle, 240, 915, 4050, 375));
-    lblText = &add(makeLabel("lblText", 330, 975, 3870, 255, Caret, Align::Left, BoxFont));
+    lblText = &add(makeLabel("lblText", 330, 975, 3870, 255, "", Align::Left, BoxFont));
+    Control caret = makeShape("ShapeCaret", ShapeKind::Rectangle, 330, 975, 30, 240);
+    caret.Filled = true;
+    ShapeCaret = &add(std::move(caret));
     lblOK = &add(makeLabel("lblOK", 1080, 1755, 1095, 255, "OK", Align::Center));
     Shape1 = &add(makeShape("Shape1", ShapeKind::Oval, 1080, 1560, 1095, 615));
     lblAbbrechen = &add(makeLabel("lblAbbrechen", 2520, 1755, 855, 255, "Abbrechen", Align::Center));
     Shape2 = &add(makeShape("Shape2", ShapeKind::Oval, 2400, 1560, 1095, 615));
+    setText({});
+}
+
+void NameBoxForm::placeOver(const Form& main)
+{
+    constexpr float BelowMessage = 4560; // twips from the main window's top
+    Left = main.Left + (main.Width - Width) / 2;
+    Top = main.Top + BelowMessage;
 }
 
 void NameBoxForm::setText(const QString& text)
 {
     text_ = text;
-    lblText->Caption = text_.toStdString() + Caret;
+    lblText->Caption = text_.toStdString();
+    const double width = QFontMetricsF(qtFont(lblText->TextFont)).horizontalAdvance(text_);
+    const float right = lblText->Left + lblText->Width - ShapeCaret->Width;
+    ShapeCaret->Left = std::min(right, lblText->Left + static_cast<float>(std::ceil(width + 1)) * TwipsPerPixel);
 }
 
 std::optional<std::string> NameBoxForm::answer() const

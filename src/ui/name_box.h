@@ -23,12 +23,18 @@ public:
     Control* lblFrage;
     Control* ShapeFeld;
     Control* lblText;
+    Control* ShapeCaret;
     Control* lblOK;
     Control* Shape1;
     Control* lblAbbrechen;
     Control* Shape2;
 
-    // The text typed so far, shown in the field with the caret behind it.
+    // Centred across the main window, in the lower half of its field: the big message
+    // ("Game over!", "Geschafft!") above it stays readable while the name is typed.
+    void placeOver(const Form& main);
+
+    // The text typed so far, shown in the field with the caret behind it: the field has
+    // the keyboard.
     void setText(const QString& text);
     [[nodiscard]] const QString& text() const { return text_; }
     // What the box gave: the text after OK, nothing after "Abbrechen".

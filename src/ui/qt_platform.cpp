@@ -115,9 +115,7 @@ std::optional<std::string> QtPlatform::inputBox(const std::string& prompt, const
         return std::nullopt;
     const ClockHold hold(game_);
     NameBoxForm box(prompt, title);
-    // Centred over the main window, as the game's own dialogs stand.
-    box.Left = window_->view().form().Left + (window_->view().form().Width - box.Width) / 2;
-    box.Top = window_->view().form().Top + (window_->view().form().Height - box.Height) / 2;
+    box.placeOver(window_->view().form());
     NameLayer layer(*host_, box, window_->view());
     host_->runLayer(layer);
     return box.answer();
