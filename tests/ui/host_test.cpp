@@ -81,7 +81,8 @@ private slots:
     void gameErrorEndsTheProgram();
     void dialogLivesAsLongAsItsForm();
     void keysHeldBeforeALayerDoNotReachIt();
-    void ctrlQEndsTheProgramFromALayer();
+    void windowKeysEndTheProgramFromALayer_data();
+    void windowKeysEndTheProgramFromALayer();
     void nameBox_data();
     void nameBox();
     void clockRunsOnlyWhenFree();
@@ -168,15 +169,27 @@ void HostTest::keysHeldBeforeALayerDoNotReachIt()
     QCOMPARE(QString::fromStdString(dialog.joinedLog()), QStringLiteral("key 32|key 27"));
 }
 
-// Ctrl+Q ends the program at once, also with a layer open; the game's call unwinds.
-void HostTest::ctrlQEndsTheProgramFromALayer()
+void HostTest::windowKeysEndTheProgramFromALayer_data()
 {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Ctrl+Q") << int(Qt::Key_Q) << int(Qt::ControlModifier);
+    QTest::newRow("Alt+F4") << int(Qt::Key_F4) << int(Qt::AltModifier);
+}
+
+// Ctrl+Q and Alt+F4 end the program at once, also with a layer open; the game's call
+// unwinds and the dialog never sees the key.
+void HostTest::windowKeysEndTheProgramFromALayer()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
     Desktop d;
     d.window.show();
     EscapeDialog dialog(d.game);
     bool after = false;
     QTimer::singleShot(0, [&] {
-        sendKey(&d.host.topLayer()->view(), QEvent::KeyPress, Qt::Key_Q, "\x11", false, Qt::ControlModifier);
+        sendKey(&d.host.topLayer()->view(), QEvent::KeyPress, Qt::Key(key), "", false,
+                Qt::KeyboardModifiers(modifiers));
     });
     QTimer::singleShot(5000, [&] { d.host.end(); });
     d.host.call([&] {
