@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/qt_platform.h"
 
-#include <cmath>
 
 #include <QCoreApplication>
 #include <QDateTime>
