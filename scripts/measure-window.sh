@@ -24,9 +24,10 @@ XD_LOG_DIR=$XD_TMP
 XD_PIDS+=("$!")
 main=$(wait_window "Gravok" 30) || exit 1
 pid=$(window_pid "$main")
-dialog=$(wait_dialog "$main" 30) || exit 1
-keys "$dialog" Return
-wait_no_dialog "$main" 30 || exit 1
+# The start-up dialog is a layer of the window, painted with its first frame.
+_xd_until 30 grep -q '^stats: first frame' "$XD_TMP/game.log" || exit 1
+keys "$main" Return
+_xd_until 30 grep -Eq 'tmeBewegung [1-9]' "$XD_TMP/game.log" || exit 1
 [ "$fullscreen" = fullscreen ] && keys "$main" F11 Up Up
 sleep 1
 

@@ -36,6 +36,49 @@ void Form::selectOption(Control& option)
             c->Value = c.get() == &option;
 }
 
+std::vector<Control*> Form::optionGroup() const
+{
+    const Control* first = nullptr;
+    for (const auto& c : controls_)
+        if (c->Kind == ControlKind::OptionButton && (!first || c->Value)) {
+            first = c.get();
+            if (c->Value)
+                break;
+        }
+    std::vector<Control*> group;
+    for (const auto& c : controls_)
+        if (first && c->Kind == ControlKind::OptionButton && c->Container == first->Container)
+            group.push_back(c.get());
+    return group;
+}
+
+bool Form::optionGroupKey(int keyCode)
+{
+    const std::vector<Control*> group = optionGroup();
+    if (group.empty())
+        return false;
+    const std::size_t n = group.size();
+    std::size_t at = 0;
+    while (at < n && !group[at]->Value)
+        ++at;
+    if (keyCode == key::Down || keyCode == key::Right) {
+        selectOption(*group[at >= n ? 0 : (at + 1) % n]);
+        return true;
+    }
+    if (keyCode == key::Up || keyCode == key::Left) {
+        selectOption(*group[at >= n ? n - 1 : (at + n - 1) % n]);
+        return true;
+    }
+    // The digit keys' codes are their characters.
+    if (keyCode >= '1' && keyCode <= '9') {
+        const auto k = static_cast<std::size_t>(keyCode - '1');
+        if (k < n)
+            selectOption(*group[k]);
+        return true;
+    }
+    return false;
+}
+
 Control makeControl(ControlKind kind, std::string name, float l, float t, float w, float h, int index)
 {
     Control c;

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "core/form.h"
+#include "core/form.h" // the key codes
 
 namespace gravok::pad {
 namespace {
@@ -53,35 +53,6 @@ std::optional<int> keyFor(Button button, Context context)
 bool repeats(Button button, Context context)
 {
     return isArrow(button) || (button == Button::A && context == Context::Main);
-}
-
-Control* arrowOption(Form& form, int keyCode)
-{
-    int step = 0;
-    if (keyCode == key::Up || keyCode == key::Left)
-        step = -1;
-    else if (keyCode == key::Down || keyCode == key::Right)
-        step = +1;
-    else
-        return nullptr;
-    std::vector<Control*> options;
-    Control* chosen = nullptr;
-    for (const auto& c : form.controls())
-        if (c->Kind == ControlKind::OptionButton && c->Visible && c->Enabled()) {
-            if (c->Value)
-                chosen = c.get();
-            options.push_back(c.get());
-        }
-    if (options.empty())
-        return nullptr;
-    if (!chosen)
-        return options.front();
-    // The group is the chosen option's container's.
-    std::erase_if(options, [chosen](const Control* c) { return c->Container != chosen->Container; });
-    const auto n = static_cast<long>(options.size());
-    long at = std::find(options.begin(), options.end(), chosen) - options.begin();
-    at = ((at + step) % n + n) % n;
-    return options[static_cast<std::size_t>(at)];
 }
 
 std::vector<int> PadKeys::press(Button button, Context context, long long nowMs, Source source)

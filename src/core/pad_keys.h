@@ -5,11 +5,6 @@
 #include <optional>
 #include <vector>
 
-namespace gravok {
-class Control;
-class Form;
-} // namespace gravok
-
 namespace gravok::pad {
 
 // What a gamepad can do to the game: it has no keys of its own, only the ones a player at
@@ -26,11 +21,6 @@ enum class Axis { LeftX, LeftY };
 [[nodiscard]] std::optional<int> keyFor(Button button, Context context);
 // Whether holding the button presses its key again and again, as a held key does.
 [[nodiscard]] bool repeats(Button button, Context context);
-
-// An arrow key in a window with option buttons moves the choice, as option groups do:
-// Up and Left to the one before, Down and Right to the one after, round at the ends.
-// The option the key selects (to be clicked), or nullptr for any other key or window.
-[[nodiscard]] Control* arrowOption(Form& form, int keyCode);
 
 // The pace of a held key: the first repeat after delayMs, then one every intervalMs.
 struct Timing {

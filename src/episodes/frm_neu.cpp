@@ -69,6 +69,7 @@ void FrmNeu::frmNeu_Form_Load()
 
 void FrmNeu::frmNeu_Form_KeyDown(int keyCode, int /*shift*/)
 {
+    optionGroupKey(keyCode);
     if (keyCode == key::F1)
         HilfeOeffnen(game_, "Neues Spiel");
     if (keyCode == key::Enter)

@@ -11,8 +11,9 @@ QString fontFamily(const std::string& face)
 {
     if (face.empty() || face == "Arial" || face == "MS Sans Serif")
         return QStringLiteral("Liberation Sans");
+    // Nimbus Mono PS has Courier's metrics and its plain zero (Liberation Mono dots it).
     if (face == "Courier New" || face == "Courier")
-        return QStringLiteral("Liberation Mono");
+        return QStringLiteral("Nimbus Mono PS");
     return QString::fromStdString(face);
 }
 
@@ -25,7 +26,7 @@ QFont qtFont(const Font& font, double scale)
     f.setItalic(font.italic);
     f.setUnderline(font.underline);
     // Fixed faces must not fall back to a proportional one if the family is missing.
-    if (fontFamily(font.face) == QLatin1String("Liberation Mono"))
+    if (fontFamily(font.face) == QLatin1String("Nimbus Mono PS"))
         f.setStyleHint(QFont::Monospace);
     else
         f.setStyleHint(QFont::SansSerif);

@@ -36,6 +36,24 @@ int alignment(Align a)
     return Qt::AlignLeft;
 }
 
+// The box a one-line text is drawn in: the label's own, widened for a text wider than it
+// (with a little slack for the glyphs' overhang at other scales).
+QRect oneLineBox(const QRect& box, int textWidth, Align a)
+{
+    const int extra = std::max(0, textWidth + 4 - box.width());
+    if (extra == 0)
+        return box;
+    switch (a) {
+    case Align::Center:
+        return box.adjusted(-extra / 2 - 1, 0, extra - extra / 2 + 1, 0);
+    case Align::Right:
+        return box.adjusted(-extra, 0, 0, 0);
+    case Align::Left:
+        break;
+    }
+    return box.adjusted(0, 0, extra, 0);
+}
+
 bool painted(ControlKind kind)
 {
     return kind != ControlKind::Timer && kind != ControlKind::OptionButton && kind != ControlKind::ListBox;
@@ -126,24 +144,25 @@ void FormPainter::paintLabel(const Control& c, const QRect& box)
         p_.fillRect(box, color(c.BackColor));
     if (c.Caption.empty())
         return;
-    // A font taller than its label (the large digits of the speed) reaches past the
-    // box's foot; the line shows whole, as far as the label's frame allows.
     const QFont font = qtFont(c.TextFont);
-    const QFontMetricsF metrics(font);
-    // Glyphs drawn larger round their own way, so the room below is a whole line.
-    const int lineHeight = static_cast<int>(std::ceil(metrics.height()));
-    const int overhang = lineHeight > box.height() ? lineHeight : 0;
     const QString text = QString::fromStdString(c.Caption);
-    // Captions wrap where the label has room for the lines; a line a hair too wide for
-    // a one-line label ("Game over!") stays one line instead of losing its second.
-    int flags = alignment(c.Alignment) | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip;
-    if (metrics.boundingRect(QRectF(box), flags, text).height() > box.height() + overhang)
-        flags &= ~Qt::TextWordWrap;
-    p_.setClipRect(box.adjusted(0, 0, 0, overhang), Qt::IntersectClip);
     p_.setRenderHint(QPainter::TextAntialiasing, true);
     p_.setFont(font);
     p_.setPen(color(c.ForeColor));
-    p_.drawText(box, flags, text);
+    const QFontMetrics fm(font);
+    // A label with room for one line never wraps: a word a little wider than the box
+    // ("Game over!" in lblAnzeige) stands whole, spilling evenly (or away from its
+    // aligned side) over the box's edges, and a font taller than the box keeps its
+    // descent; only the frame it sits in clips it.
+    if (box.height() < 2 * fm.lineSpacing() && !text.contains(QLatin1Char('\n'))) {
+        QRect line = oneLineBox(box, fm.horizontalAdvance(text), c.Alignment);
+        line.setHeight(std::max(line.height(), fm.height()));
+        p_.setClipRect(line, Qt::IntersectClip);
+        p_.drawText(line, alignment(c.Alignment) | Qt::AlignTop | Qt::TextSingleLine, text);
+        return;
+    }
+    p_.setClipRect(box, Qt::IntersectClip);
+    p_.drawText(box, alignment(c.Alignment) | Qt::AlignTop | Qt::TextWordWrap, text);
 }
 
 void FormPainter::paintShape(const Control& c, const QRect& box)

@@ -40,6 +40,24 @@ void syncOption(QRadioButton& button, const Control& c)
     button.setChecked(c.Value);
 }
 
+// The selected option must show at a glance on the black dialogs: a white ring, filled
+// white with a bold black dot when selected. Sizes follow the scale.
+QString optionStyle(double scale, const QColor& ink, const QColor& back)
+{
+    const int side = std::max(8, static_cast<int>(std::lround(13 * scale)));
+    const int ring = std::max(1, static_cast<int>(std::lround(2 * scale)));
+    return QStringLiteral("QRadioButton { color: %3; background: %4; spacing: %5px; }"
+                          "QRadioButton::indicator { width: %1px; height: %1px; border: %2px solid %3;"
+                          " border-radius: %6px; background: %4; }"
+                          "QRadioButton::indicator:checked { background: qradialgradient(cx:0.5, cy:0.5,"
+                          " radius:0.5, fx:0.5, fy:0.5, stop:0 black, stop:0.5 black, stop:0.6 %3, stop:1 %3); }")
+        .arg(side - 2 * ring)
+        .arg(ring)
+        .arg(ink.name(), back.name())
+        .arg(std::max(2, static_cast<int>(std::lround(4 * scale))))
+        .arg(side / 2);
+}
+
 void syncList(QListWidget& list, const Control& c)
 {
     bool same = list.count() == static_cast<int>(c.List.size());
@@ -152,17 +170,6 @@ void FormView::addWidgets()
     seenControls_ = controls.size();
 }
 
-bool FormView::clickOption(const Control& option)
-{
-    for (const Child& child : children_)
-        if (child.control == &option)
-            if (auto* button = qobject_cast<QAbstractButton*>(child.widget)) {
-                button->click();
-                return true;
-            }
-    return false;
-}
-
 // Keys never stop at these widgets: the form gets them all, so they take no focus.
 QWidget* FormView::makeOptionButton(Control& c)
 {
@@ -208,8 +215,11 @@ void FormView::syncChild(const Child& child, const Letterbox& box)
     const QPointF topLeft = box.toWidget(QPointF(r.topLeft()));
     child.widget->setGeometry(QRectF(topLeft, QSizeF(r.size()) * box.scale).toRect());
     const QFont font = qtFont(c.TextFont, box.scale);
-    if (child.widget->font() != font)
+    if (child.widget->font() != font) {
         child.widget->setFont(font);
+        if (auto* button = qobject_cast<QRadioButton*>(child.widget))
+            button->setStyleSheet(optionStyle(box.scale, color(c.ForeColor), color(c.BackColor)));
+    }
     if (auto* button = qobject_cast<QRadioButton*>(child.widget))
         syncOption(*button, c);
     else if (auto* list = qobject_cast<QListWidget*>(child.widget))

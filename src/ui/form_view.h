@@ -43,8 +43,6 @@ public:
     // Re-reads the model: geometry, captions, visibility and values of the widgets; then
     // repaints.
     void sync();
-    // Clicks the widget of an option button as the mouse would: down, up, click.
-    bool clickOption(const Control& option);
 
     [[nodiscard]] QSize sizeHint() const override;
 

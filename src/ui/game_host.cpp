@@ -7,15 +7,15 @@
 #include <utility>
 
 #include <QApplication>
-#include <QDialog>
 #include <QMessageBox>
 
 #include "app/game.h"
 #include "core/errors.h"
 #include "core/form.h"
-#include "core/pad_keys.h"
 #include "ui/form_view.h"
+#include "ui/key_map.h"
 #include "ui/key_router.h"
+#include "ui/layer.h"
 
 namespace gravok::ui {
 namespace {
@@ -31,8 +31,7 @@ GameHost::GameHost(Game& game, QObject* parent)
     : QObject(parent), reportError(showFatal), quit([] { QCoreApplication::exit(0); }), game_(game), door_(game)
 {
     keys_ = new KeyRouter([this](const QWidget* w) { return isGameWindow(w); },
-                          [this](int code) { deliverKey(code); },
-                          this);
+                          [this](const KeyPress& press) { return pressKey(press); }, this);
     if (qApp)
         qApp->installEventFilter(keys_);
 }
@@ -43,28 +42,6 @@ GameHost::~GameHost()
         qApp->removeEventFilter(keys_);
 }
 
-void GameHost::deliverKey(int code)
-{
-    Form* form = nullptr;
-    call([this, code, &form] {
-        if (game_.windows().empty())
-            return;
-        form = &game_.activeWindow();
-        door_.key(code);
-    });
-    // An arrow then moves an option choice: a click on that option, through its view, so
-    // it enters the game exactly as the mouse's click would. No arrow closes a window.
-    if (code < key::Left || code > key::Down)
-        return;
-    const auto& open = game_.windows();
-    if (!form || ended_ || open.empty() || open.back() != form || form->closed())
-        return;
-    if (const Control* option = pad::arrowOption(*form, code))
-        for (FormView* view : views_)
-            if (&view->form() == form && view->clickOption(*option))
-                return;
-}
-
 bool GameHost::guarded(const std::function<void()>& work)
 {
     if (ended_)
@@ -72,6 +49,8 @@ bool GameHost::guarded(const std::function<void()>& work)
     try {
         work();
         return true;
+    } catch (const ProgramEnded&) {
+        return false;
     } catch (const GameError& e) {
         fail(QString::fromStdString(e.what()));
     } catch (const std::exception& e) {
@@ -106,9 +85,36 @@ void GameHost::fail(const QString& what)
     end();
 }
 
+bool GameHost::pressKey(const KeyPress& press)
+{
+    if (ended_)
+        return false;
+    if (press.key == Qt::Key_Q && press.modifiers.testFlag(Qt::ControlModifier)) {
+        end();
+        return true;
+    }
+    // Without a window manager Alt+F4 comes to us; it closes the window, as it does with one.
+    if (press.key == Qt::Key_F4 && press.modifiers.testFlag(Qt::AltModifier)) {
+        end();
+        return true;
+    }
+    if (Layer* top = topLayer(); top && top->takeKey(press)) {
+        refresh();
+        return true;
+    }
+    const auto code = virtualKey(press.key);
+    if (!code)
+        return false;
+    call([this, code] {
+        if (!game_.windows().empty())
+            door_.key(*code);
+    });
+    return true;
+}
+
 void GameHost::refresh()
 {
-    closeFinishedDialogs();
+    finishClosedLayers();
     for (FormView* view : views_)
         view->sync();
 }
@@ -126,35 +132,38 @@ void GameHost::removeView(FormView* view)
     std::erase(views_, view);
 }
 
-void GameHost::addDialog(QDialog* dialog, Form& form)
-{
-    dialogs_.push_back({dialog, &form});
-    connect(dialog, &QObject::destroyed, this, [this, dialog] { removeDialog(dialog); });
-}
-
-void GameHost::removeDialog(QDialog* dialog)
-{
-    std::erase_if(dialogs_, [dialog](const OpenDialog& d) { return d.dialog == dialog; });
-}
-
 bool GameHost::isGameWindow(const QWidget* window) const
 {
     return std::any_of(views_.begin(), views_.end(), [window](const FormView* v) { return v->window() == window; });
 }
 
-// Dialogs close when their form says so, which the game does from its handlers.
-void GameHost::closeFinishedDialogs()
+void GameHost::runLayer(Layer& layer)
 {
-    for (const OpenDialog& d : std::vector<OpenDialog>(dialogs_))
-        if (d.form->closed() && d.dialog->isVisible())
-            d.dialog->done(QDialog::Accepted);
+    if (ended_)
+        throw ProgramEnded{};
+    refresh();
+    layers_.push_back(&layer);
+    keys_->layerOpened();
+    layer.run();
+    keys_->layerClosed();
+    std::erase(layers_, &layer);
+    if (ended_)
+        throw ProgramEnded{};
+}
+
+// Layers close when their form says so, which the game does from its handlers.
+void GameHost::finishClosedLayers()
+{
+    for (Layer* layer : layers_)
+        if (layer->form().closed())
+            layer->finish();
 }
 
 void GameHost::end()
 {
     ended_ = true;
-    for (const OpenDialog& d : std::vector<OpenDialog>(dialogs_))
-        d.dialog->done(QDialog::Rejected);
+    for (Layer* layer : layers_)
+        layer->finish();
     quit();
 }
 

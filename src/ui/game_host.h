@@ -10,7 +10,6 @@
 #include "replay/input_door.h"
 #include "ui/picture_cache.h"
 
-class QDialog;
 class QWidget;
 
 namespace gravok {
@@ -22,10 +21,12 @@ namespace gravok::ui {
 
 class FormView;
 class KeyRouter;
+class Layer;
+struct KeyPress;
 
 // Everything the windows share: the one door into the game (every event, tick and
-// start-up call goes through call()), the open views and dialogs, the bitmaps, the key
-// routing, and the end of the program.
+// start-up call goes through call()), the one door for keys (pressKey), the open views
+// and layers, the bitmaps, and the end of the program.
 class GameHost : public QObject {
     Q_OBJECT
 public:
@@ -41,20 +42,29 @@ public:
     void call(const std::function<void()>& work);
     // The same without the refresh; false if the call was not run or failed.
     bool guarded(const std::function<void()>& work);
-    // Closes dialogs whose form has closed and re-reads the model into every view.
+    // Finishes layers whose form has closed and re-reads the model into every view.
     void refresh();
     // Run around every call(): the clock catches up before, and plans its wake-up after.
     void setCallHooks(std::function<void()> before, std::function<void()> after);
     // Run after every call as well, after the hooks above (the sound looks for a pause).
     void addAfterCall(std::function<void()> after) { alsoAfter_.push_back(std::move(after)); }
 
+    // A key for the topmost window: window keys first (Ctrl+Q ends the program), then the
+    // topmost layer's own keys, then the game's key handler of the active window. True if
+    // anything took it. Real keys and synthesized ones come in here alike.
+    bool pressKey(const KeyPress& press);
+
     void addView(FormView* view);
     void removeView(FormView* view);
-    void addDialog(QDialog* dialog, Form& form);
-    void removeDialog(QDialog* dialog);
     [[nodiscard]] bool isGameWindow(const QWidget* window) const;
 
-    // Stops all calls into the game, closes the dialogs and leaves the event loops.
+    // Shows a layer over the main window, brought up to date first, and waits until it
+    // is finished. When the program ends meanwhile, unwinds the game's call with
+    // ProgramEnded instead of returning into it.
+    void runLayer(Layer& layer);
+    [[nodiscard]] Layer* topLayer() const { return layers_.empty() ? nullptr : layers_.back(); }
+
+    // Stops all calls into the game, finishes the layers and leaves the event loops.
     void end();
     [[nodiscard]] bool ended() const { return ended_; }
 
@@ -63,14 +73,8 @@ public:
     std::function<void()> quit;
 
 private:
-    struct OpenDialog {
-        QDialog* dialog;
-        Form* form;
-    };
     void fail(const QString& what);
-    // A key for the game: to the window in front, which sees it before its controls.
-    void deliverKey(int code);
-    void closeFinishedDialogs();
+    void finishClosedLayers();
 
     Game& game_;
     replay::InputDoor door_;
@@ -80,8 +84,11 @@ private:
     std::vector<std::function<void()>> alsoAfter_;
     KeyRouter* keys_;
     std::vector<FormView*> views_;
-    std::vector<OpenDialog> dialogs_;
+    std::vector<Layer*> layers_;
     bool ended_ = false;
 };
+
+// Thrown out of a layer when the program ended while it was open; call() takes it.
+struct ProgramEnded {};
 
 } // namespace gravok::ui

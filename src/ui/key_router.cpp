@@ -5,8 +5,6 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-#include "ui/key_map.h"
-
 namespace gravok::ui {
 
 KeyRouter::KeyRouter(IsGameWindow isGameWindow, Deliver deliver, QObject* parent)
@@ -14,24 +12,44 @@ KeyRouter::KeyRouter(IsGameWindow isGameWindow, Deliver deliver, QObject* parent
 {
 }
 
+void KeyRouter::layerOpened()
+{
+    ++layers_;
+    stale_.insert(down_.begin(), down_.end());
+}
+
+void KeyRouter::layerClosed()
+{
+    if (layers_ > 0)
+        --layers_;
+}
+
 bool KeyRouter::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
-    if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride)
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride)
         return false;
     const auto* widget = qobject_cast<const QWidget*>(watched);
     if (!widget || !isGameWindow_(widget->window()))
         return false;
-    const auto code = virtualKey(static_cast<const QKeyEvent*>(event)->key());
-    if (!code)
-        return false;
+    auto* key = static_cast<QKeyEvent*>(event);
     // Accepting the override keeps shortcuts from claiming a game key; the press follows.
     if (type == QEvent::ShortcutOverride) {
         event->accept();
         return true;
     }
-    deliver_(*code);
-    return true;
+    if (type == QEvent::KeyRelease) {
+        if (!key->isAutoRepeat()) {
+            down_.erase(key->key());
+            stale_.erase(key->key());
+        }
+        return false;
+    }
+    if (!key->isAutoRepeat())
+        down_.insert(key->key());
+    if (stale_.contains(key->key()) || (key->isAutoRepeat() && layers_ > 0))
+        return true;
+    return deliver_({key->key(), key->modifiers(), key->text()});
 }
 
 } // namespace gravok::ui

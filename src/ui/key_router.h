@@ -2,25 +2,42 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <functional>
+#include <set>
 
 #include <QObject>
+#include <QString>
 
 class QWidget;
 
 namespace gravok::ui {
 
+// A key press as it reaches the game's window: the Qt key, the modifiers held, and the
+// text it types (for the name box).
+struct KeyPress {
+    int key = 0;
+    Qt::KeyboardModifiers modifiers;
+    QString text;
+};
+
 // Installed on the application: takes key presses meant for one of the game's windows
 // before any widget in it sees them (an option button would eat Space, arrows and Enter)
-// and hands their virtual-key codes to the game. Keys for other windows (a message box,
-// an input box) and keys the game has no code for pass on untouched. Held-down keys
-// repeat as further presses.
+// and hands them to the game. Keys for other windows (a message box) and keys nobody
+// takes pass on untouched. Held-down keys repeat as further presses, except in a layer:
+// there only presses made after it opened count, so a key still held from the game
+// (Space, an arrow) does not pour into a dialog.
 class KeyRouter : public QObject {
     Q_OBJECT
 public:
     using IsGameWindow = std::function<bool(const QWidget* window)>;
-    using Deliver = std::function<void(int virtualKey)>;
+    // True if the key was taken.
+    using Deliver = std::function<bool(const KeyPress& press)>;
 
     KeyRouter(IsGameWindow isGameWindow, Deliver deliver, QObject* parent = nullptr);
+
+    // A layer opens: keys down now are ignored until they are let go, and auto-repeat
+    // counts no more until the last layer closes.
+    void layerOpened();
+    void layerClosed();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -28,6 +45,9 @@ protected:
 private:
     IsGameWindow isGameWindow_;
     Deliver deliver_;
+    std::set<int> down_;
+    std::set<int> stale_;
+    int layers_ = 0;
 };
 
 } // namespace gravok::ui

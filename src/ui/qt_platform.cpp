@@ -9,7 +9,6 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QGuiApplication>
-#include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
@@ -20,9 +19,10 @@
 #include "core/form.h"
 #include "core/pictures.h"
 #include "ui/form_view.h"
-#include "ui/game_dialog.h"
 #include "ui/game_host.h"
 #include "ui/game_window.h"
+#include "ui/layer.h"
+#include "ui/name_box.h"
 
 namespace gravok::ui {
 namespace {
@@ -100,27 +100,13 @@ void QtPlatform::showWindow(Form& form)
     window_->activateWindow();
 }
 
+// The dialog is a layer of the main window, over the field as it stands now.
 void QtPlatform::runModal(Form& form)
 {
     if (!host_ || host_->ended())
         return;
-    GameDialog dialog(*host_, form, window_->view().letterbox().scale, window_);
-    dialog.move(dialogPosition(form, dialog.size()));
-    dialog.exec();
-}
-
-// Left was worked out against the screen's width, Top against the main window's height:
-// keep the centre Left meant, and count Top from the top of the playing area.
-QPoint QtPlatform::dialogPosition(const Form& form, QSize size) const
-{
-    const FormView& main = window_->view();
-    const Letterbox box = main.letterbox();
-    const double centre = (form.Left + form.Width / 2) / TwipsPerPixel;
-    const QRect screen = window_->screen()->geometry();
-    const QPoint fieldTop = main.mapToGlobal(box.origin.toPoint());
-    const int x = screen.x() + static_cast<int>(std::lround(centre - size.width() / 2.0));
-    const int y = fieldTop.y() + static_cast<int>(std::lround(form.Top / TwipsPerPixel * box.scale));
-    return {x, y};
+    Layer layer(*host_, form, window_->view());
+    host_->runLayer(layer);
 }
 
 void QtPlatform::refresh()
@@ -149,11 +135,15 @@ std::optional<std::string> QtPlatform::inputBox(const std::string& prompt, const
 {
     if (watching)
         return watching->answer();
+    if (!host_ || host_->ended())
+        return std::nullopt;
     const ClockHold hold(game_);
-    bool ok = false;
-    const QString text = QInputDialog::getText(window_, qs(title), qs(prompt), QLineEdit::Normal, QString(), &ok);
-    const auto answer = ok ? std::optional<std::string>(text.toStdString()) : std::nullopt;
-    if (host_)
+    NameBoxForm box(prompt, title);
+    box.placeOver(window_->view().form());
+    NameLayer layer(*host_, box, window_->view());
+    host_->runLayer(layer);
+    const auto answer = box.answer();
+    if (!host_->ended())
         host_->door().answered(answer);
     return answer;
 }

@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <functional>
-#include <QPoint>
-#include <QSize>
 
 #include "core/platform.h"
 
@@ -56,9 +54,6 @@ public:
     std::optional<Watching> watching;
 
 private:
-    // Where a dialog of the given pixel size goes on the screen for the form's Left and Top.
-    [[nodiscard]] QPoint dialogPosition(const Form& form, QSize size) const;
-
     Game* game_ = nullptr;
     GameHost* host_ = nullptr;
     GameWindow* window_ = nullptr;

@@ -146,46 +146,5 @@ TEST(PadKeys, KnowsWhenItNextHasARepeat)
     EXPECT_EQ(pad.nextDue(), std::nullopt);
 }
 
-// Four options as in the new-game dialog, and a label.
-class OptionForm : public testing::Test {
-protected:
-    OptionForm()
-    {
-        for (int i = 1; i <= 4; ++i)
-            opt[i - 1] = &form.add(makeControl(ControlKind::OptionButton, "opt" + std::to_string(i), 0, 300.0f * i, 900, 255));
-        form.add(makeLabel("lblOK", 0, 1500, 900, 255, "OK", Align::Center));
-    }
-    Form form{"frmTest"};
-    Control* opt[4]{};
-};
-
-TEST_F(OptionForm, ArrowsMoveTheChoiceRoundTheGroup)
-{
-    struct Row {
-        int chosen;
-        int key;
-        int next;   // -1: the key does not move the choice
-    };
-    const std::vector<Row> rows = {
-        {0, key::Down, 1}, {0, key::Right, 1}, {2, key::Up, 1}, {2, key::Left, 1}, {3, key::Down, 0},
-        {0, key::Up, 3},   {1, key::Space, -1}, {1, key::Enter, -1}, {1, key::F1, -1},
-    };
-    for (const Row& r : rows) {
-        form.selectOption(*opt[r.chosen]);
-        Control* next = arrowOption(form, r.key);
-        EXPECT_EQ(next, r.next < 0 ? nullptr : opt[r.next]) << "from opt" << r.chosen + 1 << " key " << r.key;
-    }
-}
-
-TEST_F(OptionForm, HiddenOptionsAreSkippedAndAFormWithoutOptionsIgnoresArrows)
-{
-    opt[1]->Visible = false;
-    form.selectOption(*opt[0]);
-    EXPECT_EQ(arrowOption(form, key::Down), opt[2]);
-    Form plain("frmPlain");
-    plain.add(makeLabel("lbl", 0, 0, 100, 100, "x", Align::Left));
-    EXPECT_EQ(arrowOption(plain, key::Down), nullptr);
-}
-
 } // namespace
 } // namespace gravok::pad

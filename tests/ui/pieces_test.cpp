@@ -7,9 +7,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "core/form.h"
 #include "ui/clock_driver.h"
 #include "ui/game_window.h"
 #include "ui/key_map.h"
+#include "ui/layer.h"
 #include "ui/letterbox.h"
 #include "ui/window_settings.h"
 #include "ui_tests.h"
@@ -26,6 +28,8 @@ private slots:
     void fullScreenKeys_data();
     void fullScreenKeys();
     void settingsKeepThePlacement();
+    void layerPlace_data();
+    void layerPlace();
     void pacing_data();
     void pacing();
     void pacingForgetsHeldTime();
@@ -132,6 +136,47 @@ void PiecesTest::openingSize()
     QFETCH(QSize, available);
     QFETCH(QSize, size);
     QCOMPARE(gravok::ui::openingSize(QSize(640, 576), available), size);
+}
+
+// Twips as the dialogs' handlers set them: Left by the screen's width, Top by the main
+// window's height.
+void PiecesTest::layerPlace_data()
+{
+    QTest::addColumn<QPointF>("mainAt");     // main window's Left, Top
+    QTest::addColumn<QPointF>("dialogAt");   // dialog's Left, Top
+    QTest::addColumn<QSizeF>("dialogSize");  // its Width, Height
+    QTest::addColumn<QPointF>("place");      // form pixels in the main form
+    QTest::newRow("frmNeu on a 1920 px screen") << QPointF(9600, 0) << QPointF(12135, 2512.5)
+                                                << QSizeF(4530, 3615) << QPointF(169, 167.5);
+    QTest::newRow("same on a 1280 px screen") << QPointF(4800, 0) << QPointF(7335, 2512.5) << QSizeF(4530, 3615)
+                                              << QPointF(169, 167.5);
+    QTest::newRow("main window moved down") << QPointF(9600, 1500) << QPointF(12135, 4012.5)
+                                            << QSizeF(4530, 3615) << QPointF(169, 167.5);
+    QTest::newRow("left of the window is kept inside") << QPointF(9600, 0) << QPointF(0, 2512.5)
+                                                       << QSizeF(4530, 3615) << QPointF(0, 167.5);
+    QTest::newRow("below the window is kept inside") << QPointF(0, 0) << QPointF(1500, 9000) << QSizeF(4530, 3615)
+                                                     << QPointF(100, 335);
+    QTest::newRow("bigger than the window sits at its corner") << QPointF(0, 0) << QPointF(-300, -300)
+                                                               << QSizeF(12000, 9000) << QPointF(0, 0);
+}
+
+void PiecesTest::layerPlace()
+{
+    QFETCH(QPointF, mainAt);
+    QFETCH(QPointF, dialogAt);
+    QFETCH(QSizeF, dialogSize);
+    QFETCH(QPointF, place);
+    Form main("frmHaupt");
+    main.Width = 9600;
+    main.Height = 8640;
+    main.Left = static_cast<float>(mainAt.x());
+    main.Top = static_cast<float>(mainAt.y());
+    Form dialog("frmTest");
+    dialog.Left = static_cast<float>(dialogAt.x());
+    dialog.Top = static_cast<float>(dialogAt.y());
+    dialog.Width = static_cast<float>(dialogSize.width());
+    dialog.Height = static_cast<float>(dialogSize.height());
+    QCOMPARE(ui::layerPlace(dialog, main), place);
 }
 
 void PiecesTest::pacing_data()

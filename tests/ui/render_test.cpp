@@ -4,10 +4,15 @@
 #include <functional>
 
 #include <QScreen>
+#include <QFontMetricsF>
+#include <QPainter>
 #include <QTest>
 
 #include "app/frm_haupt.h"
 #include "test_forms.h"
+#include "ui/fonts.h"
+#include "ui/form_layout.h"
+#include "ui/form_painter.h"
 #include "ui/form_view.h"
 #include "ui/picture_cache.h"
 #include "ui_tests.h"
@@ -19,6 +24,8 @@ class RenderTest : public QObject {
 private slots:
     void repaintsOnlyWhatChanged();
     void partialRepaintsAddUp();
+    void bigWordsStandWhole_data();
+    void bigWordsStandWhole();
 
 private:
     PictureCache pictures_;
@@ -91,6 +98,52 @@ void RenderTest::partialRepaintsAddUp()
         for (int x = 0; x < whole.width(); ++x)
             differ += onScreen.pixel(x, y) != whole.pixel(x, y);
     QCOMPARE(differ, 0);
+}
+
+void RenderTest::bigWordsStandWhole_data()
+{
+    QTest::addColumn<QString>("words");
+    QTest::addColumn<double>("scale");
+    for (const char* words : {"Game over!", "Geschafft!", "Pause!"})
+        for (double scale : {1.0, 1.5, 2.0, 3.0})
+            QTest::addRow("%s at %.1f", words, scale) << QString::fromUtf8(words) << scale;
+}
+
+// lblAnzeige's one-line words are painted on one line, whole and centred: as much grey
+// on the left of the label's middle as on the right, none below the first line.
+void RenderTest::bigWordsStandWhole()
+{
+    QFETCH(QString, words);
+    QFETCH(double, scale);
+    StartedGame g;
+    FrmHaupt& h = g.game.frmHaupt();
+    h.lblAnzeige->Caption = words.toStdString();
+    const QRect box = controlBox(*h.lblAnzeige).translated(controlBox(*h.fraHintergrund).topLeft());
+    QImage image((QSizeF(formBox(h).size()) * scale).toSize(), QImage::Format_RGB32);
+    {
+        QPainter p(&image);
+        p.scale(scale, scale);
+        FormPainter(p, pictures_).paint(h);
+    }
+    const QRgb grey = qRgb(0x80, 0x80, 0x80);
+    int left = 0, right = 0, leftmost = image.width(), rightmost = 0;
+    const int middle = static_cast<int>(box.center().x() * scale);
+    for (int y = static_cast<int>(box.top() * scale); y < static_cast<int>((box.bottom() + 1) * scale); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) == grey) {
+                (x < middle ? left : right) += 1;
+                leftmost = std::min(leftmost, x);
+                rightmost = std::max(rightmost, x);
+            }
+    QVERIFY2(left > 0 && right > 0, qPrintable(QStringLiteral("left %1, right %2").arg(left).arg(right)));
+    const double balance = static_cast<double>(std::min(left, right)) / std::max(left, right);
+    QVERIFY2(balance > 0.6, qPrintable(QStringLiteral("left %1, right %2 pixels").arg(left).arg(right)));
+    const double wide = QFontMetricsF(qtFont(h.lblAnzeige->TextFont)).horizontalAdvance(words) * scale;
+    QVERIFY2(rightmost - leftmost >= 0.9 * wide,
+             qPrintable(QStringLiteral("ink %1 px wide, the words %2 px").arg(rightmost - leftmost).arg(wide)));
+    const int centre = (leftmost + rightmost) / 2;
+    QVERIFY2(std::abs(centre - middle) <= 3 * scale,
+             qPrintable(QStringLiteral("text %1..%2, label middle %3").arg(leftmost).arg(rightmost).arg(middle)));
 }
 
 namespace {

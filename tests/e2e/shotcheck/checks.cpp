@@ -13,10 +13,15 @@
 #include "core/rules.h"
 #include "replay/replay_io.h"
 #include "replay/replay_player.h"
+#include "episodes/frm_neu.h"
+#include "info/frm_info.h"
 #include "scene.h"
+#include "scores/frm_punkte.h"
 #include "sprite_search.h"
 #include "ui/form_layout.h"
 #include "ui/form_painter.h"
+#include "ui/layer.h"
+#include "ui/name_box.h"
 #include "ui/picture_cache.h"
 
 namespace gravok::shotcheck {
@@ -291,21 +296,29 @@ void checkShuttleStands(Report& r, const ShotInput& in, FrmHaupt& h, const Scree
               (hit ? ": shown (" + percent(hit->share) + ")" : ": not shown"));
 }
 
-// A dialog window of the model's size, with its white border round it.
-std::optional<ScreenMap> checkDialogFrame(Report& r, const ShotInput& in, const Form& dialog, Control& border,
-                                          double scale)
+// Where a layer is on the screen: where the window puts the form, unless told.
+QRect layerOnScreen(const ShotInput& in, const Form& dialog, const Form& haupt, const ScreenMap& main)
 {
-    if (!in.dialog) {
-        r.add("dialog", false, "no dialog window given (--dialog)");
-        return std::nullopt;
-    }
+    if (in.dialog)
+        return *in.dialog;
+    return main.layerRect(ui::layerPlace(dialog, haupt), ui::formBox(dialog).size());
+}
+
+// A layer of the model's size at the main window's scale, with its white border round it.
+std::optional<ScreenMap> checkDialogFrame(Report& r, const ShotInput& in, const Form& dialog, Control& border,
+                                          const Form& haupt, const ScreenMap& main)
+{
+    const double scale = main.scale();
+    const QRect at = layerOnScreen(in, dialog, haupt, main);
     const QRect expected = ui::formBox(dialog);
     const QSize size(static_cast<int>(std::lround(expected.width() * scale)),
                      static_cast<int>(std::lround(expected.height() * scale)));
-    r.add("dialog.size", in.dialog->size() == size,
-          dialog.Name + " window " + str(*in.dialog) + ", model " + std::to_string(size.width()) + "x" +
+    r.add("dialog.size", at.size() == size,
+          dialog.Name + " layer " + str(at) + ", model " + std::to_string(size.width()) + "x" +
               std::to_string(size.height()));
-    const ScreenMap map = ScreenMap::atScale(*in.dialog, dialog, scale);
+    if (!main.formRect().contains(at))
+        r.add("dialog.inside", false, dialog.Name + " layer " + str(at) + " outside the game " + str(main.formRect()));
+    const ScreenMap map = ScreenMap::atScale(at, dialog, scale);
     const QRect frame = map.controlRect(border) & map.formRect();
     const int inset = std::max(1, static_cast<int>(border.BorderWidth * scale) / 2);
     const QRect top(frame.left(), frame.top() + inset, frame.width(), 1);
@@ -379,6 +392,64 @@ void checkReplayMoment(Report& r, const ShotInput& in, Scene& window, const Scre
                  : "no tick up to " + std::to_string(in.maxTicks) + " of the replay shows what the screenshot shows");
 }
 
+// The caret where the model has it, after the text typed; with nothing typed, nothing
+// else lit in the field (a held Space would have moved the caret on).
+void checkCaret(Report& r, const QImage& shot, const ui::NameBoxForm& box, const ScreenMap& map, bool empty)
+{
+    const QRect caret = map.controlRect(*box.ShapeCaret);
+    const int lit = countColour(shot, caret.adjusted(0, 1, 0, -1), qRgb(255, 255, 255), 40);
+    const int all = std::max(1, caret.width() * (caret.height() - 2));
+    r.add("dialog.caret", lit >= all * 8 / 10,
+          "caret " + str(caret) + " white on " + std::to_string(lit) + " of " + std::to_string(all) + " pixels");
+    if (!empty)
+        return;
+    const QRect field = map.controlRect(*box.ShapeFeld).adjusted(3, 3, -3, -3);
+    int stray = 0;
+    for (int y = field.top(); y <= field.bottom(); ++y)
+        for (int x = field.left(); x <= field.right(); ++x)
+            if (!caret.adjusted(-2, -2, 2, 2).contains(x, y) && shot.rect().contains(x, y) &&
+                qGray(shot.pixel(x, y)) > 96)
+                ++stray;
+    r.add("dialog.field-empty", stray == 0,
+          "field " + str(field) + ": " + std::to_string(stray) + " lit pixels beside the caret");
+}
+
+// No layer of the game stands open: the top edge of each one's white border is not
+// there where the window would put it.
+void checkNoLayers(Report& r, const ShotInput& in, Scene& scene, const ScreenMap& main)
+{
+    FrmHaupt& h = scene.haupt();
+    FrmNeu neu(scene.game);
+    FrmPunkte punkte(scene.game);
+    FrmInfo info(scene.game);
+    ui::NameBoxForm box("", "");
+    box.placeOver(h);
+    const std::pair<Form*, Control*> layers[] = {
+        {&neu, neu.ShapeNeu}, {&punkte, punkte.ShapePunkte}, {&info, info.ShapeInfo}, {&box, box.ShapeRand}};
+    std::string open;
+    for (const auto& [form, border] : layers) {
+        if (form != &box)
+            scene.game.placeDialog(*form);
+        const ScreenMap map = ScreenMap::atScale(main.layerRect(ui::layerPlace(*form, h), ui::formBox(*form).size()),
+                                                 *form, main.scale());
+        const QRect frame = map.controlRect(*border) & map.formRect();
+        const QRect top(frame.left(), frame.top() + 1, frame.width(), 1);
+        if (countColour(in.shot, top, qRgb(255, 255, 255)) >= top.width() / 2)
+            open += " " + form->Name;
+    }
+    r.add("no-layer", open.empty(), open.empty() ? "no dialog open" : "still open:" + open);
+}
+
+// The end-of-game words in lblAnzeige, whole on one line, round the layer over them.
+void checkWords(Report& r, const ShotInput& in, FrmHaupt& h, const ScreenMap& map, QRect layer)
+{
+    if (!in.words)
+        return;
+    Control label = *h.lblAnzeige;
+    label.Caption = *in.words;
+    checkLabel(r, "words", in.shot, label, h, map, true, layer);
+}
+
 using Body = std::function<void(Report&, const ShotInput&, Scene&, const ScreenMap&)>;
 
 // Runs the scene to the start of a game as the real window does it: Main, the start-up
@@ -411,9 +482,10 @@ std::vector<Finding> run(const ShotInput& in, const Body& body)
     return r.findings;
 }
 
-void pauseLabel(Report& r, const ShotInput& in, FrmHaupt& h, const ScreenMap& map)
+void pauseLabel(Report& r, const ShotInput& in, FrmHaupt& h, const ScreenMap& map,
+                std::optional<QRect> covered = std::nullopt)
 {
-    checkLabel(r, "pause-label", in.shot, *h.lblAnzeige, h, map, !h.lblAnzeige->Caption.empty(), in.dialog);
+    checkLabel(r, "pause-label", in.shot, *h.lblAnzeige, h, map, !h.lblAnzeige->Caption.empty(), covered);
 }
 
 // "Pause!" as the model shows it after P, whatever the shot shows.
@@ -421,7 +493,7 @@ void expectPause(Report& r, const ShotInput& in, FrmHaupt& h, const ScreenMap& m
 {
     Control label = *h.lblAnzeige;
     label.Caption = "Pause!";
-    checkLabel(r, "pause-label", in.shot, label, h, map, paused, in.dialog);
+    checkLabel(r, "pause-label", in.shot, label, h, map, paused);
 }
 
 const std::map<std::string, Body>& checks()
@@ -432,9 +504,9 @@ const std::map<std::string, Body>& checks()
          [](Report& r, const ShotInput& in, Scene& scene, const ScreenMap& map) {
              FrmHaupt& h = scene.haupt();
              scene.whenDialog([&](Form& neu) {
-                 pauseLabel(r, in, h, map);
+                 pauseLabel(r, in, h, map, layerOnScreen(in, neu, h, map));
                  checkDamageBar(r, in.shot, h, map);
-                 if (auto d = checkDialogFrame(r, in, neu, neu.at("ShapeNeu"), map.scale())) {
+                 if (auto d = checkDialogFrame(r, in, neu, neu.at("ShapeNeu"), h, map)) {
                      checkLabel(r, "dialog.ok", in.shot, neu.at("lblOK"), neu, *d, true);
                      checkLabel(r, "dialog.no-cancel", in.shot, neu.at("lblAbbrechen"), neu, *d, false);
                  }
@@ -462,6 +534,7 @@ const std::map<std::string, Body>& checks()
              startGame(scene, in);
              expectPause(r, in, scene.haupt(), map, false);
              checkDamageBar(r, in.shot, scene.haupt(), map);
+             checkNoLayers(r, in, scene, map);
          }},
         // The list from the program directory's Punkte.lst, one text line per entry.
         {"highscore",
@@ -470,7 +543,8 @@ const std::map<std::string, Body>& checks()
              FrmHaupt& h = scene.haupt();
              scene.whenDialog([&](Form& punkte) {
                  Control& list = punkte.at("Liste");
-                 if (auto d = checkDialogFrame(r, in, punkte, punkte.at("ShapePunkte"), map.scale())) {
+                 checkWords(r, in, h, map, layerOnScreen(in, punkte, h, map));
+                 if (auto d = checkDialogFrame(r, in, punkte, punkte.at("ShapePunkte"), h, map)) {
                      checkLabel(r, "dialog.title", in.shot, punkte.at("lblEP"), punkte, *d, true);
                      checkLabel(r, "dialog.ok", in.shot, punkte.at("lblOK"), punkte, *d, true);
                      const QRect area = d->controlRect(list).adjusted(4, 4, -4, -4);
@@ -491,7 +565,7 @@ const std::map<std::string, Body>& checks()
          [](Report& r, const ShotInput& in, Scene& scene, const ScreenMap& map) {
              startGame(scene, in);
              scene.whenDialog([&](Form& info) {
-                 if (auto d = checkDialogFrame(r, in, info, info.at("ShapeInfo"), map.scale())) {
+                 if (auto d = checkDialogFrame(r, in, info, info.at("ShapeInfo"), scene.haupt(), map)) {
                      checkLabel(r, "dialog.title", in.shot, info.at("lblGravok"), info, *d, true);
                      checkLabel(r, "dialog.ok", in.shot, info.at("lblOK"), info, *d, true);
                  }
@@ -504,13 +578,53 @@ const std::map<std::string, Body>& checks()
          [](Report& r, const ShotInput& in, Scene& scene, const ScreenMap& map) {
              startGame(scene, in);
              scene.whenDialog([&](Form& neu) {
-                 if (auto d = checkDialogFrame(r, in, neu, neu.at("ShapeNeu"), map.scale())) {
+                 if (auto d = checkDialogFrame(r, in, neu, neu.at("ShapeNeu"), scene.haupt(), map)) {
                      checkLabel(r, "dialog.ok", in.shot, neu.at("lblOK"), neu, *d, true);
                      checkLabel(r, "dialog.cancel", in.shot, neu.at("lblAbbrechen"), neu, *d, true);
                  }
                  neu.keyDown(key::Escape, 0);
              });
              scene.key("F4");
+         }},
+        // Whatever the game shows, no dialog stands open over it.
+        {"closed",
+         [](Report& r, const ShotInput& in, Scene& scene, const ScreenMap& map) {
+             startGame(scene, in);
+             checkNoLayers(r, in, scene, map);
+         }},
+        // The high-score list open at the end of a game, its words above it; the list's
+        // lines are the player's own and not counted here.
+        {"scores-open",
+         [](Report& r, const ShotInput& in, Scene& scene, const ScreenMap& map) {
+             startGame(scene, in); // the main window where the game puts it
+             FrmHaupt& h = scene.haupt();
+             FrmPunkte punkte(scene.game);
+             scene.game.placeDialog(punkte);
+             checkWords(r, in, h, map, layerOnScreen(in, punkte, h, map));
+             if (auto d = checkDialogFrame(r, in, punkte, *punkte.ShapePunkte, h, map)) {
+                 checkLabel(r, "dialog.title", in.shot, *punkte.lblEP, punkte, *d, true);
+                 checkLabel(r, "dialog.ok", in.shot, *punkte.lblOK, punkte, *d, true);
+             }
+         }},
+        // The name box at the end of a game: the words above it whole, the field holding
+        // what was typed (nothing at first: no held key poured into it).
+        {"namebox",
+         [](Report& r, const ShotInput& in, Scene& scene, const ScreenMap& map) {
+             FrmHaupt& h = scene.haupt();
+             ui::NameBoxForm box("Geben sie bitte ihren Namen ein:", "Namen?");
+             box.placeOver(h);
+             const QRect layer = layerOnScreen(in, box, h, map);
+             checkWords(r, in, h, map, layer);
+             if (auto d = checkDialogFrame(r, in, box, *box.ShapeRand, h, map)) {
+                 checkLabel(r, "dialog.title", in.shot, *box.lblTitel, box, *d, true);
+                 checkLabel(r, "dialog.prompt", in.shot, *box.lblFrage, box, *d, true);
+                 checkLabel(r, "dialog.ok", in.shot, *box.lblOK, box, *d, true);
+                 checkLabel(r, "dialog.cancel", in.shot, *box.lblAbbrechen, box, *d, true);
+                 box.setText(QString::fromStdString(in.name));
+                 if (!in.name.empty())
+                     checkLabel(r, "dialog.field", in.shot, *box.lblText, box, *d, true);
+                 checkCaret(r, in.shot, box, *d, in.name.empty());
+             }
          }},
         // After the keys, some ticks and then Space and P: the shuttle shows its new
         // heading away from its start, and a shot flies.

@@ -27,13 +27,15 @@ struct Finding {
 struct ShotInput {
     QImage shot;
     QRect mainWindow;                 // client area of the game window on the screen
-    std::optional<QRect> dialog;      // a dialog window on the screen, when one is open
+    std::optional<QRect> dialog;      // where an open layer is, if not where the model puts it
     std::filesystem::path programDir; // the copy the game runs from
     std::filesystem::path artDir;     // build/art: <n>.png per bitmap number
     int episode = 1;                  // chosen on the start-up dialog
     std::vector<std::string> keys;    // keys pressed after the start (flying)
     int maxTicks = 60;                // ticks that may have passed before the shot
     std::filesystem::path replay;     // the recorded run the window shows (check replay)
+    std::optional<std::string> words; // what lblAnzeige must show whole (the end of a game)
+    std::string name;                 // typed into the name box so far
 };
 
 // Runs the named check; every finding is returned, failed or not. Unknown names give a

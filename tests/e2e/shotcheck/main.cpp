@@ -7,6 +7,9 @@
 //
 //   gravok-shotcheck CHECK --shot FILE --dir PROGRAM_DIR --art ART_DIR --main X,Y,W,H
 //                    [--dialog X,Y,W,H] [--episode N] [--keys "Up Left ..."] [--max-ticks N]
+//                    [--words "Game over!"] [--name TYPED]
+//   A dialog is a layer of the game window, looked for where the model places it unless
+//   --dialog says otherwise.
 //   gravok-shotcheck seed-list PROGRAM_DIR   writes three known entries to Punkte.lst
 //   gravok-shotcheck where CONTROL --main X,Y,W,H ...   prints "X,Y": the middle of a
 //                    control of the game window, relative to the window (for a click)
@@ -117,6 +120,10 @@ int main(int argc, char** argv)
             in.episode = std::atoi(value.c_str());
         else if (opt == "--replay")
             in.replay = value;
+        else if (opt == "--words")
+            in.words = value;
+        else if (opt == "--name")
+            in.name = value;
         else if (opt == "--max-ticks")
             in.maxTicks = std::atoi(value.c_str());
         else if (opt == "--keys") {

@@ -40,6 +40,11 @@ QRect ScreenMap::toScreen(QRect formPixels) const
     return {a, QSize(b.x() - a.x(), b.y() - a.y())};
 }
 
+QRect ScreenMap::layerRect(QPointF at, QSize size) const
+{
+    return QRectF(box_.toWidget(at), QSizeF(size) * box_.scale).toRect().translated(window_.topLeft());
+}
+
 QPoint ScreenMap::twipsToScreen(float left, float top) const
 {
     return toScreen(QPointF(std::lround(left / TwipsPerPixel), std::lround(top / TwipsPerPixel)));

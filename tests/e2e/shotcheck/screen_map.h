@@ -29,6 +29,9 @@ public:
     [[nodiscard]] QPoint twipsToScreen(float left, float top) const;
     // A control's box on the screen, frames taken into account.
     [[nodiscard]] QRect controlRect(const Control& control) const;
+    // A layer of the given size in form pixels whose corner lies at `at` in this form, as
+    // the window places it: at the same scale, rounded as the window rounds it.
+    [[nodiscard]] QRect layerRect(QPointF at, QSize size) const;
     // The form's whole client area on the screen.
     [[nodiscard]] QRect formRect() const { return formRect_; }
 

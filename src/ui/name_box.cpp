@@ -1,0 +1,124 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/name_box.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QFontMetricsF>
+
+#include "core/pictures.h"
+#include "ui/fonts.h"
+#include "ui/form_view.h"
+#include "ui/key_map.h"
+#include "ui/key_router.h"
+
+namespace gravok::ui {
+namespace {
+
+const Font BoxFont{"MS Sans Serif", 9.75f};
+const Font TitleFont{"MS Sans Serif", 9.75f, true};
+
+} // namespace
+
+NameBoxForm::NameBoxForm(const std::string& prompt, const std::string& title) : Form("NameBox")
+{
+    Width = 4530;
+    Height = 2430;
+    Caption = title;
+    ShapeRand = &add(makeShape("ShapeRand", ShapeKind::Rectangle, 0, 0, 4545, 2445, palette::White, 10));
+    lblTitel = &add(makeLabel("lblTitel", 240, 210, 4050, 255, title, Align::Center, TitleFont));
+    lblFrage = &add(makeLabel("lblFrage", 240, 570, 4050, 255, prompt, Align::Left, BoxFont));
+    ShapeFeld = &add(makeShape("ShapeFeld", ShapeKind::Rectangle, 240, 915, 4050, 375));
+    lblText = &add(makeLabel("lblText", 330, 975, 3870, 255, "", Align::Left, BoxFont));
+    Control caret = makeShape("ShapeCaret", ShapeKind::Rectangle, 330, 975, 30, 240);
+    caret.Filled = true;
+    ShapeCaret = &add(std::move(caret));
+    lblOK = &add(makeLabel("lblOK", 1080, 1755, 1095, 255, "OK", Align::Center));
+    Shape1 = &add(makeShape("Shape1", ShapeKind::Oval, 1080, 1560, 1095, 615));
+    lblAbbrechen = &add(makeLabel("lblAbbrechen", 2520, 1755, 855, 255, "Abbrechen", Align::Center));
+    Shape2 = &add(makeShape("Shape2", ShapeKind::Oval, 2400, 1560, 1095, 615));
+    setText({});
+}
+
+void NameBoxForm::placeOver(const Form& main)
+{
+    constexpr float BelowMessage = 4560; // twips from the main window's top
+    Left = main.Left + (main.Width - Width) / 2;
+    Top = main.Top + BelowMessage;
+}
+
+void NameBoxForm::setText(const QString& text)
+{
+    text_ = text;
+    lblText->Caption = text_.toStdString();
+    const double width = QFontMetricsF(qtFont(lblText->TextFont)).horizontalAdvance(text_);
+    const float right = lblText->Left + lblText->Width - ShapeCaret->Width;
+    ShapeCaret->Left = std::min(right, lblText->Left + static_cast<float>(std::ceil(width + 1)) * TwipsPerPixel);
+}
+
+std::optional<std::string> NameBoxForm::answer() const
+{
+    if (!accepted_)
+        return std::nullopt;
+    return text_.toStdString();
+}
+
+void NameBoxForm::keyDown(int keyCode, int /*shift*/)
+{
+    if (keyCode == key::Enter) {
+        accepted_ = true;
+        Unload();
+    }
+    if (keyCode == key::Escape)
+        Unload();
+}
+
+void NameBoxForm::mouseDown(Control& control)
+{
+    if (&control == lblOK || &control == lblAbbrechen)
+        control.ForeColor = palette::LightBlue;
+}
+
+void NameBoxForm::mouseUp(Control& control)
+{
+    if (&control == lblOK || &control == lblAbbrechen)
+        control.ForeColor = palette::White;
+}
+
+void NameBoxForm::click(Control& control)
+{
+    if (&control == lblOK)
+        keyDown(key::Enter, 0);
+    else if (&control == lblAbbrechen)
+        keyDown(key::Escape, 0);
+}
+
+NameLayer::NameLayer(GameHost& host, NameBoxForm& box, FormView& main) : Layer(host, box, main), box_(box) {}
+
+bool NameLayer::takeKey(const KeyPress& press)
+{
+    if (press.key == Qt::Key_Return || press.key == Qt::Key_Enter || press.key == Qt::Key_Escape) {
+        box_.keyDown(*virtualKey(press.key), 0);
+        return true;
+    }
+    if (press.key == Qt::Key_Backspace) {
+        QString text = box_.text();
+        // A character outside the basic plane is two code units; take both.
+        text.chop(text.size() >= 2 && text.back().isLowSurrogate() ? 2 : 1);
+        box_.setText(text);
+        return true;
+    }
+    // The box has the keyboard: no key reaches the window beneath it.
+    if (press.modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return true;
+    QString typed;
+    for (const QChar ch : press.text)
+        if (ch.isPrint() || ch.isSurrogate())
+            typed += ch;
+    if (!typed.isEmpty())
+        box_.setText((box_.text() + typed).left(MaxLength));
+    return true;
+}
+
+} // namespace gravok::ui
