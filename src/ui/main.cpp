@@ -25,6 +25,7 @@
 #include "ui/clock_driver.h"
 #include "ui/game_host.h"
 #include "ui/game_window.h"
+#include "ui/name_box.h"
 #include "ui/pad_driver.h"
 #include "ui/qt_platform.h"
 #include "ui/replay_session.h"
@@ -159,7 +160,11 @@ int main(int argc, char** argv)
     sound.setMuted(options.isSet(mute) || gravok::ui::storedMute());
     platform.attachSound(sound);
     host.addAfterCall([&sound] { sound.update(); });
-    gravok::ui::MuteKey muteKey([&host](const QWidget* w) { return host.isGameWindow(w); },
+    // The name box is a layer of the game window; it types its M into the name.
+    const auto muteWindow = [&host](const QWidget* w) {
+        return host.isGameWindow(w) && !qobject_cast<gravok::ui::NameLayer*>(host.topLayer());
+    };
+    gravok::ui::MuteKey muteKey(muteWindow,
                                 [&sound] {
                                     sound.setMuted(!sound.muted());
                                     gravok::ui::storeMute(sound.muted());
