@@ -22,6 +22,11 @@ QPointF layerPlace(const Form& dialog, const Form& main)
     return {std::clamp(x, 0.0, std::max(0.0, room)), std::clamp(y, 0.0, std::max(0.0, height))};
 }
 
+QRect layerGeometry(const Letterbox& box, QPointF at, QSizeF formSize)
+{
+    return {box.toWidget(at).toPoint(), (formSize * box.scale).toSize()};
+}
+
 Layer::Layer(GameHost& host, Form& form, FormView& main)
     : QWidget(&main), host_(host), form_(form), main_(main), view_(new FormView(form, host.pictures(), this))
 {
@@ -47,10 +52,8 @@ void Layer::place()
 {
     setGeometry(main_.rect());
     const Letterbox box = main_.letterbox();
-    const QPointF at = box.toWidget(layerPlace(form_, main_.form()));
-    const QSizeF size = QSizeF(view_->formSize()) * box.scale;
     view_->setFixedScale(box.scale);
-    view_->setGeometry(QRectF(at, size).toRect());
+    view_->setGeometry(layerGeometry(box, layerPlace(form_, main_.form()), QSizeF(view_->formSize())));
 }
 
 void Layer::run()

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "core/form.h"
+#include "ui/letterbox.h"
 
 namespace gravok::ui {
 
@@ -17,6 +18,11 @@ struct KeyPress;
 // Top count from the main window's (both were worked out for the same screen), kept
 // inside the main form so that the dialog never hangs out of the window.
 [[nodiscard]] QPointF layerPlace(const Form& dialog, const Form& main);
+
+// The layer's form on a view with that letterbox, in widget pixels, its corner at `at`
+// (form pixels of the main form). Corner and size are rounded each on its own, so the
+// dialog has its full size at the scale wherever it lies.
+[[nodiscard]] QRect layerGeometry(const Letterbox& box, QPointF at, QSizeF formSize);
 
 // A modal layer inside the main window: it covers the whole main view, so no click
 // reaches what lies beneath, and shows a form at the view's scale where layerPlace puts

@@ -57,14 +57,50 @@ field_columns() {
                          END { print first, last }'
 }
 
-# Starts the game in its own copy of the program directory, closes the start-up dialog.
+rect_of() {
+    local g
+    g=$(window_geometry "$1") || return 1
+    set -- $g
+    echo "$1,$2,$3,$4"
+}
+
+# check NAME SHOT [options]: has gravok-shotcheck look at a screenshot of the screen, again
+# and again until it passes or 20 s are over, for a loaded machine paints late. The window
+# is measured anew each time: it may still be taking the size it remembered. The last
+# report stays beside the screenshot. The checker runs at its own scale, not the game's.
+check() {
+    local name=$1 file=$2
+    shift 2
+    local report="$out/${file%.png}.$name.txt"
+    local deadline=$((SECONDS + 20)) rect
+    while :; do
+        shot "$out/$file"
+        if rect=$(rect_of "$main") &&
+            env -u QT_SCALE_FACTOR "$shotcheck" "$name" --shot "$out/$file" --dir "$work/prog" --art "$art_dir" \
+                --main "$rect" "$@" >"$report" 2>&1; then
+            echo "ok   check $name on $file"
+            return 0
+        fi
+        [ $SECONDS -ge $deadline ] && break
+        sleep 0.5
+    done
+    cat "$report" >&2
+    fail "check \"$name\" on $file: $(grep -m1 '^FAIL' "$report" || tail -n 1 "$report")"
+}
+
+# Starts the game in its own copy of the program directory (ENV, as VAR=VALUE, for the
+# game alone) and closes the start-up dialog. The dialog is a layer of the game window,
+# so it is seen on screenshots and Enter goes to the window; the field is measured only
+# once the layer is gone. SHOT names the screenshots.
+#   start_game SHOT [ENV...]
 start_game() {
-    xd_run gravok "$work/prog/gravok" || return 1
+    local name=$1
+    shift
+    xd_run gravok env "$@" "$work/prog/gravok" || return 1
     main=$(wait_window "Gravok" 30) || return 1
-    local dialog
-    dialog=$(wait_dialog "$main" 30) || return 1
-    keys "$dialog" Return
-    wait_no_dialog "$main" 20
+    check startup "$name-startup.png"
+    keys "$main" Return || return 1
+    check closed "$name-started.png"
 }
 
 stop_game() {
@@ -76,13 +112,6 @@ stop_game() {
     click_at "$main" ${at/,/ }
     for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || return 0; sleep 0.1; done
     return 1
-}
-
-rect_of() {
-    local g
-    g=$(window_geometry "$1") || return 1
-    set -- $g
-    echo "$1,$2,$3,$4"
 }
 
 # A fresh display of SIZE with its own copy of the program directory and its own
@@ -98,7 +127,7 @@ fresh_display() {
 # --- 1920x1080: F11 and back, the size remembered.
 step="full HD"
 fresh_display 1920x1080 || fail "no X display"
-start_game || fail "the game did not start"
+start_game 00-1080 || fail "the game did not start"
 wait_size "$main" 640x576 || fail "the window did not open at 640x576"
 keys "$main" F11
 wait_size "$main" 1920x1080 || fail "F11 did not fill the screen"
@@ -124,7 +153,7 @@ step="size remembered"
 xdotool windowsize "$main" 1000 900
 wait_size "$main" 1000x900 || fail "the window could not be resized"
 stop_game || fail "\"Ende\" did not end the game"
-start_game || fail "the game did not start again"
+start_game 04-restart || fail "the game did not start again"
 wait_size "$main" 1000x900 || fail "the restart did not restore the size"
 echo "ok   a restart restores 1000x900"
 stop_game || fail "\"Ende\" did not end the game"
@@ -134,12 +163,10 @@ XD_PIDS=()
 # --- 3840x2160 at twice the scale: the height filled within a device pixel.
 step="4K at 200 %"
 fresh_display 3840x2160 || fail "no 4K X display"
-export QT_SCALE_FACTOR=2
-start_game || fail "the game did not start at QT_SCALE_FACTOR=2"
+start_game 05-2160 QT_SCALE_FACTOR=2 || fail "the game did not start at QT_SCALE_FACTOR=2"
 keys "$main" F11
 sleep 1.5
 shot "$out/03-fullscreen-2160.png"
-unset QT_SCALE_FACTOR
 # Best fit: 2160 / 576 = 3.75, so 2400 device pixels wide from column 720.
 for y in 3 1080 2156; do
     read -r first last < <(field_columns "$out/03-fullscreen-2160.png" "$y")

@@ -6,6 +6,7 @@
 
 #include "core/pictures.h"
 #include "ui/form_layout.h"
+#include "ui/layer.h"
 
 namespace gravok::shotcheck {
 
@@ -42,7 +43,7 @@ QRect ScreenMap::toScreen(QRect formPixels) const
 
 QRect ScreenMap::layerRect(QPointF at, QSize size) const
 {
-    return QRectF(box_.toWidget(at), QSizeF(size) * box_.scale).toRect().translated(window_.topLeft());
+    return ui::layerGeometry(box_, at, QSizeF(size)).translated(window_.topLeft());
 }
 
 QPoint ScreenMap::twipsToScreen(float left, float top) const
