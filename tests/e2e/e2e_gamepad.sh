@@ -12,26 +12,11 @@
 # xdotool or import are missing.
 set -uo pipefail
 
-if [ $# -ne 4 ]; then
-    echo "usage: $0 PROGRAM_DIR SHOTCHECK ART_DIR OUT_DIR" >&2
-    exit 2
-fi
-program_dir=$1 shotcheck=$2 art_dir=$3 out=$4
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=xdrive.sh
 . "$here/xdrive.sh"
-
-xd_need || { echo "SKIP: the e2e test needs Xvfb, xdotool and imagemagick"; exit 77; }
-
-rm -rf "$out"
-mkdir -p "$out"
-XD_LOG_DIR=$out
-step="start"
-fail() {
-    echo "FAILED at step \"$step\": $*" >&2
-    echo "screenshots and logs: $out" >&2
-    exit 1
-}
+xd_e2e_args "$@"
+xd_e2e_begin
 
 xd_start_display 1280x1024 || fail "no X display"
 xd_time_limit 150
@@ -39,16 +24,14 @@ echo "display $DISPLAY"
 
 # A fresh program directory with a known list. Episode 4 is swapped for a one-level
 # episode whose only gravok stands right above the shuttle: three shots win the game.
-work=$XD_TMP/work
-mkdir -p "$work/data" "$work/config"
-cp -r "$program_dir" "$work/prog" || fail "cannot copy $program_dir"
-rm -f "$work/prog/Punkte.lst"
-"$shotcheck" seed-list "$work/prog" || fail "cannot write a high-score list"
-printf '1\r\n10,4372,1500,0,0\r\n\r\n' >"$work/prog/Episode4.gvk"
-export XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config
+xd_fresh_prog
+mkdir -p "$XD_WORK/config"
+"$XD_SHOTCHECK" seed-list "$XD_PROG" || fail "cannot write a high-score list"
+printf '1\r\n10,4372,1500,0,0\r\n\r\n' >"$XD_PROG/Episode4.gvk"
+export XDG_CONFIG_HOME=$XD_WORK/config
 
 # The pad: each line is one thing the player's thumb does; the game reads one per look.
-pad_file=$work/pad
+pad_file=$XD_WORK/pad
 : >"$pad_file"
 pad() {
     local line
@@ -65,51 +48,11 @@ tap() {
     done
 }
 
-check() {
-    local name=$1 file=$2
-    shift 2
-    local report="$out/${file%.png}.$name.txt"
-    local deadline=$((SECONDS + 20))
-    while :; do
-        shot "$out/$file"
-        if "$shotcheck" "$name" --shot "$out/$file" --dir "$work/prog" --art "$art_dir" --main "$main_rect" "$@" \
-            >"$report" 2>&1; then
-            echo "ok   check $name on $file"
-            return 0
-        fi
-        [ $SECONDS -ge $deadline ] && break
-        sleep 0.5
-    done
-    cat "$report" >&2
-    fail "check \"$name\" on $file: $(grep -m1 '^FAIL' "$report" || tail -n 1 "$report")"
-}
-
-# reject NAME SHOT [options]: the checker must say no, or "closed" could not tell an open
-# layer from none.
-reject() {
-    local name=$1 file=$2
-    shift 2
-    local report="$out/${file%.png}.$name.rejected.txt"
-    if "$shotcheck" "$name" --shot "$out/$file" --dir "$work/prog" --art "$art_dir" --main "$main_rect" "$@" \
-        >"$report" 2>&1; then
-        cat "$report" >&2
-        fail "negative check: \"$name\" accepted $file, which must fail"
-    fi
-    echo "ok   check $name rejects $file"
-}
-
-rect_of() {
-    local g
-    g=$(window_geometry "$1") || return 1
-    set -- $g
-    echo "$1,$2,$3,$4"
-}
-
 # The dialogs are layers inside the game window: each one is looked for where the model
 # puts it, and that it has closed is checked on the screen too.
 
 step="start-up"
-GRAVOK_PAD_SCRIPT=$pad_file xd_run gravok "$work/prog/gravok"
+GRAVOK_PAD_SCRIPT=$pad_file xd_run gravok "$XD_PROG/gravok"
 main=$(wait_window "Gravok" 30) || fail "the game window did not appear"
 main_rect=$(rect_of "$main") || fail "no geometry of the game window"
 check startup 00-startup.png
@@ -158,17 +101,17 @@ step="entry in the list"
 found=""
 for i in 0 1 2 3 4; do
     line=$(printf 'click lblOK\nclick lblHighscore\nget Liste.List(%d)\n' "$i" |
-        "$program_dir/gravok-sim" --dir "$work/prog" 2>/dev/null) || break
+        "$XD_PROGRAM_DIR/gravok-sim" --dir "$XD_PROG" 2>/dev/null) || break
     echo "list $i: $line"
     case $line in *:\ \ \(4\)) found=$line ;; esac
 done
 [ -n "$found" ] || fail "no name-less entry of episode 4 in the list"
-grep -q "Testpad-Taste" "$out/gravok.log" || fail "the game logged no pad keys"
+grep -q "Testpad-Taste" "$XD_OUT/gravok.log" || fail "the game logged no pad keys"
 
 # --- Unplugged while Up is held: the repeats stop at once, no key stays held. Plugged in
 # again, the pad plays on.
 step="unplug and plug"
-ups() { grep -c "Testpad-Taste 38" "$out/gravok.log"; }
+ups() { grep -c "Testpad-Taste 38" "$XD_OUT/gravok.log"; }
 before=$(ups)
 pad "down up"
 sleep 1.2
@@ -187,4 +130,4 @@ check newgame 08-plugged-again.png --episode 4
 tap b
 check closed 09-cancelled.png --episode 4
 
-echo "all gamepad checks passed; screenshots in $out"
+echo "all gamepad checks passed; screenshots in $XD_OUT"

@@ -11,88 +11,26 @@
 # first check that failed, 77 (skipped) when Xvfb, xdotool or import are missing.
 set -uo pipefail
 
-if [ $# -ne 4 ]; then
-    echo "usage: $0 PROGRAM_DIR SHOTCHECK ART_DIR OUT_DIR" >&2
-    exit 2
-fi
-program_dir=$1 shotcheck=$2 art_dir=$3 out=$4
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=xdrive.sh
 . "$here/xdrive.sh"
-
-xd_need || { echo "SKIP: the e2e test needs Xvfb, xdotool and imagemagick"; exit 77; }
-
-rm -rf "$out"
-mkdir -p "$out"
-XD_LOG_DIR=$out
-step="start"
-fail() {
-    echo "FAILED at step \"$step\": $*" >&2
-    echo "screenshots and logs: $out" >&2
-    exit 1
-}
+xd_e2e_args "$@"
+xd_e2e_begin
 
 xd_start_display 1280x1024 || fail "no X display"
 xd_time_limit 270   # ctest's own limit is 300 s
 echo "display $DISPLAY"
 
 # A fresh program directory with a known high-score list; the user's list place is ours too.
-work=$XD_TMP/work
-mkdir -p "$work/data"
-cp -r "$program_dir" "$work/prog" || fail "cannot copy $program_dir"
-rm -f "$work/prog/Punkte.lst"
-"$shotcheck" seed-list "$work/prog" || fail "cannot write a high-score list"
-export XDG_DATA_HOME=$work/data
-
-# check NAME SHOT [options]: takes the screenshot and has the checker look at it, again
-# and again until it passes or 20 s are over: a window may take a while to paint on a
-# loaded machine, and every state checked here stands still (paused or in a dialog). The
-# last report stays beside the screenshot.
-check() {
-    local name=$1 file=$2
-    shift 2
-    local report="$out/${file%.png}.$name.txt"
-    local deadline=$((SECONDS + 20))
-    while :; do
-        shot "$out/$file"
-        if "$shotcheck" "$name" --shot "$out/$file" --dir "$work/prog" --art "$art_dir" --main "$main_rect" "$@" \
-            >"$report" 2>&1; then
-            echo "ok   check $name on $file"
-            return 0
-        fi
-        [ $SECONDS -ge $deadline ] && break
-        sleep 0.5
-    done
-    cat "$report" >&2
-    fail "check \"$name\" on $file: $(grep -m1 '^FAIL' "$report" || tail -n 1 "$report")"
-}
-
-# reject NAME SHOT [options]: the checker must say no, or it could not say no at all.
-reject() {
-    local name=$1 file=$2
-    shift 2
-    local report="$out/${file%.png}.$name.rejected.txt"
-    if "$shotcheck" "$name" --shot "$out/$file" --dir "$work/prog" --art "$art_dir" --main "$main_rect" "$@" \
-        >"$report" 2>&1; then
-        cat "$report" >&2
-        fail "negative check: \"$name\" accepted $file, which must fail"
-    fi
-    echo "ok   check $name rejects $file"
-}
-
-rect_of() {
-    local g
-    g=$(window_geometry "$1") || return 1
-    set -- $g
-    echo "$1,$2,$3,$4"
-}
+xd_fresh_prog
+"$XD_SHOTCHECK" seed-list "$XD_PROG" || fail "cannot write a high-score list"
 
 # The dialogs are layers inside the game window: each check finds one where the model
 # puts it, and a check that it has closed follows every round.
 
 # --- Start-up: the new-game dialog over the paused field.
 step="start-up"
-xd_run gravok "$work/prog/gravok"
+xd_run gravok "$XD_PROG/gravok"
 main=$(wait_window "Gravok" 30) || fail "the game window did not appear"
 main_rect=$(rect_of "$main") || fail "no geometry of the game window"
 check startup 01-startup.png
@@ -107,14 +45,14 @@ step="resume"
 keys "$main" p
 check running 03-running.png
 reject paused 03-running.png
-convert -size 1280x1024 xc:black "$out/00-blank.png"
+convert -size 1280x1024 xc:black "$XD_OUT/00-blank.png"
 reject level1 00-blank.png --episode 1
 reject startup 00-blank.png
 reject running 01-startup.png
 
 # --- The "Highscore" label, clicked where the model puts it.
 step="high-score dialog"
-hs=$("$shotcheck" where lblHighscore --dir "$work/prog" --art "$art_dir" --main "$main_rect") \
+hs=$("$XD_SHOTCHECK" where lblHighscore --dir "$XD_PROG" --art "$XD_ART" --main "$main_rect") \
     || fail "the checker cannot place lblHighscore"
 click_at "$main" ${hs/,/ }
 check highscore 04-highscore.png
@@ -141,11 +79,11 @@ help=$(wait_window "Gravok – Hilfe" 30) || fail "F1 started no help viewer"
 help_pid=$(window_pid "$help") && XD_PIDS+=("$help_pid")
 help_rect=$(window_geometry "$help") || fail "no geometry of the help viewer"
 help_shown() {
-    shot "$out/08-help.png"
+    shot "$XD_OUT/08-help.png"
     set -- $help_rect
     # A painted page has text and buttons: far from one flat colour.
     local spread
-    spread=$(convert "$out/08-help.png" -crop "${3}x${4}+${1}+${2}" -format '%[fx:int(1000*standard_deviation)]' info:)
+    spread=$(convert "$XD_OUT/08-help.png" -crop "${3}x${4}+${1}+${2}" -format '%[fx:int(1000*standard_deviation)]' info:)
     [ "${spread:-0}" -ge 50 ]
 }
 _xd_until 20 help_shown || fail "the help viewer's window stays blank"
@@ -173,7 +111,7 @@ wait_gone "$main" 20 || fail "Ctrl+Q did not end the game"
 # --- The keyboard alone: Down Down Enter starts episode 3; Ctrl+Q at start-up ends the
 # program at once, with status 0.
 step="episode 3 by keys"
-xd_run keyboard "$work/prog/gravok"
+xd_run keyboard "$XD_PROG/gravok"
 pid=$XD_LAST_PID
 main=$(wait_window "Gravok" 30) || fail "the game window did not appear"
 check startup 10-keyboard-startup.png
@@ -184,7 +122,7 @@ keys "$main" ctrl+q
 wait_gone "$main" 20 || fail "Ctrl+Q did not end the game"
 
 step="Ctrl+Q in the start-up dialog"
-xd_run quit "$work/prog/gravok"
+xd_run quit "$XD_PROG/gravok"
 pid=$XD_LAST_PID
 main=$(wait_window "Gravok" 30) || fail "the game window did not appear"
 check startup 12-quit-startup.png
@@ -200,7 +138,7 @@ echo "ok   Ctrl+Q in the start-up dialog ends the program with status 0"
 # shots. Space and an arrow are held when the game ends, and none of it reaches the
 # name box; the words stand whole above it, and the list follows the name.
 end_prog=$XD_TMP/end
-cp -r "$work/prog" "$end_prog"
+cp -r "$XD_PROG" "$end_prog"
 rm -f "$end_prog/Punkte.lst"
 printf '1\r\n1,4560,1200,0,0\r\n\r\n' >"$end_prog/Episode1.gvk"
 {
@@ -217,10 +155,10 @@ check startup 20-end-startup.png
 keys "$main" Down Return Up Up Up Up Up
 _xd_focus "$main" && xdotool keydown space Left
 ended_at=$SECONDS
-until "$shotcheck" namebox --shot "$out/21-gameover-name.png" --dir "$end_prog" --art "$art_dir" \
-    --main "$main_rect" --words "Game over!" >"$out/21-gameover-name.namebox.txt" 2>&1; do
+until "$XD_SHOTCHECK" namebox --shot "$XD_OUT/21-gameover-name.png" --dir "$end_prog" --art "$XD_ART" \
+    --main "$main_rect" --words "Game over!" >"$XD_OUT/21-gameover-name.namebox.txt" 2>&1; do
     [ $((SECONDS - ended_at)) -ge 60 ] && { xdotool keyup space Left; fail "no name box after Game over! within 60 s"; }
-    shot "$out/21-gameover-name.png"
+    shot "$XD_OUT/21-gameover-name.png"
     sleep 0.3
 done
 sleep 1   # the held keys keep repeating a while into the name box
@@ -246,10 +184,10 @@ keys "$main" Escape
 check scores-open 26-geschafft-list.png --words "Geschafft!"
 keys "$main" Return
 check closed 27-after-list.png
-grep -q "Jürgen Groß (2)" <("$work/prog/gravok-sim" --dir "$end_prog" <<<$'key Enter\nclick lblHighscore\nget Liste.List(0)\nget Liste.List(1)') \
+grep -q "Jürgen Groß (2)" <("$XD_PROG/gravok-sim" --dir "$end_prog" <<<$'key Enter\nclick lblHighscore\nget Liste.List(0)\nget Liste.List(1)') \
     || fail "the typed name is not in the list"
 echo "ok   the name typed with umlauts and ß is in the list"
 keys "$main" ctrl+q
 wait_gone "$main" 20 || fail "Ctrl+Q did not end the game"
 
-echo "all e2e checks passed; screenshots in $out"
+echo "all e2e checks passed; screenshots in $XD_OUT"

@@ -10,25 +10,13 @@
 # Exit 0 when every check holds, 1 naming the first that failed, 77 without Xvfb.
 set -uo pipefail
 
-if [ $# -ne 4 ]; then
-    echo "usage: $0 PROGRAM_DIR SHOTCHECK ART_DIR OUT_DIR" >&2
-    exit 2
-fi
-program_dir=$1 shotcheck=$2 art_dir=$3 out=$4
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=xdrive.sh
 . "$here/xdrive.sh"
-
-xd_need || { echo "SKIP: the e2e test needs Xvfb, xdotool and imagemagick"; exit 77; }
-rm -rf "$out"
-mkdir -p "$out"
-XD_LOG_DIR=$out
-step="start"
-fail() {
-    echo "FAILED at step \"$step\": $*" >&2
-    echo "screenshots and logs: $out" >&2
-    exit 1
-}
+xd_e2e_args "$@"
+xd_e2e_begin
+# The window may still be taking the size it remembered: check measures it before each look.
+XD_MEASURE_MAIN=1
 
 size_of() {
     local g
@@ -57,37 +45,6 @@ field_columns() {
                          END { print first, last }'
 }
 
-rect_of() {
-    local g
-    g=$(window_geometry "$1") || return 1
-    set -- $g
-    echo "$1,$2,$3,$4"
-}
-
-# check NAME SHOT [options]: has gravok-shotcheck look at a screenshot of the screen, again
-# and again until it passes or 20 s are over, for a loaded machine paints late. The window
-# is measured anew each time: it may still be taking the size it remembered. The last
-# report stays beside the screenshot. The checker runs at its own scale, not the game's.
-check() {
-    local name=$1 file=$2
-    shift 2
-    local report="$out/${file%.png}.$name.txt"
-    local deadline=$((SECONDS + 20)) rect
-    while :; do
-        shot "$out/$file"
-        if rect=$(rect_of "$main") &&
-            env -u QT_SCALE_FACTOR "$shotcheck" "$name" --shot "$out/$file" --dir "$work/prog" --art "$art_dir" \
-                --main "$rect" "$@" >"$report" 2>&1; then
-            echo "ok   check $name on $file"
-            return 0
-        fi
-        [ $SECONDS -ge $deadline ] && break
-        sleep 0.5
-    done
-    cat "$report" >&2
-    fail "check \"$name\" on $file: $(grep -m1 '^FAIL' "$report" || tail -n 1 "$report")"
-}
-
 # Starts the game in its own copy of the program directory (ENV, as VAR=VALUE, for the
 # game alone) and closes the start-up dialog. The dialog is a layer of the game window,
 # so it is seen on screenshots and Enter goes to the window; the field is measured only
@@ -96,7 +53,7 @@ check() {
 start_game() {
     local name=$1
     shift
-    xd_run gravok env "$@" "$work/prog/gravok" || return 1
+    xd_run gravok env "$@" "$XD_PROG/gravok" || return 1
     main=$(wait_window "Gravok" 30) || return 1
     check startup "$name-startup.png"
     keys "$main" Return || return 1
@@ -108,7 +65,7 @@ stop_game() {
     pid=$(window_pid "$main")
     # "Ende", where the model puts it: the program ends as the player ends it.
     local at
-    at=$("$shotcheck" where lblEnde --dir "$work/prog" --art "$art_dir" --main "$(rect_of "$main")") || return 1
+    at=$("$XD_SHOTCHECK" where lblEnde --dir "$XD_PROG" --art "$XD_ART" --main "$(rect_of "$main")") || return 1
     click_at "$main" ${at/,/ }
     for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || return 0; sleep 0.1; done
     return 1
@@ -119,9 +76,9 @@ stop_game() {
 fresh_display() {
     xd_start_display "$1" && [ -n "$XD_TMP" ] || return 1
     xd_time_limit 85
-    work=$XD_TMP/work
-    mkdir -p "$work"
-    cp -r "$program_dir" "$work/prog"
+    XD_WORK=$XD_TMP/work XD_PROG=$XD_TMP/work/prog
+    mkdir -p "$XD_WORK"
+    cp -r "$XD_PROGRAM_DIR" "$XD_PROG"
 }
 
 # --- 1920x1080: F11 and back, the size remembered.
@@ -132,17 +89,17 @@ wait_size "$main" 640x576 || fail "the window did not open at 640x576"
 keys "$main" F11
 wait_size "$main" 1920x1080 || fail "F11 did not fill the screen"
 sleep 0.5
-shot "$out/01-fullscreen-1080.png"
-read -r first last < <(field_columns "$out/01-fullscreen-1080.png" 5)
+shot "$XD_OUT/01-fullscreen-1080.png"
+read -r first last < <(field_columns "$XD_OUT/01-fullscreen-1080.png" 5)
 [ "$first" = 360 ] && [ "$last" = 1559 ] || fail "field spans columns $first..$last, expected 360..1559 (scale 1.875)"
 echo "ok   F11 fills 1920x1080 at scale 1.875"
 # Paused, the checker finds level 1's gravoks where the model puts them, at this scale.
 keys "$main" p
 sleep 0.5
-shot "$out/02-fullscreen-1080-paused.png"
-"$shotcheck" level1 --shot "$out/02-fullscreen-1080-paused.png" --dir "$work/prog" --art "$art_dir" \
-    --main "$(rect_of "$main")" --episode 1 --max-ticks 100 >"$out/02-fullscreen-1080-paused.level1.txt" 2>&1 \
-    || fail "the checker does not find level 1 at scale 1.875: $(grep -m1 '^FAIL' "$out/02-fullscreen-1080-paused.level1.txt")"
+shot "$XD_OUT/02-fullscreen-1080-paused.png"
+"$XD_SHOTCHECK" level1 --shot "$XD_OUT/02-fullscreen-1080-paused.png" --dir "$XD_PROG" --art "$XD_ART" \
+    --main "$(rect_of "$main")" --episode 1 --max-ticks 100 >"$XD_OUT/02-fullscreen-1080-paused.level1.txt" 2>&1 \
+    || fail "the checker does not find level 1 at scale 1.875: $(grep -m1 '^FAIL' "$XD_OUT/02-fullscreen-1080-paused.level1.txt")"
 echo "ok   the screenshot checker reads level 1 at scale 1.875"
 keys "$main" p
 keys "$main" F11
@@ -166,10 +123,10 @@ fresh_display 3840x2160 || fail "no 4K X display"
 start_game 05-2160 QT_SCALE_FACTOR=2 || fail "the game did not start at QT_SCALE_FACTOR=2"
 keys "$main" F11
 sleep 1.5
-shot "$out/03-fullscreen-2160.png"
+shot "$XD_OUT/03-fullscreen-2160.png"
 # Best fit: 2160 / 576 = 3.75, so 2400 device pixels wide from column 720.
 for y in 3 1080 2156; do
-    read -r first last < <(field_columns "$out/03-fullscreen-2160.png" "$y")
+    read -r first last < <(field_columns "$XD_OUT/03-fullscreen-2160.png" "$y")
     if [ $((first < 719 || first > 721 || last < 3118 || last > 3120)) = 1 ]; then
         fail "row $y: field spans columns $first..$last, expected 720..3119 within a pixel"
     fi

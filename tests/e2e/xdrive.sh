@@ -14,7 +14,19 @@
 #   click_at ID X Y                    # left click at X,Y relative to the window ID
 #   shot FILE                          # the whole screen as PNG (all windows as the player sees them)
 #   window_geometry ID                 # prints "X Y W H" of the window on the screen
+#   rect_of ID                         # the same as "X,Y,W,H", as gravok-shotcheck's --main takes it
 #
+# For the game's real-window tests, which all take PROGRAM_DIR SHOTCHECK ART_DIR OUT_DIR:
+#
+#   xd_e2e_args "$@"                   # sets XD_PROGRAM_DIR XD_SHOTCHECK XD_ART XD_OUT, or usage, exit 2
+#   xd_e2e_begin                       # skip (77) without the tools; an empty XD_OUT for shots and logs
+#   fail MESSAGE                       # names $step and XD_OUT, exits 1
+#   xd_fresh_prog                      # PROGRAM_DIR copied to XD_PROG (in XD_WORK), no Punkte.lst
+#   check NAME SHOT [OPTIONS]          # screenshot SHOT until gravok-shotcheck NAME passes (20 s)
+#   reject NAME SHOT [OPTIONS]         # gravok-shotcheck NAME must fail on SHOT as it is
+#
+# check and reject give the checker --dir XD_PROG --art XD_ART --main $main_rect; with
+# XD_MEASURE_MAIN set, check measures the window $main anew before each look instead.
 # Everything started here (Xvfb, the programs, windows found by wait_window) is ended on
 # exit by its process id. Every wait polls until a deadline, so a loaded machine only
 # makes the test slower, not wrong. Functions print "xdrive: ..." to stderr on failure
@@ -272,4 +284,83 @@ window_geometry() {
     local id=$1
     eval "$(xdotool getwindowgeometry --shell "$id")" || return 1
     echo "$X $Y $WIDTH $HEIGHT"
+}
+
+# "X,Y,W,H" of window ID.
+rect_of() {
+    local g
+    g=$(window_geometry "$1") || return 1
+    set -- $g
+    echo "$1,$2,$3,$4"
+}
+
+xd_e2e_args() {
+    if [ $# -ne 4 ]; then
+        echo "usage: $0 PROGRAM_DIR SHOTCHECK ART_DIR OUT_DIR" >&2
+        exit 2
+    fi
+    XD_PROGRAM_DIR=$1 XD_SHOTCHECK=$2 XD_ART=$3 XD_OUT=$4
+}
+
+xd_e2e_begin() {
+    xd_need || { echo "SKIP: the e2e test needs Xvfb, xdotool and imagemagick"; exit 77; }
+    rm -rf "$XD_OUT"
+    mkdir -p "$XD_OUT"
+    XD_LOG_DIR=$XD_OUT
+    step="start"
+}
+
+# A script that keeps other files may define its own fail after sourcing this one.
+fail() {
+    echo "FAILED at step \"$step\": $*" >&2
+    echo "screenshots and logs: $XD_OUT" >&2
+    exit 1
+}
+
+# A fresh program directory without a high-score list, and the game's data place beside
+# it, so a test writes nothing into the build or the user's home.
+xd_fresh_prog() {
+    XD_WORK=$XD_TMP/work
+    XD_PROG=$XD_WORK/prog
+    mkdir -p "$XD_WORK/data"
+    cp -r "$XD_PROGRAM_DIR" "$XD_PROG" || fail "cannot copy $XD_PROGRAM_DIR"
+    rm -f "$XD_PROG/Punkte.lst"
+    export XDG_DATA_HOME=$XD_WORK/data
+}
+
+# check NAME SHOT [options]: takes the screenshot and has the checker look at it, again
+# and again until it passes or 20 s are over: a window may take a while to paint on a
+# loaded machine, and every state checked stands still (paused or in a layer). The last
+# report stays beside the screenshot. The checker runs at its own scale, not the game's.
+check() {
+    local name=$1 file=$2
+    shift 2
+    local report="$XD_OUT/${file%.png}.$name.txt"
+    local deadline=$((SECONDS + 20)) rect=${main_rect:-}
+    while :; do
+        shot "$XD_OUT/$file"
+        if { [ -z "${XD_MEASURE_MAIN:-}" ] || rect=$(rect_of "$main"); } &&
+            env -u QT_SCALE_FACTOR "$XD_SHOTCHECK" "$name" --shot "$XD_OUT/$file" --dir "$XD_PROG" \
+                --art "$XD_ART" --main "$rect" "$@" >"$report" 2>&1; then
+            echo "ok   check $name on $file"
+            return 0
+        fi
+        [ $SECONDS -ge $deadline ] && break
+        sleep 0.5
+    done
+    cat "$report" >&2
+    fail "check \"$name\" on $file: $(grep -m1 '^FAIL' "$report" || tail -n 1 "$report")"
+}
+
+# reject NAME SHOT [options]: the checker must say no, or it could not say no at all.
+reject() {
+    local name=$1 file=$2
+    shift 2
+    local report="$XD_OUT/${file%.png}.$name.rejected.txt"
+    if "$XD_SHOTCHECK" "$name" --shot "$XD_OUT/$file" --dir "$XD_PROG" --art "$XD_ART" --main "$main_rect" "$@" \
+        >"$report" 2>&1; then
+        cat "$report" >&2
+        fail "negative check: \"$name\" accepted $file, which must fail"
+    fi
+    echo "ok   check $name rejects $file"
 }
