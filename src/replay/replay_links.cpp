@@ -98,4 +98,20 @@ std::optional<ReplayLink> linkOf(const std::vector<ReplayLink>& links, const std
     return std::nullopt;
 }
 
+std::vector<std::optional<ReplayLink>> rowLinks(const std::vector<ReplayLink>& links,
+                                                const std::vector<EntryPlace>& rows)
+{
+    // The newest link of a line wins, as in linkOf; a map keeps a long list quick.
+    std::map<std::pair<std::filesystem::path, std::size_t>, const ReplayLink*> byPlace;
+    for (const ReplayLink& l : links)
+        byPlace[{l.list.lexically_normal(), l.line}] = &l;
+    std::vector<std::optional<ReplayLink>> out;
+    out.reserve(rows.size());
+    for (const EntryPlace& row : rows) {
+        const auto it = byPlace.find({row.list.lexically_normal(), row.line});
+        out.push_back(it == byPlace.end() ? std::nullopt : std::optional<ReplayLink>(*it->second));
+    }
+    return out;
+}
+
 } // namespace gravok::replay

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "scores/score_list.h"
+
 namespace gravok::replay {
 
 // How many of the best entries of each list keep their replay.
@@ -36,5 +38,10 @@ struct ReplayLink {
 // The link of an entry, if it has one (the newest, should a line have been linked twice).
 [[nodiscard]] std::optional<ReplayLink> linkOf(const std::vector<ReplayLink>& links,
                                                const std::filesystem::path& list, std::size_t line);
+
+// The link of each shown row, by the row's place; nothing for a row whose game was not
+// recorded. Paths are compared as written, made plain, as the list's own code names them.
+[[nodiscard]] std::vector<std::optional<ReplayLink>> rowLinks(const std::vector<ReplayLink>& links,
+                                                              const std::vector<EntryPlace>& rows);
 
 } // namespace gravok::replay

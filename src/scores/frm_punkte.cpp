@@ -60,7 +60,7 @@ void FrmPunkte::frmPunkte_Form_Load()
     if (written)
         files = readFiles(places, !held);
     std::vector<FileProblem> unreadable;
-    DecodedList list = decodeFiles(files, unreadable);
+    DecodedList list = decodeFiles(places, files, unreadable);
     fillList(list);
     platform.setBusyCursor(false);
     report(list, unreadable);
@@ -147,24 +147,23 @@ void FrmPunkte::reportEntry(const ListPlaces& places, const EntryResult& entry)
     }
 }
 
-DecodedList FrmPunkte::decodeFiles(const std::vector<ListLines>& files, std::vector<FileProblem>& problems)
+DecodedList FrmPunkte::decodeFiles(const ListPlaces& places, const std::vector<ListLines>& files,
+                                   std::vector<FileProblem>& problems)
 {
     DecodedList list;
-    for (const auto& file : files) {
-        if (file.problem)
-            problems.push_back(*file.problem);
-        decodeInto(list, file.lines, kodierer_);
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (files[i].problem)
+            problems.push_back(*files[i].problem);
+        decodeInto(list, files[i].lines, kodierer_, places.read[i] / ListName);
     }
     return list;
 }
 
-void FrmPunkte::fillList(DecodedList& list)
+void FrmPunkte::fillList(const DecodedList& list)
 {
-    const auto order = listingOrder(list.entries);
-    Liste->List.clear();
-    Liste->List.reserve(order.size());
-    for (const std::size_t line : order)
-        Liste->List.push_back(std::move(list.entries[line]));
+    ShownList shown = shownList(list);
+    Liste->List = std::move(shown.rows);
+    rowPlaces_ = std::move(shown.places);
 }
 
 void FrmPunkte::report(const DecodedList& list, const std::vector<FileProblem>& unreadable)

@@ -36,12 +36,16 @@ public:
     void mouseUp(Control& control) override;
     void click(Control& control) override;
 
+    // Where each row of Liste stands in its file, so the window can find an entry's replay.
+    [[nodiscard]] const std::vector<EntryPlace>& rowPlaces() const { return rowPlaces_; }
+
 private:
     static std::vector<ListLines> readFiles(const ListPlaces& places, bool wait);
     bool convertOldLists(const ListPlaces& places, const std::vector<ListLines>& files);
     EntryResult addEntry(const ListPlaces& places);
-    DecodedList decodeFiles(const std::vector<ListLines>& files, std::vector<FileProblem>& problems);
-    void fillList(DecodedList& list);
+    DecodedList decodeFiles(const ListPlaces& places, const std::vector<ListLines>& files,
+                            std::vector<FileProblem>& problems);
+    void fillList(const DecodedList& list);
     void reportEntry(const ListPlaces& places, const EntryResult& entry);
     void report(const DecodedList& list, const std::vector<FileProblem>& unreadable);
 
@@ -49,6 +53,7 @@ private:
     std::vector<std::string> notes_;
     // The file problems those notes named already.
     std::vector<std::string> told_;
+    std::vector<EntryPlace> rowPlaces_;
 
     Game& game_;
     // Both stateless: one reads and adds entries, the other converts old lists, and lines

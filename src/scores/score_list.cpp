@@ -73,10 +73,12 @@ std::string_view sortKey(std::string_view line)
     return line;
 }
 
-void decodeInto(DecodedList& list, const std::vector<std::string>& lines, const Kodierer& kodierer)
+void decodeInto(DecodedList& list, const std::vector<std::string>& lines, const Kodierer& kodierer,
+                const std::filesystem::path& listFile)
 {
     list.entries.reserve(list.entries.size() + lines.size());
-    for (const auto& line : lines) {
+    for (std::size_t at = 0; at < lines.size(); ++at) {
+        const std::string& line = lines[at];
         auto text = kodierer.decode(line, Schluessel);
         if (!text) {
             ++list.unreadable;
@@ -85,7 +87,21 @@ void decodeInto(DecodedList& list, const std::vector<std::string>& lines, const 
         if (auto converted = convertOldLine(*text))
             text = std::move(converted);
         list.entries.push_back(std::move(*text));
+        list.places.push_back({listFile, at});
     }
+}
+
+ShownList shownList(DecodedList list)
+{
+    ShownList shown;
+    const auto order = listingOrder(list.entries);
+    shown.rows.reserve(order.size());
+    shown.places.reserve(order.size());
+    for (const std::size_t i : order) {
+        shown.rows.push_back(std::move(list.entries[i]));
+        shown.places.push_back(std::move(list.places[i]));
+    }
+    return shown;
 }
 
 std::optional<std::vector<std::string>> convertedList(const std::vector<std::string>& lines,

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <cstddef>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,15 +34,34 @@ namespace gravok {
 // keys in the order the game's selection procedure gives them.
 [[nodiscard]] std::vector<std::size_t> listingOrder(const std::vector<std::string>& lines);
 
-// The lines of a list file as the dialog shows them, and how many could not be decoded.
+// Where a shown entry stands: the list file and its line number there (from 0, as readList
+// counts), which is what a replay link names.
+struct EntryPlace {
+    std::filesystem::path list;
+    std::size_t line = 0;
+    bool operator==(const EntryPlace&) const = default;
+};
+
+// The lines of list files as the dialog shows them, each with its place, and how many
+// could not be decoded.
 struct DecodedList {
     std::vector<std::string> entries;
+    std::vector<EntryPlace> places;
     std::size_t unreadable = 0;
 };
 
-// Decodes every line; entries of the old layout are shown converted, whether or not the
-// file could be rewritten.
-void decodeInto(DecodedList& list, const std::vector<std::string>& lines, const Kodierer& kodierer);
+// Decodes every line of the list file LIST; entries of the old layout are shown converted,
+// whether or not the file could be rewritten. Undecodable lines are skipped, so an entry's
+// index is not its line number: its place says that.
+void decodeInto(DecodedList& list, const std::vector<std::string>& lines, const Kodierer& kodierer,
+                const std::filesystem::path& listFile = {});
+
+// The entries as the dialog lists them, highest first, and the place of each row.
+struct ShownList {
+    std::vector<std::string> rows;
+    std::vector<EntryPlace> places;
+};
+[[nodiscard]] ShownList shownList(DecodedList list);
 
 // The file's lines with every decodable old-layout entry converted and everything else
 // carried over as it stands; nothing when the first decodable line is in the current layout

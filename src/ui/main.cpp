@@ -25,6 +25,8 @@
 #include "ui/clock_driver.h"
 #include "ui/game_host.h"
 #include "ui/game_window.h"
+#include "replay/replay_store.h"
+#include "ui/list_watch.h"
 #include "ui/name_box.h"
 #include "ui/pad_driver.h"
 #include "ui/qt_platform.h"
@@ -185,6 +187,17 @@ int main(int argc, char** argv)
         qWarning("gravok: kein Testpad für %s", qPrintable(script));
     // Every run is recorded from Main on, so that any game can be watched again.
     gravok::ui::ReplaySession recording(host);
+    // A listed game is shown over the running one, which waits beneath in its list.
+    platform.watchListed = [&window](const gravok::replay::ReplayLink& link) {
+        const auto why = gravok::ui::watchListed(link, gravok::replay::replayFolder(), window.view(), &window);
+        if (!why)
+            return;
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Gravok"),
+                        QStringLiteral("Dieses Spiel kann nicht gezeigt werden: %1").arg(QString::fromStdString(*why)),
+                        QMessageBox::Ok, &window);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+    };
     std::unique_ptr<gravok::ui::StatsProbe> probe;
     if (options.isSet(stats)) {
         probe = std::make_unique<gravok::ui::StatsProbe>(game.clock, window.view());

@@ -22,7 +22,10 @@
 #include "ui/game_host.h"
 #include "ui/game_window.h"
 #include "ui/layer.h"
+#include "replay/replay_store.h"
+#include "scores/frm_punkte.h"
 #include "ui/name_box.h"
+#include "ui/scores_layer.h"
 
 namespace gravok::ui {
 namespace {
@@ -59,6 +62,14 @@ void QtPlatform::attach(Game& game, GameHost& host, GameWindow& window)
     game_ = &game;
     host_ = &host;
     window_ = &window;
+    view_ = &window.view();
+}
+
+void QtPlatform::attachView(Game& game, GameHost& host, FormView& view)
+{
+    game_ = &game;
+    host_ = &host;
+    view_ = &view;
 }
 
 std::filesystem::path QtPlatform::programDir() const
@@ -80,7 +91,7 @@ std::filesystem::path QtPlatform::dataDir() const
 
 float QtPlatform::screenWidthTwips() const
 {
-    const QScreen* screen = window_ ? window_->screen() : QGuiApplication::primaryScreen();
+    const QScreen* screen = window_ ? window_->screen() : view_ ? view_->screen() : QGuiApplication::primaryScreen();
     return screen ? static_cast<float>(screen->geometry().width()) * TwipsPerPixel : 0.0f;
 }
 
@@ -103,9 +114,14 @@ void QtPlatform::showWindow(Form& form)
 // The dialog is a layer of the main window, over the field as it stands now.
 void QtPlatform::runModal(Form& form)
 {
-    if (!host_ || host_->ended())
+    if (!host_ || host_->ended() || !view_)
         return;
-    Layer layer(*host_, form, window_->view());
+    if (auto* punkte = dynamic_cast<FrmPunkte*>(&form); punkte && watchListed) {
+        ScoresLayer layer(*host_, *punkte, *view_, replay::replayFolder(), watchListed);
+        host_->runLayer(layer);
+        return;
+    }
+    Layer layer(*host_, form, *view_);
     host_->runLayer(layer);
 }
 
@@ -135,12 +151,12 @@ std::optional<std::string> QtPlatform::inputBox(const std::string& prompt, const
 {
     if (watching)
         return watching->answer();
-    if (!host_ || host_->ended())
+    if (!host_ || host_->ended() || !view_)
         return std::nullopt;
     const ClockHold hold(game_);
     NameBoxForm box(prompt, title);
-    box.placeOver(window_->view().form());
-    NameLayer layer(*host_, box, window_->view());
+    box.placeOver(view_->form());
+    NameLayer layer(*host_, box, *view_);
     host_->runLayer(layer);
     const auto answer = box.answer();
     if (!host_->ended())

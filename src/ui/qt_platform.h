@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "core/platform.h"
+#include "replay/replay_links.h"
 
 namespace gravok {
 class Game;
@@ -15,6 +16,7 @@ class SoundDirector;
 
 namespace gravok::ui {
 
+class FormView;
 class GameHost;
 class GameWindow;
 
@@ -23,6 +25,9 @@ class GameWindow;
 class QtPlatform : public Platform {
 public:
     void attach(Game& game, GameHost& host, GameWindow& window);
+    // A game shown in a view of another game's window (a listed game watched again): its
+    // dialogs are layers of that view, and it has no window of its own to place.
+    void attachView(Game& game, GameHost& host, FormView& view);
     void attachSound(audio::SoundDirector& sound) { sound_ = &sound; }
 
     [[nodiscard]] std::filesystem::path programDir() const override;
@@ -53,10 +58,14 @@ public:
     };
     std::optional<Watching> watching;
 
+    // Shows a listed game again; set, the high-score list offers it on rows with a replay.
+    std::function<void(const replay::ReplayLink& link)> watchListed;
+
 private:
     Game* game_ = nullptr;
     GameHost* host_ = nullptr;
     GameWindow* window_ = nullptr;
+    FormView* view_ = nullptr;
     audio::SoundDirector* sound_ = nullptr;
     int busy_ = 0;
 };

@@ -78,7 +78,7 @@ void ReplayWatch::frame()
             player_.play(ms);
     });
     host_.refresh();
-    if (player_.finished() && game_.windows().size() == 1)
+    if ((player_.finished() && game_.windows().size() == 1) || (onlyThatGame && player_.gamesLoaded() > firstGame_))
         finish();
 }
 
@@ -86,6 +86,10 @@ void ReplayWatch::finish()
 {
     ended_ = true;
     player_.stop();
+    if (onlyThatGame) {
+        host_.end();
+        return;
+    }
     window_->setWindowTitle(QStringLiteral("Gravok – Wiedergabe beendet (Escape schließt)"));
 }
 

@@ -39,6 +39,10 @@ public:
 
     void start();
 
+    // Watched from the high-score list: the showing ends with the watched game (when the
+    // run's next game loads, or the run ends) and the host ends with it.
+    bool onlyThatGame = false;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -43,7 +43,8 @@ void HelpFileTest::everyTopicOfTheGameIsThere_data()
     QTest::newRow("Neues Spiel") << "Neues Spiel"
                                  << QStringList{"Gravokitenstrum", "Satelliten - Chaos", "Zerstörung der Planeten",
                                                 "Bunte Planeten!", "Enter", "Esc", "Abbrechen"};
-    QTest::newRow("Highscore") << "Highscore" << QStringList{"Punkte.lst", "~/.local/share/gravok/", "Namen"};
+    QTest::newRow("Highscore") << "Highscore" << QStringList{"Punkte.lst", "~/.local/share/gravok/", "Namen",
+                                                                   "Doppelklick", "Leertaste"};
     QTest::newRow("Info") << "Info" << QStringList{"Version", "Webseite", "E-Mail"};
 }
 
