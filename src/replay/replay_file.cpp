@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gravok developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "replay/replay_file.h"
+#include "replay/number.h"
 
 #include <charconv>
 
@@ -13,16 +14,6 @@ constexpr std::string_view Magic = "#@gravok-replay ";
 constexpr std::string_view RulesTag = "#@rules ";
 constexpr std::string_view RandomTag = "#@random ";
 constexpr std::string_view EpisodeTag = "#@episode ";
-
-template <class T>
-std::optional<T> number(std::string_view t)
-{
-    T v{};
-    auto [p, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
-    if (t.empty() || ec != std::errc() || p != t.data() + t.size())
-        return std::nullopt;
-    return v;
-}
 
 bool wholeNumber(std::string_view t)
 {

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gravok developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "replay/replay_links.h"
+#include "replay/number.h"
 
 #include <charconv>
 #include <fstream>
@@ -14,16 +15,6 @@ namespace gravok::replay {
 namespace {
 
 constexpr std::size_t MaxLinksBytes = 4u << 20;
-
-template <class T>
-std::optional<T> number(std::string_view t)
-{
-    T v{};
-    auto [p, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
-    if (t.empty() || ec != std::errc() || p != t.data() + t.size())
-        return std::nullopt;
-    return v;
-}
 
 } // namespace
 

@@ -120,7 +120,7 @@ void HostTest::dialogLivesAsLongAsItsForm()
     QRect atScale2;
     QRect atScale3;
     bool layerOnTop = false;
-    QTimer::singleShot(0, [&] {
+    QTimer::singleShot(0, &d.window, [&] {
         Layer* layer = d.host.topLayer();
         QVERIFY(layer);
         layerOnTop = QApplication::activeModalWidget() == nullptr && layer->window() == &d.window;
@@ -131,7 +131,7 @@ void HostTest::dialogLivesAsLongAsItsForm()
         QTest::keyClick(&layer->view(), Qt::Key_Space);
         QTest::keyClick(&layer->view(), Qt::Key_Escape);
     });
-    QTimer::singleShot(5000, [&] { d.host.end(); }); // never hang on a failure
+    QTimer::singleShot(5000, &d.window, [&] { d.host.end(); }); // never hang on a failure
     d.host.call([&] { d.game.showModal(dialog); });
     QVERIFY(!d.host.ended());
     QVERIFY(layerOnTop);
@@ -154,7 +154,7 @@ void HostTest::keysHeldBeforeALayerDoNotReachIt()
     QWidget* main = &d.window.view();
     sendKey(main, QEvent::KeyPress, Qt::Key_Space, " ");
     EscapeDialog dialog(d.game);
-    QTimer::singleShot(0, [&] {
+    QTimer::singleShot(0, &d.window, [&] {
         QWidget* view = &d.host.topLayer()->view();
         sendKey(view, QEvent::KeyPress, Qt::Key_Space, " ", true);
         sendKey(view, QEvent::KeyPress, Qt::Key_Space, " ");
@@ -164,7 +164,7 @@ void HostTest::keysHeldBeforeALayerDoNotReachIt()
         sendKey(view, QEvent::KeyRelease, Qt::Key_Space, " ");
         sendKey(view, QEvent::KeyPress, Qt::Key_Escape, "");
     });
-    QTimer::singleShot(5000, [&] { d.host.end(); });
+    QTimer::singleShot(5000, &d.window, [&] { d.host.end(); });
     d.host.call([&] { d.game.showModal(dialog); });
     QCOMPARE(QString::fromStdString(dialog.joinedLog()), QStringLiteral("key 32|key 27"));
 }
@@ -187,11 +187,11 @@ void HostTest::windowKeysEndTheProgramFromALayer()
     d.window.show();
     EscapeDialog dialog(d.game);
     bool after = false;
-    QTimer::singleShot(0, [&] {
+    QTimer::singleShot(0, &d.window, [&] {
         sendKey(&d.host.topLayer()->view(), QEvent::KeyPress, Qt::Key(key), "", false,
                 Qt::KeyboardModifiers(modifiers));
     });
-    QTimer::singleShot(5000, [&] { d.host.end(); });
+    QTimer::singleShot(5000, &d.window, [&] { d.host.end(); });
     d.host.call([&] {
         d.game.showModal(dialog);
         after = true;
@@ -231,7 +231,7 @@ void HostTest::nameBox()
     QString prompt;
     QString startText;
     QString shown;
-    QTimer::singleShot(0, [&] {
+    QTimer::singleShot(0, &d.window, [&] {
         auto* layer = qobject_cast<NameLayer*>(d.host.topLayer());
         QVERIFY(layer);
         auto& box = static_cast<NameBoxForm&>(layer->form());
@@ -257,7 +257,7 @@ void HostTest::nameBox()
             QTest::mouseClick(view, Qt::LeftButton, {}, at);
         }
     });
-    QTimer::singleShot(5000, [&] { d.host.end(); });
+    QTimer::singleShot(5000, &d.window, [&] { d.host.end(); });
     const auto got = d.platform.inputBox("Geben sie bitte ihren Namen ein:", "Namen?");
     QVERIFY(heldWhileUp);
     QVERIFY(!d.game.clock.held());

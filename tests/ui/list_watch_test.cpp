@@ -112,7 +112,7 @@ void ListWatchTest::rowsOfferTheirOwnGame()
     FrmPunkte punkte(d.game);
     QStringList marked;
     QStringList texts;
-    QTimer::singleShot(0, [&] {
+    QTimer::singleShot(0, &d.window, [&] {
         auto* layer = qobject_cast<ScoresLayer*>(d.host.topLayer());
         QListWidget* list = layer ? layer->list() : nullptr;
         if (!list)
@@ -134,7 +134,7 @@ void ListWatchTest::rowsOfferTheirOwnGame()
         QApplication::processEvents();
         QTest::keyClick(&layer->view(), Qt::Key_Escape);
     });
-    QTimer::singleShot(5000, [&] { d.host.end(); }); // never hang on a failure
+    QTimer::singleShot(5000, &d.window, [&] { d.host.end(); }); // never hang on a failure
     d.host.call([&] { d.game.showModal(punkte); });
     QVERIFY(!d.host.ended());
     // The list's own texts carry no mark; the view alone marks them.
@@ -165,7 +165,7 @@ void ListWatchTest::showingGivesTheWindowBack()
     int loaded = 0;
     const auto why = watchListed({home.gravok() / ListName, 1, "episode1.replay", 1}, home.replays(), d.window.view(),
                                  &d.window, [&](ReplayWatch&) {
-                                     QTimer::singleShot(1500, [&] {
+                                     QTimer::singleShot(1500, &d.window, [&] {
                                          const auto views = d.window.view().findChildren<FormView*>();
                                          for (const FormView* v : views)
                                              covered = covered || (v->isVisible() && v->geometry() == d.window.view().rect());
