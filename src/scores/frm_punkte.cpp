@@ -48,6 +48,7 @@ void FrmPunkte::frmPunkte_Form_Load()
     game_.placeDialog(*this);
     notes_.clear();
     told_.clear();
+    added_.reset();
     const ListPlaces places = findPlaces(platform.programDir(), userDataDir(), !platform.dataDir().empty());
     std::vector<ListLines> files = readFiles(places, true);
     // A game that holds a lock too long is waited for once per dialog, not at every read.
@@ -109,8 +110,11 @@ EntryResult FrmPunkte::addEntry(const ListPlaces& places)
     const std::string& score = game_.frmHaupt().lblP->Caption;
     const std::string entry = entryText(score, name, game_.Start.Episode);
     EntryResult result = appendEntry(places, kodierer_.encode(entry, Schluessel));
-    if (!result.writtenTo.empty() && game_.entryAdded)
-        game_.entryAdded(result.writtenTo / ListName, result.line);
+    if (!result.writtenTo.empty()) {
+        added_ = EntryPlace{result.writtenTo / ListName, result.line};
+        if (game_.entryAdded)
+            game_.entryAdded(added_->list, added_->line);
+    }
     return result;
 }
 
@@ -185,6 +189,16 @@ void FrmPunkte::report(const DecodedList& list, const std::vector<FileProblem>& 
         platform.message(decimal(static_cast<long long>(list.unreadable)) +
                          " Einträge der Punkteliste sind beschädigt und werden nicht angezeigt. "
                          "Sie bleiben unverändert in der Datei.");
+}
+
+std::optional<std::size_t> FrmPunkte::addedRow() const
+{
+    if (!added_)
+        return std::nullopt;
+    const auto at = std::find(rowPlaces_.begin(), rowPlaces_.end(), *added_);
+    if (at == rowPlaces_.end())
+        return std::nullopt;
+    return static_cast<std::size_t>(at - rowPlaces_.begin());
 }
 
 void FrmPunkte::frmPunkte_Form_KeyDown(int keyCode, int /*shift*/)

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gravok developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,8 @@ public:
 
     // Where each row of Liste stands in its file, so the window can find an entry's replay.
     [[nodiscard]] const std::vector<EntryPlace>& rowPlaces() const { return rowPlaces_; }
+    // The row of the entry this dialog has just added, so the window can select it.
+    [[nodiscard]] std::optional<std::size_t> addedRow() const;
 
 private:
     static std::vector<ListLines> readFiles(const ListPlaces& places, bool wait);
@@ -54,6 +57,7 @@ private:
     // The file problems those notes named already.
     std::vector<std::string> told_;
     std::vector<EntryPlace> rowPlaces_;
+    std::optional<EntryPlace> added_;
 
     Game& game_;
     // Both stateless: one reads and adds entries, the other converts old lists, and lines

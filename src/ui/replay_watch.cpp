@@ -78,7 +78,10 @@ void ReplayWatch::frame()
             player_.play(ms);
     });
     host_.refresh();
-    if ((player_.finished() && game_.windows().size() == 1) || (onlyThatGame && player_.gamesLoaded() > firstGame_))
+    // A run that ends with a dialog open stands there until Escape; a game watched from
+    // the list ends with the run all the same (the list was open when it was saved).
+    const bool runEnded = player_.finished() && (onlyThatGame || game_.windows().size() == 1);
+    if (runEnded || (onlyThatGame && player_.gamesLoaded() > firstGame_))
         finish();
 }
 
@@ -114,9 +117,13 @@ bool ReplayWatch::eventFilter(QObject* watched, QEvent* event)
     const bool press = type == QEvent::KeyPress;
     if (k->key() == Qt::Key_Right && !k->isAutoRepeat())
         fast_ = press;
-    else if (press && k->key() == Qt::Key_P && !k->isAutoRepeat())
+    // Releases pass on: the running game's key router must see every key go up, or a key
+    // pressed just before the showing would count as still held when its list reopens.
+    if (!press)
+        return false;
+    if (k->key() == Qt::Key_P && !k->isAutoRepeat())
         paused_ = !paused_;
-    else if (press && k->key() == Qt::Key_Escape)
+    else if (k->key() == Qt::Key_Escape)
         host_.end();
     return true;
 }

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/scores_layer.h"
 
+#include <algorithm>
+
 #include <QListWidget>
 #include <QPainter>
 #include <QPainterPath>
@@ -59,6 +61,24 @@ ScoresLayer::ScoresLayer(GameHost& host, FrmPunkte& form, FormView& main, std::f
     rows->setItemDelegate(new ReplayMark([this](int row) { return linkOfRow(row).has_value(); }, rows));
     connect(rows, &QListWidget::itemDoubleClicked, this,
             [this, rows](QListWidgetItem* item) { watchRow(rows->row(item)); });
+    // The entry just added is selected, so Space shows the game just played; the list is
+    // filled while the dialog loads, mostly before the layer shows it, at times after.
+    const auto selectAdded = [this, rows] {
+        const auto added = punkte_.addedRow();
+        if (rows->currentRow() < 0 && added && static_cast<int>(*added) < rows->count())
+            selectRow(static_cast<int>(*added));
+    };
+    connect(rows->model(), &QAbstractItemModel::rowsInserted, this, selectAdded);
+    selectAdded();
+}
+
+void ScoresLayer::selectRow(int row)
+{
+    QListWidget* rows = list();
+    if (!rows || rows->count() == 0)
+        return;
+    rows->setCurrentRow(std::clamp(row, 0, rows->count() - 1));
+    rows->scrollToItem(rows->currentItem());
 }
 
 QListWidget* ScoresLayer::list() const
@@ -79,13 +99,33 @@ std::optional<replay::ReplayLink> ScoresLayer::linkOfRow(int row)
     return links_[static_cast<std::size_t>(row)];
 }
 
+// The arrows, Home and End choose a row and Space shows its game: they mean nothing else
+// in the list.
 bool ScoresLayer::takeKey(const KeyPress& press)
 {
-    if (press.key != Qt::Key_Space || press.modifiers != Qt::NoModifier)
+    const QListWidget* rows = list();
+    if (press.modifiers != Qt::NoModifier || !rows)
         return false;
-    if (const QListWidget* rows = list())
-        watchRow(rows->currentRow());
-    return true; // Space means nothing else in the list
+    const int now = rows->currentRow();
+    switch (press.key) {
+    case Qt::Key_Space:
+        watchRow(now);
+        return true;
+    case Qt::Key_Up:
+        selectRow(now < 0 ? 0 : now - 1);
+        return true;
+    case Qt::Key_Down:
+        selectRow(now + 1);
+        return true;
+    case Qt::Key_Home:
+        selectRow(0);
+        return true;
+    case Qt::Key_End:
+        selectRow(rows->count() - 1);
+        return true;
+    default:
+        return false;
+    }
 }
 
 // Started from the event loop rather than from inside the key or click that asked for it,

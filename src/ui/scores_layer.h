@@ -18,7 +18,8 @@ class FrmPunkte;
 namespace gravok::ui {
 
 // The high-score list as a layer: rows whose game was recorded carry a small mark, and a
-// double-click on such a row, or Space on the selected one, shows that game. The marks are
+// double-click on such a row, or Space on the selected one, shows that game; the arrows
+// choose the row, and the entry just added is chosen when the list opens. The marks are
 // the view's alone; the list's texts stay as the game wrote them.
 class ScoresLayer : public Layer {
     Q_OBJECT
@@ -34,6 +35,7 @@ public:
 
 private:
     void watchRow(int row);
+    void selectRow(int row);
 
     FrmPunkte& punkte_;
     std::filesystem::path replays_;

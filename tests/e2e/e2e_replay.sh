@@ -20,7 +20,7 @@ xd_e2e_args "$@"
 xd_e2e_begin
 
 xd_start_display 1280x1024 || fail "no X display"
-xd_time_limit 150
+xd_time_limit 240
 xd_fresh_prog
 replays=$XD_WORK/data/gravok/replays
 
@@ -81,4 +81,84 @@ keys "$main" Escape
 wait_gone "$main" 20 || fail "Escape did not end the showing"
 [ "$(ls "$replays" | wc -l)" -eq "$count_before" ] || fail "watching a replay recorded another"
 echo "ok   Escape ends the showing, nothing recorded"
+
+# --- Watched from the high-score list. An episode of one gravok before the shuttle, won
+# with three shots after a wait, so the watched game lasts long enough to stop it.
+step="list: a game ended with a name"
+list_prog=$XD_TMP/list
+cp -r "$XD_PROG" "$list_prog"
+rm -f "$list_prog/Punkte.lst"
+printf '1\r\n1,4560,1200,0,0\r\n\r\n' >"$list_prog/Episode1.gvk"
+XD_PROG=$list_prog
+xd_run list "$XD_PROG/gravok"
+main=$(wait_window "Gravok" 30) || fail "the game window did not appear"
+main_rect=$(rect_of "$main") || fail "no geometry of the game window"
+check startup 20-list-startup.png
+keys "$main" Return
+sleep 2.5
+for n in 1 2 3; do
+    keys "$main" space
+    sleep 0.45
+done
+check namebox 21-list-name.png --words "Geschafft!"
+type_text "$main" "Wiebke Reß"
+keys "$main" Return
+check scores-open 22-list-open.png --words "Geschafft!"
+file=$(ls -t "$replays"/*.replay.gz | head -n 1)
+zcat "$file" | grep -q '^input Wiebke Reß$' || fail "the replay holds no name typed"
+
+# The entry just added is selected: Space plays it over the list; P stops it where the
+# model can look.
+step="list: watch the entry"
+keys "$main" space
+wait_window "Gravok – Wiedergabe" 10 >/dev/null || fail "Space on the entry showed no replay"
+sleep 1
+keys "$main" p
+check replay 23-list-watch.png --replay "$file" --max-ticks 200
+echo "ok   the watched game stands where the model has it"
+
+# Going on, the watched game ends by itself and the list is back, the real one: Return
+# closes it over the ended game.
+step="list: the watched game ends"
+keys "$main" p
+wait_window "Gravok" 30 >/dev/null || fail "the showing did not end with its game"
+check scores-open 24-list-back.png --words "Geschafft!"
+keys "$main" Return
+check closed 25-list-closed.png
+
+# From a running game: the list pauses it, Down selects the entry and Space shows it, a
+# showing ended with Escape leaves the game paused, and closing the list lets it run on.
+step="list: over a running game"
+keys "$main" F4 1 Return
+check running 30-new-game.png
+hs=$("$XD_SHOTCHECK" where lblHighscore --dir "$XD_PROG" --art "$XD_ART" --main "$main_rect") \
+    || fail "the checker cannot place lblHighscore"
+click_at "$main" ${hs/,/ }
+check highscore 31-list.png
+keys "$main" Down space
+wait_window "Gravok – Wiedergabe" 10 >/dev/null || fail "Space on the entry showed no replay"
+sleep 0.5
+keys "$main" Escape
+wait_window "Gravok" 10 >/dev/null || fail "Escape did not end the showing"
+check highscore 32-list-again.png
+keys "$main" Escape
+check running 33-runs-on.png
+
+# A game paused by hand stays paused after the list and its showing.
+step="list: over a paused game"
+keys "$main" p
+check paused 34-paused.png
+click_at "$main" ${hs/,/ }
+check highscore 35-list.png
+keys "$main" End space
+wait_window "Gravok – Wiedergabe" 10 >/dev/null || fail "Space on the entry showed no replay"
+sleep 0.5
+keys "$main" Escape
+wait_window "Gravok" 10 >/dev/null || fail "Escape did not end the showing"
+keys "$main" Escape
+check paused 36-still-paused.png
+keys "$main" p
+check running 37-resumed.png
+keys "$main" ctrl+q
+wait_gone "$main" 20 || fail "Ctrl+Q did not end the game"
 echo "all replay window checks passed"
