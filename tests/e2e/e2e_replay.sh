@@ -96,9 +96,15 @@ main_rect=$(rect_of "$main") || fail "no geometry of the game window"
 check startup 20-list-startup.png
 keys "$main" Return
 sleep 2.5
-for n in 1 2 3; do
+# Three hits destroy it; on a loaded machine a shot may come late, so one more is fired
+# only while no name box stands (a press into it would type a blank).
+for n in 1 2 3 4 5 6; do
     keys "$main" space
-    sleep 0.45
+    sleep 0.6
+    [ "$n" -ge 3 ] || continue
+    shot "$XD_OUT/21-list-name.png"
+    "$XD_SHOTCHECK" namebox --shot "$XD_OUT/21-list-name.png" --dir "$XD_PROG" --art "$XD_ART" \
+        --main "$main_rect" --words "Geschafft!" >/dev/null 2>&1 && break
 done
 check namebox 21-list-name.png --words "Geschafft!"
 type_text "$main" "Wiebke Reß"
@@ -133,29 +139,28 @@ keys "$main" F4 1 Return
 check running 30-new-game.png
 hs=$("$XD_SHOTCHECK" where lblHighscore --dir "$XD_PROG" --art "$XD_ART" --main "$main_rect") \
     || fail "the checker cannot place lblHighscore"
-click_at "$main" ${hs/,/ }
-check highscore 31-list.png
-keys "$main" Down space
-wait_window "Gravok – Wiedergabe" 10 >/dev/null || fail "Space on the entry showed no replay"
-sleep 0.5
-keys "$main" Escape
-wait_window "Gravok" 10 >/dev/null || fail "Escape did not end the showing"
-check highscore 32-list-again.png
-keys "$main" Escape
+# Opens the list, selects the entry with KEY, shows it with Space and ends the showing
+# with Escape: the list is back, and Escape closes it.
+#   watch_from_list KEY SHOT
+watch_from_list() {
+    click_at "$main" ${hs/,/ }
+    check highscore "$2"
+    keys "$main" "$1" space
+    wait_window "Gravok – Wiedergabe" 10 >/dev/null || fail "Space on the entry showed no replay"
+    sleep 0.5
+    keys "$main" Escape
+    wait_window "Gravok" 10 >/dev/null || fail "Escape did not end the showing"
+    check highscore "${2%.png}-again.png"
+    keys "$main" Escape
+}
+watch_from_list Down 31-list.png
 check running 33-runs-on.png
 
 # A game paused by hand stays paused after the list and its showing.
 step="list: over a paused game"
 keys "$main" p
 check paused 34-paused.png
-click_at "$main" ${hs/,/ }
-check highscore 35-list.png
-keys "$main" End space
-wait_window "Gravok – Wiedergabe" 10 >/dev/null || fail "Space on the entry showed no replay"
-sleep 0.5
-keys "$main" Escape
-wait_window "Gravok" 10 >/dev/null || fail "Escape did not end the showing"
-keys "$main" Escape
+watch_from_list End 35-list.png
 check paused 36-still-paused.png
 keys "$main" p
 check running 37-resumed.png
