@@ -61,15 +61,10 @@ ScoresLayer::ScoresLayer(GameHost& host, FrmPunkte& form, FormView& main, std::f
     rows->setItemDelegate(new ReplayMark([this](int row) { return linkOfRow(row).has_value(); }, rows));
     connect(rows, &QListWidget::itemDoubleClicked, this,
             [this, rows](QListWidgetItem* item) { watchRow(rows->row(item)); });
-    // The entry just added is selected, so Space shows the game just played; the list is
-    // filled while the dialog loads, mostly before the layer shows it, at times after.
-    const auto selectAdded = [this, rows] {
-        const auto added = punkte_.addedRow();
-        if (rows->currentRow() < 0 && added && static_cast<int>(*added) < rows->count())
-            selectRow(static_cast<int>(*added));
-    };
-    connect(rows->model(), &QAbstractItemModel::rowsInserted, this, selectAdded);
-    selectAdded();
+    // The dialog has loaded, so the list is full: the entry just added is selected, and
+    // Space shows the game just played.
+    if (const auto added = punkte_.addedRow())
+        selectRow(static_cast<int>(*added));
 }
 
 void ScoresLayer::selectRow(int row)
