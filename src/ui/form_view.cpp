@@ -204,6 +204,9 @@ QWidget* FormView::makeListBox(Control& c)
     QPalette palette = list->palette();
     palette.setColor(QPalette::Base, color(c.BackColor));
     palette.setColor(QPalette::Text, color(c.ForeColor));
+    // The chosen row in the list's own colours, turned round, as the game draws everything.
+    palette.setColor(QPalette::Highlight, color(c.ForeColor));
+    palette.setColor(QPalette::HighlightedText, color(c.BackColor));
     list->setPalette(palette);
     return list;
 }

@@ -41,7 +41,8 @@ public:
         triangle.closeSubpath();
         p->save();
         p->setRenderHint(QPainter::Antialiasing);
-        p->fillPath(triangle, option.palette.color(QPalette::Text));
+        const bool chosen = option.state.testFlag(QStyle::State_Selected);
+        p->fillPath(triangle, option.palette.color(chosen ? QPalette::HighlightedText : QPalette::Text));
         p->restore();
     }
 
