@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files.h"
 
+#include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -109,6 +111,15 @@ const char* kindOf(mode_t mode)
 Opened openRegular(const std::filesystem::path& path, int flags, Links links, unsigned mode)
 {
     Opened out;
+    // A name the player may point anywhere is looked at first: a device is never opened.
+    if (links == Links::Follow) {
+        struct stat st {};
+        if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+            out.what = kindOf(st.st_mode);
+            out.error = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+            return out;
+        }
+    }
     // Non-blocking, so that a FIFO without a writer or a device cannot hold the open.
     flags |= O_CLOEXEC | O_NONBLOCK | O_NOCTTY | (links == Links::Refuse ? O_NOFOLLOW : 0);
     int fd;
@@ -197,6 +208,154 @@ ReadResult readBounded(const std::filesystem::path& path, std::size_t limit, Lin
     }
     out.bytes = std::move(bytes);
     return out;
+}
+
+ReadResult readTail(const std::filesystem::path& path, std::size_t limit, Links links)
+{
+    ReadResult out;
+    const Opened file = openRegular(path, O_RDONLY, links);
+    if (!file.fd.ok()) {
+        out.error = file.error;
+        out.reason = file.reason();
+        return out;
+    }
+    struct stat st {};
+    if (::fstat(file.fd.get(), &st) != 0) {
+        out.error = errno;
+        out.reason = errnoText(errno);
+        return out;
+    }
+    const auto size = static_cast<std::uint64_t>(st.st_size);
+    const std::uint64_t from = size > limit ? size - limit : 0;
+    std::string bytes(static_cast<std::size_t>(size - from), '\0');
+    std::size_t got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = ::pread(file.fd.get(), bytes.data() + got, bytes.size() - got,
+                                  static_cast<off_t>(from + got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            out.error = errno;
+            out.reason = errnoText(errno);
+            return out;
+        }
+        if (n == 0)
+            break; // cut short meanwhile
+        got += static_cast<std::size_t>(n);
+    }
+    bytes.resize(got);
+    // Cut in the middle of a line: that line's start is gone, so the line goes too.
+    if (from > 0) {
+        char before = '\n';
+        if (::pread(file.fd.get(), &before, 1, static_cast<off_t>(from - 1)) != 1 || before != '\n')
+            bytes.erase(0, std::min(bytes.find('\n'), bytes.size() - 1) + 1);
+    }
+    out.bytes = std::move(bytes);
+    return out;
+}
+
+bool writeAll(const Fd& fd, std::string_view bytes)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd.get(), bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = EIO;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+bool syncDir(const std::filesystem::path& dir)
+{
+    const Fd fd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return fd.ok() && ::fsync(fd.get()) == 0;
+}
+
+int appendWhole(const Fd& fd, std::string_view line, std::string_view lineEnd, std::uint64_t* offset)
+{
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0)
+        return errno;
+    char last = '\n';
+    const bool torn = st.st_size > 0 && ::pread(fd.get(), &last, 1, st.st_size - 1) == 1 && last != '\n' &&
+                      last != '\r';
+    std::string bytes = torn ? std::string(lineEnd) : std::string();
+    if (offset)
+        *offset = static_cast<std::uint64_t>(st.st_size) + bytes.size();
+    bytes.append(line).append(lineEnd);
+    if (!writeAll(fd, bytes) || ::fsync(fd.get()) != 0) {
+        const int error = errno;
+        // A piece of a line must not stay behind to be read as damage ever after.
+        if (::ftruncate(fd.get(), st.st_size) == 0)
+            (void)::fsync(fd.get());
+        return error;
+    }
+    return 0;
+}
+
+std::optional<std::string> appendLineTo(const std::filesystem::path& path, std::string_view line,
+                                        std::string_view lineEnd)
+{
+    const Opened file = openRegular(path, O_RDWR | O_APPEND | O_CREAT, Links::Refuse, 0644);
+    if (!file.fd.ok())
+        return file.reason();
+    if (const int error = appendWhole(file.fd, line, lineEnd))
+        return errnoText(error);
+    return std::nullopt;
+}
+
+std::optional<std::string> replaceFile(const std::filesystem::path& path, std::string_view bytes, Links links,
+                                       unsigned mode)
+{
+    namespace fs = std::filesystem;
+    fs::path target = path;
+    struct stat st {};
+    const bool exists = ::lstat(path.c_str(), &st) == 0;
+    if (exists && S_ISLNK(st.st_mode)) {
+        if (links == Links::Refuse)
+            return errnoText(ELOOP);
+        // Followed to its end, which must be a regular file that is there.
+        if (::stat(path.c_str(), &st) != 0)
+            return errnoText(errno);
+        if (!S_ISREG(st.st_mode))
+            return std::string("das ist ") + kindOf(st.st_mode) + ", keine gewöhnliche Datei";
+        std::error_code ec;
+        target = fs::canonical(path, ec);
+        if (ec)
+            return errnoText(ec.value());
+    } else if (exists && !S_ISREG(st.st_mode)) {
+        return std::string("das ist ") + kindOf(st.st_mode) + ", keine gewöhnliche Datei";
+    }
+    if (exists)
+        mode = st.st_mode & 07777;
+    // A name of our own beside the file: a stale one, or whatever was planted there, is
+    // removed rather than opened.
+    static std::atomic<unsigned> serial{0};
+    const fs::path dir = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    const fs::path temp = dir / ("." + target.filename().string() + "." + std::to_string(::getpid()) + "-" +
+                                 std::to_string(serial++) + ".tmp");
+    if (::unlink(temp.c_str()) != 0 && errno != ENOENT)
+        return errnoText(errno);
+    const Opened file = openRegular(temp, O_WRONLY | O_CREAT | O_EXCL, Links::Refuse, mode);
+    if (!file.fd.ok())
+        return file.reason();
+    (void)::fchmod(file.fd.get(), static_cast<mode_t>(mode));
+    int error = 0;
+    if (!writeAll(file.fd, bytes) || ::fsync(file.fd.get()) != 0 || ::rename(temp.c_str(), target.c_str()) != 0)
+        error = errno;
+    if (error != 0) {
+        ::unlink(temp.c_str());
+        return errnoText(error);
+    }
+    if (!syncDir(dir))
+        return errnoText(errno);
+    return std::nullopt;
 }
 
 } // namespace gravok

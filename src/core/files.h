@@ -3,6 +3,7 @@
 // Opening the game's files so that no planted name, pipe or device can hold or fool it.
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -61,6 +62,35 @@ struct ReadResult {
     std::string reason;               // German, empty on success
 };
 [[nodiscard]] ReadResult readBounded(const std::filesystem::path& path, std::size_t limit, Links links);
+
+// At most the last `limit` bytes of PATH, starting at a line's start: a file that has grown
+// past its limit still gives its newest lines, and none is read whole when it is too long.
+[[nodiscard]] ReadResult readTail(const std::filesystem::path& path, std::size_t limit, Links links);
+
+// Writes all of BYTES to FD; false with errno set. Past a file-size limit the write fails and
+// is reported instead of ending the game.
+[[nodiscard]] bool writeAll(const Fd& fd, std::string_view bytes);
+
+// A name made or renamed in DIR only lasts once DIR is synced.
+[[nodiscard]] bool syncDir(const std::filesystem::path& dir);
+
+// Appends LINE and LINE_END to FD (opened with O_APPEND), whole or not at all: a last line a
+// crash left without its end is closed first, and a failed write is cut back to the old size.
+// 0 or the errno; `offset`, when given, is where LINE starts.
+[[nodiscard]] int appendWhole(const Fd& fd, std::string_view line, std::string_view lineEnd,
+                              std::uint64_t* offset = nullptr);
+
+// Appends one line to a file of the game's own (created when missing, never through a link);
+// the German reason on failure.
+[[nodiscard]] std::optional<std::string> appendLineTo(const std::filesystem::path& path, std::string_view line,
+                                                      std::string_view lineEnd = "\n");
+
+// Replaces PATH whole with BYTES: written to a new file beside it, synced, renamed over it.
+// Only a regular file is ever replaced. With Links::Follow a link to a regular file stays a
+// link and the file it names is replaced in its own folder; with Links::Refuse a link fails.
+// Nothing on success, else the German reason.
+[[nodiscard]] std::optional<std::string> replaceFile(const std::filesystem::path& path, std::string_view bytes,
+                                                     Links links, unsigned mode = 0644);
 
 // "1 MiB", "64 MiB", "512 Bytes": a size limit as the player reads it.
 [[nodiscard]] std::string sizeText(std::size_t bytes);

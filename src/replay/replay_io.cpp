@@ -3,60 +3,91 @@
 #include "replay/replay_io.h"
 
 #include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <zlib.h>
+
+#include "core/files.h"
 
 namespace gravok::replay {
 namespace {
 
-std::string systemReason(int error)
+constexpr unsigned char GzipMagic[] = {0x1f, 0x8b};
+
+// A lone first byte of the magic is a gzip file cut short, not a text.
+bool gzipped(std::string_view bytes)
 {
-    return error == ENOENT ? std::string("Die Datei fehlt.") : std::string(std::strerror(error));
+    return !bytes.empty() && static_cast<unsigned char>(bytes[0]) == GzipMagic[0] &&
+           (bytes.size() == 1 || static_cast<unsigned char>(bytes[1]) == GzipMagic[1]);
+}
+
+// One gzip member at level 6, in memory: the file door writes it whole or not at all.
+std::optional<std::string> gzip(std::string_view text)
+{
+    z_stream z{};
+    if (deflateInit2(&z, 6, Z_DEFLATED, 15 + 16, 8, Z_DEFAULT_STRATEGY) != Z_OK)
+        return std::nullopt;
+    std::string out(deflateBound(&z, static_cast<uLong>(text.size())), '\0');
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data()));
+    z.avail_in = static_cast<uInt>(text.size());
+    z.next_out = reinterpret_cast<Bytef*>(out.data());
+    z.avail_out = static_cast<uInt>(out.size());
+    const int status = deflate(&z, Z_FINISH);
+    out.resize(z.total_out);
+    deflateEnd(&z);
+    if (status != Z_STREAM_END)
+        return std::nullopt;
+    return out;
+}
+
+// Every member to its end; a stream that stops early or holds anything else is damaged.
+std::optional<std::string> gunzip(std::string_view bytes, std::string& why)
+{
+    std::string text;
+    char buffer[1 << 16];
+    while (!bytes.empty()) {
+        if (!gzipped(bytes)) {
+            why = "die Datei ist beschädigt.";
+            return std::nullopt;
+        }
+        z_stream z{};
+        if (inflateInit2(&z, 15 + 16) != Z_OK) {
+            why = "zu wenig Speicher.";
+            return std::nullopt;
+        }
+        z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.data()));
+        z.avail_in = static_cast<uInt>(bytes.size());
+        int status = Z_OK;
+        while (status == Z_OK) {
+            z.next_out = reinterpret_cast<Bytef*>(buffer);
+            z.avail_out = sizeof buffer;
+            status = inflate(&z, Z_NO_FLUSH);
+            text.append(buffer, sizeof buffer - z.avail_out);
+            if (text.size() > MaxReplayBytes) {
+                inflateEnd(&z);
+                why = "sie ist zu groß.";
+                return std::nullopt;
+            }
+        }
+        const std::size_t used = bytes.size() - z.avail_in;
+        inflateEnd(&z);
+        if (status != Z_STREAM_END) {
+            why = "die Datei ist beschädigt.";
+            return std::nullopt;
+        }
+        bytes.remove_prefix(used);
+    }
+    return text;
 }
 
 } // namespace
 
 std::optional<std::string> writeReplayText(const std::filesystem::path& file, std::string_view text, bool compress)
 {
-    // Written beside and renamed over, so a crash leaves the old file or the new one.
-    const std::filesystem::path temp = file.string() + ".tmp";
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return "Die Aufzeichnung kann nicht geschrieben werden: " + temp.string() + ": " + systemReason(errno);
-    bool ok = true;
-    if (compress) {
-        gzFile gz = gzdopen(fd, "wb6");
-        if (!gz) {
-            ::close(fd);
-            ok = false;
-        } else {
-            std::size_t done = 0;
-            while (ok && done < text.size()) {
-                const auto chunk = static_cast<unsigned>(std::min<std::size_t>(text.size() - done, 1u << 20));
-                ok = gzwrite(gz, text.data() + done, chunk) == static_cast<int>(chunk);
-                done += chunk;
-            }
-            ok = gzclose(gz) == Z_OK && ok;
-        }
-    } else {
-        std::size_t done = 0;
-        while (ok && done < text.size()) {
-            const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-            ok = n > 0;
-            done += n > 0 ? static_cast<std::size_t>(n) : 0;
-        }
-        ok = ::close(fd) == 0 && ok;
-    }
-    std::error_code ec;
-    if (ok)
-        std::filesystem::rename(temp, file, ec);
-    if (!ok || ec) {
-        std::filesystem::remove(temp, ec);
-        return "Die Aufzeichnung kann nicht geschrieben werden: " + file.string();
-    }
+    std::optional<std::string> packed;
+    if (compress && !(packed = gzip(text)))
+        return "Die Aufzeichnung kann nicht geschrieben werden: " + nameOf(file) + ": zu wenig Speicher";
+    // A replay is the game's own file: never written through a link.
+    if (const auto why = replaceFile(file, packed ? *packed : text, Links::Refuse))
+        return "Die Aufzeichnung kann nicht geschrieben werden: " + nameOf(file) + ": " + *why;
     return std::nullopt;
 }
 
@@ -64,40 +95,23 @@ std::variant<std::string, std::string> readReplayText(const std::filesystem::pat
 {
     const auto cannot = [&](const std::string& why) {
         return std::variant<std::string, std::string>(std::in_place_index<1>,
-                                                      "Die Aufzeichnung " + file.string() +
+                                                      "Die Aufzeichnung " + nameOf(file) +
                                                           " kann nicht gelesen werden: " + why);
     };
-    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return cannot(systemReason(errno));
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return cannot("keine gewöhnliche Datei.");
-    }
-    gzFile gz = gzdopen(fd, "rb");
-    if (!gz) {
-        ::close(fd);
-        return cannot("zu wenig Speicher.");
-    }
-    std::string text;
-    char buffer[1 << 16];
-    for (;;) {
-        const int n = gzread(gz, buffer, sizeof buffer);
-        if (n < 0) {
-            gzclose(gz);
-            return cannot("die Datei ist beschädigt.");
-        }
-        if (n == 0)
-            break;
-        text.append(buffer, static_cast<std::size_t>(n));
-        if (text.size() > MaxReplayBytes) {
-            gzclose(gz);
+    // A player may name a link to a replay; it is followed only to a regular file.
+    ReadResult read = readBounded(file, MaxReplayBytes, Links::Follow);
+    if (!read.bytes) {
+        if (read.error == EFBIG)
             return cannot("sie ist zu groß.");
-        }
+        return cannot(read.error == ENOENT ? std::string("Die Datei fehlt.") : read.reason + ".");
     }
-    gzclose(gz);
-    return std::variant<std::string, std::string>(std::in_place_index<0>, std::move(text));
+    if (!gzipped(*read.bytes))
+        return std::variant<std::string, std::string>(std::in_place_index<0>, std::move(*read.bytes));
+    std::string why;
+    auto text = gunzip(*read.bytes, why);
+    if (!text)
+        return cannot(why);
+    return std::variant<std::string, std::string>(std::in_place_index<0>, std::move(*text));
 }
 
 } // namespace gravok::replay

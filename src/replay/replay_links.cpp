@@ -4,9 +4,10 @@
 #include "replay/number.h"
 
 #include <charconv>
-#include <fstream>
+#include <sys/stat.h>
 #include <map>
 
+#include "core/files.h"
 #include "scores/kodierer.h"
 #include "scores/list_file.h"
 #include "scores/score_list.h"
@@ -16,27 +17,59 @@ namespace {
 
 constexpr std::size_t MaxLinksBytes = 4u << 20;
 
+std::string lineOf(const ReplayLink& link)
+{
+    return link.replay + '\t' + std::to_string(link.game) + '\t' + std::to_string(link.line) + '\t' +
+           link.list.lexically_normal().string();
+}
+
+// Past its limit the file keeps only the links whose replay is still there, newest last;
+// should those still not fit in half of it, the oldest go.
+std::optional<std::string> compact(const std::filesystem::path& folder, const std::string& adding)
+{
+    std::vector<std::string> kept;
+    std::size_t bytes = adding.size() + 1;
+    const std::vector<ReplayLink> links = readLinks(folder);
+    for (auto it = links.rbegin(); it != links.rend(); ++it) {
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(folder / it->replay, ec))
+            continue;
+        std::string line = lineOf(*it);
+        if ((bytes += line.size() + 1) > MaxLinksBytes / 2)
+            break;
+        kept.push_back(std::move(line));
+    }
+    std::string text;
+    for (auto it = kept.rbegin(); it != kept.rend(); ++it)
+        text.append(*it).append("\n");
+    return replaceFile(folder / LinksName, text.append(adding).append("\n"), Links::Refuse);
+}
+
 } // namespace
 
 // Fields by tabs, the list's path last, as it is the one that may hold anything but a tab.
 std::optional<std::string> appendLink(const std::filesystem::path& folder, const ReplayLink& link)
 {
-    std::ofstream out(folder / LinksName, std::ios::binary | std::ios::app);
-    out << link.replay << '\t' << link.game << '\t' << link.line << '\t' << link.list.string() << '\n';
-    out.close();
-    if (!out)
-        return "Die Verknüpfung mit der Aufzeichnung kann nicht geschrieben werden: " + (folder / LinksName).string();
+    const std::filesystem::path file = folder / LinksName;
+    const std::string line = lineOf(link);
+    struct stat st {};
+    const bool full = ::lstat(file.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+                      static_cast<std::uint64_t>(st.st_size) + line.size() + 1 > MaxLinksBytes;
+    if (const auto why = full ? compact(folder, line) : appendLineTo(file, line))
+        return "Die Verknüpfung mit der Aufzeichnung kann nicht geschrieben werden: " + nameOf(file) + ": " + *why;
     return std::nullopt;
 }
 
 std::vector<ReplayLink> readLinks(const std::filesystem::path& folder)
 {
     std::vector<ReplayLink> links;
-    std::ifstream in(folder / LinksName, std::ios::binary);
-    std::string line;
-    std::size_t read = 0;
-    while (std::getline(in, line) && (read += line.size() + 1) <= MaxLinksBytes) {
-        std::string_view rest = line;
+    // The newest links are at the end: a file grown too large is read from there.
+    const ReadResult read = readTail(folder / LinksName, MaxLinksBytes, Links::Refuse);
+    std::string_view text = read.bytes ? std::string_view(*read.bytes) : std::string_view();
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        std::string_view rest = text.substr(0, end);
+        text.remove_prefix(std::min(end + 1, text.size()));
         std::string_view fields[3];
         bool ok = true;
         for (auto& field : fields) {
@@ -52,7 +85,7 @@ std::vector<ReplayLink> readLinks(const std::filesystem::path& folder)
         const auto at = ok ? number<std::size_t>(fields[2]) : std::nullopt;
         if (!game || !at || fields[0].empty() || fields[0].find('/') != std::string_view::npos || rest.empty())
             continue;
-        links.push_back({std::filesystem::path(rest), *at, std::string(fields[0]), *game});
+        links.push_back({std::filesystem::path(rest).lexically_normal(), *at, std::string(fields[0]), *game});
     }
     return links;
 }
@@ -84,7 +117,7 @@ std::optional<ReplayLink> linkOf(const std::vector<ReplayLink>& links, const std
                                  std::size_t line)
 {
     for (auto it = links.rbegin(); it != links.rend(); ++it)
-        if (it->list == list && it->line == line)
+        if (it->list.lexically_normal() == list.lexically_normal() && it->line == line)
             return *it;
     return std::nullopt;
 }

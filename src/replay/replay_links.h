@@ -25,9 +25,10 @@ struct ReplayLink {
     int game = 1;
 };
 
-// One line a link, appended to FOLDER/links.txt; the German reason on failure.
+// One line a link, appended to FOLDER/links.txt (never through a link; past its limit the file
+// is compacted to the links whose replays are kept); the German reason on failure.
 [[nodiscard]] std::optional<std::string> appendLink(const std::filesystem::path& folder, const ReplayLink& link);
-// Every well-formed link of FOLDER/links.txt, oldest first.
+// Every well-formed link of FOLDER/links.txt, oldest first, the lists' paths made plain.
 [[nodiscard]] std::vector<ReplayLink> readLinks(const std::filesystem::path& folder);
 
 // The replays behind the KEEP best entries of each list the links name, best as the list
@@ -40,7 +41,7 @@ struct ReplayLink {
                                                const std::filesystem::path& list, std::size_t line);
 
 // The link of each shown row, by the row's place; nothing for a row whose game was not
-// recorded. Paths are compared as written, made plain, as the list's own code names them.
+// recorded. Paths are compared made plain, as readLinks gives them.
 [[nodiscard]] std::vector<std::optional<ReplayLink>> rowLinks(const std::vector<ReplayLink>& links,
                                                               const std::vector<EntryPlace>& rows);
 

@@ -87,31 +87,6 @@ Lock lockForWriting(const fs::path& dir)
     return lock;
 }
 
-bool writeAll(const Fd& fd, std::string_view bytes)
-{
-    // Beyond a file-size limit the write must fail and be reported, not end the game.
-    std::signal(SIGXFSZ, SIG_IGN);
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd.get(), bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (n == 0)
-                errno = EIO;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
-// A new or renamed name in a directory is only durable once the directory is synced.
-bool syncDir(const fs::path& dir)
-{
-    const Fd fd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    return fd.ok() && ::fsync(fd.get()) == 0;
-}
-
 // Lines end at CR, CR LF or LF; blank lines are dropped. Nothing when there are too many.
 std::optional<std::vector<std::string>> splitLines(std::string_view bytes)
 {
@@ -149,15 +124,6 @@ ListLines readUnlocked(const fs::path& dir)
     else
         out.lines = std::move(*lines);
     return out;
-}
-
-// A crash may have left half a line without its end; the new line must not join it.
-bool endsTorn(const Fd& fd, off_t size)
-{
-    if (size == 0)
-        return false;
-    char last = '\n';
-    return ::pread(fd.get(), &last, 1, size - 1) == 1 && last != '\n' && last != '\r';
 }
 
 // Punkte.tmp is made new: a stale one, or a link planted under its name, is removed, never
@@ -304,17 +270,11 @@ std::optional<FileProblem> appendLine(const fs::path& dir, std::string_view line
     // A line added to a list too large to read would never be shown.
     if (static_cast<std::uint64_t>(st.st_size) >= MaxListBytes)
         return FileProblem{path, "die Datei ist größer als " + sizeText(MaxListBytes), EFBIG};
-    std::string bytes = endsTorn(list.fd, st.st_size) ? "\r\n" : "";
-    if (info)
-        info->offset = static_cast<std::uint64_t>(st.st_size) + bytes.size();
-    bytes.append(line).append("\r\n");
-    if (!writeAll(list.fd, bytes) || ::fsync(list.fd.get()) != 0) {
-        const int error = errno;
-        // A piece of a line must not stay behind to be reported as damage at every opening.
-        if (::ftruncate(list.fd.get(), st.st_size) == 0)
-            (void)::fsync(list.fd.get());
+    std::uint64_t offset = 0;
+    if (const int error = appendWhole(list.fd, line, "\r\n", &offset))
         return problemOf(path, error);
-    }
+    if (info)
+        info->offset = offset;
     if (created && !syncDir(dir))
         return problemOf(dir, errno);
     return std::nullopt;

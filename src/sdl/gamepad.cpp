@@ -8,11 +8,9 @@
 #include <sstream>
 #include <utility>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <SDL.h>
+
+#include "core/files.h"
 
 namespace gravok::sdl {
 namespace {
@@ -20,7 +18,7 @@ namespace {
 using pad::Button;
 
 // The community's whole list is about half a megabyte.
-constexpr off_t MaxMappingBytes = 4 * 1024 * 1024;
+constexpr std::size_t MaxMappingBytes = 4 * 1024 * 1024;
 
 SDL_GameController* ctl(void* p)
 {
@@ -70,30 +68,6 @@ std::optional<Button> byName(std::string word)
         if (word == n.name)
             return n.button;
     return std::nullopt;
-}
-
-// Bounded, without blocking on a pipe, and only from a regular file.
-std::optional<std::string> readSmallFile(const std::filesystem::path& file)
-{
-    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
-        return std::nullopt;
-    struct stat st {};
-    std::optional<std::string> text;
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= MaxMappingBytes) {
-        std::string buffer(static_cast<std::size_t>(st.st_size), '\0');
-        std::size_t got = 0;
-        while (got < buffer.size()) {
-            const ssize_t n = ::read(fd, buffer.data() + got, buffer.size() - got);
-            if (n <= 0)
-                break;
-            got += static_cast<std::size_t>(n);
-        }
-        buffer.resize(got);
-        text = std::move(buffer);
-    }
-    ::close(fd);
-    return text;
 }
 
 // SDL reads SDL_GAMECONTROLLERCONFIG when it starts; given again after the player's
@@ -154,7 +128,9 @@ std::optional<int> Gamepad::addMappings(const std::filesystem::path& file)
 {
     if (!available_)
         return std::nullopt;
-    const auto text = readSmallFile(file);
+    // The player may keep the file as a link; it is followed to a regular file only.
+    const ReadResult read = readBounded(file, MaxMappingBytes, Links::Follow);
+    const auto& text = read.bytes;
     if (!text)
         return std::nullopt;
     if (text->empty())

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 
 #include "app/game.h"
@@ -18,6 +19,45 @@
 #include "ui/layer.h"
 
 namespace gravok::ui {
+
+namespace {
+
+bool isQuitKey(int key, Qt::KeyboardModifiers modifiers)
+{
+    return (key == Qt::Key_Q && modifiers.testFlag(Qt::ControlModifier)) ||
+           (key == Qt::Key_F4 && modifiers.testFlag(Qt::AltModifier));
+}
+
+class QuitKeys : public QObject {
+public:
+    QuitKeys(QWidget& window, std::function<void()> end) : QObject(&window), end_(std::move(end))
+    {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+            return false;
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        if (!isQuitKey(key->key(), key->modifiers()))
+            return false;
+        event->accept();
+        if (event->type() == QEvent::KeyPress) {
+            if (auto* widget = qobject_cast<QWidget*>(watched))
+                widget->close();
+            end_();
+        }
+        return true;
+    }
+
+private:
+    std::function<void()> end_;
+};
+
+} // namespace
+
 namespace {
 
 void showFatal(const QString& message)
@@ -89,12 +129,8 @@ bool GameHost::pressKey(const KeyPress& press)
 {
     if (ended_)
         return false;
-    if (press.key == Qt::Key_Q && press.modifiers.testFlag(Qt::ControlModifier)) {
-        end();
-        return true;
-    }
     // Without a window manager Alt+F4 comes to us; it closes the window, as it does with one.
-    if (press.key == Qt::Key_F4 && press.modifiers.testFlag(Qt::AltModifier)) {
+    if (isQuitKey(press.key, press.modifiers)) {
         end();
         return true;
     }
@@ -157,6 +193,16 @@ void GameHost::finishClosedLayers()
     for (Layer* layer : layers_)
         if (layer->form().closed())
             layer->finish();
+}
+
+void endOnQuitKeys(QWidget& window, std::function<void()> end)
+{
+    new QuitKeys(window, std::move(end));
+}
+
+void GameHost::endOnQuitKeys(QWidget& window)
+{
+    ui::endOnQuitKeys(window, [this] { end(); });
 }
 
 void GameHost::end()

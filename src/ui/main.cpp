@@ -134,7 +134,10 @@ int main(int argc, char** argv)
                                         : std::variant<gravok::replay::Replay, std::string>(std::get<1>(text));
         if (const auto* why = std::get_if<std::string>(&parsed)) {
             std::fprintf(stderr, "gravok: %s\n", why->c_str());
-            QMessageBox::critical(nullptr, QStringLiteral("Gravok – Wiedergabe"), QString::fromStdString(*why));
+            QMessageBox box(QMessageBox::Critical, QStringLiteral("Gravok – Wiedergabe"), QString::fromStdString(*why));
+            box.setTextFormat(Qt::PlainText);
+            gravok::ui::endOnQuitKeys(box, [] {});
+            box.exec();
             return 2;
         }
         watched = std::move(std::get<gravok::replay::Replay>(parsed));
@@ -159,7 +162,7 @@ int main(int argc, char** argv)
     const auto device = openSound(mixer);
     gravok::audio::SoundDirector sound(device ? &mixer : nullptr, [&game] { return game.frmHaupt().Pausiert != 0; });
     traceSound(sound);
-    sound.setMuted(options.isSet(mute) || gravok::ui::storedMute());
+    sound.setMuted(options.isSet(mute) || gravok::ui::storedMute(settings));
     platform.attachSound(sound);
     host.addAfterCall([&sound] { sound.update(); });
     // The name box is a layer of the game window; it types its M into the name.
@@ -167,9 +170,9 @@ int main(int argc, char** argv)
         return host.isGameWindow(w) && !qobject_cast<gravok::ui::NameLayer*>(host.topLayer());
     };
     gravok::ui::MuteKey muteKey(muteWindow,
-                                [&sound] {
+                                [&sound, &settings] {
                                     sound.setMuted(!sound.muted());
-                                    gravok::ui::storeMute(sound.muted());
+                                    gravok::ui::storeMute(settings, sound.muted());
                                 });
     app.installEventFilter(&muteKey);
     if (watched) {
@@ -188,7 +191,7 @@ int main(int argc, char** argv)
     // Every run is recorded from Main on, so that any game can be watched again.
     gravok::ui::ReplaySession recording(host);
     // A listed game is shown over the running one, which waits beneath in its list.
-    platform.watchListed = [&window](const gravok::replay::ReplayLink& link) {
+    platform.watchListed = [&window, &host](const gravok::replay::ReplayLink& link) {
         const auto why = gravok::ui::watchListed(link, gravok::replay::replayFolder(), window.view(), &window);
         if (!why)
             return;
@@ -196,6 +199,7 @@ int main(int argc, char** argv)
                         QStringLiteral("Dieses Spiel kann nicht gezeigt werden: %1").arg(QString::fromStdString(*why)),
                         QMessageBox::Ok, &window);
         box.setTextFormat(Qt::PlainText);
+        host.endOnQuitKeys(box);
         box.exec();
     };
     std::unique_ptr<gravok::ui::StatsProbe> probe;

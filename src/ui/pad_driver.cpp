@@ -3,6 +3,8 @@
 #include "ui/pad_driver.h"
 
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -54,9 +56,13 @@ bool PadDriver::followScript(const QString& file)
 {
     if (!pad_.available())
         return false;
-    script_.setFileName(file);
-    if (!script_.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    // Never a pipe that would hold the window: a regular file only, links followed.
+    Opened opened = openRegular(file.toStdString(), O_RDONLY, Links::Follow);
+    if (!opened.fd.ok()) {
+        std::fprintf(stderr, "gravok: %s: %s\n", nameOf(file.toStdString()).c_str(), opened.reason().c_str());
         return false;
+    }
+    script_ = std::move(opened.fd);
     virtual_ = std::make_unique<sdl::VirtualPad>();
     return virtual_->attach();
 }
@@ -118,11 +124,18 @@ void PadDriver::pump()
 // One line per look, so that a press and its release never fall into one SDL update.
 void PadDriver::readScript()
 {
-    scriptRest_ += script_.readAll();
+    // One line is played per look: reading on while lines wait would only fill memory.
+    char buffer[4096];
+    if (scriptLines_.size() < 64)
+        if (const ssize_t n = ::read(script_.get(), buffer, sizeof buffer); n > 0)
+            scriptRest_.append(buffer, static_cast<qsizetype>(n));
     for (qsizetype end; (end = scriptRest_.indexOf('\n')) >= 0;) {
         scriptLines_.push_back(scriptRest_.left(end).trimmed());
         scriptRest_.remove(0, end + 1);
     }
+    // A line no command could be is dropped, not kept growing.
+    if (scriptRest_.size() > static_cast<qsizetype>(sizeof buffer))
+        scriptRest_.clear();
     while (!scriptLines_.empty()) {
         const QByteArray line = scriptLines_.front();
         scriptLines_.pop_front();

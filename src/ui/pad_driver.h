@@ -5,10 +5,10 @@
 #include <memory>
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QObject>
 #include <QTimer>
 
+#include "core/files.h"
 #include "core/pad_keys.h"
 #include "sdl/gamepad.h"
 
@@ -53,7 +53,7 @@ private:
     QTimer timer_;
     QElapsedTimer clock_;
     std::unique_ptr<sdl::VirtualPad> virtual_;
-    QFile script_;
+    Fd script_;
     QByteArray scriptRest_;
     std::deque<QByteArray> scriptLines_;
 };

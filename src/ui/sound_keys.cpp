@@ -3,18 +3,14 @@
 #include "ui/sound_keys.h"
 
 #include <QKeyEvent>
-#include <QSettings>
 #include <QWidget>
+
+#include "ui/window_settings.h"
 
 namespace gravok::ui {
 namespace {
 
 constexpr auto MuteKeyName = "sound/muted";
-
-QSettings settings()
-{
-    return QSettings(QStringLiteral("gravok"), QStringLiteral("gravok"));
-}
 
 } // namespace
 
@@ -38,14 +34,14 @@ bool MuteKey::eventFilter(QObject* watched, QEvent* event)
     return true;
 }
 
-bool storedMute()
+bool storedMute(const WindowSettings& settings)
 {
-    return settings().value(QLatin1String(MuteKeyName), false).toBool();
+    return settings.value(QLatin1String(MuteKeyName), false).toBool();
 }
 
-void storeMute(bool muted)
+void storeMute(WindowSettings& settings, bool muted)
 {
-    settings().setValue(QLatin1String(MuteKeyName), muted);
+    settings.setValue(QLatin1String(MuteKeyName), muted);
 }
 
 } // namespace gravok::ui

@@ -26,8 +26,10 @@ private:
     std::function<void()> toggle_;
 };
 
-// Whether the player last left the sound muted, kept in $XDG_CONFIG_HOME/gravok/.
-bool storedMute();
-void storeMute(bool muted);
+class WindowSettings;
+
+// Whether the player last left the sound muted, kept with the other settings.
+bool storedMute(const WindowSettings& settings);
+void storeMute(WindowSettings& settings, bool muted);
 
 } // namespace gravok::ui

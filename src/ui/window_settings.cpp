@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/window_settings.h"
 
-#include <QSettings>
+#include <cstdio>
+#include <cstdlib>
 
 namespace gravok::ui {
 namespace {
@@ -11,50 +12,102 @@ const QString normalKey = QStringLiteral("window/normal");
 const QString maximizedKey = QStringLiteral("window/maximized");
 const QString fullScreenKey = QStringLiteral("window/fullScreen");
 
+std::filesystem::path configFolder()
+{
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    if (config && config[0] == '/')
+        return std::filesystem::path(config) / "gravok";
+    const char* home = std::getenv("HOME");
+    return std::filesystem::path(home ? home : ".") / ".config" / "gravok";
+}
+
+// A rectangle as earlier versions wrote it: "@Rect(x y width height)".
+std::string rectText(const QRect& r)
+{
+    return QStringLiteral("@Rect(%1 %2 %3 %4)").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).toStdString();
+}
+
+QRect rectOf(const QString& text)
+{
+    if (!text.startsWith(QLatin1String("@Rect(")) || !text.endsWith(QLatin1Char(')')))
+        return {};
+    const QStringList parts = text.mid(6, text.size() - 7).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (parts.size() != 4)
+        return {};
+    int n[4];
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        n[i] = parts[i].toInt(&ok);
+        if (!ok)
+            return {};
+    }
+    return {n[0], n[1], n[2], n[3]};
+}
+
 } // namespace
 
-WindowSettings::WindowSettings()
-    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("gravok"),
-                                            QStringLiteral("gravok")))
+QString WindowSettings::playerFile()
 {
+    return QString::fromStdString((configFolder() / "gravok.conf").string());
 }
 
-WindowSettings::WindowSettings(const QString& file)
-    : settings_(std::make_unique<QSettings>(file, QSettings::IniFormat))
+WindowSettings::WindowSettings() : file_(configFolder() / "gravok.conf", configFolder() / "gravok.ini")
 {
+    load();
 }
 
-WindowSettings::~WindowSettings() = default;
+WindowSettings::WindowSettings(const QString& file) : file_(file.toStdString())
+{
+    load();
+}
+
+void WindowSettings::load()
+{
+    for (const std::string& problem : file_.load())
+        std::fprintf(stderr, "gravok: %s\n", problem.c_str());
+}
 
 std::optional<WindowSettings::Placement> WindowSettings::placement() const
 {
-    const QRect normal = settings_->value(normalKey).toRect();
+    const QRect normal = rectOf(value(normalKey).toString());
     if (!normal.isValid() || normal.width() < 16 || normal.height() < 16)
         return std::nullopt;
-    return Placement{normal, settings_->value(maximizedKey, false).toBool(),
-                     settings_->value(fullScreenKey, false).toBool()};
+    return Placement{normal, value(maximizedKey, false).toBool(), value(fullScreenKey, false).toBool()};
 }
 
 void WindowSettings::setPlacement(const Placement& placement)
 {
-    settings_->setValue(normalKey, placement.normal);
-    settings_->setValue(maximizedKey, placement.maximized);
-    settings_->setValue(fullScreenKey, placement.fullScreen);
+    file_.set(normalKey.toStdString(), rectText(placement.normal));
+    set(maximizedKey, placement.maximized);
+    set(fullScreenKey, placement.fullScreen);
 }
 
 QVariant WindowSettings::value(const QString& key, const QVariant& fallback) const
 {
-    return settings_->value(key, fallback);
+    const auto text = file_.value(key.toStdString());
+    return text ? QVariant(QString::fromStdString(*text)) : fallback;
+}
+
+void WindowSettings::set(const QString& key, const QVariant& value)
+{
+    const QString text = value.typeId() == QMetaType::Bool ? QString::fromLatin1(value.toBool() ? "true" : "false")
+                                                           : value.toString();
+    file_.set(key.toStdString(), text.toStdString());
 }
 
 void WindowSettings::setValue(const QString& key, const QVariant& value)
 {
-    settings_->setValue(key, value);
+    set(key, value);
+    flush();
 }
 
 void WindowSettings::flush()
 {
-    settings_->sync();
+    // Said once: a disk that stays full would say it at every change.
+    if (const auto why = file_.save(); why && !complained_) {
+        complained_ = true;
+        std::fprintf(stderr, "gravok: %s\n", why->c_str());
+    }
 }
 
 } // namespace gravok::ui

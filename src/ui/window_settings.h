@@ -1,19 +1,18 @@
 // SPDX-FileCopyrightText: 2026 The Gravok developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include <memory>
 #include <optional>
 
 #include <QRect>
 #include <QString>
 #include <QVariant>
 
-class QSettings;
+#include "core/settings_file.h"
 
 namespace gravok::ui {
 
-// What the program keeps between runs about its window (and other desktop matters):
-// Qt's settings in $XDG_CONFIG_HOME/gravok/gravok.conf. No rule of the game reads them.
+// What the program keeps between runs about its window, its sound and other desktop
+// matters: $XDG_CONFIG_HOME/gravok/gravok.conf. No rule of the game reads it.
 class WindowSettings {
 public:
     // Where the window stood: its client area when neither maximised nor fullscreen,
@@ -24,24 +23,30 @@ public:
         bool fullScreen = false;
     };
 
-    WindowSettings(); // the player's own file
+    WindowSettings(); // the player's own file; an old gravok.ini beside it is merged once
     explicit WindowSettings(const QString& file); // a file of one's own, for tests
-    ~WindowSettings();
     WindowSettings(const WindowSettings&) = delete;
     WindowSettings& operator=(const WindowSettings&) = delete;
+
+    // The player's file: $XDG_CONFIG_HOME/gravok/gravok.conf, ~/.config without it.
+    [[nodiscard]] static QString playerFile();
 
     // Nothing on the first start, or when what was kept is unusable.
     [[nodiscard]] std::optional<Placement> placement() const;
     void setPlacement(const Placement& placement);
 
-    // Any other key, under a group of its own ("sound/muted").
+    // Any other key, under a group of its own ("sound/muted"); a change is saved at once.
     [[nodiscard]] QVariant value(const QString& key, const QVariant& fallback = {}) const;
     void setValue(const QString& key, const QVariant& value);
     // Writes what was set to the file now.
     void flush();
 
 private:
-    std::unique_ptr<QSettings> settings_;
+    void load();
+    void set(const QString& key, const QVariant& value);
+
+    SettingsFile file_;
+    bool complained_ = false;
 };
 
 } // namespace gravok::ui

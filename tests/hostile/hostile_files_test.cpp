@@ -181,8 +181,12 @@ const Situation Situations[] = {
          fs::create_symlink(p.out / "liste", p.prog / ListName);
      },
      true, {"{P}/Punkte.lst: " + Link + Instead}, 1, UserListed, {Entry}},
-    {"ListLinkToAnEndlessDeviceIsRefused",
-     [](Places& p) { fs::create_symlink("/dev/zero", p.prog / ListName); },
+    {"ListLinkToAHugeFileIsRefused",
+     [](Places& p) {
+         writeBytes(p.out / "riesig", "");
+         fs::resize_file(p.out / "riesig", 4ull << 30);
+         fs::create_symlink(p.out / "riesig", p.prog / ListName);
+     },
      false, {"Die Punkteliste kann nicht gelesen werden: {P}/Punkte.lst: " + Link + "."}, 0, UserListed, {}},
     {"ListFifoNeitherBlocksNorTakesTheEntry",
      [](Places& p) { ASSERT_EQ(::mkfifo((p.prog / ListName).c_str(), 0644), 0); },
@@ -398,9 +402,6 @@ const EpisodeCase EpisodeCases[] = {
     {"Folder", [](const fs::path& p, const fs::path&) { fs::remove(p / "Episode1.gvk");
                                                  fs::create_directory(p / "Episode1.gvk"); },
      "das ist ein Verzeichnis, keine gewöhnliche Datei."},
-    {"Device", [](const fs::path& p, const fs::path&) { fs::remove(p / "Episode1.gvk");
-                                                 fs::create_symlink("/dev/zero", p / "Episode1.gvk"); },
-     "das ist ein Gerät, keine gewöhnliche Datei."},
     {"Missing", [](const fs::path& p, const fs::path&) { fs::remove(p / "Episode1.gvk"); }, "Die Datei fehlt."},
     {"TooLarge",
      [](const fs::path& p, const fs::path&) {

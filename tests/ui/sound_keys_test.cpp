@@ -5,12 +5,14 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
 
 #include "ui/sound_keys.h"
+#include "ui/window_settings.h"
 #include "ui_tests.h"
 
 namespace gravok::ui::test {
@@ -74,20 +76,30 @@ void SoundKeysTest::heldKeyTogglesOnce()
     qApp->removeEventFilter(&key);
 }
 
+// One file for everything: the mute beside the window, an old gravok.ini merged once and gone.
 void SoundKeysTest::muteIsKeptInTheConfigDirectory()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QByteArray old = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
-    QVERIFY(!storedMute());
-    storeMute(true);
-    QVERIFY(storedMute());
-    QSettings file(dir.path() + QStringLiteral("/gravok/gravok.conf"), QSettings::IniFormat);
-    QCOMPARE(file.value(QStringLiteral("sound/muted")).toBool(), true);
-    storeMute(false);
-    QVERIFY(!storedMute());
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("gravok")));
+    QFile ini(dir.filePath(QStringLiteral("gravok/gravok.ini")));
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("[window]\nnormal=@Rect(10 20 700 500)\nmaximized=true\n");
+    ini.close();
+    {
+        WindowSettings settings;
+        QVERIFY(!storedMute(settings));
+        QVERIFY(!ini.exists());
+        storeMute(settings, true);
+    }
+    WindowSettings again;
+    QVERIFY(storedMute(again));
+    QCOMPARE(again.placement()->normal, QRect(10, 20, 700, 500));
+    QFile conf(WindowSettings::playerFile());
+    QVERIFY(conf.open(QIODevice::ReadOnly));
+    QCOMPARE(conf.readAll(), QByteArray("[sound]\nmuted=true\n\n[window]\nmaximized=true\nnormal=@Rect(10 20 700 500)\n"));
     qputenv("XDG_CONFIG_HOME", old);
 }
 
