@@ -165,6 +165,8 @@ std::string sizeText(std::size_t bytes)
     constexpr std::size_t MiB = 1024 * 1024;
     if (bytes >= MiB && bytes % MiB == 0)
         return std::to_string(bytes / MiB) + " MiB";
+    if (bytes >= 1024 && bytes % 1024 == 0)
+        return std::to_string(bytes / 1024) + " KiB";
     return std::to_string(bytes) + " Bytes";
 }
 

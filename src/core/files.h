@@ -92,7 +92,7 @@ struct ReadResult {
 [[nodiscard]] std::optional<std::string> replaceFile(const std::filesystem::path& path, std::string_view bytes,
                                                      Links links, unsigned mode = 0644);
 
-// "1 MiB", "64 MiB", "512 Bytes": a size limit as the player reads it.
+// "1 MiB", "64 KiB", "512 Bytes": a size limit as the player reads it.
 [[nodiscard]] std::string sizeText(std::size_t bytes);
 
 } // namespace gravok

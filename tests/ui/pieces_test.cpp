@@ -4,11 +4,14 @@
 // time and the key codes the handlers receive.
 #include <algorithm>
 
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <tuple>
 #include <QTest>
 
 #include "core/form.h"
 #include "ui/clock_driver.h"
+#include "ui/game_host.h"
 #include "ui/game_window.h"
 #include "ui/key_map.h"
 #include "ui/layer.h"
@@ -28,6 +31,7 @@ private slots:
     void fullScreenKeys_data();
     void fullScreenKeys();
     void settingsKeepThePlacement();
+    void messageBoxEndsOnQuitKeys();
     void layerPlace_data();
     void layerPlace();
     void pacing_data();
@@ -97,6 +101,22 @@ void PiecesTest::fullScreenKeys_data()
     QTest::newRow("Ctrl+Alt+Enter") << int(Qt::Key_Return) << int(Qt::AltModifier | Qt::ControlModifier) << false;
     QTest::newRow("Shift+F11") << int(Qt::Key_F11) << int(Qt::ShiftModifier) << false;
     QTest::newRow("F1 is help") << int(Qt::Key_F1) << int(Qt::NoModifier) << false;
+}
+
+// A message box beside the game ends the program on Ctrl+Q and Alt+F4, as the window does.
+void PiecesTest::messageBoxEndsOnQuitKeys()
+{
+    for (const auto& [key, modifiers, ends] : {std::tuple{Qt::Key_Q, Qt::ControlModifier, true},
+                                               std::tuple{Qt::Key_F4, Qt::AltModifier, true},
+                                               std::tuple{Qt::Key_Q, Qt::NoModifier, false}}) {
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Gravok"), QStringLiteral("Nachricht"));
+        int ended = 0;
+        endOnQuitKeys(box, [&ended] { ++ended; });
+        box.show();
+        QTest::keyClick(&box, key, modifiers);
+        QCOMPARE(ended, ends ? 1 : 0);
+        QCOMPARE(box.isVisible(), !ends);
+    }
 }
 
 void PiecesTest::fullScreenKeys()
