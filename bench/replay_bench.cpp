@@ -10,6 +10,9 @@
 #include "replay/input_door.h"
 #include "replay/recorder.h"
 #include "replay/replay_io.h"
+#include "core/files.h"
+#include "replay/replay_links.h"
+#include "temp_dir.h"
 #include "started_game.h"
 
 namespace {
@@ -97,5 +100,29 @@ void BM_ReplaySaveHour(benchmark::State& state)
     std::filesystem::remove(file);
 }
 BENCHMARK(BM_ReplaySaveHour)->Unit(benchmark::kMillisecond);
+
+// The links of a links.txt at its limit, read from its newest end: what each list dialog
+// and each start pays at most.
+void BM_ReadLinksAtTheLimit(benchmark::State& state)
+{
+    const gravok::TempDir dir("gravok-bench");
+    std::string text;
+    while (text.size() < (4u << 20) - 100)
+        text += "20261207-013000-4711.replay.gz\t1\t" + std::to_string(text.size() % 1000) +
+                "\t/home/spieler/.local/share/gravok/Punkte.lst\n";
+    (void)gravok::replaceFile(dir.path() / gravok::replay::LinksName, text, gravok::Links::Refuse);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(gravok::replay::readLinks(dir.path()).size());
+}
+BENCHMARK(BM_ReadLinksAtTheLimit)->Unit(benchmark::kMillisecond);
+
+// One link appended (opened, the last byte looked at, written, synced).
+void BM_AppendLink(benchmark::State& state)
+{
+    const gravok::TempDir dir("gravok-bench");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(gravok::replay::appendLink(dir.path(), {"/p/Punkte.lst", 3, "r.replay.gz", 1}));
+}
+BENCHMARK(BM_AppendLink)->Unit(benchmark::kMicrosecond);
 
 } // namespace
