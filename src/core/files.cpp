@@ -170,22 +170,28 @@ std::string sizeText(std::size_t bytes)
     return std::to_string(bytes) + " Bytes";
 }
 
+namespace {
+
+ReadResult failure(int error, std::string reason)
+{
+    ReadResult out;
+    out.error = error;
+    out.reason = std::move(reason);
+    return out;
+}
+
+} // namespace
+
 ReadResult readBounded(const std::filesystem::path& path, std::size_t limit, Links links)
 {
     ReadResult out;
     const Opened file = openRegular(path, O_RDONLY, links);
-    if (!file.fd.ok()) {
-        out.error = file.error;
-        out.reason = file.reason();
-        return out;
-    }
+    if (!file.fd.ok())
+        return failure(file.error, file.reason());
     const std::string tooLarge = "die Datei ist größer als " + sizeText(limit);
     struct stat st {};
-    if (::fstat(file.fd.get(), &st) == 0 && static_cast<unsigned long long>(st.st_size) > limit) {
-        out.error = EFBIG;
-        out.reason = tooLarge;
-        return out;
-    }
+    if (::fstat(file.fd.get(), &st) == 0 && static_cast<unsigned long long>(st.st_size) > limit)
+        return failure(EFBIG, tooLarge);
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(st.st_size));
     char buffer[65536];
@@ -193,19 +199,13 @@ ReadResult readBounded(const std::filesystem::path& path, std::size_t limit, Lin
         const ssize_t n = ::read(file.fd.get(), buffer, sizeof buffer);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0) {
-            out.error = errno;
-            out.reason = errnoText(errno);
-            return out;
-        }
+        if (n < 0)
+            return failure(errno, errnoText(errno));
         if (n == 0)
             break;
         // A file that grows while it is read must not grow without end in memory.
-        if (bytes.size() + static_cast<std::size_t>(n) > limit) {
-            out.error = EFBIG;
-            out.reason = tooLarge;
-            return out;
-        }
+        if (bytes.size() + static_cast<std::size_t>(n) > limit)
+            return failure(EFBIG, tooLarge);
         bytes.append(buffer, static_cast<std::size_t>(n));
     }
     out.bytes = std::move(bytes);
@@ -216,17 +216,11 @@ ReadResult readTail(const std::filesystem::path& path, std::size_t limit, Links 
 {
     ReadResult out;
     const Opened file = openRegular(path, O_RDONLY, links);
-    if (!file.fd.ok()) {
-        out.error = file.error;
-        out.reason = file.reason();
-        return out;
-    }
+    if (!file.fd.ok())
+        return failure(file.error, file.reason());
     struct stat st {};
-    if (::fstat(file.fd.get(), &st) != 0) {
-        out.error = errno;
-        out.reason = errnoText(errno);
-        return out;
-    }
+    if (::fstat(file.fd.get(), &st) != 0)
+        return failure(errno, errnoText(errno));
     const auto size = static_cast<std::uint64_t>(st.st_size);
     const std::uint64_t from = size > limit ? size - limit : 0;
     std::string bytes(static_cast<std::size_t>(size - from), '\0');
@@ -236,11 +230,8 @@ ReadResult readTail(const std::filesystem::path& path, std::size_t limit, Links 
                                   static_cast<off_t>(from + got));
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0) {
-            out.error = errno;
-            out.reason = errnoText(errno);
-            return out;
-        }
+        if (n < 0)
+            return failure(errno, errnoText(errno));
         if (n == 0)
             break; // cut short meanwhile
         got += static_cast<std::size_t>(n);
