@@ -23,13 +23,42 @@ std::string lineOf(const ReplayLink& link)
            link.list.lexically_normal().string();
 }
 
+std::vector<ReplayLink> parseLinks(std::string_view text)
+{
+    std::vector<ReplayLink> links;
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        std::string_view rest = text.substr(0, end);
+        text.remove_prefix(std::min(end + 1, text.size()));
+        std::string_view fields[3];
+        bool ok = true;
+        for (auto& field : fields) {
+            const std::size_t tab = rest.find('\t');
+            if (tab == std::string_view::npos) {
+                ok = false;
+                break;
+            }
+            field = rest.substr(0, tab);
+            rest.remove_prefix(tab + 1);
+        }
+        const auto game = ok ? number<int>(fields[1]) : std::nullopt;
+        const auto at = ok ? number<std::size_t>(fields[2]) : std::nullopt;
+        if (!game || !at || fields[0].empty() || fields[0].find('/') != std::string_view::npos || rest.empty())
+            continue;
+        links.push_back({std::filesystem::path(rest).lexically_normal(), *at, std::string(fields[0]), *game});
+    }
+    return links;
+}
+
 // Past its limit the file keeps only the links whose replay is still there, newest last;
-// should those still not fit in half of it, the oldest go.
+// should those still not fit in half of it, the oldest go. A file an older version let
+// grow past the limit is read whole while that is still sane, so its old links stay too.
 std::optional<std::string> compact(const std::filesystem::path& folder, const std::string& adding)
 {
     std::vector<std::string> kept;
     std::size_t bytes = adding.size() + 1;
-    const std::vector<ReplayLink> links = readLinks(folder);
+    const ReadResult whole = readBounded(folder / LinksName, 16 * MaxLinksBytes, Links::Refuse);
+    const std::vector<ReplayLink> links = whole.bytes ? parseLinks(*whole.bytes) : readLinks(folder);
     for (auto it = links.rbegin(); it != links.rend(); ++it) {
         std::error_code ec;
         if (!std::filesystem::is_regular_file(folder / it->replay, ec))
@@ -62,32 +91,9 @@ std::optional<std::string> appendLink(const std::filesystem::path& folder, const
 
 std::vector<ReplayLink> readLinks(const std::filesystem::path& folder)
 {
-    std::vector<ReplayLink> links;
     // The newest links are at the end: a file grown too large is read from there.
     const ReadResult read = readTail(folder / LinksName, MaxLinksBytes, Links::Refuse);
-    std::string_view text = read.bytes ? std::string_view(*read.bytes) : std::string_view();
-    while (!text.empty()) {
-        const std::size_t end = std::min(text.find('\n'), text.size());
-        std::string_view rest = text.substr(0, end);
-        text.remove_prefix(std::min(end + 1, text.size()));
-        std::string_view fields[3];
-        bool ok = true;
-        for (auto& field : fields) {
-            const std::size_t tab = rest.find('\t');
-            if (tab == std::string_view::npos) {
-                ok = false;
-                break;
-            }
-            field = rest.substr(0, tab);
-            rest.remove_prefix(tab + 1);
-        }
-        const auto game = ok ? number<int>(fields[1]) : std::nullopt;
-        const auto at = ok ? number<std::size_t>(fields[2]) : std::nullopt;
-        if (!game || !at || fields[0].empty() || fields[0].find('/') != std::string_view::npos || rest.empty())
-            continue;
-        links.push_back({std::filesystem::path(rest).lexically_normal(), *at, std::string(fields[0]), *game});
-    }
-    return links;
+    return read.bytes ? parseLinks(*read.bytes) : std::vector<ReplayLink>();
 }
 
 std::set<std::string> bestReplays(const std::vector<ReplayLink>& links, std::size_t keep)

@@ -157,6 +157,22 @@ TEST(ReplayIo, PlainAndCompressedReadTheSame)
     EXPECT_EQ(replay::readReplayText(dir.path()).index(), 1u); // a folder is no replay
 }
 
+// Past its limit links.txt keeps the links whose replays are there, and the newest one.
+TEST(ReplayLinks, AFullLinksFileKeepsTheLiveLinks)
+{
+    const test::ProgramDir dir;
+    std::ofstream(dir.path() / "lebt") << "x";
+    std::string text = "lebt\t1\t0\t/p/Punkte.lst\n";
+    while (text.size() < (4u << 20))
+        text += "weg\t1\t1\t/p/Punkte.lst\n";
+    std::ofstream(dir.path() / replay::LinksName, std::ios::binary) << text;
+    ASSERT_FALSE(replay::appendLink(dir.path(), {"/p/Punkte.lst", 2, "neu", 1}));
+    std::vector<std::string> names;
+    for (const auto& l : replay::readLinks(dir.path()))
+        names.push_back(l.replay);
+    EXPECT_EQ(names, (std::vector<std::string>{"lebt", "neu"}));
+}
+
 TEST(ReplayStore, KeepsTheNewestAndTheNamed)
 {
     std::vector<replay::StoredReplay> files;
@@ -222,7 +238,9 @@ TEST(ReplayLinks, TheTenBestEntriesOfEachListKeepTheirReplay)
     for (std::size_t i = 0; i < scores.size(); ++i) {
         AppendInfo info;
         ASSERT_FALSE(appendLine(dir.path(), kodierer.encode(entryText(std::to_string(scores[i]), "P", 1), Schluessel), &info));
-        links.push_back({dir.path() / ListName, info.line, "r" + std::to_string(scores[i]), 1});
+        // Every other link names the list another way: one list, one key all the same.
+        links.push_back({i % 2 ? dir.path() / "." / ListName : dir.path() / ListName, info.line,
+                         "r" + std::to_string(scores[i]), 1});
     }
     ASSERT_FALSE(replay::appendLink(dir.path(), links[0]));
     std::ofstream(dir.path() / replay::LinksName, std::ios::app) << "kaputt\n../x\t1\t0\t/a\nr\t1\tzwei\t/a\n";
@@ -232,6 +250,7 @@ TEST(ReplayLinks, TheTenBestEntriesOfEachListKeepTheirReplay)
     ASSERT_EQ(back.size(), links.size()); // the damaged lines are passed over
     EXPECT_EQ(back[3].replay, "r50");
     EXPECT_EQ(back[3].line, 3u);
+    EXPECT_EQ(back[3].list, dir.path() / ListName);
     const std::set<std::string> best = replay::bestReplays(back);
     EXPECT_EQ(best, (std::set<std::string>{"r30", "r40", "r50", "r60", "r70", "r80", "r90", "r100", "r110", "r120"}));
     EXPECT_EQ(replay::linkOf(back, dir.path() / ListName, 4)->replay, "r110");
