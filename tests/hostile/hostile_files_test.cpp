@@ -15,9 +15,7 @@
 #include <thread>
 #include <sys/file.h>
 #include <sys/resource.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -89,7 +87,6 @@ void expectUntouched(const Snapshot& before, const Snapshot& after, const std::s
     }
 }
 
-using test::bindSocket;
 
 // Another game holding the lock: a lock on a descriptor of the test's own.
 void holdLock(Places& p)
@@ -181,27 +178,10 @@ const Situation Situations[] = {
          fs::create_symlink(p.out / "liste", p.prog / ListName);
      },
      true, {"{P}/Punkte.lst: " + Link + Instead}, 1, UserListed, {Entry}},
-    {"ListLinkToAHugeFileIsRefused",
-     [](Places& p) {
-         writeBytes(p.out / "riesig", "");
-         fs::resize_file(p.out / "riesig", 4ull << 30);
-         fs::create_symlink(p.out / "riesig", p.prog / ListName);
-     },
-     false, {"Die Punkteliste kann nicht gelesen werden: {P}/Punkte.lst: " + Link + "."}, 0, UserListed, {}},
     {"ListFifoNeitherBlocksNorTakesTheEntry",
      [](Places& p) { ASSERT_EQ(::mkfifo((p.prog / ListName).c_str(), 0644), 0); },
      true, {"{P}/Punkte.lst: das ist eine benannte Pipe (FIFO), keine gewöhnliche Datei" + Instead}, 1, UserListed,
      {Entry}},
-    {"ListSocketIsNamed",
-     [](Places& p) { bindSocket(p.prog / ListName); },
-     false,
-     {"Die Punkteliste kann nicht gelesen werden: {P}/Punkte.lst: das ist ein Socket, keine gewöhnliche Datei."},
-     0, UserListed, {}},
-    {"ListFolderIsNamed",
-     [](Places& p) { fs::create_directory(p.prog / ListName); },
-     false,
-     {"Die Punkteliste kann nicht gelesen werden: {P}/Punkte.lst: das ist ein Verzeichnis, keine gewöhnliche Datei."},
-     0, UserListed, {}},
     {"AHeldLockSendsTheEntryToThePlayersList",
      [](Places& p) {
          writeBytes(p.prog / ListName, encoded("000100: Schon da (1)") + "\r\n");
@@ -230,12 +210,6 @@ const Situation Situations[] = {
      [](const Places& p) {
          EXPECT_EQ(decoded(p.prog), (std::vector<std::string>{"000100: Beim Programm (1)", Entry}));
      }},
-    {"AListTooLargeIsRefusedUnread",
-     [](Places& p) {
-         writeBytes(p.prog / ListName, "");
-         fs::resize_file(p.prog / ListName, MaxListBytes + 1);
-     },
-     true, {"{P}/Punkte.lst: die Datei ist größer als 64 MiB" + Instead}, 1, UserListed, {Entry}},
     {"AListOfTooManyLinesIsRefused",
      [](Places& p) {
          std::string many;
@@ -396,18 +370,7 @@ std::string longField()
 }
 
 const EpisodeCase EpisodeCases[] = {
-    {"Fifo", [](const fs::path& p, const fs::path&) { fs::remove(p / "Episode1.gvk");
-                                                 ASSERT_EQ(::mkfifo((p / "Episode1.gvk").c_str(), 0644), 0); },
-     "das ist eine benannte Pipe (FIFO), keine gewöhnliche Datei."},
-    {"Folder", [](const fs::path& p, const fs::path&) { fs::remove(p / "Episode1.gvk");
-                                                 fs::create_directory(p / "Episode1.gvk"); },
-     "das ist ein Verzeichnis, keine gewöhnliche Datei."},
     {"Missing", [](const fs::path& p, const fs::path&) { fs::remove(p / "Episode1.gvk"); }, "Die Datei fehlt."},
-    {"TooLarge",
-     [](const fs::path& p, const fs::path&) {
-         writeBytes(p / "Episode1.gvk", "1\r\n3,1200,400,20,-15\r\n\r\n" + std::string(1u << 20, ' '));
-     },
-     "die Datei ist größer als 1 MiB."},
     {"LongFieldIsQuotedShort", [](const fs::path& p, const fs::path&) { writeBytes(p / "Episode1.gvk", longField()); },
      nullptr},
     {"MarkupStaysText",
@@ -415,13 +378,6 @@ const EpisodeCase EpisodeCases[] = {
          writeBytes(p / "Episode1.gvk", "1\r\n<img src=x><a href=y>\n,1200,400,20,-15\r\n\r\n");
      },
      "Zeile 2: Die Bildnummer \"<img src=x><a href=y> \" muss zwischen 1 und 12 liegen."},
-    // An installed game may keep its episodes as links into a data folder.
-    {"LinkIsFollowed",
-     [](const fs::path& p, const fs::path& out) {
-         fs::rename(p / "Episode1.gvk", out / "echt.gvk");
-         fs::create_symlink(out / "echt.gvk", p / "Episode1.gvk");
-     },
-     ""},
 };
 
 class HostileEpisodes : public testing::TestWithParam<EpisodeCase> {
