@@ -9,7 +9,7 @@ ASAN_CXX ?= clang++
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build run test check package sanitize fuzz bench clean
+.PHONY: all deps configure build run test check lint package sanitize fuzz bench clean
 
 all: build
 
@@ -33,6 +33,15 @@ test: check
 
 check: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+# clang-tidy's bugprone and performance checks (.clang-tidy) over the game's and tools'
+# sources; any finding fails.
+lint: configure
+	@cmake -S . -B $(BUILD) -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
+	@cmake --build $(BUILD) >/dev/null
+	@run-clang-tidy -p $(BUILD) -quiet -header-filter='$(CURDIR)/(src|tools)/' '$(CURDIR)/(src|tools)/.*\.cpp$$' >$(BUILD)/lint.log 2>&1 \
+		|| { grep -E 'warning:|error:' $(BUILD)/lint.log | sort -u; exit 1; }
+	@echo "lint: clean"
 
 # The Debian package $(BUILD)/gravok_<version>_<arch>.deb; apt-get install ./ that file.
 package: deps

@@ -162,7 +162,7 @@ Opened openRegular(const std::filesystem::path& path, int flags, Links links, un
 
 std::string sizeText(std::size_t bytes)
 {
-    constexpr std::size_t MiB = 1024 * 1024;
+    constexpr std::size_t MiB = std::size_t{1024} * 1024;
     if (bytes >= MiB && bytes % MiB == 0)
         return std::to_string(bytes / MiB) + " MiB";
     if (bytes >= 1024 && bytes % 1024 == 0)
@@ -232,11 +232,10 @@ ReadResult readTail(const std::filesystem::path& path, std::size_t limit, Links 
             continue;
         if (n < 0)
             return failure(errno, errnoText(errno));
-        if (n == 0)
-            break; // cut short meanwhile
+        if (n == 0) // cut short by someone else while read
+            return failure(EIO, errnoText(EIO));
         got += static_cast<std::size_t>(n);
     }
-    bytes.resize(got);
     // Cut in the middle of a line: that line's start is gone, so the line goes too.
     if (from > 0) {
         char before = '\n';

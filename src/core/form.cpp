@@ -52,31 +52,22 @@ std::vector<Control*> Form::optionGroup() const
     return group;
 }
 
-bool Form::optionGroupKey(int keyCode)
+void Form::optionGroupKey(int keyCode)
 {
     const std::vector<Control*> group = optionGroup();
     if (group.empty())
-        return false;
+        return;
     const std::size_t n = group.size();
     std::size_t at = 0;
     while (at < n && !group[at]->Value)
         ++at;
-    if (keyCode == key::Down || keyCode == key::Right) {
+    if (keyCode == key::Down || keyCode == key::Right)
         selectOption(*group[at >= n ? 0 : (at + 1) % n]);
-        return true;
-    }
-    if (keyCode == key::Up || keyCode == key::Left) {
+    else if (keyCode == key::Up || keyCode == key::Left)
         selectOption(*group[at >= n ? n - 1 : (at + n - 1) % n]);
-        return true;
-    }
     // The digit keys' codes are their characters.
-    if (keyCode >= '1' && keyCode <= '9') {
-        const auto k = static_cast<std::size_t>(keyCode - '1');
-        if (k < n)
-            selectOption(*group[k]);
-        return true;
-    }
-    return false;
+    else if (keyCode >= '1' && keyCode <= '9' && static_cast<std::size_t>(keyCode - '1') < n)
+        selectOption(*group[static_cast<std::size_t>(keyCode - '1')]);
 }
 
 Control makeControl(ControlKind kind, std::string name, float l, float t, float w, float h, int index)

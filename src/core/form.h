@@ -56,9 +56,9 @@ public:
     void selectOption(Control& option);
     // The keyboard of an option group, as on every desktop: Down and Right select the
     // next option, Up and Left the previous one, wrapping round; digit n selects the n-th.
-    // Acts on the group of the selected option (the first group if none is); true if the
-    // key was one of these.
-    bool optionGroupKey(int keyCode);
+    // Acts on the group of the selected option (the first group if none is); other keys
+    // pass by untouched.
+    void optionGroupKey(int keyCode);
     // The option buttons of that group, in layout order.
     [[nodiscard]] std::vector<Control*> optionGroup() const;
 

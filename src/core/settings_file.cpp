@@ -50,7 +50,8 @@ std::map<std::string, std::string> SettingsFile::parse(std::string_view text)
         if (eq == std::string_view::npos || eq == 0)
             continue;
         const std::string key(trimmed(line.substr(0, eq)));
-        values[group.empty() ? key : group + "/" + key] = std::string(trimmed(line.substr(eq + 1)));
+        values[group.empty() ? key : std::string(group).append("/").append(key)] =
+            std::string(trimmed(line.substr(eq + 1)));
     }
     return values;
 }
@@ -72,9 +73,9 @@ std::string SettingsFile::format(const std::map<std::string, std::string>& value
     for (const auto& [group, entries] : groups) {
         if (!text.empty())
             text += '\n';
-        text += "[" + group + "]\n";
+        text.append("[").append(group).append("]\n");
         for (const auto& [key, value] : entries)
-            text += key + "=" + value + "\n";
+            text.append(key).append("=").append(value).append("\n");
     }
     return text;
 }

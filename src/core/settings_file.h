@@ -15,7 +15,7 @@ namespace gravok {
 class SettingsFile {
 public:
     // Larger than any settings of ours; a larger file is set aside, not read.
-    static constexpr std::size_t MaxBytes = 64 * 1024;
+    static constexpr std::size_t MaxBytes = std::size_t{64} * 1024;
 
     // FILE is the settings file; OLD, when given, a file of an earlier version, merged once
     // and then removed.

@@ -13,7 +13,7 @@ namespace gravok {
 namespace {
 
 // No episode a game can play comes near this; a larger file is refused unread.
-constexpr std::size_t MaxEpisodeBytes = 1024 * 1024;
+constexpr std::size_t MaxEpisodeBytes = std::size_t{1024} * 1024;
 
 std::optional<std::string> readFile(const std::filesystem::path& path, std::string& bytes)
 {

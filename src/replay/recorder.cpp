@@ -27,7 +27,7 @@ std::string keyWord(int code)
 Recorder::Recorder(int rules)
 {
     replay_.rules = rules;
-    replay_.inputs.reserve(64 * 1024);
+    replay_.inputs.reserve(std::size_t{64} * 1024);
 }
 
 void Recorder::episode(int n, const std::string* bytes)

@@ -19,7 +19,7 @@ inline constexpr const char* TempName = "Punkte.tmp";
 inline constexpr const char* LockName = "Punkte.lock";
 
 // Larger lists are refused unread: no list a game wrote comes near them.
-inline constexpr std::size_t MaxListBytes = 64u * 1024 * 1024;
+inline constexpr std::size_t MaxListBytes = std::size_t{64} * 1024 * 1024;
 inline constexpr std::size_t MaxListLines = 1'000'000;
 
 // How long a writer waits for another game's lock, and a reader for a writer's.

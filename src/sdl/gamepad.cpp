@@ -18,7 +18,7 @@ namespace {
 using pad::Button;
 
 // The community's whole list is about half a megabyte.
-constexpr std::size_t MaxMappingBytes = 4 * 1024 * 1024;
+constexpr std::size_t MaxMappingBytes = std::size_t{4} * 1024 * 1024;
 
 SDL_GameController* ctl(void* p)
 {

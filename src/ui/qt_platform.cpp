@@ -83,7 +83,7 @@ std::filesystem::path QtPlatform::programDir() const
 std::filesystem::path QtPlatform::dataDir() const
 {
     std::error_code ec;
-    const auto dir = (programDir() / GRAVOK_DATA_FROM_PROGRAM).lexically_normal();
+    auto dir = (programDir() / GRAVOK_DATA_FROM_PROGRAM).lexically_normal();
     if (!std::filesystem::is_regular_file(dir / "Gravok.quh", ec))
         return {};
     return dir;
@@ -158,7 +158,7 @@ std::optional<std::string> QtPlatform::inputBox(const std::string& prompt, const
     box.placeOver(view_->form());
     NameLayer layer(*host_, box, *view_);
     host_->runLayer(layer);
-    const auto answer = box.answer();
+    auto answer = box.answer();
     if (!host_->ended())
         host_->door().answered(answer);
     return answer;
