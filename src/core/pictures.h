@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <optional>
-#include <span>
 
 namespace gravok {
 
@@ -15,8 +14,5 @@ struct PixelSize {
 
 // Size of the numbered bitmap n, or nothing when the game has no picture of that number.
 [[nodiscard]] std::optional<PixelSize> pictureSize(int n);
-
-// Every bitmap number the game knows, in ascending order.
-[[nodiscard]] std::span<const int> pictureNumbers();
 
 } // namespace gravok
