@@ -49,6 +49,12 @@ SimRun runSimIn(const std::filesystem::path& dir, const std::string& script, std
     return run;
 }
 
+SimRun playEpisode(const std::string& episodeLines, const std::string& script)
+{
+    const ProgramDir dir;
+    return runSimIn(dir.path(), "episode " + episodeLines + "\nclick lblOK\n" + script);
+}
+
 std::string transcript(const SimRun& run)
 {
     std::string text = "status " + std::to_string(run.status) + "\n";

@@ -46,6 +46,9 @@ struct SimRun {
 // Runs a harness script in-process, in the given program directory.
 SimRun runSimIn(const std::filesystem::path& dir, const std::string& script, std::uint64_t seed = 1);
 
+// A game of the given episode lines ("/" ends a level), chosen with OK, then the script.
+SimRun playEpisode(const std::string& episodeLines, const std::string& script);
+
 // Everything a run printed, for a failure message.
 [[nodiscard]] std::string transcript(const SimRun& run);
 

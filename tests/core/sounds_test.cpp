@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "play_support.h"
+#include "sim_support.h"
 
 namespace gravok::test {
 namespace {
@@ -39,7 +39,7 @@ TEST(Sounds, AScriptedGameAsksForEachSoundAtItsEvent)
 {
     const std::string step = "sounds\nget Level\n";
     const std::string script =
-        "click lblOK\n" + step +
+        step +
         // Launch, then the shot flies straight up and leaves the field on its twelfth tick.
         "key Space\ntick tmeSchuss\n" + step + "tick tmeSchuss 10\n" + step + "tick tmeSchuss\n" + step +
         // Two hits on a three-hit gravok, then the one that destroys it.
@@ -52,7 +52,7 @@ TEST(Sounds, AScriptedGameAsksForEachSoundAtItsEvent)
         // The nineteenth hit: a bump, then the end.
         "set Schaden 18\nset imgShuttle.Left 1000\nset imgShuttle.Top 1000\ninput Tester\n" +
         gravokUnderShuttle(2, 1000, 1000) + step + "key Enter\n" + step + "log\n";
-    const SimRun run = runSimWith({{"Episode1.gvk", episode({"2", "1,3000,3000,0,0", "", "1,7000,500,0,0", ""})}},
+    const SimRun run = playEpisode("2 1,3000,3000,0,0 / 1,7000,500,0,0 /",
                                   script);
     ASSERT_EQ(run.status, 0) << transcript(run);
     const std::vector<std::string> expected = {
@@ -81,8 +81,8 @@ TEST(Sounds, AScriptedGameAsksForEachSoundAtItsEvent)
 
 TEST(Sounds, TheLastLevelClearedSaysDoneAndNoLevel)
 {
-    const SimRun run = runSimWith({{"Episode1.gvk", episode({"1", "1,3000,3000,0,0", ""})}},
-                                  "click lblOK\ninput Tester\nset LevelDaten(1).Gravok(1).Treffer 2\n" +
+    const SimRun run = playEpisode("1 1,3000,3000,0,0 /",
+                                  "input Tester\nset LevelDaten(1).Gravok(1).Treffer 2\n" +
                                       shotAt(3000, 3000) + "tick tmeAniGravok 3\nsounds\nexpect lblAnzeige.Caption Geschafft!\n");
     ASSERT_EQ(run.status, 0) << transcript(run);
     EXPECT_EQ(soundLines(run), (std::vector<std::string>{"sound explosion", "sound done"})) << transcript(run);
@@ -92,8 +92,8 @@ TEST(Sounds, AWreckHitAgainIsAHitAndSoundsAreForgottenOnceTold)
 {
     // Treffer 3 on a three-hit gravok: a fourth hit counts but destroys nothing.
     const SimRun run =
-        runSimWith({{"Episode1.gvk", episode({"1", "1,3000,3000,0,0", "1,6000,6000,0,0", ""})}},
-                   "click lblOK\nset LevelDaten(1).Gravok(1).Treffer 3\n" + shotAt(3000, 3000) + "sounds\nsounds\n");
+        playEpisode("1 1,3000,3000,0,0 1,6000,6000,0,0 /",
+                   "set LevelDaten(1).Gravok(1).Treffer 3\n" + shotAt(3000, 3000) + "sounds\nsounds\n");
     ASSERT_EQ(run.status, 0) << transcript(run);
     EXPECT_EQ(soundLines(run), (std::vector<std::string>{"sound hit"})) << transcript(run);
 }
