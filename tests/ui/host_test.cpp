@@ -50,16 +50,6 @@ private:
     Game& game_;
 };
 
-// The real desktop of the program, over a window that is never shown to anyone.
-struct Desktop {
-    QtPlatform platform;
-    Game game{platform};
-    GameHost host{game};
-    QuietEnd end{host};
-    GameWindow window{host, game.frmHaupt()};
-    Desktop() { platform.attach(game, host, window); }
-};
-
 // A key event as the window system sends it, through the application's filters.
 void sendKey(QWidget* to, QEvent::Type type, Qt::Key key, const QString& text, bool autoRepeat = false,
              Qt::KeyboardModifiers mods = Qt::NoModifier)
@@ -197,9 +187,9 @@ void HostTest::windowKeysEndTheProgramFromALayer()
         after = true;
     });
     QVERIFY(d.host.ended());
-    QCOMPARE(d.end.quits, 1);
+    QCOMPARE(d.quits, 1);
     QVERIFY(!after);
-    QVERIFY(d.end.errors.isEmpty());
+    QVERIFY(d.errors.isEmpty());
     QCOMPARE(QString::fromStdString(dialog.joinedLog()), QString());
     QVERIFY(d.game.windows().empty());
 }
