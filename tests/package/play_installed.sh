@@ -45,12 +45,6 @@ cleanup() {
     [ -n "$root_home" ] && rm -rf "$root_home"
 }
 
-rect_of() {
-    local g
-    g=$(window_geometry "$1") || return 1
-    set -- $g
-    echo "$1,$2,$3,$4"
-}
 # Ends the game that owns window ID and waits until it is gone.
 end_game() {
     local pid
