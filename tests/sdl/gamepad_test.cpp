@@ -239,7 +239,7 @@ TEST(GamepadMappings, OnlyARegularFileIsRead)
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     EXPECT_EQ(pad.addMappings(fifo), std::nullopt);
     const fs::path empty = home.path() / "empty.txt";
-    std::ofstream{empty};
+    std::ofstream(empty).close();
     EXPECT_EQ(pad.addMappings(empty), 0);
 }
 

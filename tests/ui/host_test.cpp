@@ -242,7 +242,8 @@ void HostTest::nameBox()
             QTest::keyClick(view, Qt::Key_Escape);
         else {
             const Control& label = finish == "ok" ? *box.lblOK : *box.lblAbbrechen;
-            const QPoint at((label.Left + label.Width / 2) / 15, (label.Top + label.Height / 2) / 15);
+            const QPoint at(static_cast<int>((label.Left + label.Width / 2) / 15),
+                            static_cast<int>((label.Top + label.Height / 2) / 15));
             QTest::mouseClick(view, Qt::LeftButton, {}, at);
         }
     });

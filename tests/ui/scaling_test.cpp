@@ -63,8 +63,9 @@ void spreadPictures(Form& form)
     for (int i = 1; i <= 10; ++i) {
         Control& g = form.at("imgGravok", i);
         g.setPicture(kinds[i - 1]);
-        g.Left = static_cast<float>(((i - 1) % 5) * 1800 + 300 + i * 7);
-        g.Top = static_cast<float>(((i - 1) / 5) * 2400 + 450 + i * 11);
+        const int column = (i - 1) % 5, row = (i - 1) / 5;
+        g.Left = static_cast<float>(column * 1800 + 300 + i * 7);
+        g.Top = static_cast<float>(row * 2400 + 450 + i * 11);
     }
     for (int i = 0; i < 10; ++i) {
         Control& s = form.at("imgSchuss", i);

@@ -78,7 +78,8 @@ public:
 // Positions in whole pixels, turned into twips.
 inline Control pixelControl(ControlKind kind, std::string name, int x, int y, int w, int h)
 {
-    return makeControl(kind, std::move(name), x * 15.0f, y * 15.0f, w * 15.0f, h * 15.0f);
+    const auto twips = [](int px) { return static_cast<float>(px * 15); };
+    return makeControl(kind, std::move(name), twips(x), twips(y), twips(w), twips(h));
 }
 
 } // namespace gravok::ui::test

@@ -45,7 +45,7 @@ std::string percent(double share)
 
 QRgb rgb(Color c)
 {
-    return qRgb((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF);
+    return qRgb(static_cast<int>((c >> 16) & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>(c & 0xFF));
 }
 
 // Collects findings, each named "<scope>.<what>".
