@@ -11,7 +11,7 @@ packages=(
   fonts-liberation fonts-urw-base35 qt6-translations-l10n
   qt6-svg-dev qt6-wayland weston
   libsdl2-dev zlib1g-dev
-  clang libclang-rt-14-dev llvm
+  clang libclang-rt-14-dev llvm clang-format clang-tidy
   xvfb xdotool x11-utils imagemagick
   desktop-file-utils appstream groff-base dpkg-dev lintian reuse
 )
