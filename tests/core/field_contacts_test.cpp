@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "app/frm_haupt.h"
-#include "app/game.h"
-#include "core/recording_platform.h"
 #include "sim_support.h"
 
 namespace gravok {
@@ -22,21 +20,12 @@ void place(Control& c, const Rect& r)
     c.Height = r.height;
 }
 
-// A started game whose start-up dialog is answered with OK, so level 1 is loaded.
-class FieldContacts : public testing::Test {
+// A started game of the one-level test episode.
+class FieldContacts : public testing::Test, protected test::InProcessGame {
 protected:
-    FieldContacts() : platform(dir.path())
-    {
-        platform.modalLoop = [](Form& f) { f.click(f.at("lblOK")); };
-        game.Main();
-    }
-
+    FieldContacts() { game.Main(); }
     FrmHaupt& haupt() { return game.frmHaupt(); }
     GravokSatz& slot(int k) { return game.Start.LevelDaten(game.Start.Level).Gravok(k); }
-
-    test::ProgramDir dir;
-    RecordingPlatform platform;
-    Game game{platform};
 };
 
 struct OverlapCase {

@@ -6,23 +6,12 @@
 #include <functional>
 
 #include "app/frm_haupt.h"
-#include "app/game.h"
-#include "core/recording_platform.h"
 #include "sim_support.h"
 
 namespace gravok {
 namespace {
 
-// A game of the one-level test episode, its start-up dialog answered with OK.
-class StartedGame : public testing::Test {
-protected:
-    StartedGame() : platform(dir.path()) { platform.modalLoop = clickOK; }
-    static void clickOK(Form& dialog) { dialog.click(dialog.at("lblOK")); }
-
-    test::ProgramDir dir;
-    RecordingPlatform platform;
-    Game game{platform};
-};
+class StartedGame : public testing::Test, protected test::InProcessGame {};
 
 TEST_F(StartedGame, NoTickRunsWhileTheStartUpDialogIsUpAndAPausedGameSleeps)
 {
@@ -31,7 +20,7 @@ TEST_F(StartedGame, NoTickRunsWhileTheStartUpDialogIsUpAndAPausedGameSleeps)
     platform.modalLoop = [&](Form& dialog) {
         held = game.clock.held();
         ticks = game.clock.advance(1000);
-        clickOK(dialog);
+        dialog.click(dialog.at("lblOK"));
     };
     game.Main();
     EXPECT_TRUE(held);

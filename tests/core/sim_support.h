@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "app/game.h"
+#include "core/recording_platform.h"
 #include "temp_dir.h"
 
 namespace gravok::test {
@@ -21,6 +23,16 @@ public:
 
 private:
     TempDir dir_{"gravok-test"};
+};
+
+// A game in-process over the recording desktop, in a program directory of its own. Main
+// runs when the test calls it; the start-up dialog is answered with OK unless the test
+// sets another modalLoop first.
+struct InProcessGame {
+    InProcessGame();
+    ProgramDir dir;
+    RecordingPlatform platform{dir.path()};
+    Game game{platform};
 };
 
 // Sets an environment variable (nullptr: unsets it) for one scope.
