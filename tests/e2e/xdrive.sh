@@ -153,21 +153,6 @@ _xd_regex() {
     printf '%s' "$1" | sed 's/[][\.*^$(){}+?|/]/\\&/g'
 }
 
-# Prints the id of a visible window titled TITLE (exactly) once there is one.
-wait_window() {
-    local title=$1 seconds=${2:-20} id=""
-    local deadline=$((SECONDS + seconds))
-    while :; do
-        id=$(_xd_find_title "$title") && break
-        if [ $SECONDS -ge $deadline ]; then
-            echo "xdrive: no window \"$title\" within ${seconds}s" >&2
-            return 1
-        fi
-        sleep 0.1
-    done
-    echo "$id"
-}
-
 # Like _xd_until, but says MESSAGE when the time runs out.
 _xd_wait() {
     local seconds=$1 message=$2
@@ -177,17 +162,18 @@ _xd_wait() {
     return 1
 }
 
-_xd_visible() {
-    xdotool search --onlyvisible --name '.*' 2>/dev/null | grep -qx "$1"
+# Prints the id of a visible window titled TITLE (exactly) once there is one.
+wait_window() {
+    _xd_wait "${2:-20}" "no window \"$1\"" _xd_find_title "$1"
 }
 
 # Waits until the window ID is no longer visible (closed or unmapped).
 wait_gone() {
-    _xd_wait "${2:-20}" "window $1 still visible" _xd_not_visible "$1"
+    _xd_wait "${2:-20}" "window $1 still visible" _xd_gone "$1"
 }
 
-_xd_not_visible() {
-    ! _xd_visible "$1"
+_xd_gone() {
+    ! xdotool search --onlyvisible --name '.*' 2>/dev/null | grep -qx "$1"
 }
 
 # The pid of the program that shows window ID.
