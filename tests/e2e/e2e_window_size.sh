@@ -13,22 +13,14 @@ xd_e2e_begin
 # The window may still be taking the size it remembered: check measures it before each look.
 XD_MEASURE_MAIN=1
 
-size_of() {
-    local g
-    g=$(window_geometry "$1") || return 1
-    set -- $g
-    echo "${3}x${4}"
-}
-
 # Waits until window ID has size WxH.
 wait_size() {
-    local id=$1 want=$2 deadline=$((SECONDS + 20)) now=""
-    while [ $SECONDS -lt $deadline ]; do
-        now=$(size_of "$id") && [ "$now" = "$want" ] && return 0
-        sleep 0.2
-    done
-    echo "window is ${now:-?}, expected $want" >&2
-    return 1
+    _xd_wait 20 "window $1 is not $2" size_is "$1" "$2"
+}
+size_is() {
+    local g
+    g=$(window_geometry "$1") || return 1
+    [ "$(awk '{ print $3 "x" $4 }' <<<"$g")" = "$2" ]
 }
 
 # The first and last column of row Y of SHOT that are not the bars' colour.
