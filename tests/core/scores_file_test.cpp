@@ -96,7 +96,7 @@ TEST_F(ListFile, AWriterKilledMidLineLosesOnlyItsOwnEntry)
 TEST_F(ListFile, TwoGamesAppendingAtOnceLoseNothing)
 {
     const TempDir fast("gravok-test");
-    const fs::path dir = fast.path();
+    const fs::path& dir = fast.path();
     constexpr int PerWriter = 1000;
     pid_t children[2];
     for (int w = 0; w < 2; ++w) {

@@ -34,7 +34,7 @@ TEST(Kodierer, DecodesWhatItEncodedForEveryText)
     const Kodierer reader;
     const std::string fixed[] = {"",           " ",           "000150: Pilot (2)",
                                  "000150:  (1)", "-00040: Jean-Luc (3)", "999999: Jürgen Größe (4)",
-                                 "日本語の名前", std::string("a\0b\r\n\x7f\xff", 8)};
+                                 "日本語の名前", std::string("a\0b\r\n\x7f\xff\0", 8)};
     for (const auto& text : fixed)
         EXPECT_EQ(reader.decode(writer.encode(text, Schluessel), Schluessel), text);
     std::mt19937 rng(20260);

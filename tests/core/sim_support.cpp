@@ -12,6 +12,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include "core/form.h"
 #include "harness.h"
 #include "scores/kodierer.h"
 #include "scores/score_list.h"
@@ -21,6 +22,11 @@ namespace gravok::test {
 ProgramDir::ProgramDir()
 {
     std::ofstream(path() / "Episode1.gvk", std::ios::binary) << "1\r\n3,1200,400,20,-15\r\n\r\n";
+}
+
+InProcessGame::InProcessGame()
+{
+    platform.modalLoop = [](Form& f) { f.click(f.at("lblOK")); };
 }
 
 EnvGuard::EnvGuard(const char* name, const char* value) : name_(name)
@@ -47,6 +53,12 @@ SimRun runSimIn(const std::filesystem::path& dir, const std::string& script, std
         run.lines.push_back(line);
     run.err = err.str();
     return run;
+}
+
+SimRun playEpisode(const std::string& episodeLines, const std::string& script)
+{
+    const ProgramDir dir;
+    return runSimIn(dir.path(), "episode " + episodeLines + "\nclick lblOK\n" + script);
 }
 
 std::string transcript(const SimRun& run)

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "app/game.h"
+#include "core/recording_platform.h"
 #include "temp_dir.h"
 
 namespace gravok::test {
@@ -21,6 +23,16 @@ public:
 
 private:
     TempDir dir_{"gravok-test"};
+};
+
+// A game in-process over the recording desktop, in a program directory of its own. Main
+// runs when the test calls it; the start-up dialog is answered with OK unless the test
+// sets another modalLoop first.
+struct InProcessGame {
+    InProcessGame();
+    ProgramDir dir;
+    RecordingPlatform platform{dir.path()};
+    Game game{platform};
 };
 
 // Sets an environment variable (nullptr: unsets it) for one scope.
@@ -45,6 +57,9 @@ struct SimRun {
 
 // Runs a harness script in-process, in the given program directory.
 SimRun runSimIn(const std::filesystem::path& dir, const std::string& script, std::uint64_t seed = 1);
+
+// A game of the given episode lines ("/" ends a level), chosen with OK, then the script.
+SimRun playEpisode(const std::string& episodeLines, const std::string& script);
 
 // Everything a run printed, for a failure message.
 [[nodiscard]] std::string transcript(const SimRun& run);

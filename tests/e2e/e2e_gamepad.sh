@@ -5,15 +5,9 @@
 # game's test hook GRAVOK_PAD_SCRIPT (a file of pad commands the game follows as it
 # grows). No key is pressed and no window is clicked; gravok-shotcheck checks the
 # screenshots against the game's own model, as for the keyboard.
-#
-#   e2e_gamepad.sh PROGRAM_DIR SHOTCHECK ART_DIR OUT_DIR
-#
-# Exit 0 when every check holds, 1 naming the first that failed, 77 (skipped) when Xvfb,
-# xdotool or import are missing.
 set -uo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
-# shellcheck source=xdrive.sh
 . "$here/xdrive.sh"
 xd_e2e_args "$@"
 xd_e2e_begin

@@ -3,16 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The real game window under a virtual X display, played with real key presses and mouse
 # clicks; gravok-shotcheck checks each screenshot against the game's own model.
-#
-#   e2e_real_window.sh PROGRAM_DIR SHOTCHECK ART_DIR OUT_DIR
-#
-# PROGRAM_DIR is copied, so the test's Punkte.lst stays out of the build. Screenshots and
-# the programs' output stay in OUT_DIR. Exit 0 when every check holds, 1 naming the
-# first check that failed, 77 (skipped) when Xvfb, xdotool or import are missing.
 set -uo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
-# shellcheck source=xdrive.sh
 . "$here/xdrive.sh"
 xd_e2e_args "$@"
 xd_e2e_begin
@@ -52,9 +45,7 @@ reject running 01-startup.png
 
 # --- The "Highscore" label, clicked where the model puts it.
 step="high-score dialog"
-hs=$("$XD_SHOTCHECK" where lblHighscore --dir "$XD_PROG" --art "$XD_ART" --main "$main_rect") \
-    || fail "the checker cannot place lblHighscore"
-click_at "$main" ${hs/,/ }
+click_control lblHighscore || fail "cannot click lblHighscore"
 check highscore 04-highscore.png
 reject highscore 03-running.png
 keys "$main" Escape
@@ -108,19 +99,8 @@ check flying 09-flying.png --keys "Up Up Up Left Left" --max-ticks 200
 keys "$main" ctrl+q
 wait_gone "$main" 20 || fail "Ctrl+Q did not end the game"
 
-# --- The keyboard alone: Down Down Enter starts episode 3; Ctrl+Q at start-up ends the
-# program at once, with status 0.
-step="episode 3 by keys"
-xd_run keyboard "$XD_PROG/gravok"
-pid=$XD_LAST_PID
-main=$(wait_window "Gravok" 30) || fail "the game window did not appear"
-check startup 10-keyboard-startup.png
-keys "$main" Down Down Return p
-check level1 11-episode3.png --episode 3 --max-ticks 100
-reject level1 11-episode3.png --episode 1 --max-ticks 100
-keys "$main" ctrl+q
-wait_gone "$main" 20 || fail "Ctrl+Q did not end the game"
-
+# --- Ctrl+Q at start-up ends the program at once, with status 0. (Episodes chosen with
+# the arrows: the gamepad's test and the installed package's.)
 step="Ctrl+Q in the start-up dialog"
 xd_run quit "$XD_PROG/gravok"
 pid=$XD_LAST_PID
@@ -138,9 +118,7 @@ echo "ok   Ctrl+Q in the start-up dialog ends the program with status 0"
 # shots. Space and an arrow are held when the game ends, and none of it reaches the
 # name box; the words stand whole above it, and the list follows the name.
 end_prog=$XD_TMP/end
-cp -r "$XD_PROG" "$end_prog"
-rm -f "$end_prog/Punkte.lst"
-printf '1\r\n1,4560,1200,0,0\r\n\r\n' >"$end_prog/Episode1.gvk"
+xd_won_prog "$end_prog"
 {
     printf '1\r\n'
     printf '3,4400,2000,0,60\r\n3,4400,4400,0,-60\r\n3,3300,3200,60,0\r\n3,5500,3200,-60,0\r\n'

@@ -6,15 +6,9 @@
 # with --replay, where a screenshot taken while the showing stands still must match the
 # headless model at one tick of the same replay. The dialogs are layers inside the game
 # window, so the checker finds them (or their absence) where the model puts them.
-#
-#   e2e_replay.sh PROGRAM_DIR SHOTCHECK ART_DIR OUT_DIR
-#
-# Exit 0 when every check holds, 1 naming the first that failed, 77 when Xvfb, xdotool or
-# import are missing.
 set -uo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
-# shellcheck source=xdrive.sh
 . "$here/xdrive.sh"
 xd_e2e_args "$@"
 xd_e2e_begin
@@ -38,9 +32,7 @@ keys "$main" Left Left space Up Up space
 sleep 1
 keys "$main" Right space space Down
 sleep 1
-ende=$("$XD_SHOTCHECK" where lblEnde --dir "$XD_PROG" --art "$XD_ART" --main "$main_rect") \
-    || fail "the checker cannot place lblEnde"
-click_at "$main" ${ende/,/ }
+click_control lblEnde || fail "cannot click lblEnde"
 wait_gone "$main" 20 || fail "\"Ende\" did not end the game"
 file=$(ls "$replays"/*.replay.gz 2>/dev/null | head -n 1)
 [ -n "$file" ] || fail "no replay in $replays"
@@ -53,15 +45,6 @@ step="headless"
     || fail "gravok-sim --replay failed: $(cat "$XD_OUT/headless.err")"
 grep -q '"Episode":1,' "$XD_OUT/headless.dump" || fail "the headless replay is not in episode 1"
 echo "ok   gravok-sim --replay plays it"
-
-# --- A damaged header is refused with a German message.
-step="refused"
-printf '#@gravok-replay 1\n#@rules 999\n#@random 1\n' >"$XD_WORK/other.replay"
-if "$XD_PROG/gravok-sim" --replay "$XD_WORK/other.replay" >/dev/null 2>"$XD_OUT/refused.err"; then
-    fail "a replay of another rules version was played"
-fi
-grep -q "Regeln der Version 999" "$XD_OUT/refused.err" || fail "no clear refusal: $(cat "$XD_OUT/refused.err")"
-echo "ok   another rules version refused"
 
 # --- Watched in the window: P stops the showing, the screenshot matches the model.
 step="watch"
@@ -85,11 +68,8 @@ echo "ok   Escape ends the showing, nothing recorded"
 # --- Watched from the high-score list. An episode of one gravok before the shuttle, won
 # with three shots after a wait, so the watched game lasts long enough to stop it.
 step="list: a game ended with a name"
-list_prog=$XD_TMP/list
-cp -r "$XD_PROG" "$list_prog"
-rm -f "$list_prog/Punkte.lst"
-printf '1\r\n1,4560,1200,0,0\r\n\r\n' >"$list_prog/Episode1.gvk"
-XD_PROG=$list_prog
+xd_won_prog "$XD_TMP/list"
+XD_PROG=$XD_TMP/list
 xd_run list "$XD_PROG/gravok"
 main=$(wait_window "Gravok" 30) || fail "the game window did not appear"
 main_rect=$(rect_of "$main") || fail "no geometry of the game window"
@@ -137,13 +117,11 @@ check closed 25-list-closed.png
 step="list: over a running game"
 keys "$main" F4 1 Return
 check running 30-new-game.png
-hs=$("$XD_SHOTCHECK" where lblHighscore --dir "$XD_PROG" --art "$XD_ART" --main "$main_rect") \
-    || fail "the checker cannot place lblHighscore"
 # Opens the list, selects the entry with KEY, shows it with Space and ends the showing
 # with Escape: the list is back, and Escape closes it.
 #   watch_from_list KEY SHOT
 watch_from_list() {
-    click_at "$main" ${hs/,/ }
+    click_control lblHighscore || fail "cannot click lblHighscore"
     check highscore "$2"
     keys "$main" "$1" space
     wait_window "Gravok – Wiedergabe" 10 >/dev/null || fail "Space on the entry showed no replay"

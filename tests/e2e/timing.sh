@@ -9,7 +9,7 @@ set -uo pipefail
 source "$(dirname "$0")/xdrive.sh"
 xd_need || exit 77
 program=${1:?program directory}
-seconds=${2:-60}
+seconds=${2:-20}
 
 fail() {
     echo "FAIL: $*" >&2

@@ -7,7 +7,6 @@
 #   xd_time_limit SECONDS              # ends the script (cleaning up) if it runs longer
 #   xd_run NAME PROGRAM [ARGS...]      # starts a program in the background; its pid in XD_PIDS[NAME]
 #   id=$(wait_window "TITLE" SECONDS)  # a visible window with exactly that title, once it is mapped
-#   id=$(wait_dialog MAIN_ID SECONDS)  # a visible window of MAIN_ID's program other than MAIN_ID
 #   wait_gone ID SECONDS               # until the window is no longer visible
 #   keys ID KEY...                     # focus ID, then real key presses (xdotool names: Return p space)
 #   type_text ID TEXT                  # types TEXT into the focused widget of ID
@@ -15,13 +14,16 @@
 #   shot FILE                          # the whole screen as PNG (all windows as the player sees them)
 #   window_geometry ID                 # prints "X Y W H" of the window on the screen
 #   rect_of ID                         # the same as "X,Y,W,H", as gravok-shotcheck's --main takes it
+#   click_control NAME                 # a click on frmHaupt's control NAME in window $main
 #
-# For the game's real-window tests, which all take PROGRAM_DIR SHOTCHECK ART_DIR OUT_DIR:
+# For the game's real-window tests, which all take PROGRAM_DIR SHOTCHECK ART_DIR OUT_DIR and
+# exit 0 when every check holds, 1 naming the first that failed, 77 (skipped) without the tools:
 #
 #   xd_e2e_args "$@"                   # sets XD_PROGRAM_DIR XD_SHOTCHECK XD_ART XD_OUT, or usage, exit 2
 #   xd_e2e_begin                       # skip (77) without the tools; an empty XD_OUT for shots and logs
 #   fail MESSAGE                       # names $step and XD_OUT, exits 1
 #   xd_fresh_prog                      # PROGRAM_DIR copied to XD_PROG (in XD_WORK), no Punkte.lst
+#   xd_won_prog DIR                    # XD_PROG copied to DIR, its episode 1 won with three shots
 #   check NAME SHOT [OPTIONS]          # screenshot SHOT until gravok-shotcheck NAME passes (20 s)
 #   reject NAME SHOT [OPTIONS]         # gravok-shotcheck NAME must fail on SHOT as it is
 #
@@ -151,51 +153,6 @@ _xd_regex() {
     printf '%s' "$1" | sed 's/[][\.*^$(){}+?|/]/\\&/g'
 }
 
-# Prints the id of a visible window titled TITLE (exactly) once there is one.
-wait_window() {
-    local title=$1 seconds=${2:-20} id=""
-    local deadline=$((SECONDS + seconds))
-    while :; do
-        id=$(_xd_find_title "$title") && break
-        if [ $SECONDS -ge $deadline ]; then
-            echo "xdrive: no window \"$title\" within ${seconds}s" >&2
-            return 1
-        fi
-        sleep 0.1
-    done
-    echo "$id"
-}
-
-# The id of a visible window titled TITLE, now, or failure.
-window_id() {
-    _xd_find_title "$1"
-}
-
-# Visible windows of the program that owns MAIN, except MAIN itself: its dialogs.
-_xd_dialogs() {
-    local main=$1 pid id
-    pid=$(xdotool getwindowpid "$main" 2>/dev/null) || return 1
-    for id in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
-        [ "$id" != "$main" ] && echo "$id"
-    done
-}
-
-# Prints the id of a dialog of MAIN's program once one is visible.
-wait_dialog() {
-    local main=$1 seconds=${2:-20} id=""
-    local deadline=$((SECONDS + seconds))
-    while :; do
-        id=$(_xd_dialogs "$main" | head -n 1)
-        [ -n "$id" ] && break
-        if [ $SECONDS -ge $deadline ]; then
-            echo "xdrive: no dialog over window $main within ${seconds}s" >&2
-            return 1
-        fi
-        sleep 0.1
-    done
-    echo "$id"
-}
-
 # Like _xd_until, but says MESSAGE when the time runs out.
 _xd_wait() {
     local seconds=$1 message=$2
@@ -205,26 +162,18 @@ _xd_wait() {
     return 1
 }
 
-# Waits until MAIN's program shows no dialog.
-wait_no_dialog() {
-    _xd_wait "${2:-20}" "a dialog over window $1 still open" _xd_no_dialog "$1"
-}
-
-_xd_no_dialog() {
-    [ -z "$(_xd_dialogs "$1")" ]
-}
-
-_xd_visible() {
-    xdotool search --onlyvisible --name '.*' 2>/dev/null | grep -qx "$1"
+# Prints the id of a visible window titled TITLE (exactly) once there is one.
+wait_window() {
+    _xd_wait "${2:-20}" "no window \"$1\"" _xd_find_title "$1"
 }
 
 # Waits until the window ID is no longer visible (closed or unmapped).
 wait_gone() {
-    _xd_wait "${2:-20}" "window $1 still visible" _xd_not_visible "$1"
+    _xd_wait "${2:-20}" "window $1 still visible" _xd_gone "$1"
 }
 
-_xd_not_visible() {
-    ! _xd_visible "$1"
+_xd_gone() {
+    ! xdotool search --onlyvisible --name '.*' 2>/dev/null | grep -qx "$1"
 }
 
 # The pid of the program that shows window ID.
@@ -239,15 +188,6 @@ keys() {
     shift
     _xd_focus "$id" || return 1
     xdotool key --clearmodifiers --delay 40 "$@"
-}
-
-# Holds a key down for SECONDS, then lets it go.
-hold_key() {
-    local id=$1 key=$2 seconds=$3
-    _xd_focus "$id" || return 1
-    xdotool keydown "$key"
-    sleep "$seconds"
-    xdotool keyup "$key"
 }
 
 type_text() {
@@ -294,6 +234,13 @@ rect_of() {
     echo "$1,$2,$3,$4"
 }
 
+# A left click on the middle of frmHaupt's control NAME where the model puts it in $main.
+click_control() {
+    local at
+    at=$("$XD_SHOTCHECK" where "$1" --dir "$XD_PROG" --art "$XD_ART" --main "$(rect_of "$main")") || return 1
+    click_at "$main" ${at/,/ }
+}
+
 xd_e2e_args() {
     if [ $# -ne 4 ]; then
         echo "usage: $0 PROGRAM_DIR SHOTCHECK ART_DIR OUT_DIR" >&2
@@ -326,6 +273,13 @@ xd_fresh_prog() {
     cp -r "$XD_PROGRAM_DIR" "$XD_PROG" || fail "cannot copy $XD_PROGRAM_DIR"
     rm -f "$XD_PROG/Punkte.lst"
     export XDG_DATA_HOME=$XD_WORK/data
+}
+
+# A copy of XD_PROG in DIR without a list, its episode 1 a single gravok straight above
+# the shuttle: three shots win the game.
+xd_won_prog() {
+    cp -r "$XD_PROG" "$1" && rm -f "$1/Punkte.lst" || fail "cannot copy $XD_PROG"
+    printf '1\r\n1,4560,1200,0,0\r\n\r\n' >"$1/Episode1.gvk"
 }
 
 # check NAME SHOT [options]: takes the screenshot and has the checker look at it, again

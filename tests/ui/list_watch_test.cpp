@@ -18,12 +18,10 @@
 #include "scores/kodierer.h"
 #include "scores/list_file.h"
 #include "ui/form_view.h"
-#include "ui/game_host.h"
-#include "ui/game_window.h"
 #include "ui/list_watch.h"
-#include "ui/qt_platform.h"
 #include "ui/replay_watch.h"
 #include "ui/scores_layer.h"
+#include "test_forms.h"
 #include "ui_tests.h"
 
 namespace gravok::ui::test {
@@ -54,19 +52,6 @@ void writeList(const OwnDataHome& home)
     (void)replay::appendLink(home.replays(), {file, 1, "r-cleo", 2});
     (void)replay::appendLink(home.replays(), {file, 2, "r-dora", 1});
 }
-
-struct Desktop {
-    QtPlatform platform;
-    Game game{platform};
-    GameHost host{game};
-    GameWindow window{host, game.frmHaupt()};
-    Desktop()
-    {
-        host.reportError = [](const QString& m) { qWarning("%s", qPrintable(m)); };
-        host.quit = [] {};
-        platform.attach(game, host, window);
-    }
-};
 
 } // namespace
 
@@ -181,6 +166,7 @@ void ListWatchTest::showingGivesTheWindowBack()
     QCOMPARE(d.window.windowTitle(), QStringLiteral("Gravok"));
     QVERIFY(d.window.view().findChildren<FormView*>().isEmpty());
     QVERIFY(!d.host.ended());
+    QVERIFY2(d.errors.isEmpty(), qPrintable(d.errors.join('\n')));
     QCOMPARE(d.game.frmHaupt().lblP->Caption, score);
     QCOMPARE(readList(home.gravok()).lines, listBefore);
 }

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gravok developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Scenes for the view tests: a started game over the recording desktop and small forms
-// built in code.
+// Scenes for the view tests: a started game over the recording desktop, the real desktop
+// over a window, and small forms built in code.
 #pragma once
 #include <filesystem>
 #include <string>
@@ -10,6 +10,9 @@
 #include "app/game.h"
 #include "core/form.h"
 #include "core/recording_platform.h"
+#include "ui/game_host.h"
+#include "ui/game_window.h"
+#include "ui/qt_platform.h"
 
 namespace gravok::ui::test {
 
@@ -29,6 +32,23 @@ struct PlayingGame {
     {
         platform.modalLoop = [](Form& f) { f.keyDown(13, 0); };
         game.Main();
+    }
+};
+
+// The real desktop of the program over a window that is never shown to anyone; errors and
+// the program's end are counted instead of shown and done.
+struct Desktop {
+    QtPlatform platform;
+    Game game{platform};
+    GameHost host{game};
+    GameWindow window{host, game.frmHaupt()};
+    QStringList errors;
+    int quits = 0;
+    Desktop()
+    {
+        host.reportError = [this](const QString& m) { errors << m; };
+        host.quit = [this] { ++quits; };
+        platform.attach(game, host, window);
     }
 };
 
@@ -58,7 +78,8 @@ public:
 // Positions in whole pixels, turned into twips.
 inline Control pixelControl(ControlKind kind, std::string name, int x, int y, int w, int h)
 {
-    return makeControl(kind, std::move(name), x * 15.0f, y * 15.0f, w * 15.0f, h * 15.0f);
+    const auto twips = [](int px) { return static_cast<float>(px * 15); };
+    return makeControl(kind, std::move(name), twips(x), twips(y), twips(w), twips(h));
 }
 
 } // namespace gravok::ui::test

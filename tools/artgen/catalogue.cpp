@@ -64,7 +64,7 @@ QString setFileName(const QString &name, int scale)
 std::vector<Picture> catalogue()
 {
     std::vector<Picture> list;
-    list.reserve(64);
+    list.reserve(55); // as many as follow
     for (int d = 0; d < 16; ++d)
         list.push_back(shuttle(1 + d, d, false));
     for (int d = 0; d < 16; ++d)

@@ -6,6 +6,7 @@
 #include <QRadialGradient>
 
 #include <cmath>
+#include <cstddef>
 #include <numbers>
 
 namespace artgen {
@@ -102,7 +103,7 @@ QImage boxDownsample(const QImage &src, int factor)
         for (int x = 0; x < out.width(); ++x) {
             int sum[4] = {0, 0, 0, 0};
             for (int j = 0; j < factor; ++j) {
-                const QRgb *row = reinterpret_cast<const QRgb *>(in.constScanLine(y * factor + j)) + std::ptrdiff_t{x} * factor;
+                const QRgb *row = reinterpret_cast<const QRgb *>(in.constScanLine(y * factor + j)) + static_cast<std::ptrdiff_t>(x) * factor;
                 for (int i = 0; i < factor; ++i) {
                     sum[0] += qRed(row[i]), sum[1] += qGreen(row[i]);
                     sum[2] += qBlue(row[i]), sum[3] += qAlpha(row[i]);

@@ -3,7 +3,9 @@
 #include "harness.h"
 
 #include <charconv>
+#include <fstream>
 #include <map>
+#include <sstream>
 
 #include "app/frm_haupt.h"
 #include "core/errors.h"
@@ -196,6 +198,15 @@ void Harness::command(const std::string& verb, const std::string& rest)
             out_ << "sound " << name << "\n";
     } else if (verb == "away" && rest.empty()) {
         game_.frmHaupt().pauseWhileAway();
+    } else if (verb == "episode") {
+        // The program directory's Episode1.gvk, for the next game chosen: its lines in
+        // turn, "/" for the blank line that ends a level.
+        std::ofstream file(programDir() / "Episode1.gvk", std::ios::binary | std::ios::trunc);
+        std::istringstream words(rest);
+        for (std::string w; words >> w;)
+            file << (w == "/" ? "" : w) << "\r\n";
+        if (!file)
+            throw Malformed{"cannot write Episode1.gvk"};
     } else if (verb == "dump" && rest.empty()) {
         out_ << dumpJson(game_) << "\n";
     } else {

@@ -45,7 +45,7 @@ std::string percent(double share)
 
 QRgb rgb(Color c)
 {
-    return qRgb((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF);
+    return qRgb(static_cast<int>((c >> 16) & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>(c & 0xFF));
 }
 
 // Collects findings, each named "<scope>.<what>".
@@ -205,102 +205,54 @@ private:
     std::map<int, QImage> cache_;
 };
 
-struct Placed {
-    int slot;
-    int picture;
-    QPoint at; // screen
-};
-
-std::vector<Placed> gravoksOf(FrmHaupt& h, const ScreenMap& map)
+// The first tick up to in.maxTicks at which every gravok in play, and the shuttle, stands
+// on the screenshot where the model has it (within SLACK pixels, ENOUGH of its pixels
+// alike). NEXT moves the model on by a tick, false when it cannot go on; SPRITES counts
+// what was found.
+std::optional<int> matchingTick(const ShotInput& in, FrmHaupt& h, const ScreenMap& map, int slack, double enough,
+                                const std::function<bool()>& next, std::size_t& sprites)
 {
-    std::vector<Placed> out;
-    for (int k = 1; k <= 10; ++k) {
-        const Control& g = *h.imgGravok(k);
-        if (g.Picture() != 0 && g.Tag != "0")
-            out.push_back({k, g.Picture(), map.controlRect(g).topLeft()});
-    }
-    return out;
-}
-
-// Every gravok of the level is found near where the episode starts it, and one number of
-// ticks explains where all of them are, the shuttle standing at its start.
-void checkLevelStart(Report& r, const ShotInput& in, Scene& scene, const ScreenMap& map)
-{
-    FrmHaupt& h = scene.haupt();
     Art art(in.artDir, map.scale());
     const QRect field = map.controlRect(*h.fraHintergrund);
-    const auto& level = scene.game.Start.LevelDaten(1);
-    std::vector<std::vector<Placed>> byTick;
     for (int t = 0; t <= in.maxTicks; ++t) {
-        byTick.push_back(gravoksOf(h, map));
-        scene.tick();
-    }
-    const std::vector<Placed>& start = byTick.front();
-    r.add("gravoks.count", !start.empty() && static_cast<int>(start.size()) == static_cast<int>(level.Anzahl),
-          "episode " + std::to_string(in.episode) + " level 1 has " + std::to_string(static_cast<int>(level.Anzahl)) + " gravoks");
-
-    std::vector<std::optional<QPoint>> found;
-    for (const Placed& g : start) {
-        const auto& data = level.Gravok(g.slot);
-        const QImage* sprite = art(g.picture);
-        const std::string name = "gravok(" + std::to_string(g.slot) + ")";
-        if (!sprite) {
-            r.add(name, false, "no artwork " + std::to_string(g.picture) + ".png in " + in.artDir.string());
-            found.emplace_back();
-            continue;
+        std::vector<const Control*> shown{h.imgShuttle};
+        for (int k = 1; k <= 10; ++k)
+            if (h.imgGravok(k)->Picture() != 0 && h.imgGravok(k)->Tag != "0")
+                shown.push_back(h.imgGravok(k));
+        bool all = shown.size() > 1;
+        for (std::size_t i = 0; all && i < shown.size(); ++i) {
+            const QImage* sprite = art(shown[i]->Picture());
+            const QPoint at = map.controlRect(*shown[i]).topLeft();
+            const QRect near(at - QPoint(slack, slack), at + QPoint(slack, slack));
+            all = sprite && findSprite(in.shot, *sprite, near, field, enough, at).has_value();
         }
-        const QPointF step(static_cast<int>(data.DX) / TwipsPerPixel * map.scale(),
-                           static_cast<int>(data.DY) / TwipsPerPixel * map.scale());
-        const QRect area = driftArea(g.at, step, in.maxTicks, 3);
-        const auto hit = findSprite(in.shot, *sprite, area, field, 0.6, g.at);
-        std::ostringstream d;
-        d << "bitmap " << g.picture << " starting at " << str(g.at) << " (X " << static_cast<int>(data.X) << ", Y "
-          << static_cast<int>(data.Y) << " twips, step " << static_cast<int>(data.DX) << ","
-          << static_cast<int>(data.DY) << "), searched " << str(area);
-        if (hit)
-            d << ": found at " << str(hit->at) << " (" << percent(hit->share) << " of its pixels)";
-        else
-            d << ": not found";
-        r.add(name, hit.has_value(), d.str());
-        found.push_back(hit ? std::optional<QPoint>(hit->at) : std::nullopt);
+        if (all) {
+            sprites = shown.size();
+            return t;
+        }
+        if (!next())
+            break;
     }
-
-    // One tick count for all: the gravoks move together.
-    std::optional<int> ticks;
-    for (int t = 0; t <= in.maxTicks && !ticks; ++t) {
-        bool all = byTick[t].size() == found.size();
-        for (std::size_t i = 0; all && i < found.size(); ++i)
-            all = found[i] && (*found[i] - byTick[t][i].at).manhattanLength() <= 2;
-        if (all)
-            ticks = t;
-    }
-    r.add("gravoks.together", ticks.has_value(),
-          ticks ? "every gravok is where the model has it after " + std::to_string(*ticks) + " ticks"
-                : "no tick count up to " + std::to_string(in.maxTicks) + " puts every gravok where it was found");
+    return std::nullopt;
 }
 
-void checkShuttleStands(Report& r, const ShotInput& in, FrmHaupt& h, const ScreenMap& map)
+// Level 1 as the episode starts it: as many gravoks as the file holds, and one number of
+// ticks that puts all of them where they are, the shuttle standing at its start.
+void checkLevelStart(Report& r, const ShotInput& in, Scene& scene, const ScreenMap& map)
 {
-    Art art(in.artDir, map.scale());
-    const Control& s = *h.imgShuttle;
-    const QImage* sprite = art(s.Picture());
-    if (!sprite) {
-        r.add("shuttle", false, "no artwork for bitmap " + std::to_string(s.Picture()));
-        return;
-    }
-    const QPoint at = map.controlRect(s).topLeft();
-    const auto hit = findSprite(in.shot, *sprite, QRect(at - QPoint(1, 1), at + QPoint(1, 1)),
-                                map.controlRect(*h.fraHintergrund), 0.6, at);
-    r.add("shuttle", hit.has_value(),
-          "bitmap " + std::to_string(s.Picture()) + " at " + str(at) +
-              (hit ? ": shown (" + percent(hit->share) + ")" : ": not shown"));
+    const int count = static_cast<int>(scene.game.Start.LevelDaten(1).Anzahl);
+    r.add("gravoks.count", count > 0, "episode " + std::to_string(in.episode) + " level 1 has " + std::to_string(count));
+    std::size_t sprites = 0;
+    const auto ticks = matchingTick(in, scene.haupt(), map, 2, 0.6, [&] { scene.tick(); return true; }, sprites);
+    r.add("gravoks.together", ticks && sprites == static_cast<std::size_t>(count) + 1,
+          ticks ? "the shuttle and " + std::to_string(sprites - 1) + " gravoks stand where the model has them after " +
+                      std::to_string(*ticks) + " ticks"
+                : "no tick up to " + std::to_string(in.maxTicks) + " shows what the screenshot shows");
 }
 
-// Where a layer is on the screen: where the window puts the form, unless told.
-QRect layerOnScreen(const ShotInput& in, const Form& dialog, const Form& haupt, const ScreenMap& main)
+// Where the window puts a layer on the screen.
+QRect layerOnScreen(const ShotInput&, const Form& dialog, const Form& haupt, const ScreenMap& main)
 {
-    if (in.dialog)
-        return *in.dialog;
     return main.layerRect(ui::layerPlace(dialog, haupt), ui::formBox(dialog).size());
 }
 
@@ -328,6 +280,23 @@ std::optional<ScreenMap> checkDialogFrame(Report& r, const ShotInput& in, const 
     r.add("dialog.border", white >= all * 9 / 10,
           border.fullName() + " white on " + std::to_string(white) + " of " + std::to_string(all) + " pixels");
     return map;
+}
+
+struct Label {
+    const char* check;
+    Control* label;
+    bool shown = true;
+};
+
+// A layer's frame and its labels, each shown or not; the layer's map when the frame holds.
+std::optional<ScreenMap> checkLayer(Report& r, const ShotInput& in, const Form& dialog, Control& border,
+                                    const Form& haupt, const ScreenMap& main, std::initializer_list<Label> labels)
+{
+    auto d = checkDialogFrame(r, in, dialog, border, haupt, main);
+    if (d)
+        for (const Label& l : labels)
+            checkLabel(r, l.check, in.shot, *l.label, dialog, *d, l.shown);
+    return d;
 }
 
 // The window shows a replay, stopped at some moment: the headless model playing the same
@@ -363,29 +332,11 @@ void checkReplayMoment(Report& r, const ShotInput& in, Scene& window, const Scre
             f.Unload();
     };
     player.start();
-    FrmHaupt& h = scene.haupt();
-    Art art(in.artDir, map.scale());
-    const QRect field = map.controlRect(*h.fraHintergrund);
-    std::optional<int> moment;
     std::size_t sprites = 0;
-    for (int t = 0; t <= in.maxTicks && !moment && !player.finished(); ++t, player.play(50)) {
-        std::vector<Placed> shown = gravoksOf(h, map);
-        if (shown.empty())
-            continue;
-        shown.push_back({0, h.imgShuttle->Picture(), map.controlRect(*h.imgShuttle).topLeft()});
-        bool all = true;
-        for (const Placed& g : shown) {
-            const QImage* sprite = art(g.picture);
-            const QRect near(g.at - QPoint(1, 1), QSize(3, 3));
-            all = sprite && findSprite(in.shot, *sprite, near, field, 0.8, g.at).has_value();
-            if (!all)
-                break;
-        }
-        if (all) {
-            moment = t;
-            sprites = shown.size();
-        }
-    }
+    const auto moment = matchingTick(in, scene.haupt(), map, 1, 0.8, [&] {
+        player.play(50);
+        return !player.finished();
+    }, sprites);
     r.add("replay.moment", moment.has_value(),
           moment ? "the shuttle and " + std::to_string(sprites - 1) + " gravoks stand where the replay has them after " +
                        std::to_string(*moment) + " ticks"
@@ -506,10 +457,8 @@ const std::map<std::string, Body>& checks()
              scene.whenDialog([&](Form& neu) {
                  pauseLabel(r, in, h, map, layerOnScreen(in, neu, h, map));
                  checkDamageBar(r, in.shot, h, map);
-                 if (auto d = checkDialogFrame(r, in, neu, neu.at("ShapeNeu"), h, map)) {
-                     checkLabel(r, "dialog.ok", in.shot, neu.at("lblOK"), neu, *d, true);
-                     checkLabel(r, "dialog.no-cancel", in.shot, neu.at("lblAbbrechen"), neu, *d, false);
-                 }
+                 checkLayer(r, in, neu, neu.at("ShapeNeu"), h, map,
+                            {{"dialog.ok", &neu.at("lblOK")}, {"dialog.no-cancel", &neu.at("lblAbbrechen"), false}});
                  neu.keyDown(key::Enter, 0);
              });
              scene.start();
@@ -522,7 +471,6 @@ const std::map<std::string, Body>& checks()
              scene.key("P");
              pauseLabel(r, in, h, map);
              checkDamageBar(r, in.shot, h, map);
-             checkShuttleStands(r, in, h, map);
              scene.key("P");
              checkLevelStart(r, in, scene, map);
          }},
@@ -544,9 +492,8 @@ const std::map<std::string, Body>& checks()
              scene.whenDialog([&](Form& punkte) {
                  Control& list = punkte.at("Liste");
                  checkWords(r, in, h, map, layerOnScreen(in, punkte, h, map));
-                 if (auto d = checkDialogFrame(r, in, punkte, punkte.at("ShapePunkte"), h, map)) {
-                     checkLabel(r, "dialog.title", in.shot, punkte.at("lblEP"), punkte, *d, true);
-                     checkLabel(r, "dialog.ok", in.shot, punkte.at("lblOK"), punkte, *d, true);
+                 if (auto d = checkLayer(r, in, punkte, punkte.at("ShapePunkte"), h, map,
+                                         {{"dialog.title", &punkte.at("lblEP")}, {"dialog.ok", &punkte.at("lblOK")}})) {
                      const QRect area = d->controlRect(list).adjusted(4, 4, -4, -4);
                      const int lines = textLines(in.shot, area);
                      const int expected = static_cast<int>(list.List.size());
@@ -565,10 +512,8 @@ const std::map<std::string, Body>& checks()
          [](Report& r, const ShotInput& in, Scene& scene, const ScreenMap& map) {
              startGame(scene, in);
              scene.whenDialog([&](Form& info) {
-                 if (auto d = checkDialogFrame(r, in, info, info.at("ShapeInfo"), scene.haupt(), map)) {
-                     checkLabel(r, "dialog.title", in.shot, info.at("lblGravok"), info, *d, true);
-                     checkLabel(r, "dialog.ok", in.shot, info.at("lblOK"), info, *d, true);
-                 }
+                 checkLayer(r, in, info, info.at("ShapeInfo"), scene.haupt(), map,
+                            {{"dialog.title", &info.at("lblGravok")}, {"dialog.ok", &info.at("lblOK")}});
                  info.keyDown(key::Escape, 0);
              });
              scene.key("F2");
@@ -578,10 +523,8 @@ const std::map<std::string, Body>& checks()
          [](Report& r, const ShotInput& in, Scene& scene, const ScreenMap& map) {
              startGame(scene, in);
              scene.whenDialog([&](Form& neu) {
-                 if (auto d = checkDialogFrame(r, in, neu, neu.at("ShapeNeu"), scene.haupt(), map)) {
-                     checkLabel(r, "dialog.ok", in.shot, neu.at("lblOK"), neu, *d, true);
-                     checkLabel(r, "dialog.cancel", in.shot, neu.at("lblAbbrechen"), neu, *d, true);
-                 }
+                 checkLayer(r, in, neu, neu.at("ShapeNeu"), scene.haupt(), map,
+                            {{"dialog.ok", &neu.at("lblOK")}, {"dialog.cancel", &neu.at("lblAbbrechen")}});
                  neu.keyDown(key::Escape, 0);
              });
              scene.key("F4");
@@ -601,10 +544,8 @@ const std::map<std::string, Body>& checks()
              FrmPunkte punkte(scene.game);
              scene.game.placeDialog(punkte);
              checkWords(r, in, h, map, layerOnScreen(in, punkte, h, map));
-             if (auto d = checkDialogFrame(r, in, punkte, *punkte.ShapePunkte, h, map)) {
-                 checkLabel(r, "dialog.title", in.shot, *punkte.lblEP, punkte, *d, true);
-                 checkLabel(r, "dialog.ok", in.shot, *punkte.lblOK, punkte, *d, true);
-             }
+             checkLayer(r, in, punkte, *punkte.ShapePunkte, h, map,
+                        {{"dialog.title", punkte.lblEP}, {"dialog.ok", punkte.lblOK}});
          }},
         // The name box at the end of a game: the words above it whole, the field holding
         // what was typed (nothing at first: no held key poured into it).
@@ -615,11 +556,11 @@ const std::map<std::string, Body>& checks()
              box.placeOver(h);
              const QRect layer = layerOnScreen(in, box, h, map);
              checkWords(r, in, h, map, layer);
-             if (auto d = checkDialogFrame(r, in, box, *box.ShapeRand, h, map)) {
-                 checkLabel(r, "dialog.title", in.shot, *box.lblTitel, box, *d, true);
-                 checkLabel(r, "dialog.prompt", in.shot, *box.lblFrage, box, *d, true);
-                 checkLabel(r, "dialog.ok", in.shot, *box.lblOK, box, *d, true);
-                 checkLabel(r, "dialog.cancel", in.shot, *box.lblAbbrechen, box, *d, true);
+             if (auto d = checkLayer(r, in, box, *box.ShapeRand, h, map,
+                                     {{"dialog.title", box.lblTitel},
+                                      {"dialog.prompt", box.lblFrage},
+                                      {"dialog.ok", box.lblOK},
+                                      {"dialog.cancel", box.lblAbbrechen}})) {
                  box.setText(QString::fromStdString(in.name));
                  if (!in.name.empty())
                      checkLabel(r, "dialog.field", in.shot, *box.lblText, box, *d, true);

@@ -27,7 +27,6 @@ struct Finding {
 struct ShotInput {
     QImage shot;
     QRect mainWindow;                 // client area of the game window on the screen
-    std::optional<QRect> dialog;      // where an open layer is, if not where the model puts it
     std::filesystem::path programDir; // the copy the game runs from
     std::filesystem::path artDir;     // build/art: <n>.png per bitmap number
     int episode = 1;                  // chosen on the start-up dialog

@@ -6,10 +6,9 @@
 // layout is written down once, in the core.
 //
 //   gravok-shotcheck CHECK --shot FILE --dir PROGRAM_DIR --art ART_DIR --main X,Y,W,H
-//                    [--dialog X,Y,W,H] [--episode N] [--keys "Up Left ..."] [--max-ticks N]
+//                    [--episode N] [--keys "Up Left ..."] [--max-ticks N]
 //                    [--words "Game over!"] [--name TYPED]
-//   A dialog is a layer of the game window, looked for where the model places it unless
-//   --dialog says otherwise.
+//   A dialog is a layer of the game window, looked for where the model places it.
 //   gravok-shotcheck seed-list PROGRAM_DIR   writes three known entries to Punkte.lst
 //   gravok-shotcheck where CONTROL --main X,Y,W,H ...   prints "X,Y": the middle of a
 //                    control of the game window, relative to the window (for a click)
@@ -38,7 +37,7 @@ int usage(const std::string& why)
     std::cerr << "gravok-shotcheck: " << why << "\nchecks:";
     for (const auto& n : checkNames())
         std::cerr << ' ' << n;
-    std::cerr << "\nusage: gravok-shotcheck CHECK --shot FILE --dir DIR --art DIR --main X,Y,W,H [--dialog X,Y,W,H]"
+    std::cerr << "\nusage: gravok-shotcheck CHECK --shot FILE --dir DIR --art DIR --main X,Y,W,H"
                  " [--episode N] [--keys \"K ...\"] [--max-ticks N]\n       gravok-shotcheck seed-list DIR\n";
     return 2;
 }
@@ -112,11 +111,7 @@ int main(int argc, char** argv)
             in.artDir = value;
         else if (opt == "--main")
             main = rect(value);
-        else if (opt == "--dialog") {
-            in.dialog = rect(value);
-            if (!in.dialog)
-                return usage("bad --dialog " + value);
-        } else if (opt == "--episode")
+        else if (opt == "--episode")
             in.episode = std::atoi(value.c_str());
         else if (opt == "--replay")
             in.replay = value;

@@ -46,11 +46,6 @@ QRect ScreenMap::layerRect(QPointF at, QSize size) const
     return ui::layerGeometry(box_, at, QSizeF(size)).translated(window_.topLeft());
 }
 
-QPoint ScreenMap::twipsToScreen(float left, float top) const
-{
-    return toScreen(QPointF(std::lround(left / TwipsPerPixel), std::lround(top / TwipsPerPixel)));
-}
-
 QRect ScreenMap::controlRect(const Control& control) const
 {
     return toScreen(ui::controlBox(control));

@@ -20,13 +20,10 @@ public:
     static ScreenMap atScale(QRect window, const Form& form, double scale);
 
     [[nodiscard]] double scale() const { return box_.scale; }
-    [[nodiscard]] QRect window() const { return window_; }
     // A point of the form, in form pixels, on the screen.
     [[nodiscard]] QPoint toScreen(QPointF formPixels) const;
     // A rectangle of the form, in form pixels, on the screen (rounded outwards).
     [[nodiscard]] QRect toScreen(QRect formPixels) const;
-    // Twips relative to the form's client area (not to a frame) on the screen.
-    [[nodiscard]] QPoint twipsToScreen(float left, float top) const;
     // A control's box on the screen, frames taken into account.
     [[nodiscard]] QRect controlRect(const Control& control) const;
     // A layer of the given size in form pixels whose corner lies at `at` in this form, as
