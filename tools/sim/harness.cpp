@@ -3,12 +3,12 @@
 #include "harness.h"
 
 #include <charconv>
-#include <fstream>
 #include <map>
 #include <sstream>
 
 #include "app/frm_haupt.h"
 #include "core/errors.h"
+#include "core/files.h"
 #include "core/form.h"
 #include "core/numbers.h"
 #include "dump.h"
@@ -201,11 +201,11 @@ void Harness::command(const std::string& verb, const std::string& rest)
     } else if (verb == "episode") {
         // The program directory's Episode1.gvk, for the next game chosen: its lines in
         // turn, "/" for the blank line that ends a level.
-        std::ofstream file(programDir() / "Episode1.gvk", std::ios::binary | std::ios::trunc);
         std::istringstream words(rest);
+        std::string text;
         for (std::string w; words >> w;)
-            file << (w == "/" ? "" : w) << "\r\n";
-        if (!file)
+            text.append(w == "/" ? "" : w).append("\r\n");
+        if (replaceFile(programDir() / "Episode1.gvk", text, Links::Refuse))
             throw Malformed{"cannot write Episode1.gvk"};
     } else if (verb == "dump" && rest.empty()) {
         out_ << dumpJson(game_) << "\n";
