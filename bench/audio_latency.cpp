@@ -86,7 +86,8 @@ Clock::duration typicalPeriod(const std::vector<Chunk>& chunks, int blockFrames)
 {
     std::vector<Clock::duration> periods;
     for (std::size_t i = 1; i < chunks.size(); ++i) {
-        const auto blocks = static_cast<long>((chunks[i].endFrame - chunks[i - 1].endFrame) / static_cast<std::size_t>(blockFrames));
+        const auto blocks =
+            static_cast<long>((chunks[i].endFrame - chunks[i - 1].endFrame) / static_cast<std::size_t>(blockFrames));
         if (blocks > 0)
             periods.push_back((chunks[i].at - chunks[i - 1].at) / blocks);
     }
@@ -160,7 +161,9 @@ int main(int argc, char** argv)
         return 1;
     }
     std::sort(ms.begin(), ms.end());
-    const auto at = [&](double q) { return ms[std::min(ms.size() - 1, static_cast<std::size_t>(q * static_cast<double>(ms.size())))]; };
+    const auto at = [&](double q) {
+        return ms[std::min(ms.size() - 1, static_cast<std::size_t>(q * static_cast<double>(ms.size())))];
+    };
     std::printf("disk driver, device buffer %d frames (%.1f ms), %zu of %d requests heard\n", block,
                 1000.0 * block / gravok::audio::SampleRate, ms.size(), requests);
     std::printf("request to first sample at the device: min %.1f ms, median %.1f ms, 95%% %.1f ms, max %.1f ms\n",

@@ -65,7 +65,14 @@ void BM_PaintBusyFrame(benchmark::State& state)
     }
     state.SetLabel("scale " + std::to_string(scale).substr(0, 5));
 }
-BENCHMARK(BM_PaintBusyFrame)->Arg(1000)->Arg(1875)->Arg(3000)->Arg(3750)->Arg(4500)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintBusyFrame)
+    ->Arg(1000)
+    ->Arg(1875)
+    ->Arg(3000)
+    ->Arg(3750)
+    ->Arg(4500)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace gravok::bench

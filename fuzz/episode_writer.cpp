@@ -29,8 +29,8 @@ std::string writeEpisode(const EpisodeData& episode)
         const LevelSatz& satz = levels(level);
         for (int slot = 1; slot <= satz.Anzahl; ++slot) {
             const GravokSatz& g = satz.Gravok(slot);
-            out += decimal(g.Bild - 100) + "," + decimal(g.X) + "," + decimal(g.Y) + "," + decimal(g.DX) +
-                   "," + decimal(g.DY) + Eol;
+            out += decimal(g.Bild - 100) + "," + decimal(g.X) + "," + decimal(g.Y) + "," + decimal(g.DX) + "," +
+                   decimal(g.DY) + Eol;
         }
         if (episode.heart && episode.heart->level == level)
             out += "0," + decimal(episode.heart->x) + "," + decimal(episode.heart->y) + Eol;
@@ -63,8 +63,8 @@ std::string firstDifference(const EpisodeData& a, const EpisodeData& b)
     }
     const auto& ha = a.heart;
     const auto& hb = b.heart;
-    const bool same = ha.has_value() == hb.has_value() &&
-                      (!ha || (ha->level == hb->level && ha->x == hb->x && ha->y == hb->y));
+    const bool same =
+        ha.has_value() == hb.has_value() && (!ha || (ha->level == hb->level && ha->x == hb->x && ha->y == hb->y));
     return same ? std::string() : "heart: " + heartText(ha) + " != " + heartText(hb);
 }
 

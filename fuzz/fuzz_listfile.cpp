@@ -89,8 +89,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     decodeInto(list, file.lines, Kodierer{});
     std::size_t lines = 0;
     const std::size_t decodable = decodableLines(bytes, lines);
-    check(list.entries.size() == decodable, "shown " + std::to_string(list.entries.size()) + " of " +
-                                                std::to_string(decodable) + " decodable lines");
+    check(list.entries.size() == decodable,
+          "shown " + std::to_string(list.entries.size()) + " of " + std::to_string(decodable) + " decodable lines");
     check(list.unreadable == lines - decodable, "miscounted the damaged lines");
 
     // Every entry shown once, highest key first.
@@ -101,7 +101,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(order[i] < seen.size() && !seen[order[i]], "the listing is no permutation");
         seen[order[i]] = true;
         if (i > 0)
-            check(sortKey(list.entries[order[i - 1]]) >= sortKey(list.entries[order[i]]), "the listing is out of order");
+            check(sortKey(list.entries[order[i - 1]]) >= sortKey(list.entries[order[i]]),
+                  "the listing is out of order");
     }
     return 0;
 }

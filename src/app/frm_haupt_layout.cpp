@@ -8,9 +8,9 @@ namespace gravok {
 namespace {
 
 // Damage bar, light to dark green, yellow, red.
-constexpr std::array<Color, 18> DamageColors = {
-    0xC0FFC0, 0x80FF80, 0x00FF00, 0x00C000, 0x008000, 0x004000, 0xFFFFC0, 0xFFFF80, 0xFFFF00,
-    0xC0C000, 0x808000, 0x404000, 0xFFC0C0, 0xFF8080, 0xFF0000, 0xC00000, 0x800000, 0x400000};
+constexpr std::array<Color, 18> DamageColors = {0xC0FFC0, 0x80FF80, 0x00FF00, 0x00C000, 0x008000, 0x004000,
+                                                0xFFFFC0, 0xFFFF80, 0xFFFF00, 0xC0C000, 0x808000, 0x404000,
+                                                0xFFC0C0, 0xFF8080, 0xFF0000, 0xC00000, 0x800000, 0x400000};
 
 Control makeImage(std::string name, float l, float t, float w, float h, int index, std::string tag)
 {
@@ -46,8 +46,7 @@ void FrmHaupt::buildLayout()
         imgSchuss(i) = &add(makeImage("imgSchuss", 0, -250, 135, 135, i, "0"), fraHintergrund);
     imgShuttle = &add(makeImage("imgShuttle", 4372, 3172, 855, 855, -1, ""), fraHintergrund);
     // The big message stays on top so that "Game over!" is never hidden by a gravok.
-    lblAnzeige = &add(makeLabel("lblAnzeige", 120, 2520, 9375, 1935, "", Align::Center, Font{"Arial", 90},
-                                0x808080),
+    lblAnzeige = &add(makeLabel("lblAnzeige", 120, 2520, 9375, 1935, "", Align::Center, Font{"Arial", 90}, 0x808080),
                       fraHintergrund);
 
     Control line = makeControl(ControlKind::Line, "Line", 0, 7200, 0, 0);
@@ -67,12 +66,12 @@ void FrmHaupt::buildLayout()
 void FrmHaupt::buildStatusStrip()
 {
     fraTempo = &add(makeFrame("fraTempo", 1560, 7320, 1335, 615, "Tempo"));
-    lblTempo = &add(makeLabel("lblTempo", 240, 240, 855, 255, "", Align::Center, Font{"Courier New", 15.75f}),
-                    fraTempo);
+    lblTempo =
+        &add(makeLabel("lblTempo", 240, 240, 855, 255, "", Align::Center, Font{"Courier New", 15.75f}), fraTempo);
     fraSchaden = &add(makeFrame("fraSchaden", 3360, 7320, 4695, 615, "Schaden"));
     for (int i = 0; i <= 17; ++i) {
-        Control seg = makeShape("spe", ShapeKind::Rectangle, 240.0f + 240.0f * static_cast<float>(i), 240, 135,
-                                255, DamageColors[static_cast<std::size_t>(i)]);
+        Control seg = makeShape("spe", ShapeKind::Rectangle, 240.0f + 240.0f * static_cast<float>(i), 240, 135, 255,
+                                DamageColors[static_cast<std::size_t>(i)]);
         seg.Index = i;
         seg.Filled = true;
         spe(i) = &add(std::move(seg), fraSchaden);

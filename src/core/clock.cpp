@@ -6,7 +6,10 @@
 
 namespace gravok {
 namespace {
-bool running(const Control& t) { return t.Enabled() && t.Interval > 0; }
+bool running(const Control& t)
+{
+    return t.Enabled() && t.Interval > 0;
+}
 } // namespace
 
 void VirtualClock::add(Control& timer, Tick tick)

@@ -23,7 +23,11 @@ public:
     [[nodiscard]] std::uint64_t now() const { return now_; }
 
     void hold() { ++holds_; }
-    void release() { if (holds_ > 0) --holds_; }
+    void release()
+    {
+        if (holds_ > 0)
+            --holds_;
+    }
     [[nodiscard]] bool held() const { return holds_ > 0; }
 
     // Runs a timer's handler once by its control's name, enabled or not; false if unknown.

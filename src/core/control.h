@@ -11,7 +11,7 @@ using Color = std::uint32_t; // 0xRRGGBB
 
 namespace palette {
 constexpr Color Black = 0x000000;
-constexpr Color White = 0xFFFFFF;    // entry 15
+constexpr Color White = 0xFFFFFF;     // entry 15
 constexpr Color LightBlue = 0x0000FF; // entry 9
 constexpr Color DarkRed = 0x800000;   // entry 4
 } // namespace palette
@@ -46,16 +46,16 @@ public:
     bool BackTransparent = true;
     std::string Tag;
     int Interval = 0;
-    bool Value = false;                // option buttons
-    std::vector<std::string> List;     // list box items
+    bool Value = false;            // option buttons
+    std::vector<std::string> List; // list box items
 
     Font TextFont;
     Align Alignment = Align::Left;
     ShapeKind Shape = ShapeKind::Rectangle;
     bool Filled = false;
-    int BorderWidth = 1;               // shapes, in pixels
-    bool Bordered = false;             // frames with a captioned border
-    float X2 = 0, Y2 = 0;              // second end of a line (first end is Left, Top)
+    int BorderWidth = 1;   // shapes, in pixels
+    bool Bordered = false; // frames with a captioned border
+    float X2 = 0, Y2 = 0;  // second end of a line (first end is Left, Top)
     bool HandCursor = false;
 
     [[nodiscard]] int Picture() const { return picture_; }

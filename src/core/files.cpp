@@ -226,8 +226,8 @@ ReadResult readTail(const std::filesystem::path& path, std::size_t limit, Links 
     std::string bytes(static_cast<std::size_t>(size - from), '\0');
     std::size_t got = 0;
     while (got < bytes.size()) {
-        const ssize_t n = ::pread(file.fd.get(), bytes.data() + got, bytes.size() - got,
-                                  static_cast<off_t>(from + got));
+        const ssize_t n =
+            ::pread(file.fd.get(), bytes.data() + got, bytes.size() - got, static_cast<off_t>(from + got));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
@@ -275,8 +275,8 @@ int appendWhole(const Fd& fd, std::string_view line, std::string_view lineEnd, s
     if (::fstat(fd.get(), &st) != 0)
         return errno;
     char last = '\n';
-    const bool torn = st.st_size > 0 && ::pread(fd.get(), &last, 1, st.st_size - 1) == 1 && last != '\n' &&
-                      last != '\r';
+    const bool torn =
+        st.st_size > 0 && ::pread(fd.get(), &last, 1, st.st_size - 1) == 1 && last != '\n' && last != '\r';
     std::string bytes = torn ? std::string(lineEnd) : std::string();
     if (offset)
         *offset = static_cast<std::uint64_t>(st.st_size) + bytes.size();

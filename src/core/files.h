@@ -41,9 +41,9 @@ private:
 // A file that was opened, or why not: errno, or a German text when it is no regular file.
 struct Opened {
     Fd fd;
-    int error = 0;      // errno of the failed call, 0 when `what` says it
-    std::string what;   // "eine benannte Pipe (FIFO)" and the like
-    bool link = false;  // a symbolic link that was not followed
+    int error = 0;     // errno of the failed call, 0 when `what` says it
+    std::string what;  // "eine benannte Pipe (FIFO)" and the like
+    bool link = false; // a symbolic link that was not followed
     // The reason in German: errnoText(error) or "ist <what>, keine gewöhnliche Datei".
     [[nodiscard]] std::string reason() const;
 };

@@ -84,8 +84,8 @@ Control makeControl(ControlKind kind, std::string name, float l, float t, float 
     return c;
 }
 
-Control makeLabel(std::string name, float l, float t, float w, float h, std::string caption, Align align,
-                  Font font, Color color, int index)
+Control makeLabel(std::string name, float l, float t, float w, float h, std::string caption, Align align, Font font,
+                  Color color, int index)
 {
     Control c = makeControl(ControlKind::Label, std::move(name), l, t, w, h, index);
     c.Caption = std::move(caption);
@@ -95,8 +95,7 @@ Control makeLabel(std::string name, float l, float t, float w, float h, std::str
     return c;
 }
 
-Control makeShape(std::string name, ShapeKind shape, float l, float t, float w, float h, Color color,
-                  int borderWidth)
+Control makeShape(std::string name, ShapeKind shape, float l, float t, float w, float h, Color color, int borderWidth)
 {
     Control c = makeControl(ControlKind::Shape, std::move(name), l, t, w, h);
     c.Shape = shape;

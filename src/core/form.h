@@ -72,10 +72,10 @@ private:
 
 // Short builders for the layout tables.
 Control makeControl(ControlKind kind, std::string name, float l, float t, float w, float h, int index = -1);
-Control makeLabel(std::string name, float l, float t, float w, float h, std::string caption,
-                  Align align = Align::Left, Font font = {}, Color color = palette::White, int index = -1);
-Control makeShape(std::string name, ShapeKind shape, float l, float t, float w, float h,
-                  Color color = palette::White, int borderWidth = 1);
+Control makeLabel(std::string name, float l, float t, float w, float h, std::string caption, Align align = Align::Left,
+                  Font font = {}, Color color = palette::White, int index = -1);
+Control makeShape(std::string name, ShapeKind shape, float l, float t, float w, float h, Color color = palette::White,
+                  int borderWidth = 1);
 Control makeTimer(std::string name, int interval, bool enabled);
 
 } // namespace gravok

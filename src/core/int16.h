@@ -17,13 +17,25 @@ namespace gravok {
 class I16 {
 public:
     constexpr I16() = default;
-    I16(long long v) : v_(checked16(v)) {} // NOLINT: game code assigns plain numbers
+    I16(long long v) : v_(checked16(v)) {}        // NOLINT: game code assigns plain numbers
     constexpr operator int() const { return v_; } // NOLINT
     [[nodiscard]] constexpr std::int16_t raw() const { return v_; }
 
-    I16& operator+=(long long b) { v_ = checked16(static_cast<long long>(v_) + b); return *this; }
-    I16& operator-=(long long b) { v_ = checked16(static_cast<long long>(v_) - b); return *this; }
-    I16& operator*=(long long b) { v_ = checked16(static_cast<long long>(v_) * b); return *this; }
+    I16& operator+=(long long b)
+    {
+        v_ = checked16(static_cast<long long>(v_) + b);
+        return *this;
+    }
+    I16& operator-=(long long b)
+    {
+        v_ = checked16(static_cast<long long>(v_) - b);
+        return *this;
+    }
+    I16& operator*=(long long b)
+    {
+        v_ = checked16(static_cast<long long>(v_) * b);
+        return *this;
+    }
     I16& operator++() { return *this += 1; }
     I16& operator--() { return *this -= 1; }
 
@@ -31,15 +43,45 @@ private:
     std::int16_t v_ = 0;
 };
 
-inline I16 operator+(I16 a, I16 b) { return I16(static_cast<long long>(a.raw()) + b.raw()); }
-inline I16 operator-(I16 a, I16 b) { return I16(static_cast<long long>(a.raw()) - b.raw()); }
-inline I16 operator*(I16 a, I16 b) { return I16(static_cast<long long>(a.raw()) * b.raw()); }
-inline I16 operator+(I16 a, int b) { return I16(static_cast<long long>(a.raw()) + b); }
-inline I16 operator-(I16 a, int b) { return I16(static_cast<long long>(a.raw()) - b); }
-inline I16 operator*(I16 a, int b) { return I16(static_cast<long long>(a.raw()) * b); }
-inline I16 operator+(int a, I16 b) { return I16(a + static_cast<long long>(b.raw())); }
-inline I16 operator-(int a, I16 b) { return I16(a - static_cast<long long>(b.raw())); }
-inline I16 operator*(int a, I16 b) { return I16(a * static_cast<long long>(b.raw())); }
-inline I16 operator-(I16 a) { return I16(-static_cast<long long>(a.raw())); }
+inline I16 operator+(I16 a, I16 b)
+{
+    return I16(static_cast<long long>(a.raw()) + b.raw());
+}
+inline I16 operator-(I16 a, I16 b)
+{
+    return I16(static_cast<long long>(a.raw()) - b.raw());
+}
+inline I16 operator*(I16 a, I16 b)
+{
+    return I16(static_cast<long long>(a.raw()) * b.raw());
+}
+inline I16 operator+(I16 a, int b)
+{
+    return I16(static_cast<long long>(a.raw()) + b);
+}
+inline I16 operator-(I16 a, int b)
+{
+    return I16(static_cast<long long>(a.raw()) - b);
+}
+inline I16 operator*(I16 a, int b)
+{
+    return I16(static_cast<long long>(a.raw()) * b);
+}
+inline I16 operator+(int a, I16 b)
+{
+    return I16(a + static_cast<long long>(b.raw()));
+}
+inline I16 operator-(int a, I16 b)
+{
+    return I16(a - static_cast<long long>(b.raw()));
+}
+inline I16 operator*(int a, I16 b)
+{
+    return I16(a * static_cast<long long>(b.raw()));
+}
+inline I16 operator-(I16 a)
+{
+    return I16(-static_cast<long long>(a.raw()));
+}
 
 } // namespace gravok

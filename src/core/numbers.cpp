@@ -105,7 +105,10 @@ Scanned scanNumber(std::string_view t)
     return s;
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
 
 } // namespace
 

@@ -25,26 +25,16 @@ std::optional<int> keyFor(Button button, Context context)
 {
     const bool main = context == Context::Main;
     switch (button) {
-    case Button::Up:
-        return key::Up;
-    case Button::Down:
-        return key::Down;
-    case Button::Left:
-        return key::Left;
-    case Button::Right:
-        return key::Right;
-    case Button::A:
-        return main ? key::Space : key::Enter;
-    case Button::B:
-        return main ? std::nullopt : std::optional<int>(key::Escape);
-    case Button::Start:
-        return main ? key::P : key::Enter;
-    case Button::Back:
-        return main ? std::optional<int>(key::F4) : std::nullopt;
-    case Button::Y:
-        return main ? std::optional<int>(key::F2) : std::nullopt;
-    case Button::X:
-        return key::F1;
+    case Button::Up: return key::Up;
+    case Button::Down: return key::Down;
+    case Button::Left: return key::Left;
+    case Button::Right: return key::Right;
+    case Button::A: return main ? key::Space : key::Enter;
+    case Button::B: return main ? std::nullopt : std::optional<int>(key::Escape);
+    case Button::Start: return main ? key::P : key::Enter;
+    case Button::Back: return main ? std::optional<int>(key::F4) : std::nullopt;
+    case Button::Y: return main ? std::optional<int>(key::F2) : std::nullopt;
+    case Button::X: return key::F1;
     }
     return std::nullopt;
 }

@@ -8,8 +8,7 @@ namespace gravok {
 
 RecordingPlatform::RecordingPlatform(std::filesystem::path dir, float screenWidthTwips)
     : dir_(std::move(dir)), screenWidth_(screenWidthTwips)
-{
-}
+{}
 
 void RecordingPlatform::showWindow(Form&) {}
 

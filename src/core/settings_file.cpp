@@ -27,8 +27,7 @@ constexpr std::string_view General = "General";
 
 SettingsFile::SettingsFile(std::filesystem::path file, std::filesystem::path old)
     : file_(std::move(file)), old_(std::move(old))
-{
-}
+{}
 
 std::map<std::string, std::string> SettingsFile::parse(std::string_view text)
 {

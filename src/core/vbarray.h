@@ -24,8 +24,8 @@ private:
     static std::size_t offset(int i)
     {
         if (!contains(i))
-            throw GameError("Index " + std::to_string(i) + " außerhalb " + std::to_string(First) +
-                            " bis " + std::to_string(Last));
+            throw GameError("Index " + std::to_string(i) + " außerhalb " + std::to_string(First) + " bis " +
+                            std::to_string(Last));
         return static_cast<std::size_t>(i - First);
     }
     std::array<T, Last - First + 1> items_{};

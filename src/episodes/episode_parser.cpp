@@ -49,7 +49,8 @@ I16 field16(std::string_view text, const char* name)
 {
     const auto v = roundToInt16(readLenient(text));
     if (!v)
-        throw Failure{std::string("Der Wert ") + name + " " + quoteText(text) + " liegt außerhalb von -32768 bis 32767."};
+        throw Failure{std::string("Der Wert ") + name + " " + quoteText(text) +
+                      " liegt außerhalb von -32768 bis 32767."};
     return *v;
 }
 

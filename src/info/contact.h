@@ -28,8 +28,9 @@ namespace gravok::contact {
 #endif
 
 #ifndef GRAVOK_NOTICE1
-#define GRAVOK_NOTICE1 "Gravok ist freie Software: Sie dürfen es unter der GNU General Public License, " \
-                       "Version 3 oder später, weitergeben und verändern."
+#define GRAVOK_NOTICE1                                                                                                 \
+    "Gravok ist freie Software: Sie dürfen es unter der GNU General Public License, "                                 \
+    "Version 3 oder später, weitergeben und verändern."
 #endif
 #ifndef GRAVOK_NOTICE2
 #define GRAVOK_NOTICE2 "Für dieses Spiel gibt es keinerlei Garantie, soweit das Gesetz es zulässt."

@@ -11,8 +11,8 @@ namespace {
 Control makeLine(std::string name, float top, float height, std::string caption, Font font,
                  Color color = palette::White, int index = -1)
 {
-    return makeLabel(std::move(name), 240, top, 4935, height, std::move(caption), Align::Center,
-                     std::move(font), color, index);
+    return makeLabel(std::move(name), 240, top, 4935, height, std::move(caption), Align::Center, std::move(font), color,
+                     index);
 }
 
 } // namespace

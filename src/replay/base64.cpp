@@ -62,8 +62,8 @@ std::optional<std::string> fromBase64(std::string_view text)
             if (pad > 0 || (v[k] = valueOf(c)) < 0)
                 return std::nullopt;
         }
-        const std::uint32_t n = std::uint32_t(v[0]) << 18 | std::uint32_t(v[1]) << 12 | std::uint32_t(v[2]) << 6 |
-                                std::uint32_t(v[3]);
+        const std::uint32_t n =
+            std::uint32_t(v[0]) << 18 | std::uint32_t(v[1]) << 12 | std::uint32_t(v[2]) << 6 | std::uint32_t(v[3]);
         // Bits below the last byte must be zero, so that every text decodes from one encoding.
         if ((pad == 1 && (n & 0xFF) != 0) || (pad == 2 && (n & 0xFFFF) != 0))
             return std::nullopt;

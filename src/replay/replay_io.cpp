@@ -94,9 +94,8 @@ std::optional<std::string> writeReplayText(const std::filesystem::path& file, st
 std::variant<std::string, std::string> readReplayText(const std::filesystem::path& file)
 {
     const auto cannot = [&](const std::string& why) {
-        return std::variant<std::string, std::string>(std::in_place_index<1>,
-                                                      "Die Aufzeichnung " + nameOf(file) +
-                                                          " kann nicht gelesen werden: " + why);
+        return std::variant<std::string, std::string>(std::in_place_index<1>, "Die Aufzeichnung " + nameOf(file) +
+                                                                                  " kann nicht gelesen werden: " + why);
     };
     // A player may name a link to a replay; it is followed only to a regular file.
     ReadResult read = readBounded(file, MaxReplayBytes, Links::Follow);

@@ -37,8 +37,8 @@ struct ReplayLink {
                                                 std::size_t keep = KeptBestEntries);
 
 // The link of an entry, if it has one (the newest, should a line have been linked twice).
-[[nodiscard]] std::optional<ReplayLink> linkOf(const std::vector<ReplayLink>& links,
-                                               const std::filesystem::path& list, std::size_t line);
+[[nodiscard]] std::optional<ReplayLink> linkOf(const std::vector<ReplayLink>& links, const std::filesystem::path& list,
+                                               std::size_t line);
 
 // The link of each shown row, by the row's place; nothing for a row whose game was not
 // recorded. Paths are compared made plain, as readLinks gives them.

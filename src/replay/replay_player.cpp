@@ -13,9 +13,9 @@ namespace gravok::replay {
 namespace {
 
 const std::map<std::string, int, std::less<>> KeyCodes = {
-    {"F1", key::F1},   {"F2", key::F2},       {"F4", key::F4},     {"Left", key::Left},
-    {"Up", key::Up},   {"Right", key::Right}, {"Down", key::Down}, {"Space", key::Space},
-    {"P", key::P},     {"Enter", key::Enter}, {"Escape", key::Escape}};
+    {"F1", key::F1}, {"F2", key::F2},       {"F4", key::F4},        {"Left", key::Left},
+    {"Up", key::Up}, {"Right", key::Right}, {"Down", key::Down},    {"Space", key::Space},
+    {"P", key::P},   {"Enter", key::Enter}, {"Escape", key::Escape}};
 
 std::pair<std::string_view, std::string_view> split(std::string_view line)
 {

@@ -203,8 +203,7 @@ bool appendWhenFree(const fs::path& dir, std::string_view line)
         ::_exit(waiter < 0 ? 1 : 0);
     }
     int status = 0;
-    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
+    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {}
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 

@@ -61,7 +61,7 @@ struct AppendInfo {
 // as far as later lines are concerned, and it is on disk when this returns. A write that
 // fails (full disk, size limit) cuts the file back to what it was.
 [[nodiscard]] std::optional<FileProblem> appendLine(const std::filesystem::path& dir, std::string_view line,
-                                                  AppendInfo* info = nullptr);
+                                                    AppendInfo* info = nullptr);
 
 // For a lock another game holds for long: a process of its own waits for the lock (an hour
 // at most) and then appends LINE as appendLine does, so the window does not wait and the

@@ -104,8 +104,7 @@ ShownList shownList(DecodedList list)
     return shown;
 }
 
-std::optional<std::vector<std::string>> convertedList(const std::vector<std::string>& lines,
-                                                      const Kodierer& kodierer)
+std::optional<std::vector<std::string>> convertedList(const std::vector<std::string>& lines, const Kodierer& kodierer)
 {
     // The first line that can be read decides, as the game's first line did; a damaged
     // first line must not hide an old list.

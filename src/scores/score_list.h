@@ -68,7 +68,7 @@ struct ShownList {
 // or when converting would change nothing (a first line of the old layout that no score
 // could have written stays, and must not make every opening rewrite the list).
 [[nodiscard]] std::optional<std::vector<std::string>> convertedList(const std::vector<std::string>& lines,
-                                                                   const Kodierer& kodierer);
+                                                                    const Kodierer& kodierer);
 
 // The decoded first readable line when it is of the old layout but cannot be converted.
 [[nodiscard]] std::optional<std::string> unconvertibleFirst(const std::vector<std::string>& lines,

@@ -71,8 +71,7 @@ std::unique_ptr<AudioDevice> AudioDevice::open(audio::Mixer& mixer, std::string&
 
 AudioDevice::AudioDevice(std::uint32_t id, int frames, std::string driver)
     : id_(id), frames_(frames), driver_(std::move(driver))
-{
-}
+{}
 
 AudioDevice::~AudioDevice()
 {

@@ -174,13 +174,11 @@ std::vector<PadEvent> Gamepad::poll()
     bool added = false;
     while (SDL_PollEvent(&e)) {
         switch (e.type) {
-        case SDL_CONTROLLERDEVICEADDED:
-            added = true;
-            break;
+        case SDL_CONTROLLERDEVICEADDED: added = true; break;
         case SDL_CONTROLLERDEVICEREMOVED:
             if (controller_ && e.cdevice.which == instance_) {
                 close(out);
-                added = true;   // another one may still be there
+                added = true; // another one may still be there
             }
             break;
         case SDL_CONTROLLERBUTTONDOWN:
@@ -197,8 +195,7 @@ std::vector<PadEvent> Gamepad::poll()
                     out.push_back({PadEvent::Kind::Move, Button::A, pad::Axis::LeftY, e.caxis.value});
             }
             break;
-        default:
-            break;
+        default: break;
         }
     }
     if (added && !controller_)

@@ -50,7 +50,7 @@ private:
     void close(std::vector<PadEvent>& out);
 
     bool available_ = false;
-    void* controller_ = nullptr;   // SDL_GameController
+    void* controller_ = nullptr; // SDL_GameController
     int instance_ = -1;
 };
 
@@ -79,7 +79,7 @@ public:
     bool command(const std::string& line);
 
 private:
-    void* joystick_ = nullptr;   // SDL_Joystick
+    void* joystick_ = nullptr; // SDL_Joystick
     int index_ = -1;
 };
 

@@ -26,12 +26,9 @@ QColor color(Color rgb)
 int alignment(Align a)
 {
     switch (a) {
-    case Align::Center:
-        return Qt::AlignHCenter;
-    case Align::Right:
-        return Qt::AlignRight;
-    case Align::Left:
-        break;
+    case Align::Center: return Qt::AlignHCenter;
+    case Align::Right: return Qt::AlignRight;
+    case Align::Left: break;
     }
     return Qt::AlignLeft;
 }
@@ -44,12 +41,9 @@ QRect oneLineBox(const QRect& box, int textWidth, Align a)
     if (extra == 0)
         return box;
     switch (a) {
-    case Align::Center:
-        return box.adjusted(-extra / 2 - 1, 0, extra - extra / 2 + 1, 0);
-    case Align::Right:
-        return box.adjusted(-extra, 0, 0, 0);
-    case Align::Left:
-        break;
+    case Align::Center: return box.adjusted(-extra / 2 - 1, 0, extra - extra / 2 + 1, 0);
+    case Align::Right: return box.adjusted(-extra, 0, 0, 0);
+    case Align::Left: break;
     }
     return box.adjusted(0, 0, extra, 0);
 }
@@ -92,23 +86,12 @@ void FormPainter::paint(const Form& form)
 void FormPainter::paintControl(const Control& c, const QRect& box)
 {
     switch (c.Kind) {
-    case ControlKind::Frame:
-        paintFrame(c, box);
-        break;
-    case ControlKind::Label:
-        paintLabel(c, box);
-        break;
-    case ControlKind::Shape:
-        paintShape(c, box);
-        break;
-    case ControlKind::Line:
-        paintLine(c);
-        break;
-    case ControlKind::Image:
-        paintImage(c, box);
-        break;
-    default:
-        break;
+    case ControlKind::Frame: paintFrame(c, box); break;
+    case ControlKind::Label: paintLabel(c, box); break;
+    case ControlKind::Shape: paintShape(c, box); break;
+    case ControlKind::Line: paintLine(c); break;
+    case ControlKind::Image: paintImage(c, box); break;
+    default: break;
     }
 }
 

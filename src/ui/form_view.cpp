@@ -118,8 +118,8 @@ void FormView::sync()
     const std::uint64_t key = FormPainter::stateKey(form_);
     const bool moved = box.scale != syncedBox_.scale || box.origin != syncedBox_.origin || box.dpr != syncedBox_.dpr;
     if (!synced_ || key != syncedKey_ || moved) {
-        const bool whole = !synced_ || moved || form_.BackColor != syncedBack_ ||
-                           painted_.size() != form_.controls().size();
+        const bool whole =
+            !synced_ || moved || form_.BackColor != syncedBack_ || painted_.size() != form_.controls().size();
         synced_ = true;
         syncedKey_ = key;
         syncedBox_ = box;
@@ -184,15 +184,12 @@ QWidget* FormView::makeOptionButton(Control& c)
         palette.setColor(role, color(c.ForeColor));
     button->setPalette(palette);
     Control* control = &c;
-    connect(button, &QAbstractButton::pressed, this, [this, control] {
-        dispatch([this, control] { pointerDown(*control); });
-    });
-    connect(button, &QAbstractButton::released, this, [this, control] {
-        dispatch([this, control] { pointerUp(*control, false); });
-    });
-    connect(button, &QAbstractButton::clicked, this, [this, control] {
-        dispatch([this, control] { optionChosen(*control); });
-    });
+    connect(button, &QAbstractButton::pressed, this,
+            [this, control] { dispatch([this, control] { pointerDown(*control); }); });
+    connect(button, &QAbstractButton::released, this,
+            [this, control] { dispatch([this, control] { pointerUp(*control, false); }); });
+    connect(button, &QAbstractButton::clicked, this,
+            [this, control] { dispatch([this, control] { optionChosen(*control); }); });
     return button;
 }
 
@@ -236,9 +233,9 @@ void FormView::paintEvent(QPaintEvent*)
     const Letterbox box = letterbox();
     // The bars may run a pixel into the form's edge; the form paints over that.
     const QRectF form(box.origin, QSizeF(formSize()) * box.scale);
-    const QRect inner(QPoint(static_cast<int>(std::ceil(form.left())), static_cast<int>(std::ceil(form.top()))),
-                      QPoint(static_cast<int>(std::floor(form.right())) - 1,
-                             static_cast<int>(std::floor(form.bottom())) - 1));
+    const QRect inner(
+        QPoint(static_cast<int>(std::ceil(form.left())), static_cast<int>(std::ceil(form.top()))),
+        QPoint(static_cast<int>(std::floor(form.right())) - 1, static_cast<int>(std::floor(form.bottom())) - 1));
     for (const QRect& bar : QRegion(rect()) - QRegion(inner))
         p.fillRect(bar, letterboxBars);
     p.translate(box.origin);

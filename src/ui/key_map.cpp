@@ -18,23 +18,15 @@ std::optional<int> virtualKey(int qtKey)
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
         return '0' + (qtKey - Qt::Key_0);
     switch (qtKey) {
-    case Qt::Key_Left:
-        return key::Left;
-    case Qt::Key_Up:
-        return key::Up;
-    case Qt::Key_Right:
-        return key::Right;
-    case Qt::Key_Down:
-        return key::Down;
-    case Qt::Key_Space:
-        return key::Space;
+    case Qt::Key_Left: return key::Left;
+    case Qt::Key_Up: return key::Up;
+    case Qt::Key_Right: return key::Right;
+    case Qt::Key_Down: return key::Down;
+    case Qt::Key_Space: return key::Space;
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return key::Enter;
-    case Qt::Key_Escape:
-        return key::Escape;
-    default:
-        return std::nullopt;
+    case Qt::Key_Enter: return key::Enter;
+    case Qt::Key_Escape: return key::Escape;
+    default: return std::nullopt;
     }
 }
 
@@ -45,28 +37,18 @@ namespace gravok::ui {
 std::optional<QtKey> qtKeyFor(int virtualKey)
 {
     switch (virtualKey) {
-    case 13:
-        return QtKey{Qt::Key_Return, "\r"};
-    case 27:
-        return QtKey{Qt::Key_Escape, "\x1b"};
-    case 32:
-        return QtKey{Qt::Key_Space, " "};
-    case 37:
-        return QtKey{Qt::Key_Left, ""};
-    case 38:
-        return QtKey{Qt::Key_Up, ""};
-    case 39:
-        return QtKey{Qt::Key_Right, ""};
-    case 40:
-        return QtKey{Qt::Key_Down, ""};
-    case 80:
-        return QtKey{Qt::Key_P, "p"};
+    case 13: return QtKey{Qt::Key_Return, "\r"};
+    case 27: return QtKey{Qt::Key_Escape, "\x1b"};
+    case 32: return QtKey{Qt::Key_Space, " "};
+    case 37: return QtKey{Qt::Key_Left, ""};
+    case 38: return QtKey{Qt::Key_Up, ""};
+    case 39: return QtKey{Qt::Key_Right, ""};
+    case 40: return QtKey{Qt::Key_Down, ""};
+    case 80: return QtKey{Qt::Key_P, "p"};
     case 112:
     case 113:
-    case 115:
-        return QtKey{Qt::Key_F1 + (virtualKey - 112), ""};
-    default:
-        return std::nullopt;
+    case 115: return QtKey{Qt::Key_F1 + (virtualKey - 112), ""};
+    default: return std::nullopt;
     }
 }
 

@@ -9,8 +9,7 @@ namespace gravok::ui {
 
 KeyRouter::KeyRouter(IsGameWindow isGameWindow, Deliver deliver, QObject* parent)
     : QObject(parent), isGameWindow_(std::move(isGameWindow)), deliver_(std::move(deliver))
-{
-}
+{}
 
 void KeyRouter::layerOpened()
 {

@@ -13,7 +13,7 @@ namespace gravok::ui {
 // itself is worked out in device pixels so the form's corner sits on a device pixel.
 struct Letterbox {
     double scale = 1.0;
-    QPointF origin; // the form's top-left corner in widget pixels
+    QPointF origin;   // the form's top-left corner in widget pixels
     double dpr = 1.0; // device pixels per widget pixel
 
     // Device pixels per form pixel: what pictures are drawn for.

@@ -45,7 +45,8 @@ QtMessageHandler qtMessages = nullptr;
 // integration by that name; that is what we asked for, so the two lines are dropped.
 void quietAboutBuffers(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (qstrcmp(context.category, "qt.qpa.wayland") == 0 && message.contains(QLatin1String("client buffer integration")))
+    if (qstrcmp(context.category, "qt.qpa.wayland") == 0 &&
+        message.contains(QLatin1String("client buffer integration")))
         return;
     if (qtMessages)
         qtMessages(type, context, message);
@@ -114,7 +115,8 @@ int main(int argc, char** argv)
     const QCommandLineOption stats(QStringLiteral("stats"),
                                    QStringLiteral("Gibt jede Sekunde Ticks, Bilder, CPU-Zeit und Speicher aus."));
     options.addOption(stats);
-    const QCommandLineOption mute(QStringLiteral("mute"), QStringLiteral("Startet ohne Ton (M schaltet ihn ein und aus)."));
+    const QCommandLineOption mute(QStringLiteral("mute"),
+                                  QStringLiteral("Startet ohne Ton (M schaltet ihn ein und aus)."));
     options.addOption(mute);
     const QCommandLineOption replayFile(QStringLiteral("replay"),
                                         QStringLiteral("Zeigt ein aufgezeichnetes Spiel: P hält an, Escape beendet, "
@@ -169,11 +171,10 @@ int main(int argc, char** argv)
     const auto muteWindow = [&host](const QWidget* w) {
         return host.isGameWindow(w) && !qobject_cast<gravok::ui::NameLayer*>(host.topLayer());
     };
-    gravok::ui::MuteKey muteKey(muteWindow,
-                                [&sound, &settings] {
-                                    sound.setMuted(!sound.muted());
-                                    gravok::ui::storeMute(settings, sound.muted());
-                                });
+    gravok::ui::MuteKey muteKey(muteWindow, [&sound, &settings] {
+        sound.setMuted(!sound.muted());
+        gravok::ui::storeMute(settings, sound.muted());
+    });
     app.installEventFilter(&muteKey);
     if (watched) {
         // A recorded run drives the clock and the inputs itself, and is not recorded again.
@@ -186,7 +187,8 @@ int main(int argc, char** argv)
     gravok::ui::ClockDriver driver(host, game.clock);
     // The gamepad; GRAVOK_PAD_SCRIPT is the tests' pad, a file of commands (see README).
     gravok::ui::PadDriver pad(host, window);
-    if (const QString script = qEnvironmentVariable("GRAVOK_PAD_SCRIPT"); !script.isEmpty() && !pad.followScript(script))
+    if (const QString script = qEnvironmentVariable("GRAVOK_PAD_SCRIPT");
+        !script.isEmpty() && !pad.followScript(script))
         qWarning("gravok: kein Testpad für %s", qPrintable(script));
     // Every run is recorded from Main on, so that any game can be watched again.
     gravok::ui::ReplaySession recording(host);

@@ -96,20 +96,11 @@ void PadDriver::pump()
         const pad::Context where = context();
         std::vector<int> keys;
         switch (e.kind) {
-        case sdl::PadEvent::Kind::Connected:
-            break;
-        case sdl::PadEvent::Kind::Disconnected:
-            keys_.releaseAll();
-            break;
-        case sdl::PadEvent::Kind::Down:
-            keys = keys_.press(e.button, where, now);
-            break;
-        case sdl::PadEvent::Kind::Up:
-            keys_.release(e.button);
-            break;
-        case sdl::PadEvent::Kind::Move:
-            keys = keys_.axis(e.axis, e.value, where, now);
-            break;
+        case sdl::PadEvent::Kind::Connected: break;
+        case sdl::PadEvent::Kind::Disconnected: keys_.releaseAll(); break;
+        case sdl::PadEvent::Kind::Down: keys = keys_.press(e.button, where, now); break;
+        case sdl::PadEvent::Kind::Up: keys_.release(e.button); break;
+        case sdl::PadEvent::Kind::Move: keys = keys_.axis(e.axis, e.value, where, now); break;
         }
         out.insert(out.end(), keys.begin(), keys.end());
     }
@@ -152,7 +143,8 @@ void PadDriver::readScript()
 void PadDriver::send(const std::vector<int>& keys)
 {
     for (const int k : keys)
-        QMetaObject::invokeMethod(this, [this, k] { sendNow(k); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, k] { sendNow(k); }, Qt::QueuedConnection);
 }
 
 // Where a real key would go: the dialog in front, or the game's window.

@@ -28,14 +28,13 @@ int quitPipe = -1;
 void askToQuit(int)
 {
     const char byte = 1;
-    if (quitPipe >= 0)
-        [[maybe_unused]] const auto n = ::write(quitPipe, &byte, 1);
+    if (quitPipe >= 0) [[maybe_unused]]
+        const auto n = ::write(quitPipe, &byte, 1);
 }
 
 } // namespace
 
-ReplaySession::ReplaySession(GameHost& host, QObject* parent)
-    : QObject(parent), host_(host), recorder_(RulesVersion)
+ReplaySession::ReplaySession(GameHost& host, QObject* parent) : QObject(parent), host_(host), recorder_(RulesVersion)
 {
     const auto folder = replay::replayFolder();
     std::error_code ec;

@@ -21,8 +21,8 @@ constexpr std::uint64_t SkipSliceMs = 60'000;
 
 } // namespace
 
-ReplayWatch::ReplayWatch(GameHost& host, QtPlatform& platform, Game& game, const replay::Replay& replay,
-                         int firstGame, QWidget* window)
+ReplayWatch::ReplayWatch(GameHost& host, QtPlatform& platform, Game& game, const replay::Replay& replay, int firstGame,
+                         QWidget* window)
     : host_(host), game_(game), window_(window), player_(game, replay), firstGame_(firstGame)
 {
     // The help viewer is started with the program directory's help file.
@@ -100,8 +100,8 @@ bool ReplayWatch::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
     const bool key = type == QEvent::KeyPress || type == QEvent::KeyRelease || type == QEvent::ShortcutOverride;
-    const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
-                       type == QEvent::MouseButtonDblClick;
+    const bool mouse =
+        type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease || type == QEvent::MouseButtonDblClick;
     if (!key && !mouse)
         return false;
     const auto* widget = qobject_cast<const QWidget*>(watched);

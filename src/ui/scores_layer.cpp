@@ -23,8 +23,7 @@ class ReplayMark : public QStyledItemDelegate {
 public:
     ReplayMark(std::function<bool(int)> marked, QObject* parent)
         : QStyledItemDelegate(parent), marked_(std::move(marked))
-    {
-    }
+    {}
 
     void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
@@ -52,8 +51,7 @@ private:
 
 } // namespace
 
-ScoresLayer::ScoresLayer(GameHost& host, FrmPunkte& form, FormView& main, std::filesystem::path replays,
-                         Watch watch)
+ScoresLayer::ScoresLayer(GameHost& host, FrmPunkte& form, FormView& main, std::filesystem::path replays, Watch watch)
     : Layer(host, form, main), punkte_(form), replays_(std::move(replays)), watch_(std::move(watch))
 {
     QListWidget* rows = list();
@@ -104,23 +102,12 @@ bool ScoresLayer::takeKey(const KeyPress& press)
         return false;
     const int now = rows->currentRow();
     switch (press.key) {
-    case Qt::Key_Space:
-        watchRow(now);
-        return true;
-    case Qt::Key_Up:
-        selectRow(now < 0 ? 0 : now - 1);
-        return true;
-    case Qt::Key_Down:
-        selectRow(now + 1);
-        return true;
-    case Qt::Key_Home:
-        selectRow(0);
-        return true;
-    case Qt::Key_End:
-        selectRow(rows->count() - 1);
-        return true;
-    default:
-        return false;
+    case Qt::Key_Space: watchRow(now); return true;
+    case Qt::Key_Up: selectRow(now < 0 ? 0 : now - 1); return true;
+    case Qt::Key_Down: selectRow(now + 1); return true;
+    case Qt::Key_Home: selectRow(0); return true;
+    case Qt::Key_End: selectRow(rows->count() - 1); return true;
+    default: return false;
     }
 }
 

@@ -16,8 +16,7 @@ constexpr auto MuteKeyName = "sound/muted";
 
 MuteKey::MuteKey(IsGameWindow isGameWindow, std::function<void()> toggle, QObject* parent)
     : QObject(parent), isGameWindow_(std::move(isGameWindow)), toggle_(std::move(toggle))
-{
-}
+{}
 
 bool MuteKey::eventFilter(QObject* watched, QEvent* event)
 {

@@ -35,7 +35,6 @@ public:
     // One report for the time since the last one; the timer calls it every second.
     void report();
 
-
 private:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void firstFrame();

@@ -90,8 +90,8 @@ QVariant WindowSettings::value(const QString& key, const QVariant& fallback) con
 
 void WindowSettings::set(const QString& key, const QVariant& value)
 {
-    const QString text = value.typeId() == QMetaType::Bool ? QString::fromLatin1(value.toBool() ? "true" : "false")
-                                                           : value.toString();
+    const QString text =
+        value.typeId() == QMetaType::Bool ? QString::fromLatin1(value.toBool() ? "true" : "false") : value.toString();
     file_.set(key.toStdString(), text.toStdString());
 }
 

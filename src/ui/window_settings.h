@@ -23,7 +23,7 @@ public:
         bool fullScreen = false;
     };
 
-    WindowSettings(); // the player's own file; an old gravok.ini beside it is merged once
+    WindowSettings();                             // the player's own file; an old gravok.ini beside it is merged once
     explicit WindowSettings(const QString& file); // a file of one's own, for tests
     WindowSettings(const WindowSettings&) = delete;
     WindowSettings& operator=(const WindowSettings&) = delete;

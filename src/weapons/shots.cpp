@@ -10,7 +10,10 @@ namespace {
 constexpr float ShotX[17] = {0, 0, 150, 300, 300, 300, 300, 300, 150, 0, -150, -300, -300, -300, -300, -300, -150};
 constexpr float ShotY[17] = {0, -300, -300, -300, -150, 0, 150, 300, 300, 300, 300, 300, 150, 0, -150, -300, -300};
 
-bool validHeading(int h) { return h >= 1 && h <= 16; }
+bool validHeading(int h)
+{
+    return h >= 1 && h <= 16;
+}
 
 // Either the shot's top-left or its bottom-right corner inside the gravok, edges included.
 bool shotHits(const Control& s, const Control& g)
@@ -47,17 +50,26 @@ void FrmHaupt::launchShot(int i)
     Control& s = *imgSchuss(i);
     const float L = sh.Left, T = sh.Top, W = sh.Width, H = sh.Height, w = s.Width, h = s.Height;
     const int heading = game_.Start.Richtung;
-    struct Offset { float left, top; };
-    const Offset table[17] = {
-        {0, 0},
-        {L + W / 2 - w / 2, T - h},           {L + (W / 4 - w / 2) * 4, T - h},
-        {L + W - w / 2, T - h},               {L + W, T + H / 4 - h / 2},
-        {L + W, T + H / 2 - h / 2},           {L + W, T + (H / 4 - h / 2) * 4},
-        {L + W, T + H},                       {L + (W / 2 - w / 2) * 2, T + H},
-        {L + W / 2 - w / 2, T + H},           {L + W / 4 - w / 2, T + H},
-        {L - w / 2, T + H},                   {L - w, T + (H / 4 - h / 2) * 4},
-        {L - w, T + H / 2 - h / 2},           {L - w, T + H / 4 - h / 2},
-        {L - w, T - h},                       {L + W / 4 - w / 2, T - h}};
+    struct Offset {
+        float left, top;
+    };
+    const Offset table[17] = {{0, 0},
+                              {L + W / 2 - w / 2, T - h},
+                              {L + (W / 4 - w / 2) * 4, T - h},
+                              {L + W - w / 2, T - h},
+                              {L + W, T + H / 4 - h / 2},
+                              {L + W, T + H / 2 - h / 2},
+                              {L + W, T + (H / 4 - h / 2) * 4},
+                              {L + W, T + H},
+                              {L + (W / 2 - w / 2) * 2, T + H},
+                              {L + W / 2 - w / 2, T + H},
+                              {L + W / 4 - w / 2, T + H},
+                              {L - w / 2, T + H},
+                              {L - w, T + (H / 4 - h / 2) * 4},
+                              {L - w, T + H / 2 - h / 2},
+                              {L - w, T + H / 4 - h / 2},
+                              {L - w, T - h},
+                              {L + W / 4 - w / 2, T - h}};
     if (validHeading(heading)) {
         s.Top = table[heading].top;
         s.Left = table[heading].left;

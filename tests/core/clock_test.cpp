@@ -44,8 +44,8 @@ TEST_F(ClockTest, SameInstantFiresInTheOrderAdded)
     for (const char* name : {"tmeBewegung", "tmeGravokiten", "tmeSchuss", "tmeAniGravok", "tmeAniSchuss"})
         timer(name, 50);
     EXPECT_EQ(clock.advance(50), 5);
-    EXPECT_EQ(fired, (std::vector<std::string>{"tmeBewegung", "tmeGravokiten", "tmeSchuss", "tmeAniGravok",
-                                               "tmeAniSchuss"}));
+    EXPECT_EQ(fired,
+              (std::vector<std::string>{"tmeBewegung", "tmeGravokiten", "tmeSchuss", "tmeAniGravok", "tmeAniSchuss"}));
 }
 
 TEST_F(ClockTest, EachTimerFiresOncePerInterval)

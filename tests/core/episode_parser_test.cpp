@@ -28,7 +28,8 @@ const GravokSatz& slotOf(const EpisodeParse& p, int level, int slot)
 
 TEST(EpisodeParser, ReadsLevelsGravoksAndHeart)
 {
-    const auto p = parseEpisode(file({"2", "3,1200,400,20,-15", "0,4500,3000", "7,6000,900,-30,25", "", "12,1,2,3,4", ""}));
+    const auto p =
+        parseEpisode(file({"2", "3,1200,400,20,-15", "0,4500,3000", "7,6000,900,-30,25", "", "12,1,2,3,4", ""}));
     ASSERT_TRUE(p.data) << p.error.what;
     EXPECT_EQ(p.data->levels.count(), 2);
     EXPECT_EQ(p.data->levels(1).Anzahl, 2);
@@ -68,17 +69,16 @@ TEST_P(GravokLineQuirks, Fields)
     EXPECT_EQ(g.DY, c.dy) << c.line;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, GravokLineQuirks,
-    testing::Values(FieldCase{"12,100,200,5,5", 112, 100, 200, 5, 5},
-                    FieldCase{"1,100,200,5,5,9,9", 101, 100, 200, 5, 5}, // extra fields ignored
-                    FieldCase{"2,2 0 0,7,1,1", 102, 200, 7, 1, 1},       // blanks inside a number
-                    FieldCase{"2,1e3,7,1,1", 102, 1000, 7, 1, 1},
-                    FieldCase{"2,abc,7,1,1", 102, 0, 7, 1, 1},
-                    FieldCase{"2,2.5,3.5,12.5,13.5", 102, 2, 4, 12, 14}, // halves to even
-                    FieldCase{"2,&H1F,&O17,-3,+4", 102, 31, 15, -3, 4},
-                    FieldCase{"3\n,1\n0,\t5,-1x,2", 103, 10, 5, -1, 2}, // a lone LF is skipped
-                    FieldCase{"2.5,1,1,1,1", 102, 1, 1, 1, 1}));         // 102.5 rounds to 102
+INSTANTIATE_TEST_SUITE_P(All, GravokLineQuirks,
+                         testing::Values(FieldCase{"12,100,200,5,5", 112, 100, 200, 5, 5},
+                                         FieldCase{"1,100,200,5,5,9,9", 101, 100, 200, 5, 5}, // extra fields ignored
+                                         FieldCase{"2,2 0 0,7,1,1", 102, 200, 7, 1, 1},       // blanks inside a number
+                                         FieldCase{"2,1e3,7,1,1", 102, 1000, 7, 1, 1},
+                                         FieldCase{"2,abc,7,1,1", 102, 0, 7, 1, 1},
+                                         FieldCase{"2,2.5,3.5,12.5,13.5", 102, 2, 4, 12, 14}, // halves to even
+                                         FieldCase{"2,&H1F,&O17,-3,+4", 102, 31, 15, -3, 4},
+                                         FieldCase{"3\n,1\n0,\t5,-1x,2", 103, 10, 5, -1, 2}, // a lone LF is skipped
+                                         FieldCase{"2.5,1,1,1,1", 102, 1, 1, 1, 1}));        // 102.5 rounds to 102
 
 TEST(EpisodeParser, HeartLinesAndTheirQuirks)
 {
@@ -133,23 +133,17 @@ TEST_P(BrokenFiles, ReportLineAndReason)
 INSTANTIATE_TEST_SUITE_P(
     All, BrokenFiles,
     testing::Values(
-        ErrorCase{"", 1, "erste Zeile"},
-        ErrorCase{file({"zwei", ""}), 1, "erste Zeile"},
-        ErrorCase{file({"0", ""}), 1, "mindestens 1"},
-        ErrorCase{file({"-3", ""}), 1, "mindestens 1"},
-        ErrorCase{file({"99999", ""}), 1, "erste Zeile"},
-        ErrorCase{file({"1", "1,2,3,4"}), 2, "fünf Felder"},
+        ErrorCase{"", 1, "erste Zeile"}, ErrorCase{file({"zwei", ""}), 1, "erste Zeile"},
+        ErrorCase{file({"0", ""}), 1, "mindestens 1"}, ErrorCase{file({"-3", ""}), 1, "mindestens 1"},
+        ErrorCase{file({"99999", ""}), 1, "erste Zeile"}, ErrorCase{file({"1", "1,2,3,4"}), 2, "fünf Felder"},
         ErrorCase{file({"1", "   ", ""}), 2, "fünf Felder"}, // blanks are not an empty line
-        ErrorCase{file({"1", "0"}), 2, "Komma"},
-        ErrorCase{file({"1", "0,5"}), 2, "Komma"},
-        ErrorCase{file({"1", "1,40000,0,0,0", ""}), 2, "X"},
-        ErrorCase{file({"1", "13,0,0,0,0", ""}), 2, "Bildnummer"},
-        ErrorCase{file({"1", "-2,0,0,0,0", ""}), 2, "Bildnummer"},
-        ErrorCase{file({"1", "1,0,0,32758,0", ""}), 2, "DX"},
+        ErrorCase{file({"1", "0"}), 2, "Komma"}, ErrorCase{file({"1", "0,5"}), 2, "Komma"},
+        ErrorCase{file({"1", "1,40000,0,0,0", ""}), 2, "X"}, ErrorCase{file({"1", "13,0,0,0,0", ""}), 2, "Bildnummer"},
+        ErrorCase{file({"1", "-2,0,0,0,0", ""}), 2, "Bildnummer"}, ErrorCase{file({"1", "1,0,0,32758,0", ""}), 2, "DX"},
         ErrorCase{file({"1", "1,0,0,0,-32768", ""}), 2, "DY"},
         ErrorCase{file({"1", "1,0,0,0,0"}), 2, "Leerzeile"}, // last block not closed
         ErrorCase{file({"2", "1,0,0,0,0", ""}), 3, "Leerzeile"},
-        ErrorCase{file({"1", "1,0,0,0,0", "1,0,0,0,0", "1,0,0,0,0", "1,0,0,0,0", "1,0,0,0,0", "1,0,0,0,0",
-                        "1,0,0,0,0", "1,0,0,0,0", "1,0,0,0,0", "1,0,0,0,0", "1,0,0,0,0", ""}),
+        ErrorCase{file({"1", "1,0,0,0,0", "1,0,0,0,0", "1,0,0,0,0", "1,0,0,0,0", "1,0,0,0,0", "1,0,0,0,0", "1,0,0,0,0",
+                        "1,0,0,0,0", "1,0,0,0,0", "1,0,0,0,0", "1,0,0,0,0", ""}),
                   12, "mehr als zehn"},
         ErrorCase{"1\n1,0,0,0,0\n\n", 1, "LF"})); // Unix line ends: said so

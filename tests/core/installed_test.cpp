@@ -54,8 +54,8 @@ TEST_F(Installed, FilesAreFoundBesideTheProgramFirstThenInTheDataFolder)
         {"A.gvk", true, false, true, "program"},
         {"B.gvk", true, true, true, "program"},
         {"C.gvk", false, true, true, "data"},
-        {"D.gvk", false, false, true, "program"},   // a message then names the program's place
-        {"E.gvk", false, true, false, "program"},   // a build tree has no data folder
+        {"D.gvk", false, false, true, "program"}, // a message then names the program's place
+        {"E.gvk", false, true, false, "program"}, // a build tree has no data folder
     };
     for (const Case& c : cases) {
         if (c.inProgram)
@@ -79,7 +79,7 @@ TEST_F(Installed, EpisodesAndTheHelpFileComeFromTheDataFolder)
     HilfeOeffnen(game, "Info");
     // The viewer is an executable, so it stays beside the game; its file lies in the data folder.
     EXPECT_EQ(platform.takeLog(), (std::vector<std::string>{"start " + (program() / "zedezora").string() + " " +
-                                                             (data / "Gravok.quh").string() + ", Info"}));
+                                                            (data / "Gravok.quh").string() + ", Info"}));
 }
 
 TEST_F(Installed, TheListGoesToTheUserAndNothingIsCreatedBesideTheProgram)

@@ -25,8 +25,8 @@ ShownList twoLists()
 {
     const Kodierer k;
     DecodedList list;
-    decodeInto(list, {k.encode("000300: Bert (2)", Schluessel), "kaputt", k.encode("000500: Anna (1)", Schluessel)},
-               k, Home);
+    decodeInto(list, {k.encode("000300: Bert (2)", Schluessel), "kaputt", k.encode("000500: Anna (1)", Schluessel)}, k,
+               Home);
     decodeInto(list, {k.encode("000100: Dora (3)", Schluessel), k.encode("000900: Cleo (1)", Schluessel)}, k, User);
     return shownList(std::move(list));
 }
@@ -34,8 +34,7 @@ ShownList twoLists()
 TEST(ListRows, RowsKeepTheirFileAndLine)
 {
     const ShownList shown = twoLists();
-    const std::vector<std::string> rows{"000900: Cleo (1)", "000500: Anna (1)", "000300: Bert (2)",
-                                        "000100: Dora (3)"};
+    const std::vector<std::string> rows{"000900: Cleo (1)", "000500: Anna (1)", "000300: Bert (2)", "000100: Dora (3)"};
     const std::vector<EntryPlace> places{{User, 1}, {Home, 2}, {Home, 0}, {User, 0}};
     EXPECT_EQ(shown.rows, rows);
     EXPECT_EQ(shown.places, places);
@@ -55,7 +54,9 @@ TEST(ListRows, EachRowFindsItsOwnReplay)
         {"damaged line linked", {{Home, 1, "r-a", 1}}, {"", "", "", ""}},
         {"by line, not by index", {{Home, 2, "r-anna", 2}}, {"", "r-anna", "", ""}},
         {"same line, other list", {{User, 0, "r-dora", 1}, {Home, 0, "r-bert", 4}}, {"", "", "r-bert", "r-dora"}},
-        {"every row", {{User, 1, "c", 1}, {Home, 2, "a", 1}, {Home, 0, "b", 1}, {User, 0, "d", 1}}, {"c", "a", "b", "d"}},
+        {"every row",
+         {{User, 1, "c", 1}, {Home, 2, "a", 1}, {Home, 0, "b", 1}, {User, 0, "d", 1}},
+         {"c", "a", "b", "d"}},
         {"newest link of a line wins", {{Home, 2, "alt", 1}, {Home, 2, "neu", 3}}, {"", "neu", "", ""}},
         {"path written another way", {{"/spiel/./Punkte.lst", 0, "r-b", 1}}, {"", "", "r-b", ""}},
         {"other list's file", {{"/anders/Punkte.lst", 0, "x", 1}}, {"", "", "", ""}},

@@ -40,8 +40,8 @@ using replay::toBase64;
 TEST(ReplayBase64, EncodesAndDecodesBack)
 {
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {"", ""},          {"f", "Zg=="},         {"fo", "Zm8="},
-        {"foo", "Zm9v"},   {"foob", "Zm9vYg=="},  {std::string("\0\xff\r\n", 4), "AP8NCg=="},
+        {"", ""},        {"f", "Zg=="},        {"fo", "Zm8="},
+        {"foo", "Zm9v"}, {"foob", "Zm9vYg=="}, {std::string("\0\xff\r\n", 4), "AP8NCg=="},
     };
     for (const auto& [bytes, text] : cases) {
         EXPECT_EQ(toBase64(bytes), text);
@@ -237,7 +237,8 @@ TEST(ReplayLinks, TheTenBestEntriesOfEachListKeepTheirReplay)
     const std::vector<int> scores = {30, 120, 10, 50, 110, 20, 70, 90, 40, 100, 60, 80};
     for (std::size_t i = 0; i < scores.size(); ++i) {
         AppendInfo info;
-        ASSERT_FALSE(appendLine(dir.path(), kodierer.encode(entryText(std::to_string(scores[i]), "P", 1), Schluessel), &info));
+        ASSERT_FALSE(
+            appendLine(dir.path(), kodierer.encode(entryText(std::to_string(scores[i]), "P", 1), Schluessel), &info));
         // Every other link names the list another way: one list, one key all the same.
         links.push_back({i % 2 ? dir.path() / "." / ListName : dir.path() / ListName, info.line,
                          "r" + std::to_string(scores[i]), 1});
@@ -286,9 +287,8 @@ TEST(ReplayRoundTrip, SoakGamesPlayBackTickForTick)
     std::vector<std::size_t> played;
     ScratchDir scratch(GRAVOK_DATA_DIR);
     std::ostringstream out, err;
-    const int status = playReplay(std::get<Replay>(parsed), scratch.programDir(), out, err, [&](Game& game) {
-        played.push_back(std::hash<std::string>{}(dumpJson(game)));
-    });
+    const int status = playReplay(std::get<Replay>(parsed), scratch.programDir(), out, err,
+                                  [&](Game& game) { played.push_back(std::hash<std::string>{}(dumpJson(game))); });
     EXPECT_EQ(status, 0) << err.str();
     ASSERT_GT(recorded.size(), 1000u);
     ASSERT_EQ(played.size(), recorded.size());
@@ -322,7 +322,8 @@ private:
 TEST(ReplayPlayer, SlicedPlayReachesTheRecordedEnd)
 {
     for (const int episode : {1, 4}) {
-        const std::string file = std::string(GRAVOK_SOURCE_DIR) + "/tests/replays/episode" + std::to_string(episode) + ".replay";
+        const std::string file =
+            std::string(GRAVOK_SOURCE_DIR) + "/tests/replays/episode" + std::to_string(episode) + ".replay";
         const auto read = readReplayFile(file);
         ASSERT_EQ(read.index(), 0u) << std::get<std::string>(read);
         const Replay& r = std::get<Replay>(read);

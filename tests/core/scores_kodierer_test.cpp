@@ -32,9 +32,14 @@ TEST(Kodierer, DecodesWhatItEncodedForEveryText)
 {
     const Kodierer writer;
     const Kodierer reader;
-    const std::string fixed[] = {"",           " ",           "000150: Pilot (2)",
-                                 "000150:  (1)", "-00040: Jean-Luc (3)", "999999: Jürgen Größe (4)",
-                                 "日本語の名前", std::string("a\0b\r\n\x7f\xff\0", 8)};
+    const std::string fixed[] = {"",
+                                 " ",
+                                 "000150: Pilot (2)",
+                                 "000150:  (1)",
+                                 "-00040: Jean-Luc (3)",
+                                 "999999: Jürgen Größe (4)",
+                                 "日本語の名前",
+                                 std::string("a\0b\r\n\x7f\xff\0", 8)};
     for (const auto& text : fixed)
         EXPECT_EQ(reader.decode(writer.encode(text, Schluessel), Schluessel), text);
     std::mt19937 rng(20260);
@@ -56,9 +61,9 @@ TEST(Kodierer, DetectsDamagedLines)
     int checked = 0;
     for (int i = 0; i < 300; ++i) {
         const std::string line = k.encode(randomBytes(rng, 40), Schluessel);
-        std::vector<std::string> damaged = {
-            line.substr(0, line.size() - 2), line.substr(2), line + "00", line.substr(0, line.size() / 2),
-            line + "\r", " " + line, line.substr(0, line.size() - 1)};
+        std::vector<std::string> damaged = {line.substr(0, line.size() - 2), line.substr(2), line + "00",
+                                            line.substr(0, line.size() / 2), line + "\r",    " " + line,
+                                            line.substr(0, line.size() - 1)};
         for (std::size_t pos = 0; pos < line.size(); ++pos) {
             std::string d = line;
             d[pos] = hex[(hex.find(d[pos]) + 1 + static_cast<std::size_t>(rng()) % 15) % 16];

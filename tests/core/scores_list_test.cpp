@@ -15,11 +15,21 @@ TEST(ScoreList, ScoreFieldsHaveSixCharacters)
         const char* score;
         const char* field;
     } cases[] = {
-        {"150", "000150"},     {"-40", "-00040"},     {"0", "000000"},       {"-5", "-00005"},
-        {"999999", "999999"},  {"-99999", "-99999"},  {"99999", "099999"},   {"", "000000"},
+        {"150", "000150"},
+        {"-40", "-00040"},
+        {"0", "000000"},
+        {"-5", "-00005"},
+        {"999999", "999999"},
+        {"-99999", "-99999"},
+        {"99999", "099999"},
+        {"", "000000"},
         // Longer texts cannot come from play; they go to the field's nearest limit.
-        {"1000000", "999999"}, {"-100000", "-99999"}, {"-0000001", "-00001"}, {"12345678", "999999"},
-        {"-abcdefg", "-99999"}, {"abcdefgh", "999999"},
+        {"1000000", "999999"},
+        {"-100000", "-99999"},
+        {"-0000001", "-00001"},
+        {"12345678", "999999"},
+        {"-abcdefg", "-99999"},
+        {"abcdefgh", "999999"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(scoreField(c.score), c.field) << c.score;
@@ -138,7 +148,7 @@ TEST(ScoreList, OrderEqualsTheLiteralProcedureOnRandomLists)
             std::string line = scoreField(std::to_string(v)) + ": " + std::to_string(i);
             if (rng() % 20 == 0)
                 line = line.substr(0, rng() % 7); // short and empty keys too
-            if (rng() % 20 == 0) // keys of more than seven bytes, some alike in their first seven
+            if (rng() % 20 == 0)                  // keys of more than seven bytes, some alike in their first seven
                 line = std::vector<std::string>{"äöüß", "äöüßa", "äöüäb", "äöüä", "äöü1", "äöü"}[rng() % 6] +
                        std::to_string(rng() % 3);
             lines.push_back(line);

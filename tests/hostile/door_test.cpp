@@ -66,9 +66,9 @@ const Kind Kinds[] = {
          const ListLines l = readList(d);
          std::vector<std::string> names;
          for (const auto& line : l.lines)
-             names.push_back(line == test::encoded("000100: alt (1)") ? "alt"
+             names.push_back(line == test::encoded("000100: alt (1)")   ? "alt"
                              : line == test::encoded("000200: neu (1)") ? "neu"
-                                                                          : "?");
+                                                                        : "?");
          return fromProblem(l.problem ? std::optional(l.problem->reason) : std::nullopt, joined(names));
      },
      [](const fs::path& d) {

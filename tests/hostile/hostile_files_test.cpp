@@ -87,7 +87,6 @@ void expectUntouched(const Snapshot& before, const Snapshot& after, const std::s
     }
 }
 
-
 // Another game holding the lock: a lock on a descriptor of the test's own.
 void holdLock(Places& p)
 {
@@ -143,10 +142,10 @@ const std::string Instead = ". Der Punktestand steht stattdessen in {U}/Punkte.l
 struct Situation {
     const char* name;
     std::function<void(Places&)> plant;
-    bool entry;                        // a finished game adds "Tester"
-    std::vector<std::string> messages; // exactly these, in order
-    int listed;                        // entries the dialog shows
-    std::set<std::string> mayChange;   // everything else stays byte for byte
+    bool entry;                           // a finished game adds "Tester"
+    std::vector<std::string> messages;    // exactly these, in order
+    int listed;                           // entries the dialog shows
+    std::set<std::string> mayChange;      // everything else stays byte for byte
     std::vector<std::string> userEntries; // the player's list afterwards
     std::function<void(const Places&)> after = [](const Places&) {};
 };
@@ -161,7 +160,11 @@ const Situation Situations[] = {
          writeBytes(p.out / "opfer", "fremde Daten\n");
          fs::create_symlink(p.out / "opfer", p.prog / TempName);
      },
-     false, {}, 1, {"prog/Punkte.lst", "prog/Punkte.tmp", "prog/Punkte.lock"}, {},
+     false,
+     {},
+     1,
+     {"prog/Punkte.lst", "prog/Punkte.tmp", "prog/Punkte.lock"},
+     {},
      [](const Places& p) {
          EXPECT_EQ(bytesOf(p.prog / ListName), encoded("000150: Pilot") + "\r\n");
          EXPECT_FALSE(fs::is_symlink(p.prog / ListName));
@@ -169,7 +172,9 @@ const Situation Situations[] = {
      }},
     {"LockLinkIsNotFollowed",
      [](Places& p) { fs::create_symlink(p.out / "angelegt", p.prog / LockName); },
-     true, {"{P}/Punkte.lock: " + Link + Instead}, 1,
+     true,
+     {"{P}/Punkte.lock: " + Link + Instead},
+     1,
      {"user/gravok", "user/gravok/Punkte.lst", "user/gravok/Punkte.lock"},
      {Entry}},
     {"ListLinkIsRefusedForReadingAndWriting",
@@ -177,36 +182,59 @@ const Situation Situations[] = {
          writeBytes(p.out / "liste", encoded("000100: Fremd (1)") + "\r\n");
          fs::create_symlink(p.out / "liste", p.prog / ListName);
      },
-     true, {"{P}/Punkte.lst: " + Link + Instead}, 1, UserListed, {Entry}},
+     true,
+     {"{P}/Punkte.lst: " + Link + Instead},
+     1,
+     UserListed,
+     {Entry}},
     {"ListFifoNeitherBlocksNorTakesTheEntry",
      [](Places& p) { ASSERT_EQ(::mkfifo((p.prog / ListName).c_str(), 0644), 0); },
-     true, {"{P}/Punkte.lst: das ist eine benannte Pipe (FIFO), keine gewöhnliche Datei" + Instead}, 1, UserListed,
+     true,
+     {"{P}/Punkte.lst: das ist eine benannte Pipe (FIFO), keine gewöhnliche Datei" + Instead},
+     1,
+     UserListed,
      {Entry}},
     {"AHeldLockSendsTheEntryToThePlayersList",
      [](Places& p) {
          writeBytes(p.prog / ListName, encoded("000100: Schon da (1)") + "\r\n");
          holdLock(p);
      },
-     true, {"{P}/Punkte.lock: die Punkteliste ist von einem anderen Spiel gesperrt" + Instead}, 2, UserListed, {Entry}},
+     true,
+     {"{P}/Punkte.lock: die Punkteliste ist von einem anderen Spiel gesperrt" + Instead},
+     2,
+     UserListed,
+     {Entry}},
     {"AHeldLockDoesNotKeepTheListFromShowing",
      [](Places& p) {
          writeBytes(p.prog / ListName, encoded("000100: Schon da (1)") + "\r\n");
          holdLock(p);
      },
-     false, {}, 1, {}, {}},
+     false,
+     {},
+     1,
+     {},
+     {}},
     {"CrOnlyLinesAreEntries",
      [](Places& p) {
          writeBytes(p.prog / ListName, encoded("000100: A (1)") + "\r" + encoded("000200: B (1)") + "\r" +
                                            encoded("000300: C (1)") + "\r");
      },
-     false, {}, 3, {"prog/Punkte.lock"}, {}},
+     false,
+     {},
+     3,
+     {"prog/Punkte.lock"},
+     {}},
     {"EntriesInBothPlacesAreShown",
      [](Places& p) {
          writeBytes(p.prog / ListName, encoded("000100: Beim Programm (1)") + "\r\n");
          fs::create_directories(p.userList());
          writeBytes(p.userList() / ListName, encoded("000200: Beim Spieler (1)") + "\r\n");
      },
-     true, {}, 3, {"prog/Punkte.lock", "prog/Punkte.lst"}, {"000200: Beim Spieler (1)"},
+     true,
+     {},
+     3,
+     {"prog/Punkte.lock", "prog/Punkte.lst"},
+     {"000200: Beim Spieler (1)"},
      [](const Places& p) {
          EXPECT_EQ(decoded(p.prog), (std::vector<std::string>{"000100: Beim Programm (1)", Entry}));
      }},
@@ -217,8 +245,11 @@ const Situation Situations[] = {
              many += "x\r\n";
          writeBytes(p.prog / ListName, many);
      },
-     false, {"Die Punkteliste kann nicht gelesen werden: {P}/Punkte.lst: die Datei hat mehr als 1000000 Zeilen."}, 0,
-     UserListed, {}},
+     false,
+     {"Die Punkteliste kann nicht gelesen werden: {P}/Punkte.lst: die Datei hat mehr als 1000000 Zeilen."},
+     0,
+     UserListed,
+     {}},
 };
 
 void PrintTo(const Situation& s, std::ostream* os)
@@ -255,7 +286,6 @@ TEST_P(HostileFiles, MessageAndFiles)
 INSTANTIATE_TEST_SUITE_P(Situations, HostileFiles, testing::ValuesIn(Situations),
                          [](const testing::TestParamInfo<Situation>& info) { return info.param.name; });
 
-
 // --- A write that fails half way: under a file-size limit the append stops after a few
 // bytes. The game is not killed, the program's list is cut back to its bytes before, and
 // the entry goes to the player's list, which still has room.
@@ -291,8 +321,8 @@ TEST(HostileWrites, AFailedAppendLeavesTheListAsItWasAndKeepsTheEntry)
     int status = 0;
     waitpid(child, &status, 0);
     ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status);
-    EXPECT_EQ(bytesOf(report), expand("{P}/Punkte.lst: die Datei würde größer, als erlaubt ist" + Instead, p) +
-                                   "\n31\n");
+    EXPECT_EQ(bytesOf(report),
+              expand("{P}/Punkte.lst: die Datei würde größer, als erlaubt ist" + Instead, p) + "\n31\n");
     fs::remove(report);
     expectUntouched(before, snapshot(p), UserListed);
     EXPECT_EQ(decoded(p.userList()), std::vector<std::string>{Entry});
@@ -333,10 +363,10 @@ TEST(HostileWrites, AnEntryWaitsForAHeldLockWithoutTheWindowWaiting)
     const Snapshot before = snapshot(p);
     const DialogRun run = openDialog(p, true);
     const std::string busy = "/Punkte.lock: die Punkteliste ist von einem anderen Spiel gesperrt";
-    EXPECT_EQ(run.messages, (std::vector<std::string>{
-                                p.prog.string() + busy + ".",
-                                p.userList().string() + busy +
-                                    ". Der Punktestand wird eingetragen, sobald die Sperre frei ist."}))
+    EXPECT_EQ(run.messages,
+              (std::vector<std::string>{p.prog.string() + busy + ".",
+                                        p.userList().string() + busy +
+                                            ". Der Punktestand wird eingetragen, sobald die Sperre frei ist."}))
         << run.transcript;
     EXPECT_EQ(run.listed, 2);
     expectUntouched(before, snapshot(p), {});
@@ -346,8 +376,8 @@ TEST(HostileWrites, AnEntryWaitsForAHeldLockWithoutTheWindowWaiting)
     while (decoded(p.userList()).size() < 2)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     EXPECT_EQ(decoded(p.userList()), (std::vector<std::string>{"000200: Beim Spieler (1)", Entry}));
-    EXPECT_EQ(bytesOf(p.userList() / ListName),
-              encoded("000200: Beim Spieler (1)") + "\r\n" + encoded(Entry) + "\r\n") << "the torn line kept its own";
+    EXPECT_EQ(bytesOf(p.userList() / ListName), encoded("000200: Beim Spieler (1)") + "\r\n" + encoded(Entry) + "\r\n")
+        << "the torn line kept its own";
     EXPECT_EQ(bytesOf(p.prog / ListName), encoded("000100: Schon da (1)") + "\r\n");
 }
 
@@ -404,8 +434,8 @@ TEST_P(HostileEpisodes, MessageOnOneLine)
     if (c.message) {
         EXPECT_EQ(messages[0], head + c.message);
     } else {
-        EXPECT_EQ(messages[0], head + "Zeile 2: Der Wert Y \"" + std::string(60, '9') +
-                                   "…\" liegt außerhalb von -32768 bis 32767.");
+        EXPECT_EQ(messages[0],
+                  head + "Zeile 2: Der Wert Y \"" + std::string(60, '9') + "…\" liegt außerhalb von -32768 bis 32767.");
     }
     EXPECT_EQ(run.lines.back(), "frmHaupt frmNeu") << "the start-up dialog stays";
 }

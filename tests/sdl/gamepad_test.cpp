@@ -101,18 +101,15 @@ TEST_F(VirtualGamepad, PluggingInIsSeenOnce)
 TEST_F(VirtualGamepad, EveryButtonIsReportedDownAndUp)
 {
     const std::vector<std::pair<std::string, Button>> names = {
-        {"a", Button::A},       {"b", Button::B},         {"x", Button::X},        {"y", Button::Y},
-        {"back", Button::Back}, {"start", Button::Start}, {"up", Button::Up},      {"down", Button::Down},
+        {"a", Button::A},       {"b", Button::B},         {"x", Button::X},   {"y", Button::Y},
+        {"back", Button::Back}, {"start", Button::Start}, {"up", Button::Up}, {"down", Button::Down},
         {"left", Button::Left}, {"right", Button::Right},
     };
     for (const auto& entry : names) {
         const std::string& name = entry.first;
         const Button button = entry.second;
-        EXPECT_EQ(after([&] { ASSERT_TRUE(stick.command("down " + name)); }),
-                  Events{ev(Kind::Down, button)})
-            << name;
-        EXPECT_EQ(after([&] { ASSERT_TRUE(stick.command("up " + name)); }), Events{ev(Kind::Up, button)})
-            << name;
+        EXPECT_EQ(after([&] { ASSERT_TRUE(stick.command("down " + name)); }), Events{ev(Kind::Down, button)}) << name;
+        EXPECT_EQ(after([&] { ASSERT_TRUE(stick.command("up " + name)); }), Events{ev(Kind::Up, button)}) << name;
     }
 }
 

@@ -198,13 +198,27 @@ void HostTest::nameBox_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("finish"); // enter, escape, ok, cancel: key or click
     QTest::addColumn<QString>("answer"); // "-" for none
-    QTest::newRow("name given") << "Anna" << "enter" << "Anna";
-    QTest::newRow("umlauts and sharp s") << "Jörg Süß" << "enter" << "Jörg Süß";
-    QTest::newRow("backspace takes one back") << "Annax\b" << "enter" << "Anna";
-    QTest::newRow("empty name") << "" << "enter" << "";
-    QTest::newRow("escape") << "Anna" << "escape" << "-";
-    QTest::newRow("OK clicked") << "Otto" << "ok" << "Otto";
-    QTest::newRow("Abbrechen clicked") << "Otto" << "cancel" << "-";
+    QTest::newRow("name given") << "Anna"
+                                << "enter"
+                                << "Anna";
+    QTest::newRow("umlauts and sharp s") << "Jörg Süß"
+                                         << "enter"
+                                         << "Jörg Süß";
+    QTest::newRow("backspace takes one back") << "Annax\b"
+                                              << "enter"
+                                              << "Anna";
+    QTest::newRow("empty name") << ""
+                                << "enter"
+                                << "";
+    QTest::newRow("escape") << "Anna"
+                            << "escape"
+                            << "-";
+    QTest::newRow("OK clicked") << "Otto"
+                                << "ok"
+                                << "Otto";
+    QTest::newRow("Abbrechen clicked") << "Otto"
+                                       << "cancel"
+                                       << "-";
 }
 
 void HostTest::nameBox()
@@ -325,7 +339,6 @@ void HostTest::lookingAwayPausesTheGame()
     host.call([&] { haupt.frmHaupt_Form_KeyDown(80, 0); });
     QCOMPARE(int(haupt.Pausiert), 0);
 }
-
 
 namespace {
 const Register<HostTest> registered;

@@ -153,7 +153,8 @@ void ListWatchTest::showingGivesTheWindowBack()
                                      QTimer::singleShot(1500, &d.window, [&] {
                                          const auto views = d.window.view().findChildren<FormView*>();
                                          for (const FormView* v : views)
-                                             covered = covered || (v->isVisible() && v->geometry() == d.window.view().rect());
+                                             covered =
+                                                 covered || (v->isVisible() && v->geometry() == d.window.view().rect());
                                          titleWhile = d.window.windowTitle();
                                          loaded = static_cast<int>(views.size());
                                          QTest::keyClick(&d.window.view(), Qt::Key_Escape);
@@ -186,7 +187,8 @@ void ListWatchTest::brokenReplayIsRefused()
     if (!content.isEmpty())
         std::ofstream(home.replays() / "r-cleo") << content.toStdString();
     Desktop d;
-    const auto why = watchListed({home.gravok() / ListName, 1, "r-cleo", 1}, home.replays(), d.window.view(), &d.window);
+    const auto why =
+        watchListed({home.gravok() / ListName, 1, "r-cleo", 1}, home.replays(), d.window.view(), &d.window);
     QVERIFY(why);
     QVERIFY(!why->empty());
     QVERIFY(d.window.view().findChildren<FormView*>().isEmpty());

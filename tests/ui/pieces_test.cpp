@@ -106,9 +106,9 @@ void PiecesTest::fullScreenKeys_data()
 // A message box beside the game ends the program on Ctrl+Q and Alt+F4, as the window does.
 void PiecesTest::messageBoxEndsOnQuitKeys()
 {
-    for (const auto& [key, modifiers, ends] : {std::tuple{Qt::Key_Q, Qt::ControlModifier, true},
-                                               std::tuple{Qt::Key_F4, Qt::AltModifier, true},
-                                               std::tuple{Qt::Key_Q, Qt::NoModifier, false}}) {
+    for (const auto& [key, modifiers, ends] :
+         {std::tuple{Qt::Key_Q, Qt::ControlModifier, true}, std::tuple{Qt::Key_F4, Qt::AltModifier, true},
+          std::tuple{Qt::Key_Q, Qt::NoModifier, false}}) {
         QMessageBox box(QMessageBox::Information, QStringLiteral("Gravok"), QStringLiteral("Nachricht"));
         int ended = 0;
         endOnQuitKeys(box, [&ended] { ++ended; });
@@ -162,22 +162,22 @@ void PiecesTest::openingSize()
 // window's height.
 void PiecesTest::layerPlace_data()
 {
-    QTest::addColumn<QPointF>("mainAt");     // main window's Left, Top
-    QTest::addColumn<QPointF>("dialogAt");   // dialog's Left, Top
-    QTest::addColumn<QSizeF>("dialogSize");  // its Width, Height
-    QTest::addColumn<QPointF>("place");      // form pixels in the main form
-    QTest::newRow("frmNeu on a 1920 px screen") << QPointF(9600, 0) << QPointF(12135, 2512.5)
-                                                << QSizeF(4530, 3615) << QPointF(169, 167.5);
-    QTest::newRow("same on a 1280 px screen") << QPointF(4800, 0) << QPointF(7335, 2512.5) << QSizeF(4530, 3615)
-                                              << QPointF(169, 167.5);
-    QTest::newRow("main window moved down") << QPointF(9600, 1500) << QPointF(12135, 4012.5)
-                                            << QSizeF(4530, 3615) << QPointF(169, 167.5);
-    QTest::newRow("left of the window is kept inside") << QPointF(9600, 0) << QPointF(0, 2512.5)
-                                                       << QSizeF(4530, 3615) << QPointF(0, 167.5);
-    QTest::newRow("below the window is kept inside") << QPointF(0, 0) << QPointF(1500, 9000) << QSizeF(4530, 3615)
-                                                     << QPointF(100, 335);
-    QTest::newRow("bigger than the window sits at its corner") << QPointF(0, 0) << QPointF(-300, -300)
-                                                               << QSizeF(12000, 9000) << QPointF(0, 0);
+    QTest::addColumn<QPointF>("mainAt");    // main window's Left, Top
+    QTest::addColumn<QPointF>("dialogAt");  // dialog's Left, Top
+    QTest::addColumn<QSizeF>("dialogSize"); // its Width, Height
+    QTest::addColumn<QPointF>("place");     // form pixels in the main form
+    QTest::newRow("frmNeu on a 1920 px screen")
+        << QPointF(9600, 0) << QPointF(12135, 2512.5) << QSizeF(4530, 3615) << QPointF(169, 167.5);
+    QTest::newRow("same on a 1280 px screen")
+        << QPointF(4800, 0) << QPointF(7335, 2512.5) << QSizeF(4530, 3615) << QPointF(169, 167.5);
+    QTest::newRow("main window moved down")
+        << QPointF(9600, 1500) << QPointF(12135, 4012.5) << QSizeF(4530, 3615) << QPointF(169, 167.5);
+    QTest::newRow("left of the window is kept inside")
+        << QPointF(9600, 0) << QPointF(0, 2512.5) << QSizeF(4530, 3615) << QPointF(0, 167.5);
+    QTest::newRow("below the window is kept inside")
+        << QPointF(0, 0) << QPointF(1500, 9000) << QSizeF(4530, 3615) << QPointF(100, 335);
+    QTest::newRow("bigger than the window sits at its corner")
+        << QPointF(0, 0) << QPointF(-300, -300) << QSizeF(12000, 9000) << QPointF(0, 0);
 }
 
 void PiecesTest::layerPlace()
@@ -228,12 +228,12 @@ void PiecesTest::keyCodes_data()
     QTest::addColumn<int>("qtKey");
     QTest::addColumn<int>("code"); // -1: the game never sees it
     const std::pair<const char*, std::pair<int, int>> rows[] = {
-        {"F1", {Qt::Key_F1, 112}},       {"F2", {Qt::Key_F2, 113}},         {"F4", {Qt::Key_F4, 115}},
-        {"F12", {Qt::Key_F12, 123}},     {"A", {Qt::Key_A, 65}},            {"P", {Qt::Key_P, 80}},
-        {"Z", {Qt::Key_Z, 90}},          {"0", {Qt::Key_0, 48}},            {"9", {Qt::Key_9, 57}},
-        {"Left", {Qt::Key_Left, 37}},    {"Up", {Qt::Key_Up, 38}},          {"Right", {Qt::Key_Right, 39}},
-        {"Down", {Qt::Key_Down, 40}},    {"Space", {Qt::Key_Space, 32}},    {"Return", {Qt::Key_Return, 13}},
-        {"Enter", {Qt::Key_Enter, 13}},  {"Escape", {Qt::Key_Escape, 27}}, {"Shift", {Qt::Key_Shift, -1}},
+        {"F1", {Qt::Key_F1, 112}},      {"F2", {Qt::Key_F2, 113}},        {"F4", {Qt::Key_F4, 115}},
+        {"F12", {Qt::Key_F12, 123}},    {"A", {Qt::Key_A, 65}},           {"P", {Qt::Key_P, 80}},
+        {"Z", {Qt::Key_Z, 90}},         {"0", {Qt::Key_0, 48}},           {"9", {Qt::Key_9, 57}},
+        {"Left", {Qt::Key_Left, 37}},   {"Up", {Qt::Key_Up, 38}},         {"Right", {Qt::Key_Right, 39}},
+        {"Down", {Qt::Key_Down, 40}},   {"Space", {Qt::Key_Space, 32}},   {"Return", {Qt::Key_Return, 13}},
+        {"Enter", {Qt::Key_Enter, 13}}, {"Escape", {Qt::Key_Escape, 27}}, {"Shift", {Qt::Key_Shift, -1}},
         {"F13", {Qt::Key_F13, -1}}};
     for (const auto& [name, row] : rows)
         QTest::newRow(name) << row.first << row.second;

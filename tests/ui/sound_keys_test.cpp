@@ -99,7 +99,8 @@ void SoundKeysTest::muteIsKeptInTheConfigDirectory()
     QCOMPARE(again.placement()->normal, QRect(10, 20, 700, 500));
     QFile conf(WindowSettings::playerFile());
     QVERIFY(conf.open(QIODevice::ReadOnly));
-    QCOMPARE(conf.readAll(), QByteArray("[sound]\nmuted=true\n\n[window]\nmaximized=true\nnormal=@Rect(10 20 700 500)\n"));
+    QCOMPARE(conf.readAll(),
+             QByteArray("[sound]\nmuted=true\n\n[window]\nmaximized=true\nnormal=@Rect(10 20 700 500)\n"));
     qputenv("XDG_CONFIG_HOME", old);
 }
 

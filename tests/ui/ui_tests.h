@@ -15,7 +15,10 @@ std::vector<TestFactory>& registry();
 
 template <class T>
 struct Register {
-    Register() { registry().push_back([] { return std::make_unique<T>(); }); }
+    Register()
+    {
+        registry().push_back([] { return std::make_unique<T>(); });
+    }
 };
 
 } // namespace gravok::ui::test

@@ -9,14 +9,14 @@
 namespace artgen {
 namespace {
 
-using Draw = std::function<void(QPainter &)>;
+using Draw = std::function<void(QPainter&)>;
 
 // Pictures are painted this many times larger and box-filtered down: edge
 // coverage then comes out the same whichever way a shape is turned.
 constexpr int kSupersample = 4;
 
 // Paints `draw` (authored in a `units`-wide box) scaled to fill `size`.
-QImage render(QSize size, double units, const Draw &draw, bool opaque = true)
+QImage render(QSize size, double units, const Draw& draw, bool opaque = true)
 {
     const QSize big = size * kSupersample;
     QImage img = opaque ? blackCanvas(big) : clearCanvas(big);
@@ -32,15 +32,15 @@ QImage render(QSize size, double units, const Draw &draw, bool opaque = true)
 Picture shuttle(int number, int heading, bool engines)
 {
     return {QString::number(number), QSize(57, 57), [heading, engines](int scale) {
-                return render(QSize(57, 57) * scale, 57, [heading, engines](QPainter &p) {
+                return render(QSize(57, 57) * scale, 57, [heading, engines](QPainter& p) {
                     p.translate(28.5, 28.5);
-                    p.rotate(22.5 * heading);  // clockwise on screen
+                    p.rotate(22.5 * heading); // clockwise on screen
                     drawShuttle(p, engines);
                 });
             }};
 }
 
-Picture square(const QString &name, int side, double units, Draw draw, bool opaque = true)
+Picture square(const QString& name, int side, double units, Draw draw, bool opaque = true)
 {
     return {name, QSize(side, side), [side, units, draw = std::move(draw), opaque](int scale) {
                 return render(QSize(side, side) * scale, units, draw, opaque);
@@ -54,9 +54,9 @@ Picture single(Picture picture)
     return picture;
 }
 
-}  // namespace
+} // namespace
 
-QString setFileName(const QString &name, int scale)
+QString setFileName(const QString& name, int scale)
 {
     return scale == 1 ? name + ".png" : QStringLiteral("%1@%2x.png").arg(name).arg(scale);
 }
@@ -73,24 +73,25 @@ std::vector<Picture> catalogue()
     list.push_back(square("51", 9, 9, drawShotFlame));
     list.push_back(square("60", 18, 18, drawHeart));
     for (int k = 0; k < 3; ++k) {
-        list.push_back(square(QString::number(101 + k), 32, 32, [k](QPainter &p) { drawRock(p, k); }));
+        list.push_back(square(QString::number(101 + k), 32, 32, [k](QPainter& p) { drawRock(p, k); }));
     }
     for (int k = 0; k < 3; ++k) {
-        list.push_back(square(QString::number(104 + k), 32, 32, [k](QPainter &p) { drawSatellite(p, k); }));
+        list.push_back(square(QString::number(104 + k), 32, 32, [k](QPainter& p) { drawSatellite(p, k); }));
     }
     for (int k = 0; k < 5; ++k) {
-        list.push_back(square(QString::number(107 + k), 32, 32, [k](QPainter &p) { drawPlanet(p, k); }));
+        list.push_back(square(QString::number(107 + k), 32, 32, [k](QPainter& p) { drawPlanet(p, k); }));
     }
-    list.push_back(square("112", 30, 30, [](QPainter &p) { drawPlanet(p, 5); }));
+    list.push_back(square("112", 30, 30, [](QPainter& p) { drawPlanet(p, 5); }));
     for (int s = 0; s < 3; ++s) {
-        list.push_back(square(QString::number(151 + s), 32, 32, [s](QPainter &p) { drawExplosion(p, s); }));
+        list.push_back(square(QString::number(151 + s), 32, 32, [s](QPainter& p) { drawExplosion(p, s); }));
     }
-    list.push_back(single(square("icon", 32, 32, [](QPainter &p) { drawRock(p, 0); })));
+    list.push_back(single(square("icon", 32, 32, [](QPainter& p) { drawRock(p, 0); })));
     for (int side : {64, 128, 256}) {
-        list.push_back(single(square(QStringLiteral("icon-%1").arg(side), side, 32, [](QPainter &p) { drawRock(p, 0); })));
+        list.push_back(
+            single(square(QStringLiteral("icon-%1").arg(side), side, 32, [](QPainter& p) { drawRock(p, 0); })));
     }
     list.push_back(single(square("hand", 32, 32, drawHand, false)));
     return list;
 }
 
-}  // namespace artgen
+} // namespace artgen

@@ -27,11 +27,11 @@ QPainterPath burst(QPointF c, int points, double rInner, double rOuter, std::uin
     return smoothClosed(pts);
 }
 
-void fillRadial(QPainter &p, const QPainterPath &shape, QPointF c, double r,
+void fillRadial(QPainter& p, const QPainterPath& shape, QPointF c, double r,
                 std::initializer_list<std::pair<double, QColor>> stops)
 {
     QRadialGradient g(c, r);
-    for (const auto &[at, colour] : stops)
+    for (const auto& [at, colour] : stops)
         g.setColorAt(at, colour);
     p.setBrush(g);
     p.drawPath(shape);
@@ -52,19 +52,21 @@ QPainterPath flameTongue(QPointF base, double halfWidth, double height)
     return f;
 }
 
-void drawFlameAt(QPainter &p, QPointF base, double halfWidth, double height)
+void drawFlameAt(QPainter& p, QPointF base, double halfWidth, double height)
 {
     const QPointF hot = base + QPointF(0, -height * 0.22);
     fillRadial(p, flameTongue(base, halfWidth, height), hot, height * 0.85,
-               {{0.0, QColor(255, 255, 200)}, {0.35, QColor(255, 210, 60)}, {0.7, QColor(245, 100, 20)},
+               {{0.0, QColor(255, 255, 200)},
+                {0.35, QColor(255, 210, 60)},
+                {0.7, QColor(245, 100, 20)},
                 {1.0, QColor(180, 30, 10)}});
     fillRadial(p, flameTongue(base, halfWidth * 0.48, height * 0.58), hot, height * 0.4,
                {{0.0, QColor(255, 255, 255)}, {1.0, QColor(255, 230, 110)}});
 }
 
-}  // namespace
+} // namespace
 
-void drawShot(QPainter &p)
+void drawShot(QPainter& p)
 {
     p.save();
     p.setPen(Qt::NoPen);
@@ -72,12 +74,14 @@ void drawShot(QPainter &p)
     QPainterPath ball;
     ball.addEllipse(c, 4.0, 4.0);
     fillRadial(p, ball, c, 4.0,
-               {{0.0, QColor(255, 255, 230)}, {0.3, QColor(255, 220, 90)}, {0.65, QColor(255, 130, 20)},
+               {{0.0, QColor(255, 255, 230)},
+                {0.3, QColor(255, 220, 90)},
+                {0.65, QColor(255, 130, 20)},
                 {1.0, QColor(150, 40, 0, 0)}});
     p.restore();
 }
 
-void drawShotFlame(QPainter &p)
+void drawShotFlame(QPainter& p)
 {
     p.save();
     p.setPen(Qt::NoPen);
@@ -85,7 +89,7 @@ void drawShotFlame(QPainter &p)
     p.restore();
 }
 
-void drawHeart(QPainter &p)
+void drawHeart(QPainter& p)
 {
     p.save();
     p.setPen(Qt::NoPen);
@@ -104,12 +108,12 @@ void drawHeart(QPainter &p)
     g.setColorAt(1.0, QColor(120, 0, 16));
     p.setBrush(g);
     p.drawPath(heart);
-    p.setBrush(QColor(255, 235, 240, 210));  // glossy highlight
+    p.setBrush(QColor(255, 235, 240, 210)); // glossy highlight
     p.drawEllipse(QPointF(4.9, 4.9), 1.6, 1.1);
     p.restore();
 }
 
-void drawExplosion(QPainter &p, int stage)
+void drawExplosion(QPainter& p, int stage)
 {
     p.save();
     p.setPen(Qt::NoPen);
@@ -118,13 +122,17 @@ void drawExplosion(QPainter &p, int stage)
         drawFlameAt(p, QPointF(16, 23), 6.0, 14.0);
     } else if (stage == 1) {
         fillRadial(p, burst(c, 9, 6.5, 12.5, 0xb0a1), c, 12.5,
-                   {{0.0, QColor(255, 250, 180)}, {0.3, QColor(255, 190, 40)}, {0.65, QColor(240, 90, 20)},
+                   {{0.0, QColor(255, 250, 180)},
+                    {0.3, QColor(255, 190, 40)},
+                    {0.65, QColor(240, 90, 20)},
                     {1.0, QColor(150, 20, 10)}});
         fillRadial(p, burst(c, 7, 3.5, 6.5, 0xb0a2), c, 6.5,
                    {{0.0, QColor(255, 255, 240)}, {1.0, QColor(255, 220, 90)}});
     } else {
         fillRadial(p, burst(c, 12, 10.0, 15.4, 0xb0a3), c, 15.4,
-                   {{0.0, QColor(255, 255, 255)}, {0.45, QColor(255, 250, 190)}, {0.75, QColor(255, 215, 70)},
+                   {{0.0, QColor(255, 255, 255)},
+                    {0.45, QColor(255, 250, 190)},
+                    {0.75, QColor(255, 215, 70)},
                     {1.0, QColor(230, 120, 20)}});
         fillRadial(p, burst(c, 9, 6.0, 9.5, 0xb0a4), c, 9.5,
                    {{0.0, QColor(255, 255, 255)}, {0.6, QColor(255, 255, 235)}, {1.0, QColor(255, 245, 170)}});
@@ -132,4 +140,4 @@ void drawExplosion(QPainter &p, int stage)
     p.restore();
 }
 
-}  // namespace artgen
+} // namespace artgen

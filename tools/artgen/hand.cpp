@@ -23,8 +23,8 @@ QPainterPath roundedBox(double x0, double y0, double x1, double y1, double radiu
 
 QPainterPath handShape()
 {
-    QPainterPath hand = roundedBox(kFingerLeft, kTipTop, kFingerRight, 17, 2.5);  // index finger
-    hand = hand.united(roundedBox(11.2, 10.2, 15.8, 18, 2.2));  // folded fingers
+    QPainterPath hand = roundedBox(kFingerLeft, kTipTop, kFingerRight, 17, 2.5); // index finger
+    hand = hand.united(roundedBox(11.2, 10.2, 15.8, 18, 2.2));                   // folded fingers
     hand = hand.united(roundedBox(15.0, 11.2, 19.6, 19, 2.2));
     hand = hand.united(roundedBox(18.8, 12.6, 23.0, 20, 2.0));
     QPainterPath palm;
@@ -46,7 +46,7 @@ QPainterPath handShape()
     return hand.united(thumb).simplified();
 }
 
-void drawCuff(QPainter &p)
+void drawCuff(QPainter& p)
 {
     QLinearGradient g(0, 26.5, 0, 31);
     g.setColorAt(0.0, QColor(120, 170, 255));
@@ -56,14 +56,14 @@ void drawCuff(QPainter &p)
     p.drawRoundedRect(QRectF(9.5, 26.5, 11.5, 4.5), 1.0, 1.0);
 }
 
-}  // namespace
+} // namespace
 
 QPoint handHotspot()
 {
     return QPoint(static_cast<int>((kFingerLeft + kFingerRight) / 2), static_cast<int>(kTipTop));
 }
 
-void drawHand(QPainter &p)
+void drawHand(QPainter& p)
 {
     p.save();
     const QPainterPath hand = handShape();
@@ -83,4 +83,4 @@ void drawHand(QPainter &p)
     p.restore();
 }
 
-}  // namespace artgen
+} // namespace artgen

@@ -20,10 +20,10 @@
 namespace {
 
 constexpr int kSizes[] = {16, 24, 32, 48, 64, 128, 256};
-constexpr double kUnits = 32;     // drawRock's box
-constexpr int kSupersample = 4;   // as the game's pictures: edges come out even
+constexpr double kUnits = 32;   // drawRock's box
+constexpr int kSupersample = 4; // as the game's pictures: edges come out even
 
-void drawIcon(QPainter &p, double side)
+void drawIcon(QPainter& p, double side)
 {
     artgen::preparePainter(p);
     p.scale(side / kUnits, side / kUnits);
@@ -39,7 +39,7 @@ QImage pngIcon(int side)
     return artgen::boxDownsample(big, kSupersample).convertToFormat(QImage::Format_ARGB32);
 }
 
-bool svgIcon(const QString &path)
+bool svgIcon(const QString& path)
 {
     QSvgGenerator svg;
     svg.setFileName(path);
@@ -55,14 +55,14 @@ bool svgIcon(const QString &path)
 }
 
 int problems = 0;
-void problem(const QString &what)
+void problem(const QString& what)
 {
     std::fprintf(stderr, "gravok-icons: %s\n", qPrintable(what));
     ++problems;
 }
 
 // Mean difference per channel of two equal-sized images, 0..255.
-double meanDifference(const QImage &a, const QImage &b)
+double meanDifference(const QImage& a, const QImage& b)
 {
     double sum = 0;
     for (int y = 0; y < a.height(); ++y)
@@ -74,7 +74,7 @@ double meanDifference(const QImage &a, const QImage &b)
     return sum / (4.0 * a.width() * a.height());
 }
 
-int check(const QDir &dir)
+int check(const QDir& dir)
 {
     QImage largest;
     for (int side : kSizes) {
@@ -118,9 +118,9 @@ int check(const QDir &dir)
     return problems == 0 ? 0 : 1;
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
     if (argc == 3 && QByteArray(argv[1]) == "--check")

@@ -15,7 +15,7 @@
 namespace {
 
 // PNG with no text chunks or time stamps, so reruns are byte-identical.
-bool savePng(const QImage &img, const QString &path)
+bool savePng(const QImage& img, const QString& path)
 {
     QImageWriter writer(path, "png");
     if (writer.write(img))
@@ -24,13 +24,13 @@ bool savePng(const QImage &img, const QString &path)
     return false;
 }
 
-int writeAll(const QString &outDir)
+int writeAll(const QString& outDir)
 {
     if (!QDir().mkpath(outDir)) {
         std::fprintf(stderr, "cannot create %s\n", qPrintable(outDir));
         return 1;
     }
-    for (const artgen::Picture &pic : artgen::catalogue()) {
+    for (const artgen::Picture& pic : artgen::catalogue()) {
         for (int scale = 1; scale <= (pic.sets ? artgen::kLargestSet : 1); ++scale) {
             if (!savePng(pic.render(scale), outDir + "/" + artgen::setFileName(pic.name, scale)))
                 return 1;
@@ -54,9 +54,9 @@ int usage()
     return 2;
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     if (argc == 2 && argv[1][0] != '-')
         return writeAll(QString::fromLocal8Bit(argv[1]));

@@ -41,14 +41,14 @@ QImage clearCanvas(QSize size)
     return img;
 }
 
-void preparePainter(QPainter &p)
+void preparePainter(QPainter& p)
 {
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
     p.setPen(Qt::NoPen);
 }
 
-QPainterPath smoothClosed(const std::vector<QPointF> &points, double roundness)
+QPainterPath smoothClosed(const std::vector<QPointF>& points, double roundness)
 {
     QPainterPath path;
     const std::size_t n = points.size();
@@ -66,7 +66,7 @@ QPainterPath smoothClosed(const std::vector<QPointF> &points, double roundness)
     return path;
 }
 
-std::vector<QPointF> lumpyRing(Rng &rng, QPointF centre, int count, double rMin, double rMax)
+std::vector<QPointF> lumpyRing(Rng& rng, QPointF centre, int count, double rMin, double rMax)
 {
     std::vector<QPointF> pts;
     pts.reserve(static_cast<std::size_t>(count));
@@ -78,8 +78,8 @@ std::vector<QPointF> lumpyRing(Rng &rng, QPointF centre, int count, double rMin,
     return pts;
 }
 
-void shadeLitBody(QPainter &p, const QPainterPath &shape, QPointF centre, double radius,
-                  QColor light, QColor base, QColor dark)
+void shadeLitBody(QPainter& p, const QPainterPath& shape, QPointF centre, double radius, QColor light, QColor base,
+                  QColor dark)
 {
     p.save();
     p.setClipPath(shape, Qt::IntersectClip);
@@ -94,7 +94,7 @@ void shadeLitBody(QPainter &p, const QPainterPath &shape, QPointF centre, double
     p.restore();
 }
 
-QImage boxDownsample(const QImage &src, int factor)
+QImage boxDownsample(const QImage& src, int factor)
 {
     const QImage in = src.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QImage out(in.width() / factor, in.height() / factor, QImage::Format_ARGB32_Premultiplied);
@@ -103,7 +103,8 @@ QImage boxDownsample(const QImage &src, int factor)
         for (int x = 0; x < out.width(); ++x) {
             int sum[4] = {0, 0, 0, 0};
             for (int j = 0; j < factor; ++j) {
-                const QRgb *row = reinterpret_cast<const QRgb *>(in.constScanLine(y * factor + j)) + static_cast<std::ptrdiff_t>(x) * factor;
+                const QRgb* row = reinterpret_cast<const QRgb*>(in.constScanLine(y * factor + j)) +
+                                  static_cast<std::ptrdiff_t>(x) * factor;
                 for (int i = 0; i < factor; ++i) {
                     sum[0] += qRed(row[i]), sum[1] += qGreen(row[i]);
                     sum[2] += qBlue(row[i]), sum[3] += qAlpha(row[i]);
@@ -119,8 +120,7 @@ QImage boxDownsample(const QImage &src, int factor)
 QColor mix(QColor a, QColor b, double t)
 {
     auto ch = [t](int x, int y) { return static_cast<int>(std::lround(x + (y - x) * t)); };
-    return QColor(ch(a.red(), b.red()), ch(a.green(), b.green()), ch(a.blue(), b.blue()),
-                  ch(a.alpha(), b.alpha()));
+    return QColor(ch(a.red(), b.red()), ch(a.green(), b.green()), ch(a.blue(), b.blue()), ch(a.alpha(), b.alpha()));
 }
 
 QColor withAlpha(QColor c, int alpha)
@@ -129,4 +129,4 @@ QColor withAlpha(QColor c, int alpha)
     return c;
 }
 
-}  // namespace artgen
+} // namespace artgen

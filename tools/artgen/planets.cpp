@@ -22,7 +22,7 @@ QPainterPath disc(QPointF c, double r)
 }
 
 // Darkens the far side and adds a soft highlight; call with the disc clipped.
-void lightSphere(QPainter &p, QPointF c, double r, QColor rim)
+void lightSphere(QPainter& p, QPointF c, double r, QColor rim)
 {
     QRadialGradient shade(c + QPointF(-0.35 * r, -0.4 * r), r * 1.55);
     shade.setColorAt(0.0, QColor(255, 255, 255, 70));
@@ -32,7 +32,7 @@ void lightSphere(QPainter &p, QPointF c, double r, QColor rim)
     p.setBrush(shade);
     p.drawEllipse(c, r, r);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(withAlpha(rim, 150), 0.9));  // thin atmosphere on the lit limb
+    p.setPen(QPen(withAlpha(rim, 150), 0.9)); // thin atmosphere on the lit limb
     p.drawArc(QRectF(c.x() - r + 0.45, c.y() - r + 0.45, 2 * r - 0.9, 2 * r - 0.9), 70 * 16, 110 * 16);
     p.setPen(Qt::NoPen);
 }
@@ -60,7 +60,7 @@ struct Band {
     QColor colour;
 };
 
-void drawBandedSurface(QPainter &p, QPointF c, double r, double tilt, QColor base, const std::vector<Band> &bands)
+void drawBandedSurface(QPainter& p, QPointF c, double r, double tilt, QColor base, const std::vector<Band>& bands)
 {
     p.setBrush(base);
     p.drawEllipse(c, r, r);
@@ -68,7 +68,7 @@ void drawBandedSurface(QPainter &p, QPointF c, double r, double tilt, QColor bas
     p.translate(c);
     p.rotate(tilt);
     double phase = 0.3;
-    for (const Band &b : bands) {
+    for (const Band& b : bands) {
         p.setBrush(b.colour);
         p.drawPath(band(-r - 1, r + 1, b.y0, b.y1, 0.45, phase));
         phase += 1.9;
@@ -85,7 +85,7 @@ QPainterPath ringPath(double rx, double ry, double width)
     return ring;
 }
 
-void drawRing(QPainter &p, bool frontHalf)
+void drawRing(QPainter& p, bool frontHalf)
 {
     p.save();
     p.translate(16, 16);
@@ -97,27 +97,27 @@ void drawRing(QPainter &p, bool frontHalf)
     g.setColorAt(1.0, QColor(110, 86, 60));
     p.setBrush(g);
     p.drawPath(ringPath(15.4, 5.4, 4.2));
-    p.setBrush(QColor(40, 30, 24, 200));  // gap between the two rings
+    p.setBrush(QColor(40, 30, 24, 200)); // gap between the two rings
     p.drawPath(ringPath(13.6, 4.77, 0.7));
     p.restore();
 }
 
-void drawRinged(QPainter &p)
+void drawRinged(QPainter& p)
 {
     const QPointF c(16, 16);
     const double r = 10.9;
     drawRing(p, false);
     p.save();
     p.setClipPath(disc(c, r));
-    drawBandedSurface(p, c, r, -22, QColor(226, 196, 130),
-                      {{-7.5, -5.0, QColor(196, 150, 92)}, {-1.0, 1.6, QColor(240, 220, 170)},
-                       {4.0, 6.6, QColor(186, 136, 84)}});
+    drawBandedSurface(
+        p, c, r, -22, QColor(226, 196, 130),
+        {{-7.5, -5.0, QColor(196, 150, 92)}, {-1.0, 1.6, QColor(240, 220, 170)}, {4.0, 6.6, QColor(186, 136, 84)}});
     lightSphere(p, c, r, QColor(255, 240, 200));
     p.restore();
     drawRing(p, true);
 }
 
-void drawContinents(QPainter &p, QPointF c)
+void drawContinents(QPainter& p, QPointF c)
 {
     Rng rng(0xea27);
     const QPointF spots[] = {{-5, -4}, {5, 3}, {-2, 8}, {7, -8}};
@@ -132,12 +132,12 @@ void drawContinents(QPainter &p, QPointF c)
     }
     p.setPen(QPen(QColor(255, 255, 255, 150), 1.1, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(c.x() - 11, c.y() - 2, 14, 8), 200 * 16, 120 * 16);  // cloud streaks
+    p.drawArc(QRectF(c.x() - 11, c.y() - 2, 14, 8), 200 * 16, 120 * 16); // cloud streaks
     p.drawArc(QRectF(c.x() - 2, c.y() - 12, 12, 7), 20 * 16, 110 * 16);
     p.setPen(Qt::NoPen);
 }
 
-void drawBlueGreen(QPainter &p)
+void drawBlueGreen(QPainter& p)
 {
     const QPointF c(16, 16);
     const double r = 14.6;
@@ -153,17 +153,19 @@ void drawBlueGreen(QPainter &p)
     p.restore();
 }
 
-void drawBanded(QPainter &p)
+void drawBanded(QPainter& p)
 {
     const QPointF c(16, 16);
     const double r = 14.6;
     p.save();
     p.setClipPath(disc(c, r));
     drawBandedSurface(p, c, r, 8, QColor(236, 214, 176),
-                      {{-13, -9.5, QColor(176, 122, 80)}, {-6.5, -3.8, QColor(206, 150, 96)},
-                       {-1.2, 1.0, QColor(250, 236, 206)}, {3.2, 6.3, QColor(170, 104, 64)},
+                      {{-13, -9.5, QColor(176, 122, 80)},
+                       {-6.5, -3.8, QColor(206, 150, 96)},
+                       {-1.2, 1.0, QColor(250, 236, 206)},
+                       {3.2, 6.3, QColor(170, 104, 64)},
                        {9.0, 11.5, QColor(196, 150, 110)}});
-    p.setBrush(QColor(210, 84, 52));  // storm spot
+    p.setBrush(QColor(210, 84, 52)); // storm spot
     p.drawEllipse(c + QPointF(4.5, 5.0), 2.8, 1.7);
     p.setBrush(QColor(240, 150, 110));
     p.drawEllipse(c + QPointF(4.2, 4.7), 1.4, 0.8);
@@ -172,7 +174,7 @@ void drawBanded(QPainter &p)
 }
 
 // Bright swirled world: three colours spiralling round a glowing core.
-void drawSwirl(QPainter &p, QPointF c, double r, QColor a, QColor b, QColor core, double turn)
+void drawSwirl(QPainter& p, QPointF c, double r, QColor a, QColor b, QColor core, double turn)
 {
     p.save();
     p.setClipPath(disc(c, r));
@@ -201,7 +203,7 @@ void drawSwirl(QPainter &p, QPointF c, double r, QColor a, QColor b, QColor core
     p.restore();
 }
 
-void drawSpotted(QPainter &p, QPointF c, double r)
+void drawSpotted(QPainter& p, QPointF c, double r)
 {
     p.save();
     p.setClipPath(disc(c, r));
@@ -224,13 +226,15 @@ void drawSpotted(QPainter &p, QPointF c, double r)
 }
 
 // Hot-coloured banded world: yellow, pink and red stripes under a warm glow.
-void drawCandyBands(QPainter &p, QPointF c, double r)
+void drawCandyBands(QPainter& p, QPointF c, double r)
 {
     p.save();
     p.setClipPath(disc(c, r));
     drawBandedSurface(p, c, r, -28, QColor(255, 214, 40),
-                      {{-14, -9.0, QColor(235, 30, 60)}, {-6.5, -3.2, QColor(255, 105, 180)},
-                       {-0.6, 1.6, QColor(235, 30, 60)}, {4.2, 7.8, QColor(255, 105, 180)},
+                      {{-14, -9.0, QColor(235, 30, 60)},
+                       {-6.5, -3.2, QColor(255, 105, 180)},
+                       {-0.6, 1.6, QColor(235, 30, 60)},
+                       {4.2, 7.8, QColor(255, 105, 180)},
                        {10.4, 15, QColor(235, 30, 60)}});
     QRadialGradient glow(c + QPointF(-0.3 * r, -0.3 * r), r * 0.7);
     glow.setColorAt(0.0, QColor(255, 255, 210, 150));
@@ -241,9 +245,9 @@ void drawCandyBands(QPainter &p, QPointF c, double r)
     p.restore();
 }
 
-}  // namespace
+} // namespace
 
-void drawPlanet(QPainter &p, int kind)
+void drawPlanet(QPainter& p, int kind)
 {
     p.save();
     p.setPen(Qt::NoPen);
@@ -253,11 +257,11 @@ void drawPlanet(QPainter &p, int kind)
     case 2: drawBanded(p); break;
     case 3: drawSwirl(p, {16, 16}, 14.6, QColor(150, 40, 230), QColor(40, 230, 255), QColor(255, 255, 255), 10); break;
     case 4: drawSpotted(p, {16, 16}, 14.6); break;
-    default:  // drawn in a 30-unit box
+    default: // drawn in a 30-unit box
         drawCandyBands(p, {15, 15}, 13.7);
         break;
     }
     p.restore();
 }
 
-}  // namespace artgen
+} // namespace artgen

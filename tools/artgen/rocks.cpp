@@ -27,10 +27,10 @@ const std::array<RockLook, 3> kRocks = {{
 }};
 
 const QPointF kCentre(16, 16);
-constexpr double kInset = 0.9;  // keeps the outermost pixel ring black
+constexpr double kInset = 0.9; // keeps the outermost pixel ring black
 
 // One bowl: shadowed on the lit side's inner wall, bright rim facing the light.
-void drawCrater(QPainter &p, QPointF c, double r, const RockLook &look)
+void drawCrater(QPainter& p, QPointF c, double r, const RockLook& look)
 {
     p.setBrush(withAlpha(look.light, 150));
     p.drawEllipse(c + QPointF(0.35 * r, 0.35 * r), r, r * 0.9);
@@ -41,7 +41,7 @@ void drawCrater(QPainter &p, QPointF c, double r, const RockLook &look)
     p.drawEllipse(c, r, r * 0.9);
 }
 
-void drawFlecks(QPainter &p, Rng &rng, const RockLook &look)
+void drawFlecks(QPainter& p, Rng& rng, const RockLook& look)
 {
     for (int i = 0; i < 26; ++i) {
         const QPointF at(rng.uniform(4, 28), rng.uniform(4, 28));
@@ -52,7 +52,7 @@ void drawFlecks(QPainter &p, Rng &rng, const RockLook &look)
 }
 
 // Craters placed on a loose ring so they never pile onto one another.
-void drawCraters(QPainter &p, Rng &rng, const RockLook &look)
+void drawCraters(QPainter& p, Rng& rng, const RockLook& look)
 {
     const double sizes[] = {3.6, 2.6, 2.2, 1.7, 1.4};
     const double angle0 = rng.uniform(0, 6.283);
@@ -63,11 +63,11 @@ void drawCraters(QPainter &p, Rng &rng, const RockLook &look)
     }
 }
 
-}  // namespace
+} // namespace
 
-void drawRock(QPainter &p, int kind)
+void drawRock(QPainter& p, int kind)
 {
-    const RockLook &look = kRocks.at(static_cast<std::size_t>(kind));
+    const RockLook& look = kRocks.at(static_cast<std::size_t>(kind));
     Rng rng(look.seed);
     QPainterPath outline = smoothClosed(lumpyRing(rng, kCentre, 13, 12.4, 15.3), 0.3);
     // Stretch the random outline to the box: collisions use the bitmap bounds.
@@ -90,4 +90,4 @@ void drawRock(QPainter &p, int kind)
     p.restore();
 }
 
-}  // namespace artgen
+} // namespace artgen

@@ -17,7 +17,7 @@ const QColor kPanelDark(18, 36, 120);
 const QColor kGrid(10, 16, 52);
 const QColor kBoom(190, 192, 200);
 
-void drawPanel(QPainter &p, const QRectF &r, int cellsX, int cellsY)
+void drawPanel(QPainter& p, const QRectF& r, int cellsX, int cellsY)
 {
     QLinearGradient g(r.topLeft(), r.bottomRight());
     g.setColorAt(0.0, kPanelLit);
@@ -37,7 +37,7 @@ void drawPanel(QPainter &p, const QRectF &r, int cellsX, int cellsY)
     p.setPen(Qt::NoPen);
 }
 
-void drawBoom(QPainter &p, QPointF a, QPointF b, double width = 0.9)
+void drawBoom(QPainter& p, QPointF a, QPointF b, double width = 0.9)
 {
     p.setPen(QPen(kBoom, width, Qt::SolidLine, Qt::FlatCap));
     p.drawLine(a, b);
@@ -45,7 +45,7 @@ void drawBoom(QPainter &p, QPointF a, QPointF b, double width = 0.9)
 }
 
 // Gold thermal foil body with a soft highlight.
-void drawBody(QPainter &p, const QRectF &r, bool gold)
+void drawBody(QPainter& p, const QRectF& r, bool gold)
 {
     QLinearGradient g(r.topLeft(), r.bottomRight());
     g.setColorAt(0.0, gold ? QColor(255, 236, 150) : QColor(240, 242, 248));
@@ -60,7 +60,7 @@ void drawBody(QPainter &p, const QRectF &r, bool gold)
 }
 
 // Dish seen from the side, opening towards -y, on a short mast.
-void drawDish(QPainter &p, QPointF base, double radius)
+void drawDish(QPainter& p, QPointF base, double radius)
 {
     drawBoom(p, base, base + QPointF(0, -radius * 0.5), 0.8);
     const QPointF c = base + QPointF(0, -radius * 0.5);
@@ -74,24 +74,24 @@ void drawDish(QPainter &p, QPointF base, double radius)
     p.setBrush(g);
     p.drawPath(dish);
     drawBoom(p, c + QPointF(0, -radius * 0.2), c + QPointF(0, -radius * 1.05), 0.6);
-    p.setBrush(QColor(255, 90, 70));  // feed horn
+    p.setBrush(QColor(255, 90, 70)); // feed horn
     p.drawEllipse(c + QPointF(0, -radius * 1.1), 0.7, 0.7);
 }
 
 // A small probe: a little body, narrow panels far out on a thin boom, one whip.
-void drawSmall(QPainter &p)
+void drawSmall(QPainter& p)
 {
     drawBoom(p, {-12, 0}, {12, 0}, 0.6);
     drawPanel(p, QRectF(-14.5, -2.0, 7.0, 4.0), 3, 1);
     drawPanel(p, QRectF(7.5, -2.0, 7.0, 4.0), 3, 1);
-    drawBoom(p, {0, 3}, {0, 12.5}, 0.6);  // whip antenna
+    drawBoom(p, {0, 3}, {0, 12.5}, 0.6); // whip antenna
     p.setBrush(QColor(255, 90, 70));
     p.drawEllipse(QPointF(0, 12.5), 0.8, 0.8);
     drawBody(p, QRectF(-2.8, -3.0, 5.6, 6.0), true);
     drawDish(p, {0, -3.0}, 2.6);
 }
 
-void drawMedium(QPainter &p)
+void drawMedium(QPainter& p)
 {
     drawBoom(p, {-13, 0}, {13, 0});
     drawPanel(p, QRectF(-14.5, -4.2, 9, 8.4), 3, 3);
@@ -104,7 +104,7 @@ void drawMedium(QPainter &p)
 
 // A large station: two big wings of panels on each side of a heavy truss, a main
 // body with a second module on top, fine cells that show how much there is of it.
-void drawLarge(QPainter &p)
+void drawLarge(QPainter& p)
 {
     drawBoom(p, {-14, 0}, {14, 0}, 1.6);
     for (double side : {-1.0, 1.0}) {
@@ -117,13 +117,13 @@ void drawLarge(QPainter &p)
     drawBody(p, QRectF(-3.0, 7.0, 6.0, 3.6), false);
     drawDish(p, {3.8, -9.4}, 2.4);
     drawBoom(p, {0, 10.6}, {0, 13.6}, 0.7);
-    p.setBrush(QColor(120, 255, 140));  // beacon
+    p.setBrush(QColor(120, 255, 140)); // beacon
     p.drawEllipse(QPointF(0, 13.6), 0.9, 0.9);
 }
 
-}  // namespace
+} // namespace
 
-void drawSatellite(QPainter &p, int kind)
+void drawSatellite(QPainter& p, int kind)
 {
     p.save();
     p.setPen(Qt::NoPen);
@@ -140,4 +140,4 @@ void drawSatellite(QPainter &p, int kind)
     p.restore();
 }
 
-}  // namespace artgen
+} // namespace artgen

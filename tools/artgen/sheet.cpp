@@ -14,25 +14,24 @@ namespace {
 
 constexpr int kGlyphScale = 2;
 constexpr int kGap = 8;
-constexpr int kSheetWidth = 2016;  // eight shuttle cells a row
+constexpr int kSheetWidth = 2016; // eight shuttle cells a row
 const QColor kGridColour(48, 52, 64);
 const QColor kLabelColour(200, 210, 230);
 
 // 3x5 glyphs, rows top to bottom, '#' = lit.
-const std::map<QChar, const char *> &glyphs()
+const std::map<QChar, const char*>& glyphs()
 {
-    static const std::map<QChar, const char *> table = {
-        {'0', "####.##.##.####"}, {'1', ".#.##..#..#.###"}, {'2', "###..#####..###"},
-        {'3', "###..####..####"}, {'4', "#.##.####..#..#"}, {'5', "####..###..####"},
-        {'6', "####..####.####"}, {'7', "###..#..#..#..#"}, {'8', "####.#####.####"},
-        {'9', "####.####..####"}, {'-', "......###......"}, {'i', ".#.....#..#..#."},
-        {'c', "......####..###"}, {'o', "......####.####"}, {'n', "......##.#.##.#"},
-        {'h', "#..#..###.##.##"}, {'a', ".......###.#.##"}, {'d', "..#..#####.####"},
+    static const std::map<QChar, const char*> table = {
+        {'0', "####.##.##.####"}, {'1', ".#.##..#..#.###"}, {'2', "###..#####..###"}, {'3', "###..####..####"},
+        {'4', "#.##.####..#..#"}, {'5', "####..###..####"}, {'6', "####..####.####"}, {'7', "###..#..#..#..#"},
+        {'8', "####.#####.####"}, {'9', "####.####..####"}, {'-', "......###......"}, {'i', ".#.....#..#..#."},
+        {'c', "......####..###"}, {'o', "......####.####"}, {'n', "......##.#.##.#"}, {'h', "#..#..###.##.##"},
+        {'a', ".......###.#.##"}, {'d', "..#..#####.####"},
     };
     return table;
 }
 
-void drawLabel(QPainter &p, QPoint at, const QString &text)
+void drawLabel(QPainter& p, QPoint at, const QString& text)
 {
     p.setPen(Qt::NoPen);
     p.setBrush(kLabelColour);
@@ -54,12 +53,12 @@ int labelHeight()
 }
 
 // Large icons are only for the desktop; 3x of those would just be blurry filler.
-int zoomFor(const Picture &pic)
+int zoomFor(const Picture& pic)
 {
     return pic.size.width() > 57 ? 1 : 3;
 }
 
-QSize cellSize(const Picture &pic)
+QSize cellSize(const Picture& pic)
 {
     const int zoom = zoomFor(pic);
     const int w = pic.size.width() * (zoom == 1 ? 1 : 1 + zoom) + kGap * (zoom == 1 ? 2 : 3);
@@ -68,12 +67,12 @@ QSize cellSize(const Picture &pic)
 }
 
 // Row-major placement with wrapping; returns each cell's rectangle.
-std::vector<QRect> layout(const std::vector<Picture> &pics, int &height)
+std::vector<QRect> layout(const std::vector<Picture>& pics, int& height)
 {
     std::vector<QRect> cells;
     int x = 0, y = 0, rowHeight = 0;
     QString lastGroup;
-    for (const Picture &pic : pics) {
+    for (const Picture& pic : pics) {
         const QSize s = cellSize(pic);
         // Engines off, engines on, sprites and desktop icons each start a row.
         const int w = pic.size.width();
@@ -92,7 +91,7 @@ std::vector<QRect> layout(const std::vector<Picture> &pics, int &height)
     return cells;
 }
 
-void drawCell(QPainter &p, const QRect &cell, const Picture &pic)
+void drawCell(QPainter& p, const QRect& cell, const Picture& pic)
 {
     const QImage img = pic.render(1);
     p.setPen(kGridColour);
@@ -105,7 +104,7 @@ void drawCell(QPainter &p, const QRect &cell, const Picture &pic)
     const int zoom = zoomFor(pic);
     const QSize big = img.size() * zoom;
     const QPoint three(one.x() + img.width() + kGap, top);
-    if (pointer) {  // show the pointer over a mid tone so its outline is visible
+    if (pointer) { // show the pointer over a mid tone so its outline is visible
         p.fillRect(QRect(one, img.size()), QColor(90, 100, 120));
         p.fillRect(QRect(three, big), QColor(90, 100, 120));
     }
@@ -117,7 +116,7 @@ void drawCell(QPainter &p, const QRect &cell, const Picture &pic)
         p.drawImage(QRect(three, big), img.scaled(big, Qt::IgnoreAspectRatio, Qt::FastTransformation));
 }
 
-}  // namespace
+} // namespace
 
 QImage contactSheet()
 {
@@ -133,4 +132,4 @@ QImage contactSheet()
     return sheet;
 }
 
-}  // namespace artgen
+} // namespace artgen

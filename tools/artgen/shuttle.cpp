@@ -36,7 +36,7 @@ QLinearGradient cylinder(double x0, double x1, QColor lit, QColor base, QColor d
     return g;
 }
 
-void drawTank(QPainter &p)
+void drawTank(QPainter& p)
 {
     const double h = kTankHalf;
     QPainterPath tank;
@@ -57,7 +57,7 @@ void drawTank(QPainter &p)
     p.restore();
 }
 
-void drawBooster(QPainter &p, double side)
+void drawBooster(QPainter& p, double side)
 {
     const double cx = side * kBoosterX;
     const double h = kBoosterHalf;
@@ -85,7 +85,7 @@ QPainterPath orbiterWings()
     QPainterPath w;
     w.moveTo(0, -7);
     w.lineTo(2.2, -6.5);
-    w.lineTo(4.1, -0.5);  // strake into the main delta
+    w.lineTo(4.1, -0.5); // strake into the main delta
     w.lineTo(11.6, 9.3);
     w.quadTo(12.1, 10.2, 11.6, 11.4);
     w.lineTo(2.2, 12.6);
@@ -110,7 +110,7 @@ QPainterPath orbiterFuselage()
     return f;
 }
 
-void drawWings(QPainter &p)
+void drawWings(QPainter& p)
 {
     const QPainterPath wings = orbiterWings();
     QLinearGradient g(-11, 0, 11, 12);
@@ -131,26 +131,26 @@ void drawWings(QPainter &p)
     p.restore();
 }
 
-void drawFuselage(QPainter &p)
+void drawFuselage(QPainter& p)
 {
     const QPainterPath body = orbiterFuselage();
     p.setBrush(cylinder(-2.5, 2.5, kWhite, QColor(226, 226, 228), kShadeWhite));
     p.drawPath(body);
     p.save();
     p.setClipPath(body);
-    p.setBrush(kTile);  // black nose cap
+    p.setBrush(kTile); // black nose cap
     p.drawEllipse(QPointF(0, -14.2), 2.0, 2.0);
-    p.setBrush(QColor(28, 32, 44));  // cockpit windows
+    p.setBrush(QColor(28, 32, 44)); // cockpit windows
     p.drawRect(QRectF(-1.6, -10.9, 1.25, 0.9));
     p.drawRect(QRectF(0.35, -10.9, 1.25, 0.9));
-    p.setPen(QPen(QColor(150, 152, 160), 0.6));  // payload bay door seams
+    p.setPen(QPen(QColor(150, 152, 160), 0.6)); // payload bay door seams
     p.drawLine(QPointF(0, -7.5), QPointF(0, 7.5));
     p.drawLine(QPointF(-2.5, -7.7), QPointF(2.5, -7.7));
     p.drawLine(QPointF(-2.5, 7.7), QPointF(2.5, 7.7));
     p.restore();
 }
 
-void drawTailAndPods(QPainter &p)
+void drawTailAndPods(QPainter& p)
 {
     // Orbital manoeuvring pods either side of the fin.
     for (double side : {-1.0, 1.0}) {
@@ -174,10 +174,10 @@ void drawTailAndPods(QPainter &p)
     p.drawPath(fin);
 }
 
-void drawMainEngines(QPainter &p)
+void drawMainEngines(QPainter& p)
 {
     const QPointF mounts[] = {{0.0, 14.2}, {-1.75, 13.6}, {1.75, 13.6}};
-    for (const QPointF &m : mounts) {
+    for (const QPointF& m : mounts) {
         QPainterPath bell;
         bell.moveTo(m + QPointF(-0.55, 0));
         bell.lineTo(m + QPointF(0.55, 0));
@@ -190,7 +190,7 @@ void drawMainEngines(QPainter &p)
 }
 
 // Teardrop flame from `top` (nozzle exit) to `length` further back.
-void drawPlume(QPainter &p, QPointF top, double halfWidth, double length, QColor outer, QColor core)
+void drawPlume(QPainter& p, QPointF top, double halfWidth, double length, QColor outer, QColor core)
 {
     QPainterPath plume;
     plume.moveTo(top + QPointF(-halfWidth, 0));
@@ -214,7 +214,7 @@ void drawPlume(QPainter &p, QPointF top, double halfWidth, double length, QColor
     p.drawPath(plume);
 }
 
-void drawExhaust(QPainter &p)
+void drawExhaust(QPainter& p)
 {
     const QColor boosterOuter(255, 110, 16);
     const QColor boosterCore(255, 250, 200);
@@ -228,9 +228,9 @@ void drawExhaust(QPainter &p)
     drawPlume(p, {0.0, 16.3}, 0.9, 4.6, mainOuter, mainCore);
 }
 
-}  // namespace
+} // namespace
 
-void drawShuttle(QPainter &p, bool engines)
+void drawShuttle(QPainter& p, bool engines)
 {
     p.save();
     p.setPen(Qt::NoPen);
@@ -248,4 +248,4 @@ void drawShuttle(QPainter &p, bool engines)
     p.restore();
 }
 
-}  // namespace artgen
+} // namespace artgen

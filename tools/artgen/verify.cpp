@@ -57,27 +57,27 @@ int brightness(QRgb c)
 
 struct Reporter {
     int failures = 0;
-    void fail(const QString &name, const QString &what)
+    void fail(const QString& name, const QString& what)
     {
         std::fprintf(stderr, "%s: %s\n", qPrintable(name), qPrintable(what));
         ++failures;
     }
 };
 
-int largestDifference(const QImage &a, const QImage &b)
+int largestDifference(const QImage& a, const QImage& b)
 {
     int worst = 0;
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x) {
             const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                              std::abs(qBlue(p) - qBlue(q))});
+            worst = std::max(
+                {worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
         }
     return worst;
 }
 
 // Bounding box of pixels clearly brighter than space.
-QRect litBounds(const QImage &img, int threshold = 40)
+QRect litBounds(const QImage& img, int threshold = 40)
 {
     QRect box;
     for (int y = 0; y < img.height(); ++y)
@@ -87,7 +87,7 @@ QRect litBounds(const QImage &img, int threshold = 40)
     return box;
 }
 
-int brightestOnEdge(const QImage &img)
+int brightestOnEdge(const QImage& img)
 {
     int worst = 0;
     const int w = img.width(), h = img.height();
@@ -100,7 +100,7 @@ int brightestOnEdge(const QImage &img)
     return worst;
 }
 
-void checkOpaque(Reporter &r, const Expected &e, const QImage &img)
+void checkOpaque(Reporter& r, const Expected& e, const QImage& img)
 {
     if (img.hasAlphaChannel())
         r.fail(e.name, "has an alpha channel; sprites must be opaque on black");
@@ -118,7 +118,7 @@ void checkOpaque(Reporter &r, const Expected &e, const QImage &img)
         r.fail(e.name, QStringLiteral("fills only %1x%2 of its box").arg(box.width()).arg(box.height()));
 }
 
-void checkPointer(Reporter &r, const QString &dir, const Expected &e, const QImage &img)
+void checkPointer(Reporter& r, const QString& dir, const Expected& e, const QImage& img)
 {
     if (!img.hasAlphaChannel() || qAlpha(img.pixel(0, 0)) != 0 || qAlpha(img.pixel(31, 31)) != 0)
         r.fail(e.name, "needs a transparent background");
@@ -139,7 +139,7 @@ void checkPointer(Reporter &r, const QString &dir, const Expected &e, const QIma
 // Heading in degrees, clockwise from straight up, read back from the pixels:
 // the principal axis gives the line of the stack, and the wide parts (wings,
 // exhaust) lie aft, which tells nose from tail.
-double measuredHeading(const QImage &img)
+double measuredHeading(const QImage& img)
 {
     double m = 0, sx = 0, sy = 0;
     for (int y = 0; y < img.height(); ++y)
@@ -167,14 +167,14 @@ double measuredHeading(const QImage &img)
     return deg < 0 ? deg + 360.0 : deg;
 }
 
-void checkHeadings(Reporter &r, const QString &dir)
+void checkHeadings(Reporter& r, const QString& dir)
 {
     for (int first : {1, 21}) {
         for (int d = 0; d < 16; ++d) {
             const QString name = QString::number(first + d);
             const QImage img(dir + "/" + name + ".png");
             if (img.isNull())
-                continue;  // already reported
+                continue; // already reported
             const double got = measuredHeading(img);
             const double off = std::remainder(got - 22.5 * d, 360.0);
             if (std::abs(off) > 2.0)
@@ -185,7 +185,7 @@ void checkHeadings(Reporter &r, const QString &dir)
 
 // Headings four numbers apart are quarter turns, which map the pixel grid
 // onto itself, so apart from antialiasing noise they must match exactly.
-void checkQuarterTurns(Reporter &r, const QString &dir)
+void checkQuarterTurns(Reporter& r, const QString& dir)
 {
     for (int first : {1, 21}) {
         for (int d = 0; d < 4; ++d) {
@@ -195,19 +195,21 @@ void checkQuarterTurns(Reporter &r, const QString &dir)
                 const QImage turned = base.transformed(QTransform().rotate(90.0 * k));
                 const QImage other(dir + "/" + name + ".png");
                 if (other.isNull() || other.size() != turned.size())
-                    continue;  // already reported
+                    continue; // already reported
                 if (const int diff = largestDifference(turned, other); diff > 8)
                     r.fail(name, QStringLiteral("is not %1 quarter turn(s) of %2 (difference %3)")
-                                     .arg(k).arg(first + d).arg(diff));
+                                     .arg(k)
+                                     .arg(first + d)
+                                     .arg(diff));
             }
         }
     }
 }
 
 // Lit engines must add exhaust behind the stack, not just shift pixels.
-void checkExhaust(Reporter &r, const QString &dir)
+void checkExhaust(Reporter& r, const QString& dir)
 {
-    auto warmth = [](const QImage &img) {
+    auto warmth = [](const QImage& img) {
         double sum = 0;
         for (int y = 0; y < img.height(); ++y)
             for (int x = 0; x < img.width(); ++x)
@@ -224,7 +226,7 @@ void checkExhaust(Reporter &r, const QString &dir)
 
 // Each larger set must be the same drawing as 1x: shrunk back, it may differ from 1x
 // by antialiasing only.
-void checkSetMatches(Reporter &r, const QString &name, const QImage &one, const QImage &big)
+void checkSetMatches(Reporter& r, const QString& name, const QImage& one, const QImage& big)
 {
     const QImage back = big.scaled(one.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     double sum = 0;
@@ -236,7 +238,7 @@ void checkSetMatches(Reporter &r, const QString &name, const QImage &one, const 
         r.fail(name, QStringLiteral("does not match its 1x picture (mean difference %1)").arg(mean, 0, 'f', 1));
 }
 
-void checkFile(Reporter &r, const QString &dir, const Expected &base, int scale)
+void checkFile(Reporter& r, const QString& dir, const Expected& base, int scale)
 {
     const Expected e{QString(setFileName(base.name, scale)).chopped(4), base.side * scale, base.role};
     const QImage img(dir + "/" + e.name + ".png");
@@ -260,17 +262,17 @@ void checkFile(Reporter &r, const QString &dir, const Expected &base, int scale)
     }
 }
 
-bool hasSets(const Expected &e)
+bool hasSets(const Expected& e)
 {
     return e.role != Role::Pointer && !e.name.startsWith("icon");
 }
 
-}  // namespace
+} // namespace
 
-int verifyDirectory(const QString &dir)
+int verifyDirectory(const QString& dir)
 {
     Reporter r;
-    for (const Expected &e : expectedFiles()) {
+    for (const Expected& e : expectedFiles()) {
         for (int scale = 1; scale <= (hasSets(e) ? kLargestSet : 1); ++scale)
             checkFile(r, dir, e, scale);
     }
@@ -280,4 +282,4 @@ int verifyDirectory(const QString &dir)
     return r.failures;
 }
 
-}  // namespace artgen
+} // namespace artgen

@@ -39,10 +39,7 @@ public:
         text_ += (text_.empty() ? "" : ",") + quoted(key) + ":" + json;
         return *this;
     }
-    Obj& num(const std::string& key, double v)
-    {
-        return raw(key, floatText(static_cast<float>(v)));
-    }
+    Obj& num(const std::string& key, double v) { return raw(key, floatText(static_cast<float>(v))); }
     Obj& str(const std::string& key, const std::string& v) { return raw(key, quoted(v)); }
     Obj& flag(const std::string& key, bool v) { return raw(key, v ? "true" : "false"); }
     [[nodiscard]] std::string json() const { return "{" + text_ + "}"; }
@@ -112,7 +109,10 @@ struct DumpVariables {
     void flag(const char* name, bool v) { out.flag(name, v); }
     void integer(const char* name, I16 v) { out.num(name, v); }
     template <typename Array>
-    void array(const char* name, const Array& a) { out.raw(name, list(a)); }
+    void array(const char* name, const Array& a)
+    {
+        out.raw(name, list(a));
+    }
     void levels(const char* name, LevelTable& table) { out.raw(name, levelsJson(table)); }
 };
 
@@ -127,7 +127,9 @@ std::string dumpJson(Game& game)
     for (const Form* f : game.windows())
         windows += (windows.size() > 1 ? "," : "") + window(*f);
     Obj all;
-    all.raw("variables", v.json()).raw("windows", windows + "]").raw("clock", decimal(static_cast<long long>(game.clock.now())));
+    all.raw("variables", v.json())
+        .raw("windows", windows + "]")
+        .raw("clock", decimal(static_cast<long long>(game.clock.now())));
     return all.json();
 }
 

@@ -18,9 +18,9 @@ namespace gravok {
 namespace {
 
 const std::map<std::string, int, std::less<>> KeyNames = {
-    {"F1", key::F1},       {"F2", key::F2},       {"F4", key::F4},     {"Left", key::Left},
-    {"Up", key::Up},       {"Right", key::Right}, {"Down", key::Down}, {"Space", key::Space},
-    {"P", key::P},         {"Enter", key::Enter}, {"Escape", key::Escape}};
+    {"F1", key::F1}, {"F2", key::F2},       {"F4", key::F4},        {"Left", key::Left},
+    {"Up", key::Up}, {"Right", key::Right}, {"Down", key::Down},    {"Space", key::Space},
+    {"P", key::P},   {"Enter", key::Enter}, {"Escape", key::Escape}};
 
 // The first word and the rest of the line after one blank.
 std::pair<std::string, std::string> splitFirst(const std::string& s)
@@ -53,8 +53,7 @@ bool sameValue(const std::string& actual, const std::string& expected)
 
 } // namespace
 
-Harness::Harness(std::filesystem::path dir, std::uint64_t seed, std::istream& in, std::ostream& out,
-                 std::ostream& err)
+Harness::Harness(std::filesystem::path dir, std::uint64_t seed, std::istream& in, std::ostream& out, std::ostream& err)
     : RecordingPlatform(std::move(dir)), game_(*this), paths_(game_), in_(in), out_(out), err_(err)
 {
     this->seed = seed;

@@ -62,11 +62,11 @@ std::optional<Slot> arraySlot(Array& a, const PathPart& p)
 
 std::optional<Slot> gravokField(GravokSatz& g, std::string_view field)
 {
-    I16* f = field == "Bild" ? &g.Bild
-             : field == "X"  ? &g.X
-             : field == "Y"  ? &g.Y
-             : field == "DX" ? &g.DX
-             : field == "DY" ? &g.DY
+    I16* f = field == "Bild"      ? &g.Bild
+             : field == "X"       ? &g.X
+             : field == "Y"       ? &g.Y
+             : field == "DX"      ? &g.DX
+             : field == "DY"      ? &g.DY
              : field == "Treffer" ? &g.Treffer
                                   : nullptr;
     if (!f)

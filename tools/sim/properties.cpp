@@ -80,21 +80,36 @@ std::optional<Target> resolve(Game& game, const std::vector<PathPart>& parts)
 
 std::optional<std::string> formGet(const Form& f, std::string_view p)
 {
-    if (p == "Left") return floatText(f.Left);
-    if (p == "Top") return floatText(f.Top);
-    if (p == "Width") return floatText(f.Width);
-    if (p == "Height") return floatText(f.Height);
-    if (p == "Tag") return f.Tag;
-    if (p == "Caption") return f.Caption;
+    if (p == "Left")
+        return floatText(f.Left);
+    if (p == "Top")
+        return floatText(f.Top);
+    if (p == "Width")
+        return floatText(f.Width);
+    if (p == "Height")
+        return floatText(f.Height);
+    if (p == "Tag")
+        return f.Tag;
+    if (p == "Caption")
+        return f.Caption;
     return std::nullopt;
 }
 
 std::string formSet(Form& f, std::string_view p, const std::string& v)
 {
-    if (p == "Tag") { f.Tag = v; return ""; }
-    if (p == "Caption") { f.Caption = v; return ""; }
-    float* target = p == "Left" ? &f.Left : p == "Top" ? &f.Top : p == "Width" ? &f.Width
-                  : p == "Height" ? &f.Height : nullptr;
+    if (p == "Tag") {
+        f.Tag = v;
+        return "";
+    }
+    if (p == "Caption") {
+        f.Caption = v;
+        return "";
+    }
+    float* target = p == "Left"     ? &f.Left
+                    : p == "Top"    ? &f.Top
+                    : p == "Width"  ? &f.Width
+                    : p == "Height" ? &f.Height
+                                    : nullptr;
     if (!target)
         return "unknown window property " + std::string(p);
     const auto x = parseFloat(v);
@@ -112,20 +127,34 @@ std::optional<std::string> controlGet(const Control& c, const PathPart& p)
             return std::nullopt;
         return c.List[static_cast<std::size_t>(*p.index)];
     }
-    if (p.index) return std::nullopt;
-    if (n == "Left") return floatText(c.Left);
-    if (n == "Top") return floatText(c.Top);
-    if (n == "Width") return floatText(c.Width);
-    if (n == "Height") return floatText(c.Height);
-    if (n == "Visible") return boolText(c.Visible);
-    if (n == "Caption") return c.Caption;
-    if (n == "ForeColor") return colorText(c.ForeColor);
-    if (n == "Picture") return decimal(c.Picture());
-    if (n == "Tag") return c.Tag;
-    if (n == "Enabled") return boolText(c.Enabled());
-    if (n == "Interval") return decimal(c.Interval);
-    if (n == "Value") return boolText(c.Value);
-    if (n == "ListCount") return decimal(static_cast<long long>(c.List.size()));
+    if (p.index)
+        return std::nullopt;
+    if (n == "Left")
+        return floatText(c.Left);
+    if (n == "Top")
+        return floatText(c.Top);
+    if (n == "Width")
+        return floatText(c.Width);
+    if (n == "Height")
+        return floatText(c.Height);
+    if (n == "Visible")
+        return boolText(c.Visible);
+    if (n == "Caption")
+        return c.Caption;
+    if (n == "ForeColor")
+        return colorText(c.ForeColor);
+    if (n == "Picture")
+        return decimal(c.Picture());
+    if (n == "Tag")
+        return c.Tag;
+    if (n == "Enabled")
+        return boolText(c.Enabled());
+    if (n == "Interval")
+        return decimal(c.Interval);
+    if (n == "Value")
+        return boolText(c.Value);
+    if (n == "ListCount")
+        return decimal(static_cast<long long>(c.List.size()));
     return std::nullopt;
 }
 
@@ -140,27 +169,47 @@ std::string setBool(const std::string& v, const std::function<void(bool)>& apply
 
 std::string controlSet(Form& form, Control& c, std::string_view n, const std::string& v)
 {
-    if (n == "Caption") { c.Caption = v; return ""; }
-    if (n == "Tag") { c.Tag = v; return ""; }
-    if (n == "Visible") return setBool(v, [&](bool b) { c.Visible = b; });
-    if (n == "Enabled") return setBool(v, [&](bool b) { c.setEnabled(b); });
+    if (n == "Caption") {
+        c.Caption = v;
+        return "";
+    }
+    if (n == "Tag") {
+        c.Tag = v;
+        return "";
+    }
+    if (n == "Visible")
+        return setBool(v, [&](bool b) { c.Visible = b; });
+    if (n == "Enabled")
+        return setBool(v, [&](bool b) { c.setEnabled(b); });
     if (n == "Value")
-        return setBool(v, [&](bool b) { if (b) form.selectOption(c); else c.Value = false; });
+        return setBool(v, [&](bool b) {
+            if (b)
+                form.selectOption(c);
+            else
+                c.Value = false;
+        });
     if (n == "ForeColor") {
         const auto col = parseColor(v);
-        if (!col) return "not a colour #RRGGBB: " + v;
+        if (!col)
+            return "not a colour #RRGGBB: " + v;
         c.ForeColor = *col;
         return "";
     }
     if (n == "Picture" || n == "Interval") {
         const auto x = parseStrict(v);
-        if (!x || *x != static_cast<double>(static_cast<int>(*x))) return "not a whole number: " + v;
-        if (n == "Interval") c.Interval = static_cast<int>(*x);
-        else c.setPicture(static_cast<int>(*x));
+        if (!x || *x != static_cast<double>(static_cast<int>(*x)))
+            return "not a whole number: " + v;
+        if (n == "Interval")
+            c.Interval = static_cast<int>(*x);
+        else
+            c.setPicture(static_cast<int>(*x));
         return "";
     }
-    float* target = n == "Left" ? &c.Left : n == "Top" ? &c.Top : n == "Width" ? &c.Width
-                  : n == "Height" ? &c.Height : nullptr;
+    float* target = n == "Left"     ? &c.Left
+                    : n == "Top"    ? &c.Top
+                    : n == "Width"  ? &c.Width
+                    : n == "Height" ? &c.Height
+                                    : nullptr;
     if (!target)
         return "unknown or read-only property " + std::string(n);
     const auto x = parseFloat(v);

@@ -12,8 +12,8 @@ namespace {
 using Fn = std::function<double(double)>;
 
 const std::vector<double> Sine = {1.0};
-const std::vector<double> Soft = {1.0, 0.0, 0.12, 0.0, 0.04};   // a rounded triangle
-const std::vector<double> Hollow = {1.0, 0.0, 0.33, 0.0, 0.2};  // a mellow square
+const std::vector<double> Soft = {1.0, 0.0, 0.12, 0.0, 0.04};  // a rounded triangle
+const std::vector<double> Hollow = {1.0, 0.0, 0.33, 0.0, 0.2}; // a mellow square
 
 Fn steady(double f)
 {
@@ -129,14 +129,10 @@ Wave done()
 std::vector<Effect> makeEffects()
 {
     return {
-        {"shot", finish(shot(), 0.30)},
-        {"hit", finish(hit(), 0.40)},
-        {"explosion", finish(explosion(), 0.70)},
-        {"miss", finish(miss(), 0.25)},
-        {"bump", finish(bump(), 0.70)},
-        {"heart", finish(heart(), 0.45)},
-        {"level", finish(level(), 0.50)},
-        {"gameover", finish(gameover(), 0.55)},
+        {"shot", finish(shot(), 0.30)},           {"hit", finish(hit(), 0.40)},
+        {"explosion", finish(explosion(), 0.70)}, {"miss", finish(miss(), 0.25)},
+        {"bump", finish(bump(), 0.70)},           {"heart", finish(heart(), 0.45)},
+        {"level", finish(level(), 0.50)},         {"gameover", finish(gameover(), 0.55)},
         {"done", finish(done(), 0.55)},
     };
 }

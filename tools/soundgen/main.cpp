@@ -118,7 +118,8 @@ int main(int argc, char** argv)
     const std::string_view arg = argc > 1 ? argv[1] : "";
     if (argc == 2 && arg == "--hashes") {
         for (const Effect& e : effects)
-            std::printf("%s %zu %016llx\n", e.name.c_str(), e.pcm.size(), static_cast<unsigned long long>(fnv1a(e.pcm)));
+            std::printf("%s %zu %016llx\n", e.name.c_str(), e.pcm.size(),
+                        static_cast<unsigned long long>(fnv1a(e.pcm)));
         return 0;
     }
     if (argc == 2 && arg == "--verify")

@@ -62,8 +62,8 @@ void addTone(Wave& w, double start, double duration, const std::function<double(
     }
 }
 
-void addNoise(Wave& w, double start, double duration, std::uint32_t seed,
-              const std::function<double(double)>& cutoff, const std::function<double(double)>& env, bool highPass)
+void addNoise(Wave& w, double start, double duration, std::uint32_t seed, const std::function<double(double)>& cutoff,
+              const std::function<double(double)>& env, bool highPass)
 {
     const std::size_t first = frameAt(start);
     const std::size_t n = frameAt(duration);

@@ -35,9 +35,8 @@ void addTone(Wave& w, double start, double duration, const std::function<double(
              const std::vector<double>& partials, const std::function<double(double)>& env);
 
 // Adds noise through a one-pole low-pass whose cutoff follows cutoff(t), shaped by env(t).
-void addNoise(Wave& w, double start, double duration, std::uint32_t seed,
-              const std::function<double(double)>& cutoff, const std::function<double(double)>& env,
-              bool highPass = false);
+void addNoise(Wave& w, double start, double duration, std::uint32_t seed, const std::function<double(double)>& cutoff,
+              const std::function<double(double)>& env, bool highPass = false);
 
 // Scales to the given peak, fades the last milliseconds to silence and rounds to 16 bits.
 std::vector<std::int16_t> finish(Wave w, double peak);

@@ -155,9 +155,9 @@ bool isInternalLink(const QUrl& link, const QUrl& helpFile)
 {
     if (link.isRelative() && link.path().isEmpty())
         return true;
-    return link.isLocalFile() && helpFile.isLocalFile()
-           && link.adjusted(QUrl::RemoveFragment | QUrl::NormalizePathSegments)
-                  == helpFile.adjusted(QUrl::RemoveFragment | QUrl::NormalizePathSegments);
+    return link.isLocalFile() && helpFile.isLocalFile() &&
+           link.adjusted(QUrl::RemoveFragment | QUrl::NormalizePathSegments) ==
+               helpFile.adjusted(QUrl::RemoveFragment | QUrl::NormalizePathSegments);
 }
 
 } // namespace gravok::help

@@ -16,13 +16,12 @@
 namespace gravok::help {
 namespace {
 
-const QString StyleSheet = QStringLiteral(
-    "h1 { color: #8fe08f; font-size: x-large; }"
-    "h2 { color: #8fe08f; font-size: large; margin-top: 18px; }"
-    "h3 { color: #c8e8c8; font-size: medium; margin-bottom: 2px; }"
-    "td.taste { font-weight: bold; color: #ffe7a0; padding-right: 14px; }"
-    "code { color: #ffe7a0; }"
-    "p.tipp { color: #a8b0bc; }");
+const QString StyleSheet = QStringLiteral("h1 { color: #8fe08f; font-size: x-large; }"
+                                          "h2 { color: #8fe08f; font-size: large; margin-top: 18px; }"
+                                          "h3 { color: #c8e8c8; font-size: medium; margin-bottom: 2px; }"
+                                          "td.taste { font-weight: bold; color: #ffe7a0; padding-right: 14px; }"
+                                          "code { color: #ffe7a0; }"
+                                          "p.tipp { color: #a8b0bc; }");
 
 QPushButton* makeButton(const char* name, const QString& text, QStyle::StandardPixmap icon, QWidget* parent)
 {

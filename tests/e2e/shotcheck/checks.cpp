@@ -241,9 +241,16 @@ std::optional<int> matchingTick(const ShotInput& in, FrmHaupt& h, const ScreenMa
 void checkLevelStart(Report& r, const ShotInput& in, Scene& scene, const ScreenMap& map)
 {
     const int count = static_cast<int>(scene.game.Start.LevelDaten(1).Anzahl);
-    r.add("gravoks.count", count > 0, "episode " + std::to_string(in.episode) + " level 1 has " + std::to_string(count));
+    r.add("gravoks.count", count > 0,
+          "episode " + std::to_string(in.episode) + " level 1 has " + std::to_string(count));
     std::size_t sprites = 0;
-    const auto ticks = matchingTick(in, scene.haupt(), map, 2, 0.6, [&] { scene.tick(); return true; }, sprites);
+    const auto ticks = matchingTick(
+        in, scene.haupt(), map, 2, 0.6,
+        [&] {
+            scene.tick();
+            return true;
+        },
+        sprites);
     r.add("gravoks.together", ticks && sprites == static_cast<std::size_t>(count) + 1,
           ticks ? "the shuttle and " + std::to_string(sprites - 1) + " gravoks stand where the model has them after " +
                       std::to_string(*ticks) + " ticks"
@@ -333,13 +340,16 @@ void checkReplayMoment(Report& r, const ShotInput& in, Scene& window, const Scre
     };
     player.start();
     std::size_t sprites = 0;
-    const auto moment = matchingTick(in, scene.haupt(), map, 1, 0.8, [&] {
-        player.play(50);
-        return !player.finished();
-    }, sprites);
+    const auto moment = matchingTick(
+        in, scene.haupt(), map, 1, 0.8,
+        [&] {
+            player.play(50);
+            return !player.finished();
+        },
+        sprites);
     r.add("replay.moment", moment.has_value(),
-          moment ? "the shuttle and " + std::to_string(sprites - 1) + " gravoks stand where the replay has them after " +
-                       std::to_string(*moment) + " ticks"
+          moment ? "the shuttle and " + std::to_string(sprites - 1) +
+                       " gravoks stand where the replay has them after " + std::to_string(*moment) + " ticks"
                  : "no tick up to " + std::to_string(in.maxTicks) + " of the replay shows what the screenshot shows");
 }
 
@@ -596,12 +606,14 @@ const std::map<std::string, Body>& checks()
              const auto hit = findSprite(in.shot, *sprite, area, field, 0.6, start);
              const bool moved = hit && (hit->at - start).manhattanLength() >= 2;
              r.add("shuttle", hit && moved,
-                   "bitmap " + std::to_string(picture) + " (heading " + std::to_string(static_cast<int>(scene.game.Start.Richtung)) +
-                       ", speed " + std::to_string(tempo) + ") searched " + str(area) +
+                   "bitmap " + std::to_string(picture) + " (heading " +
+                       std::to_string(static_cast<int>(scene.game.Start.Richtung)) + ", speed " +
+                       std::to_string(tempo) + ") searched " + str(area) +
                        (hit ? ": found at " + str(hit->at) + ", start " + str(start) + (moved ? "" : ", not moved")
                             : ": not found"));
              const QImage* shotSprite = art(h.imgSchuss(0)->Picture());
-             const auto shotHit = shotSprite ? findSprite(in.shot, *shotSprite, field, field, 0.8, start) : std::nullopt;
+             const auto shotHit =
+                 shotSprite ? findSprite(in.shot, *shotSprite, field, field, 0.8, start) : std::nullopt;
              r.add("shot", shotHit.has_value(),
                    shotHit ? "a shot (bitmap " + std::to_string(h.imgSchuss(0)->Picture()) + ") at " + str(shotHit->at)
                            : "no shot in the field " + str(field));

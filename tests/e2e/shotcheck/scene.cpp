@@ -8,8 +8,7 @@ namespace gravok::shotcheck {
 
 Scene::Scene(std::filesystem::path programDir, float screenWidthTwips)
     : RecordingPlatform(std::move(programDir), screenWidthTwips), game(*this)
-{
-}
+{}
 
 void Scene::runModal(Form& form)
 {
@@ -24,9 +23,9 @@ void Scene::runModal(Form& form)
 int keyCode(const std::string& name)
 {
     static const std::map<std::string, int> codes = {
-        {"F1", key::F1},       {"F2", key::F2},         {"F4", key::F4}, {"Left", key::Left},
-        {"Up", key::Up},       {"Right", key::Right},   {"Down", key::Down}, {"Space", key::Space},
-        {"P", key::P},         {"Enter", key::Enter},   {"Escape", key::Escape}};
+        {"F1", key::F1}, {"F2", key::F2},       {"F4", key::F4},        {"Left", key::Left},
+        {"Up", key::Up}, {"Right", key::Right}, {"Down", key::Down},    {"Space", key::Space},
+        {"P", key::P},   {"Enter", key::Enter}, {"Escape", key::Escape}};
     const auto it = codes.find(name);
     return it == codes.end() ? -1 : it->second;
 }

@@ -37,7 +37,8 @@ QRect ScreenMap::toScreen(QRect formPixels) const
 {
     const QPoint a = toScreen(QPointF(formPixels.topLeft()));
     const QPointF far = box_.toWidget(QPointF(formPixels.topLeft() + QPoint(formPixels.width(), formPixels.height())));
-    const QPoint b = window_.topLeft() + QPoint(static_cast<int>(std::ceil(far.x())), static_cast<int>(std::ceil(far.y())));
+    const QPoint b =
+        window_.topLeft() + QPoint(static_cast<int>(std::ceil(far.x())), static_cast<int>(std::ceil(far.y())));
     return {a, QSize(b.x() - a.x(), b.y() - a.y())};
 }
 

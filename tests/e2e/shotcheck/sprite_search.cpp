@@ -29,7 +29,8 @@ bool sameColour(QRgb a, QRgb b, int tolerance)
 QImage scaledSprite(const QImage& sprite, QSize base, double scale)
 {
     QImage argb = sprite.convertToFormat(QImage::Format_ARGB32);
-    const QSize size(static_cast<int>(std::lround(base.width() * scale)), static_cast<int>(std::lround(base.height() * scale)));
+    const QSize size(static_cast<int>(std::lround(base.width() * scale)),
+                     static_cast<int>(std::lround(base.height() * scale)));
     if (argb.size() == size)
         return argb;
     return argb.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

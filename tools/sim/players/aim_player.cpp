@@ -148,7 +148,8 @@ void AimPlayer::fetchHeart(Game& game)
     if (const int turn = turnToward(game.Start.Richtung, want))
         door().key(turn < 0 ? key::Left : key::Right);
     // Close enough in heading to go on: each tick re-aims, so the path zigzags onto it.
-    const int tempo = turnsBetween(game.Start.Richtung, want) <= 1 ? std::clamp(static_cast<int>(distance / 30), 1, 20) : 0;
+    const int tempo =
+        turnsBetween(game.Start.Richtung, want) <= 1 ? std::clamp(static_cast<int>(distance / 30), 1, 20) : 0;
     holdTempo(game.Start.Tempo, tempo);
     if (activeGravoks(game) > 1)
         fireIfAligned(game);

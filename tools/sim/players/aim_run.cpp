@@ -59,8 +59,8 @@ struct AimState {
 
 int violation(AimState& st, int episode, const char* what)
 {
-    st.out << "VIOLATION seed=" << st.options.seed << " tick=" << st.run.ticks() << " game=" << episode << ": "
-           << what << "\n";
+    st.out << "VIOLATION seed=" << st.options.seed << " tick=" << st.run.ticks() << " game=" << episode << ": " << what
+           << "\n";
     return 1;
 }
 
@@ -80,8 +80,8 @@ void describeStop(AimState& st, long levelHits)
         fastest = std::max({fastest, std::abs(int(g.DX)), std::abs(int(g.DY))});
     }
     st.out << "  stopped in level " << s.Level << " of " << s.AnzahlLevel << ": " << left << " of " << level.Anzahl
-           << " gravoks left, " << hitsNeeded << " hits still needed, steps up to " << fastest
-           << " twips per tick, " << levelHits << " hits taken in this level, damage " << s.Schaden << "\n";
+           << " gravoks left, " << hitsNeeded << " hits still needed, steps up to " << fastest << " twips per tick, "
+           << levelHits << " hits taken in this level, damage " << s.Schaden << "\n";
 }
 
 // Plays until the game ends or time runs out; what broke, or nullptr.

@@ -11,8 +11,8 @@ struct AimOptions {
     std::filesystem::path episodeDir; // where Episode1..4.gvk are copied from
     std::uint64_t seed = 0;
     long ticksPerEpisode = 24000; // 20 minutes of game time
-    int episode = 0;               // only this one, chosen at start-up; 0: all four in turn
-    std::filesystem::path record;  // where the run is written as a replay, if anywhere
+    int episode = 0;              // only this one, chosen at start-up; 0: all four in turn
+    std::filesystem::path record; // where the run is written as a replay, if anywhere
 };
 
 // Plays each of the four episodes once with the aiming player and tells how far it got.

@@ -18,12 +18,26 @@ constexpr double ShotY[17] = {0, -300, -300, -300, -150, 0, 150, 300, 300, 300, 
 Box launchBox(const Box& s, int heading)
 {
     const double L = s.left, T = s.top, W = s.width, H = s.height, w = ShotSize;
-    const double left[17] = {0,         L + W / 2 - w / 2, L + W - 2 * w, L + W - w / 2, L + W,         L + W,
-                             L + W,     L + W,             L + W - w,     L + W / 2 - w / 2, L + W / 4 - w / 2, L - w / 2,
-                             L - w,     L - w,             L - w,         L - w,         L + W / 4 - w / 2};
-    const double top[17] = {0,         T - w,     T - w,     T - w,         T + H / 4 - w / 2, T + H / 2 - w / 2,
-                            T + H - 2 * w, T + H, T + H,     T + H,         T + H,             T + H,
-                            T + H - 2 * w, T + H / 2 - w / 2, T + H / 4 - w / 2, T - w, T - w};
+    const double left[17] = {0,
+                             L + W / 2 - w / 2,
+                             L + W - 2 * w,
+                             L + W - w / 2,
+                             L + W,
+                             L + W,
+                             L + W,
+                             L + W,
+                             L + W - w,
+                             L + W / 2 - w / 2,
+                             L + W / 4 - w / 2,
+                             L - w / 2,
+                             L - w,
+                             L - w,
+                             L - w,
+                             L - w,
+                             L + W / 4 - w / 2};
+    const double top[17] = {0,     T - w, T - w, T - w, T + H / 4 - w / 2, T + H / 2 - w / 2, T + H - 2 * w,     T + H,
+                            T + H, T + H, T + H, T + H, T + H - 2 * w,     T + H / 2 - w / 2, T + H / 4 - w / 2, T - w,
+                            T - w};
     return {left[heading], top[heading], w, w};
 }
 
@@ -112,7 +126,8 @@ int headingToGravok(Game& game, int k)
     FrmHaupt& h = game.frmHaupt();
     const GravokSatz& g = game.Start.LevelDaten(game.Start.Level).Gravok(k);
     const Box shuttle = boxOf(*h.imgShuttle);
-    const Step aim = interceptPoint(shuttle.centreX(), shuttle.centreY(), boxOf(*h.imgGravok(k)), {double(g.DX), double(g.DY)});
+    const Step aim =
+        interceptPoint(shuttle.centreX(), shuttle.centreY(), boxOf(*h.imgGravok(k)), {double(g.DX), double(g.DY)});
     return headingToward(shuttle.centreX(), shuttle.centreY(), aim.x, aim.y);
 }
 

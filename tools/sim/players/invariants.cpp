@@ -93,8 +93,8 @@ bool InvariantChecker::stepsBroken(const StartModule& s)
     for (int k = 1; k <= 10; ++k) {
         const GravokSatz& g = level.Gravok(k);
         if (g.DX < -100 || g.DX > 100 || g.DY < -100 || g.DY > 100)
-            return broken("LevelDaten(%d).Gravok(%d) steps DX %d DY %d, outside -100..100", int(s.Level), k,
-                          int(g.DX), int(g.DY));
+            return broken("LevelDaten(%d).Gravok(%d) steps DX %d DY %d, outside -100..100", int(s.Level), k, int(g.DX),
+                          int(g.DY));
     }
     return false;
 }

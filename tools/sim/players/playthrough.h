@@ -58,7 +58,6 @@ private:
     const char* findings();
     void countProgress();
 
-
     const ScratchDir& scratch_;
     PlayPlatform platform_;
     Game game_;

@@ -16,9 +16,8 @@ namespace {
 constexpr long RecklessAfter = 30000;
 
 // Pieces of names, umlauts and the separators of a list entry among them.
-constexpr std::array<const char*, 24> NamePieces = {
-    "a", "e", "i", "o", "u", "r", "s", "t", "K", "M", "P", "Z", "0", "7", " ", "-",
-    ":", "(", ")", "ä", "ö", "ü", "ß", "Ä"};
+constexpr std::array<const char*, 24> NamePieces = {"a", "e", "i", "o", "u", "r", "s", "t", "K", "M", "P", "Z",
+                                                    "0", "7", " ", "-", ":", "(", ")", "ä", "ö", "ü", "ß", "Ä"};
 
 } // namespace
 

@@ -28,8 +28,8 @@ struct SoakState {
 int violation(SoakState& st, const char* what)
 {
     const long game = st.run.platform().counts().gamesStarted;
-    st.out << "VIOLATION seed=" << st.options.seed << " tick=" << st.run.ticks() << " game=" << game << ": "
-           << what << "\n";
+    st.out << "VIOLATION seed=" << st.options.seed << " tick=" << st.run.ticks() << " game=" << game << ": " << what
+           << "\n";
     return 1;
 }
 
@@ -59,8 +59,8 @@ void report(SoakState& st, double seconds, double cpuSeconds)
     st.out << "games: " << c.gamesFinished << " (" << c.gamesFinished - c.completed << " game over, " << c.completed
            << " completed, " << c.gamesStarted - c.gamesFinished << " more abandoned for a new one)\n"
            << "levels cleared: " << st.run.levelsCleared() << "\n"
-           << "ticks: " << st.run.ticks() << " (" << c.dialogs << " dialogs, " << c.names << " names, "
-           << c.helpStarts << " help starts)\n"
+           << "ticks: " << st.run.ticks() << " (" << c.dialogs << " dialogs, " << c.names << " names, " << c.helpStarts
+           << " help starts)\n"
            << "ticks per second: " << static_cast<long long>(seconds > 0 ? ticks / seconds : 0) << " ("
            << static_cast<long long>(cpuSeconds > 0 ? ticks / cpuSeconds : 0) << " per second of CPU time)\n";
 }

@@ -38,13 +38,18 @@ void HelpFileTest::everyTopicOfTheGameIsThere_data()
     QTest::addColumn<QStringList>("mentions");
     QTest::newRow("Inhalt") << "Inhalt" << QStringList{"Gravoks", "Fähre"};
     QTest::newRow("Haupt - Menü") << "Haupt - Menü"
-                                  << QStringList{"16 Richtungen", "−100 bis 100", "zehn Schüsse", "F1", "F2",
-                                                 "F4", "Ende", "Highscore", "Hilfe", "Info"};
-    QTest::newRow("Neues Spiel") << "Neues Spiel"
-                                 << QStringList{"Gravokitenstrum", "Satelliten - Chaos", "Zerstörung der Planeten",
-                                                "Bunte Planeten!", "Enter", "Esc", "Abbrechen"};
-    QTest::newRow("Highscore") << "Highscore" << QStringList{"Punkte.lst", "~/.local/share/gravok/", "Namen",
-                                                                   "Doppelklick", "Leertaste"};
+                                  << QStringList{"16 Richtungen", "−100 bis 100", "zehn Schüsse", "F1",  "F2", "F4",
+                                                 "Ende",          "Highscore",    "Hilfe",        "Info"};
+    QTest::newRow("Neues Spiel") << "Neues Spiel" << QStringList{"Gravokitenstrum",
+                                                                 "Satelliten - Chaos",
+                                                                 "Zerstörung der Planeten",
+                                                                 "Bunte Planeten!",
+                                                                 "Enter",
+                                                                 "Esc",
+                                                                 "Abbrechen"};
+    QTest::newRow("Highscore") << "Highscore"
+                               << QStringList{"Punkte.lst", "~/.local/share/gravok/", "Namen", "Doppelklick",
+                                              "Leertaste"};
     QTest::newRow("Info") << "Info" << QStringList{"Version", "Webseite", "E-Mail"};
 }
 
