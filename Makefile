@@ -31,7 +31,7 @@ test: check
 	@$(MAKE) --no-print-directory sanitize
 	@$(MAKE) --no-print-directory fuzz
 
-check: build
+check: build format-check
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
 
 # The sources' layout is .clang-format's: `make format` applies it to every tracked C++
