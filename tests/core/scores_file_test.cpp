@@ -61,6 +61,19 @@ TEST_F(ListFile, AMissingOrEmptyListIsEmptyAndTheFirstEntryCreatesIt)
     EXPECT_EQ(bytesOf(list()), "ABCD\r\n");
 }
 
+// A line added to a list at its size limit could never be read back: it is refused there,
+// one byte below the limit it still goes in.
+TEST_F(ListFile, AListAtItsLimitTakesNoMoreLines)
+{
+    for (const auto& [size, takes] : {std::pair{MaxListBytes, false}, std::pair{MaxListBytes - 1, true}}) {
+        writeBytes(list(), "");
+        fs::resize_file(list(), size);
+        const auto problem = appendLine(dir(), "ABCD");
+        EXPECT_EQ(!problem, takes) << size;
+        EXPECT_EQ(fs::file_size(list()), takes ? size + 8 : size) << size; // "\r\n" closes the zeros first
+    }
+}
+
 TEST_F(ListFile, ATornLastLineKeepsItsOwnLine)
 {
     writeBytes(list(), encoded("000100: A (1)") + "\r\n" + "0A1B2C");
