@@ -73,6 +73,22 @@ TEST(Files, ReadsStopAtTheirLimit)
     EXPECT_FALSE(over.bytes);
     EXPECT_EQ(over.reason, "die Datei ist größer als 999 Bytes");
     EXPECT_EQ(sizeText(64u << 20), "64 MiB");
+    EXPECT_EQ(sizeText(64u << 10), "64 KiB");
+}
+
+// The newest end of a file, from a line's start: a line cut by the limit goes whole.
+TEST(Files, ATailStartsAtALine)
+{
+    const test::ProgramDir d;
+    const fs::path f = d.path() / "f";
+    std::ofstream(f, std::ios::binary) << "aa\nbb\ncc\n";
+    for (const auto& [limit, tail] : {std::pair<std::size_t, const char*>{9, "aa\nbb\ncc\n"},
+                                      {20, "aa\nbb\ncc\n"},
+                                      {6, "bb\ncc\n"},
+                                      {5, "cc\n"},
+                                      {3, "cc\n"},
+                                      {2, ""}})
+        EXPECT_EQ(readTail(f, limit, Links::Refuse).bytes, tail) << limit;
 }
 
 TEST(Files, NoErrorIsToldInTheCLibrarysEnglish)
