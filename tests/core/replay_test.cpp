@@ -347,5 +347,26 @@ TEST(ReplayPlayer, SlicedPlayReachesTheRecordedEnd)
     }
 }
 
+// The player looking away while recording paused the game; watching, it pauses there too.
+TEST(ReplayPlayer, AwayPausesTheWatchedGame)
+{
+    const auto read = readReplayFile(std::string(GRAVOK_SOURCE_DIR) + "/tests/replays/episode1.replay");
+    ASSERT_EQ(read.index(), 0u) << std::get<std::string>(read);
+    Replay r = std::get<Replay>(read);
+    for (const bool away : {false, true}) {
+        r.inputs = std::string("click lblOK\nadvance 500\n") + (away ? "away\n" : "") + "advance 100\n";
+        ScratchDir scratch(GRAVOK_DATA_DIR);
+        WatchingPlatform platform(scratch.programDir(), r.random, 50);
+        Game game(platform);
+        game.random.reseed(r.random);
+        replay::ReplayPlayer player(game, r);
+        platform.player = &player;
+        player.start();
+        for (int turns = 0; !player.finished() && turns < 1000; ++turns)
+            player.play(50);
+        EXPECT_EQ(game.frmHaupt().Pausiert, away ? 1 : 0) << away;
+    }
+}
+
 } // namespace
 } // namespace gravok
