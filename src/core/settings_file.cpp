@@ -3,10 +3,10 @@
 #include "core/settings_file.h"
 
 #include <cerrno>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include "core/files.h"
+#include "core/text_lines.h"
 
 namespace gravok {
 namespace {
@@ -15,7 +15,7 @@ std::string_view trimmed(std::string_view s)
 {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
         s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
         s.remove_suffix(1);
     return s;
 }
@@ -33,10 +33,9 @@ std::map<std::string, std::string> SettingsFile::parse(std::string_view text)
 {
     std::map<std::string, std::string> values;
     std::string group;
-    while (!text.empty()) {
-        const std::size_t end = std::min(text.find('\n'), text.size());
-        const std::string_view line = trimmed(text.substr(0, end));
-        text.remove_prefix(std::min(end + 1, text.size()));
+    TextLines lines(text);
+    for (std::string_view line; lines.next(line);) {
+        line = trimmed(line);
         if (line.empty() || line[0] == ';' || line[0] == '#')
             continue;
         if (line.front() == '[' && line.back() == ']') {

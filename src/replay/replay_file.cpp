@@ -5,6 +5,7 @@
 
 #include <charconv>
 
+#include "core/text_lines.h"
 #include "replay/base64.h"
 
 namespace gravok::replay {
@@ -19,32 +20,6 @@ bool wholeNumber(std::string_view t)
 {
     return number<long long>(t).has_value() && t[0] != '-';
 }
-
-// Reads the text line by line; a last line without its line end counts as well.
-class Lines {
-public:
-    explicit Lines(std::string_view text) : text_(text) {}
-    bool next(std::string_view& line)
-    {
-        if (pos_ >= text_.size())
-            return false;
-        std::size_t end = text_.find('\n', pos_);
-        if (end == std::string_view::npos)
-            end = text_.size();
-        line = text_.substr(pos_, end - pos_);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        pos_ = end + 1;
-        ++number_;
-        return true;
-    }
-    [[nodiscard]] int number() const { return number_; }
-
-private:
-    std::string_view text_;
-    std::size_t pos_ = 0;
-    int number_ = 0;
-};
 
 std::string damaged(int line, const std::string& why)
 {
@@ -86,7 +61,7 @@ std::string formatReplay(const Replay& replay)
 
 std::variant<Replay, std::string> parseReplay(std::string_view text, int rules)
 {
-    Lines lines(text);
+    TextLines lines(text);
     std::string_view line;
     if (!lines.next(line) || !line.starts_with(Magic))
         return std::string("Die Datei ist keine Gravok-Aufzeichnung.");

@@ -8,6 +8,7 @@
 #include <map>
 
 #include "core/files.h"
+#include "core/text_lines.h"
 #include "scores/kodierer.h"
 #include "scores/list_file.h"
 #include "scores/score_list.h"
@@ -26,10 +27,8 @@ std::string lineOf(const ReplayLink& link)
 std::vector<ReplayLink> parseLinks(std::string_view text)
 {
     std::vector<ReplayLink> links;
-    while (!text.empty()) {
-        const std::size_t end = std::min(text.find('\n'), text.size());
-        std::string_view rest = text.substr(0, end);
-        text.remove_prefix(std::min(end + 1, text.size()));
+    TextLines lines(text);
+    for (std::string_view rest; lines.next(rest);) {
         std::string_view fields[3];
         bool ok = true;
         for (auto& field : fields) {

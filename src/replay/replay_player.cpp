@@ -8,6 +8,7 @@
 #include "app/frm_haupt.h"
 #include "app/game.h"
 #include "core/form.h"
+#include "core/text_lines.h"
 
 namespace gravok::replay {
 namespace {
@@ -41,14 +42,9 @@ bool isAdvance(const std::string& line)
 
 ReplayPlayer::ReplayPlayer(Game& game, const Replay& replay) : game_(game), episodes_(replay.episodes)
 {
-    std::size_t from = 0;
-    while (from < replay.inputs.size()) {
-        std::size_t end = replay.inputs.find('\n', from);
-        if (end == std::string::npos)
-            end = replay.inputs.size();
-        lines_.emplace_back(replay.inputs.substr(from, end - from));
-        from = end + 1;
-    }
+    TextLines lines(replay.inputs);
+    for (std::string_view line; lines.next(line);)
+        lines_.emplace_back(line);
     done_.assign(lines_.size(), false);
     game_.episodeTap.source = [this](int n, std::string& bytes) -> std::optional<std::string> {
         if (static_cast<std::size_t>(loads_) >= episodes_.size())
