@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -158,6 +159,16 @@ Opened openRegular(const std::filesystem::path& path, int flags, Links links, un
     }
     out.fd = std::move(owned);
     return out;
+}
+
+std::filesystem::path userFolder(const char* variable, const char* fallback)
+{
+    namespace fs = std::filesystem;
+    if (const char* base = std::getenv(variable); base && fs::path(base).is_absolute())
+        return fs::path(base) / "gravok";
+    if (const char* home = std::getenv("HOME"); home && fs::path(home).is_absolute())
+        return fs::path(home) / fallback / "gravok";
+    return {};
 }
 
 std::string sizeText(std::size_t bytes)

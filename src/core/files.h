@@ -92,6 +92,10 @@ struct ReadResult {
 [[nodiscard]] std::optional<std::string> replaceFile(const std::filesystem::path& path, std::string_view bytes,
                                                      Links links, unsigned mode = 0644);
 
+// The game's folder in one of the player's base folders: $VARIABLE/gravok, without it
+// $HOME/FALLBACK/gravok ("XDG_CONFIG_HOME", ".config"); empty when neither is absolute.
+[[nodiscard]] std::filesystem::path userFolder(const char* variable, const char* fallback);
+
 // "1 MiB", "64 KiB", "512 Bytes": a size limit as the player reads it.
 [[nodiscard]] std::string sizeText(std::size_t bytes);
 

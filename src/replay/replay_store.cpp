@@ -2,25 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "replay/replay_store.h"
 
+#include "core/files.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <ctime>
 
 namespace gravok::replay {
 
 std::filesystem::path replayFolder()
 {
-    const char* data = std::getenv("XDG_DATA_HOME");
-    std::filesystem::path base;
-    if (data && data[0] == '/') {
-        base = data;
-    } else {
-        const char* home = std::getenv("HOME");
-        base = std::filesystem::path(home ? home : ".") / ".local" / "share";
-    }
-    return base / "gravok" / "replays";
+    return userFolder("XDG_DATA_HOME", ".local/share") / "replays";
 }
 
 std::string replayFileName(std::int64_t unixSeconds, long pid)

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/list_places.h"
 
+#include "core/files.h"
+
 #include <cerrno>
-#include <cstdlib>
 #include <system_error>
 
 namespace gravok {
@@ -12,13 +13,7 @@ namespace fs = std::filesystem;
 
 fs::path userDataDir()
 {
-    const char* data = std::getenv("XDG_DATA_HOME");
-    if (data && fs::path(data).is_absolute())
-        return fs::path(data) / "gravok";
-    const char* home = std::getenv("HOME");
-    if (home && fs::path(home).is_absolute())
-        return fs::path(home) / ".local" / "share" / "gravok";
-    return {};
+    return userFolder("XDG_DATA_HOME", ".local/share");
 }
 
 ListPlaces findPlaces(const fs::path& programDir, const fs::path& userDir, bool installed)

@@ -205,15 +205,10 @@ std::vector<PadEvent> Gamepad::poll()
 
 std::optional<std::filesystem::path> playerMappingFile()
 {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    std::filesystem::path base;
-    if (config && *config)
-        base = config;
-    else if (const char* home = std::getenv("HOME"); home && *home)
-        base = std::filesystem::path(home) / ".config";
-    else
+    const std::filesystem::path folder = userFolder("XDG_CONFIG_HOME", ".config");
+    if (folder.empty())
         return std::nullopt;
-    return base / "gravok" / "gamecontrollerdb.txt";
+    return folder / "gamecontrollerdb.txt";
 }
 
 VirtualPad::VirtualPad() = default;

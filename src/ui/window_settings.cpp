@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/window_settings.h"
 
+#include "core/files.h"
+
 #include <cstdio>
-#include <cstdlib>
 
 namespace gravok::ui {
 namespace {
@@ -14,11 +15,7 @@ const QString fullScreenKey = QStringLiteral("window/fullScreen");
 
 std::filesystem::path configFolder()
 {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    if (config && config[0] == '/')
-        return std::filesystem::path(config) / "gravok";
-    const char* home = std::getenv("HOME");
-    return std::filesystem::path(home ? home : ".") / ".config" / "gravok";
+    return userFolder("XDG_CONFIG_HOME", ".config");
 }
 
 // A rectangle as earlier versions wrote it: "@Rect(x y width height)".
