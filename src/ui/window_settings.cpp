@@ -74,7 +74,7 @@ std::optional<WindowSettings::Placement> WindowSettings::placement() const
 
 void WindowSettings::setPlacement(const Placement& placement)
 {
-    file_.set(normalKey.toStdString(), rectText(placement.normal));
+    set(normalKey, QString::fromStdString(rectText(placement.normal)));
     set(maximizedKey, placement.maximized);
     set(fullScreenKey, placement.fullScreen);
 }
