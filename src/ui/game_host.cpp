@@ -22,12 +22,6 @@ namespace gravok::ui {
 
 namespace {
 
-bool isQuitKey(int key, Qt::KeyboardModifiers modifiers)
-{
-    return (key == Qt::Key_Q && modifiers.testFlag(Qt::ControlModifier)) ||
-           (key == Qt::Key_F4 && modifiers.testFlag(Qt::AltModifier));
-}
-
 class QuitKeys : public QObject {
 public:
     QuitKeys(QWidget& window, std::function<void()> end) : QObject(&window), end_(std::move(end))
@@ -198,11 +192,6 @@ void GameHost::finishClosedLayers()
 void endOnQuitKeys(QWidget& window, std::function<void()> end)
 {
     new QuitKeys(window, std::move(end));
-}
-
-void GameHost::endOnQuitKeys(QWidget& window)
-{
-    ui::endOnQuitKeys(window, [this] { end(); });
 }
 
 void GameHost::end()

@@ -27,7 +27,8 @@ struct KeyPress;
 // Everything the windows share: the one door into the game (every event, tick and
 // start-up call goes through call()), the one door for keys (pressKey), the open views
 // and layers, the bitmaps, and the end of the program.
-// Ctrl+Q and Alt+F4 in WINDOW close it and call END.
+// Ctrl+Q and Alt+F4 in WINDOW close it and call END: for a window shown before the game
+// and its key router are there (the game's own windows go through the router).
 void endOnQuitKeys(QWidget& window, std::function<void()> end);
 
 class GameHost : public QObject {
@@ -69,9 +70,6 @@ public:
 
     // Stops all calls into the game, finishes the layers and leaves the event loops.
     void end();
-    // A window of the program's own beside the game (a message box) ends the program on
-    // Ctrl+Q and Alt+F4 as the game window does.
-    void endOnQuitKeys(QWidget& window);
     [[nodiscard]] bool ended() const { return ended_; }
 
     // How a fatal error is shown and how the event loops are left; tests replace them.

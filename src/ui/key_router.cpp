@@ -7,6 +7,12 @@
 
 namespace gravok::ui {
 
+bool isQuitKey(int key, Qt::KeyboardModifiers modifiers)
+{
+    return (key == Qt::Key_Q && modifiers.testFlag(Qt::ControlModifier)) ||
+           (key == Qt::Key_F4 && modifiers.testFlag(Qt::AltModifier));
+}
+
 KeyRouter::KeyRouter(IsGameWindow isGameWindow, Deliver deliver, QObject* parent)
     : QObject(parent), isGameWindow_(std::move(isGameWindow)), deliver_(std::move(deliver))
 {}
@@ -28,10 +34,20 @@ bool KeyRouter::eventFilter(QObject* watched, QEvent* event)
     const QEvent::Type type = event->type();
     if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride)
         return false;
-    const auto* widget = qobject_cast<const QWidget*>(watched);
-    if (!widget || !isGameWindow_(widget->window()))
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget)
         return false;
     auto* key = static_cast<QKeyEvent*>(event);
+    if (!isGameWindow_(widget->window())) {
+        if (type == QEvent::KeyRelease || !isQuitKey(key->key(), key->modifiers()))
+            return false;
+        event->accept();
+        if (type == QEvent::KeyPress) {
+            widget->window()->close();
+            deliver_({key->key(), key->modifiers(), key->text()});
+        }
+        return true;
+    }
     // Accepting the override keeps shortcuts from claiming a game key; the press follows.
     if (type == QEvent::ShortcutOverride) {
         event->accept();

@@ -19,12 +19,16 @@ struct KeyPress {
     QString text;
 };
 
+// Ctrl+Q and Alt+F4: they end the program in any of its windows.
+[[nodiscard]] bool isQuitKey(int key, Qt::KeyboardModifiers modifiers);
+
 // Installed on the application: takes key presses meant for one of the game's windows
 // before any widget in it sees them (an option button would eat Space, arrows and Enter)
-// and hands them to the game. Keys for other windows (a message box) and keys nobody
-// takes pass on untouched. Held-down keys repeat as further presses, except in a layer:
-// there only presses made after it opened count, so a key still held from the game
-// (Space, an arrow) does not pour into a dialog.
+// and hands them to the game. In the program's other windows (a message box) only the
+// quit keys are taken: the window closes and they reach the game as from its own window;
+// every other key passes on untouched, as do keys nobody takes. Held-down keys repeat as further presses, except in a
+// layer: there only presses made after it opened count, so a key still held from the game (Space, an arrow) does not
+// pour into a dialog.
 class KeyRouter : public QObject {
     Q_OBJECT
 public:

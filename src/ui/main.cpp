@@ -193,7 +193,7 @@ int main(int argc, char** argv)
     // Every run is recorded from Main on, so that any game can be watched again.
     gravok::ui::ReplaySession recording(host);
     // A listed game is shown over the running one, which waits beneath in its list.
-    platform.watchListed = [&window, &host](const gravok::replay::ReplayLink& link) {
+    platform.watchListed = [&window](const gravok::replay::ReplayLink& link) {
         const auto why = gravok::ui::watchListed(link, gravok::replay::replayFolder(), window.view(), &window);
         if (!why)
             return;
@@ -201,7 +201,6 @@ int main(int argc, char** argv)
                         QStringLiteral("Dieses Spiel kann nicht gezeigt werden: %1").arg(QString::fromStdString(*why)),
                         QMessageBox::Ok, &window);
         box.setTextFormat(Qt::PlainText);
-        host.endOnQuitKeys(box);
         box.exec();
     };
     std::unique_ptr<gravok::ui::StatsProbe> probe;

@@ -172,8 +172,6 @@ void QtPlatform::message(const std::string& text)
     // Plain text: a message may quote a file, and a file's <img> or <a> must stay letters.
     QMessageBox box(QMessageBox::Information, QStringLiteral("Gravok"), qs(text), QMessageBox::Ok, window_);
     box.setTextFormat(Qt::PlainText);
-    if (host_)
-        host_->endOnQuitKeys(box);
     box.exec();
 }
 
@@ -186,8 +184,6 @@ void QtPlatform::notify(const std::string& text)
     box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
-    if (host_)
-        host_->endOnQuitKeys(*box);
     box->show();
 }
 
