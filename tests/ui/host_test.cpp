@@ -1,37 +1,33 @@
 // SPDX-FileCopyrightText: 2026 The Gravok developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window's plumbing with a real game: errors end the program, dialogs live exactly
-// as long as their form is open, the clock runs only when nothing holds it.
+// The window's plumbing with a real game: errors end the program, layers live exactly as
+// long as their form is open and get only fresh keys, the window keys end the program,
+// the clock runs only when nothing holds it, looking away pauses, M mutes, and what the
+// program keeps between runs.
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
-#include <QTest>
-#include <QTimer>
+#include <QLibraryInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QVBoxLayout>
 
 #include "app/frm_haupt.h"
 #include "test_forms.h"
 #include "ui/clock_driver.h"
 #include "ui/form_view.h"
-#include "ui/game_host.h"
-#include "ui/game_window.h"
-#include "ui/key_router.h"
 #include "ui/layer.h"
 #include "ui/name_box.h"
-#include "ui/qt_platform.h"
-#include "ui_tests.h"
+#include "ui/sound_keys.h"
+#include "ui/start_up.h"
+#include "ui/window_settings.h"
 
 namespace gravok::ui::test {
 namespace {
-
-// Replaces the error box and the real exit, and counts them.
-struct QuietEnd {
-    explicit QuietEnd(GameHost& host)
-    {
-        host.reportError = [this](const QString& m) { errors << m; };
-        host.quit = [this] { ++quits; };
-    }
-    QStringList errors;
-    int quits = 0;
-};
 
 // A dialog that closes on Escape and notes whether the clock stood still meanwhile.
 class EscapeDialog : public LoggingForm {
@@ -51,16 +47,11 @@ private:
 };
 
 // A key event as the window system sends it, through the application's filters.
-void sendKey(QWidget* to, QEvent::Type type, Qt::Key key, const QString& text, bool autoRepeat = false,
+void sendKey(QWidget* to, QEvent::Type type, int key, const QString& text = {}, bool autoRepeat = false,
              Qt::KeyboardModifiers mods = Qt::NoModifier)
 {
     QKeyEvent event(type, key, mods, text, autoRepeat);
     QApplication::sendEvent(to, &event);
-}
-
-QRect formRect(const Layer& layer)
-{
-    return layer.view().geometry();
 }
 
 } // namespace
@@ -68,281 +59,312 @@ QRect formRect(const Layer& layer)
 class HostTest : public QObject {
     Q_OBJECT
 private slots:
-    void gameErrorEndsTheProgram();
-    void dialogLivesAsLongAsItsForm();
-    void keysHeldBeforeALayerDoNotReachIt();
-    void windowKeysEndTheProgramFromALayer_data();
-    void windowKeysEndTheProgramFromALayer();
-    void nameBox_data();
-    void nameBox();
-    void clockRunsOnlyWhenFree();
-    void lookingAwayPausesTheGame_data();
-    void lookingAwayPausesTheGame();
-};
+    void gameErrorEndsTheProgram()
+    {
+        StartedGame g;
+        GameHost host(g.game);
+        QuietEnd end(host);
+        host.call([&] { g.game.frmHaupt().imgShuttle->setPicture(999); });
+        QCOMPARE(end.errors.size(), 1);
+        QVERIFY2(end.errors[0].contains("999"), qPrintable(end.errors[0]));
+        QVERIFY(host.ended());
+        QCOMPARE(end.quits, 1);
+        bool ran = false;
+        host.call([&] { ran = true; });
+        QVERIFY(!ran);
+    }
 
-void HostTest::gameErrorEndsTheProgram()
-{
-    StartedGame g;
-    GameHost host(g.game);
-    QuietEnd end(host);
-    host.call([&] { g.game.frmHaupt().imgShuttle->setPicture(999); });
-    QCOMPARE(end.errors.size(), 1);
-    QVERIFY2(end.errors[0].contains("999"), qPrintable(end.errors[0]));
-    QVERIFY(host.ended());
-    QCOMPARE(end.quits, 1);
-    bool ran = false;
-    host.call([&] { ran = true; });
-    QVERIFY(!ran);
-}
+    // The layer stands where its Left and Top put it, at the main view's scale, and follows
+    // a resize of the window; the clock stands while it is open. Space held when it opens
+    // and auto-repeat of any key do not reach it; a fresh press after letting go does.
+    void layerLivesAsLongAsItsFormAndGetsOnlyFreshKeys()
+    {
+        Desktop d;
+        d.window.resize(1280, 1152); // scale 2
+        QVERIFY(d.shown());
+        sendKey(&d.window.view(), QEvent::KeyPress, Qt::Key_Space, " ");
+        EscapeDialog dialog(d.game);
+        dialog.Left = d.game.frmHaupt().Left + 3000; // 200 px from the main window's left
+        dialog.Top = d.game.frmHaupt().Top + 1500;   // 100 px below its top
+        QRect atScale2, atScale3;
+        bool layerOnTop = false;
+        d.withLayer([&] { d.game.showModal(dialog); },
+                    [&] {
+                        Layer* layer = d.host.topLayer();
+                        QVERIFY(layer);
+                        layerOnTop = !QApplication::activeModalWidget() && layer->window() == &d.window;
+                        atScale2 = layer->view().geometry();
+                        d.window.resize(1920, 1728);
+                        QApplication::processEvents();
+                        atScale3 = layer->view().geometry();
+                        QWidget* view = &layer->view();
+                        sendKey(view, QEvent::KeyPress, Qt::Key_Space, " ", true);
+                        sendKey(view, QEvent::KeyPress, Qt::Key_Space, " ");
+                        sendKey(view, QEvent::KeyPress, Qt::Key_Up, "", true);
+                        sendKey(view, QEvent::KeyRelease, Qt::Key_Space, " ");
+                        QTest::keyClick(view, Qt::Key_Space);
+                        QTest::keyClick(view, Qt::Key_Escape);
+                    });
+        QVERIFY(!d.host.ended());
+        QVERIFY(layerOnTop);
+        QCOMPARE(QString::fromStdString(dialog.log), QStringLiteral("key 32|key 27"));
+        QVERIFY(dialog.clockHeld);
+        QVERIFY(!d.game.clock.held());
+        QVERIFY(d.game.windows().empty());
+        QVERIFY(!d.host.topLayer());
+        QCOMPARE(atScale2, QRect(400, 200, 400, 200));
+        QCOMPARE(atScale3, QRect(600, 300, 600, 300));
+    }
 
-// The layer stands where its Left and Top put it, at the main view's scale, and follows
-// a resize of the window while it is open.
-void HostTest::dialogLivesAsLongAsItsForm()
-{
-    Desktop d;
-    d.window.resize(1280, 1152); // scale 2
-    d.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&d.window));
-    EscapeDialog dialog(d.game);
-    dialog.Left = d.game.frmHaupt().Left + 3000; // 200 px from the main window's left
-    dialog.Top = d.game.frmHaupt().Top + 1500;   // 100 px below its top
-    QRect atScale2;
-    QRect atScale3;
-    bool layerOnTop = false;
-    QTimer::singleShot(0, &d.window, [&] {
-        Layer* layer = d.host.topLayer();
-        QVERIFY(layer);
-        layerOnTop = QApplication::activeModalWidget() == nullptr && layer->window() == &d.window;
-        atScale2 = formRect(*layer);
-        d.window.resize(1920, 1728);
-        QApplication::processEvents();
-        atScale3 = formRect(*layer);
-        QTest::keyClick(&layer->view(), Qt::Key_Space);
-        QTest::keyClick(&layer->view(), Qt::Key_Escape);
-    });
-    QTimer::singleShot(5000, &d.window, [&] { d.host.end(); }); // never hang on a failure
-    d.host.call([&] { d.game.showModal(dialog); });
-    QVERIFY(!d.host.ended());
-    QVERIFY(layerOnTop);
-    QCOMPARE(QString::fromStdString(dialog.joinedLog()), QStringLiteral("key 32|key 27"));
-    QVERIFY(dialog.clockHeld);
-    QVERIFY(!d.game.clock.held());
-    QVERIFY(d.game.windows().empty());
-    QVERIFY(!d.host.topLayer());
-    QCOMPARE(atScale2, QRect(400, 200, 400, 200));
-    QCOMPARE(atScale3, QRect(600, 300, 600, 300));
-}
+    void windowKeysEndTheProgram_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Ctrl+Q") << int(Qt::Key_Q) << int(Qt::ControlModifier);
+        QTest::newRow("Alt+F4") << int(Qt::Key_F4) << int(Qt::AltModifier);
+    }
 
-// Space held when the layer opens, and auto-repeat of any key, do not reach it; a fresh
-// press after letting go does.
-void HostTest::keysHeldBeforeALayerDoNotReachIt()
-{
-    Desktop d;
-    d.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&d.window));
-    QWidget* main = &d.window.view();
-    sendKey(main, QEvent::KeyPress, Qt::Key_Space, " ");
-    EscapeDialog dialog(d.game);
-    QTimer::singleShot(0, &d.window, [&] {
-        QWidget* view = &d.host.topLayer()->view();
-        sendKey(view, QEvent::KeyPress, Qt::Key_Space, " ", true);
-        sendKey(view, QEvent::KeyPress, Qt::Key_Space, " ");
-        sendKey(view, QEvent::KeyPress, Qt::Key_Up, "", true);
-        sendKey(view, QEvent::KeyRelease, Qt::Key_Space, " ");
-        sendKey(view, QEvent::KeyPress, Qt::Key_Space, " ");
-        sendKey(view, QEvent::KeyRelease, Qt::Key_Space, " ");
-        sendKey(view, QEvent::KeyPress, Qt::Key_Escape, "");
-    });
-    QTimer::singleShot(5000, &d.window, [&] { d.host.end(); });
-    d.host.call([&] { d.game.showModal(dialog); });
-    QCOMPARE(QString::fromStdString(dialog.joinedLog()), QStringLiteral("key 32|key 27"));
-}
-
-void HostTest::windowKeysEndTheProgramFromALayer_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
-    QTest::newRow("Ctrl+Q") << int(Qt::Key_Q) << int(Qt::ControlModifier);
-    QTest::newRow("Alt+F4") << int(Qt::Key_F4) << int(Qt::AltModifier);
-}
-
-// Ctrl+Q and Alt+F4 end the program at once, also with a layer open; the game's call
-// unwinds and the dialog never sees the key.
-void HostTest::windowKeysEndTheProgramFromALayer()
-{
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    Desktop d;
-    d.window.show();
-    EscapeDialog dialog(d.game);
-    bool after = false;
-    QTimer::singleShot(0, &d.window, [&] {
-        sendKey(&d.host.topLayer()->view(), QEvent::KeyPress, Qt::Key(key), "", false,
-                Qt::KeyboardModifiers(modifiers));
-    });
-    QTimer::singleShot(5000, &d.window, [&] { d.host.end(); });
-    d.host.call([&] {
-        d.game.showModal(dialog);
-        after = true;
-    });
-    QVERIFY(d.host.ended());
-    QCOMPARE(d.quits, 1);
-    QVERIFY(!after);
-    QVERIFY(d.errors.isEmpty());
-    QCOMPARE(QString::fromStdString(dialog.joinedLog()), QString());
-    QVERIFY(d.game.windows().empty());
-}
-
-void HostTest::nameBox_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("finish"); // enter, escape, ok, cancel: key or click
-    QTest::addColumn<QString>("answer"); // "-" for none
-    QTest::newRow("name given") << "Anna"
-                                << "enter"
-                                << "Anna";
-    QTest::newRow("umlauts and sharp s") << "Jörg Süß"
-                                         << "enter"
-                                         << "Jörg Süß";
-    QTest::newRow("backspace takes one back") << "Annax\b"
-                                              << "enter"
-                                              << "Anna";
-    QTest::newRow("empty name") << ""
-                                << "enter"
-                                << "";
-    QTest::newRow("escape") << "Anna"
-                            << "escape"
-                            << "-";
-    QTest::newRow("OK clicked") << "Otto"
-                                << "ok"
-                                << "Otto";
-    QTest::newRow("Abbrechen clicked") << "Otto"
-                                       << "cancel"
-                                       << "-";
-}
-
-void HostTest::nameBox()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, finish);
-    QFETCH(QString, answer);
-    Desktop d;
-    d.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&d.window));
-    bool heldWhileUp = false;
-    QString title;
-    QString prompt;
-    QString startText;
-    QString shown;
-    QTimer::singleShot(0, &d.window, [&] {
-        auto* layer = qobject_cast<NameLayer*>(d.host.topLayer());
-        QVERIFY(layer);
-        auto& box = static_cast<NameBoxForm&>(layer->form());
-        heldWhileUp = d.game.clock.held();
-        title = QString::fromStdString(box.lblTitel->Caption);
-        prompt = QString::fromStdString(box.lblFrage->Caption);
-        startText = box.text();
-        QWidget* view = &layer->view();
-        for (const QChar ch : typed) {
-            if (ch == QLatin1Char('\b'))
-                QTest::keyClick(view, Qt::Key_Backspace);
-            else
-                sendKey(view, QEvent::KeyPress, Qt::Key_unknown, QString(ch));
+    // Ctrl+Q and Alt+F4 end the program at once, also with a layer open: the game's call
+    // unwinds and the dialog never sees the key. A message box beside the game does the
+    // same, and leaves a plain Q alone.
+    void windowKeysEndTheProgram()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        const auto mods = Qt::KeyboardModifiers(modifiers);
+        Desktop d;
+        d.window.show();
+        EscapeDialog dialog(d.game);
+        bool after = false;
+        d.withLayer(
+            [&] {
+                d.game.showModal(dialog);
+                after = true;
+            },
+            [&] { sendKey(&d.host.topLayer()->view(), QEvent::KeyPress, key, {}, false, mods); });
+        QVERIFY(d.host.ended());
+        QCOMPARE(d.end.quits, 1);
+        QVERIFY(!after);
+        QVERIFY(d.end.errors.isEmpty());
+        QCOMPARE(QString::fromStdString(dialog.log), QString());
+        QVERIFY(d.game.windows().empty());
+        for (const auto m : {mods, Qt::KeyboardModifiers()}) {
+            QMessageBox box(QMessageBox::Information, QStringLiteral("Gravok"), QStringLiteral("Nachricht"));
+            int ended = 0;
+            endOnQuitKeys(box, [&ended] { ++ended; });
+            box.show();
+            QTest::keyClick(&box, Qt::Key(key), m);
+            QCOMPARE(ended, m == mods ? 1 : 0);
+            QCOMPARE(box.isVisible(), m != mods);
         }
-        shown = QString::fromStdString(box.lblText->Caption);
-        if (finish == "enter")
-            QTest::keyClick(view, Qt::Key_Return);
-        else if (finish == "escape")
-            QTest::keyClick(view, Qt::Key_Escape);
-        else {
-            const Control& label = finish == "ok" ? *box.lblOK : *box.lblAbbrechen;
-            const QPoint at(static_cast<int>((label.Left + label.Width / 2) / 15),
-                            static_cast<int>((label.Top + label.Height / 2) / 15));
-            QTest::mouseClick(view, Qt::LeftButton, {}, at);
+    }
+
+    void nameBox_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("finish"); // a key (enter, escape) or a click (ok, cancel)
+        QTest::addColumn<QString>("answer"); // "-" for none
+        const auto row = [](const char* name, const char* typed, const char* finish, const char* answer) {
+            QTest::newRow(name) << QString(typed) << QString(finish) << QString(answer);
+        };
+        row("umlauts and sharp s", "Jörg Süß", "enter", "Jörg Süß");
+        row("backspace takes one back", "Annax\b", "enter", "Anna");
+        row("escape", "Anna", "escape", "-");
+        row("OK clicked", "Otto", "ok", "Otto");
+        row("Abbrechen clicked", "Otto", "cancel", "-");
+    }
+
+    // The name box holds the clock while it is up, shows its texts and what is typed, and
+    // answers with the name, or with nothing when cancelled.
+    void nameBox()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, finish);
+        QFETCH(QString, answer);
+        Desktop d;
+        QVERIFY(d.shown());
+        bool heldWhileUp = false;
+        QString texts, shown;
+        std::optional<std::string> got;
+        d.withLayer([&] { got = d.platform.inputBox("Geben sie bitte ihren Namen ein:", "Namen?"); },
+                    [&] {
+                        auto* layer = qobject_cast<NameLayer*>(d.host.topLayer());
+                        QVERIFY(layer);
+                        auto& box = static_cast<NameBoxForm&>(layer->form());
+                        heldWhileUp = d.game.clock.held();
+                        texts = QString::fromStdString(box.lblTitel->Caption + "|" + box.lblFrage->Caption);
+                        QWidget* view = &layer->view();
+                        for (const QChar ch : typed)
+                            sendKey(view, QEvent::KeyPress, ch == '\b' ? Qt::Key_Backspace : Qt::Key_unknown,
+                                    ch == '\b' ? QString() : QString(ch));
+                        shown = QString::fromStdString(box.lblText->Caption);
+                        if (finish == "enter" || finish == "escape") {
+                            QTest::keyClick(view, finish == "enter" ? Qt::Key_Return : Qt::Key_Escape);
+                            return;
+                        }
+                        const Control& label = finish == "ok" ? *box.lblOK : *box.lblAbbrechen;
+                        QTest::mouseClick(view, Qt::LeftButton, {},
+                                          QPoint(static_cast<int>((label.Left + label.Width / 2) / 15),
+                                                 static_cast<int>((label.Top + label.Height / 2) / 15)));
+                    });
+        QVERIFY(heldWhileUp);
+        QVERIFY(!d.game.clock.held());
+        QCOMPARE(texts, QStringLiteral("Namen?|Geben sie bitte ihren Namen ein:"));
+        QVERIFY2(shown.startsWith(answer == "-" ? typed : answer), qPrintable(shown));
+        QCOMPARE(got.has_value(), answer != "-");
+        if (got)
+            QCOMPARE(QString::fromStdString(*got), answer);
+    }
+
+    // The clock runs only while nothing holds it and stops with the host; with no timer
+    // running (paused) nothing wakes it, and the key that resumes starts it again.
+    void clockRunsOnlyWhenFree()
+    {
+        PlayingGame g;
+        GameHost host(g.game);
+        QuietEnd end(host);
+        ClockDriver driver(host, g.game.clock);
+        driver.start();
+        QTRY_VERIFY_WITH_TIMEOUT(g.game.clock.now() >= 200, 5000);
+        const auto stands = [&] {
+            const auto before = g.game.clock.now();
+            QTest::qWait(100);
+            return g.game.clock.now() == before;
+        };
+        g.game.clock.hold();
+        QVERIFY(stands());
+        g.game.clock.release();
+        QTRY_VERIFY_WITH_TIMEOUT(!stands(), 5000);
+        for (const int paused : {1, 0}) {
+            host.call([&] { g.game.frmHaupt().frmHaupt_Form_KeyDown(80, 0); });
+            QCOMPARE(int(g.game.frmHaupt().Pausiert), paused);
+            QTRY_VERIFY_WITH_TIMEOUT(stands() == bool(paused), 5000);
         }
-    });
-    QTimer::singleShot(5000, &d.window, [&] { d.host.end(); });
-    const auto got = d.platform.inputBox("Geben sie bitte ihren Namen ein:", "Namen?");
-    QVERIFY(heldWhileUp);
-    QVERIFY(!d.game.clock.held());
-    QCOMPARE(title, QStringLiteral("Namen?"));
-    QCOMPARE(prompt, QStringLiteral("Geben sie bitte ihren Namen ein:"));
-    QCOMPARE(startText, QString());
-    QVERIFY2(shown.startsWith(answer == "-" ? typed : answer), qPrintable(shown));
-    QCOMPARE(got.has_value(), answer != "-");
-    if (got)
-        QCOMPARE(QString::fromStdString(*got), answer);
-}
+        QVERIFY2(end.errors.isEmpty(), qPrintable(end.errors.join('\n')));
+        host.end();
+        QCoreApplication::processEvents();
+        QVERIFY(stands());
+    }
 
-// The clock runs only while nothing holds it and stops with the host; with no timer
-// running (paused) nothing wakes it, and the key that resumes starts it again.
-void HostTest::clockRunsOnlyWhenFree()
-{
-    PlayingGame g;
-    QCOMPARE(int(g.game.Start.Episode), 1);
-    GameHost host(g.game);
-    QuietEnd end(host);
-    ClockDriver driver(host, g.game.clock);
-    driver.start();
-    QTRY_VERIFY_WITH_TIMEOUT(g.game.clock.now() >= 200, 5000);
-    const auto stands = [&] {
-        const auto before = g.game.clock.now();
-        QTest::qWait(100);
-        return g.game.clock.now() == before;
-    };
-    g.game.clock.hold();
-    QVERIFY(stands());
-    g.game.clock.release();
-    QTRY_VERIFY_WITH_TIMEOUT(!stands(), 5000);
-
-    host.call([&] { g.game.frmHaupt().frmHaupt_Form_KeyDown(80, 0); });
-    QCOMPARE(int(g.game.frmHaupt().Pausiert), 1);
-    QVERIFY(stands());
-    host.call([&] { g.game.frmHaupt().frmHaupt_Form_KeyDown(80, 0); });
-    QCOMPARE(int(g.game.frmHaupt().Pausiert), 0);
-    QTRY_VERIFY_WITH_TIMEOUT(!stands(), 5000);
-    QVERIFY2(end.errors.isEmpty(), qPrintable(end.errors.join('\n')));
-
-    host.end();
-    QCoreApplication::processEvents();
-    QVERIFY(stands());
-}
-
-void HostTest::lookingAwayPausesTheGame_data()
-{
-    QTest::addColumn<bool>("minimise");
-    QTest::newRow("focus went to another program") << false;
-    QTest::newRow("window minimised") << true;
-}
-
-void HostTest::lookingAwayPausesTheGame()
-{
-    QFETCH(bool, minimise);
-    PlayingGame g;
-    GameHost host(g.game);
-    QuietEnd end(host);
-    GameWindow window(host, g.game.frmHaupt());
-    FrmHaupt& haupt = g.game.frmHaupt();
-    QCOMPARE(int(haupt.Pausiert), 0);
-
-    if (minimise)
-        window.setWindowState(Qt::WindowMinimized);
-    else
-        window.lookedAway();
-    QCOMPARE(int(haupt.Pausiert), 1);
-    QCOMPARE(QString::fromStdString(haupt.lblAnzeige->Caption), QStringLiteral("Pause!"));
+    void lookingAwayPausesTheGame_data()
+    {
+        QTest::addColumn<bool>("minimise");
+        QTest::newRow("focus went to another program") << false;
+        QTest::newRow("window minimised") << true;
+    }
 
     // Coming back changes nothing: P resumes, as after a pause by hand.
-    window.setWindowState(Qt::WindowNoState);
-    window.lookedAway();
-    QCOMPARE(int(haupt.Pausiert), 1);
-    host.call([&] { haupt.frmHaupt_Form_KeyDown(80, 0); });
-    QCOMPARE(int(haupt.Pausiert), 0);
-}
+    void lookingAwayPausesTheGame()
+    {
+        QFETCH(bool, minimise);
+        PlayingGame g;
+        GameHost host(g.game);
+        QuietEnd end(host);
+        GameWindow window(host, g.game.frmHaupt());
+        FrmHaupt& haupt = g.game.frmHaupt();
+        QCOMPARE(int(haupt.Pausiert), 0);
+        if (minimise)
+            window.setWindowState(Qt::WindowMinimized);
+        else
+            window.lookedAway();
+        QCOMPARE(int(haupt.Pausiert), 1);
+        QCOMPARE(QString::fromStdString(haupt.lblAnzeige->Caption), QStringLiteral("Pause!"));
+        window.setWindowState(Qt::WindowNoState);
+        window.lookedAway();
+        QCOMPARE(int(haupt.Pausiert), 1);
+        host.call([&] { haupt.frmHaupt_Form_KeyDown(80, 0); });
+        QCOMPARE(int(haupt.Pausiert), 0);
+    }
 
-namespace {
-const Register<HostTest> registered;
-}
+    void muteKey_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("repeats");
+        QTest::addColumn<int>("toggles");
+        QTest::newRow("M on the game window") << "button" << int(Qt::NoModifier) << 0 << 1;
+        QTest::newRow("held down, once") << "button" << int(Qt::NoModifier) << 3 << 1;
+        QTest::newRow("Shift+M as well") << "button" << int(Qt::ShiftModifier) << 0 << 1;
+        QTest::newRow("Ctrl+M is not M") << "button" << int(Qt::ControlModifier) << 0 << 0;
+        QTest::newRow("typing a name") << "edit" << int(Qt::NoModifier) << 0 << 0;
+        QTest::newRow("another program's window") << "other" << int(Qt::NoModifier) << 0 << 0;
+    }
+
+    // M mutes or unmutes in the game's windows; a box taking text keeps its letter.
+    void muteKey()
+    {
+        QFETCH(QString, target);
+        QFETCH(int, modifiers);
+        QFETCH(int, repeats);
+        QFETCH(int, toggles);
+        QWidget game;
+        auto* layout = new QVBoxLayout(&game);
+        auto* button = new QPushButton(QStringLiteral("OK"), &game);
+        auto* edit = new QLineEdit(&game);
+        layout->addWidget(button);
+        layout->addWidget(edit);
+        QWidget other;
+        int toggled = 0;
+        MuteKey key([&game](const QWidget* w) { return w == &game; }, [&toggled] { ++toggled; });
+        qApp->installEventFilter(&key);
+        QWidget* to = target == "button" ? static_cast<QWidget*>(button) : target == "edit" ? edit : &other;
+        for (int i = 0; i <= repeats; ++i)
+            sendKey(to, QEvent::KeyPress, Qt::Key_M, QStringLiteral("m"), i > 0, Qt::KeyboardModifiers(modifiers));
+        qApp->removeEventFilter(&key);
+        QCOMPARE(toggled, toggles);
+        QCOMPARE(edit->text(), target == "edit" ? QStringLiteral("m") : QString());
+    }
+
+    // One file for everything, kept between runs: the mute and the window's place; an old
+    // gravok.ini beside it is merged once and gone; a size nobody can use is a first start.
+    void settingsAreKeptInOneFile()
+    {
+        QTemporaryDir dir;
+        const QByteArray old = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
+        QVERIFY(!WindowSettings(dir.filePath(QStringLiteral("first.conf"))).placement());
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("gravok")));
+        QFile ini(dir.filePath(QStringLiteral("gravok/gravok.ini")));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[window]\nnormal=@Rect(10 20 700 500)\nmaximized=true\n");
+        ini.close();
+        {
+            WindowSettings settings;
+            QVERIFY(!storedMute(settings));
+            QVERIFY(!ini.exists());
+            storeMute(settings, true);
+        }
+        {
+            WindowSettings again;
+            QVERIFY(storedMute(again));
+            QFile conf(WindowSettings::playerFile());
+            QVERIFY(conf.open(QIODevice::ReadOnly));
+            QCOMPARE(conf.readAll(),
+                     QByteArray("[sound]\nmuted=true\n\n[window]\nmaximized=true\nnormal=@Rect(10 20 700 500)\n"));
+            again.setPlacement({QRect(100, 50, 1000, 900), false, true});
+            again.flush();
+        }
+        WindowSettings third;
+        const auto kept = third.placement();
+        QVERIFY(kept && kept->fullScreen && !kept->maximized);
+        QCOMPARE(kept->normal, QRect(100, 50, 1000, 900));
+        third.setPlacement({QRect(0, 0, 4, 4), false, false});
+        QVERIFY(!third.placement());
+        qputenv("XDG_CONFIG_HOME", old);
+    }
+
+    // Qt's own buttons (a message box's) speak German, as the game does.
+    void qtSpeaksGerman()
+    {
+        const QString qm = QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm");
+        if (!QFileInfo::exists(qm))
+            QSKIP("Qt's German translations (qt6-translations-l10n) are not installed");
+        QVERIFY(loadQtGerman(*QCoreApplication::instance()));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+    }
+};
+
+static const Register<HostTest> registered;
 
 } // namespace gravok::ui::test
 

@@ -1,12 +1,19 @@
 // SPDX-FileCopyrightText: 2026 The Gravok developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Scenes for the view tests: a started game over the recording desktop, the real desktop
-// over a window, and small forms built in code.
+// over a window, and small forms built in code. One executable runs every QtTest object;
+// each file registers its own.
 #pragma once
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include <QTest>
+#include <QTimer>
+
+#include "app/frm_haupt.h"
 #include "app/game.h"
 #include "core/form.h"
 #include "core/recording_platform.h"
@@ -15,6 +22,17 @@
 #include "ui/qt_platform.h"
 
 namespace gravok::ui::test {
+
+using TestFactory = std::function<std::unique_ptr<QObject>()>;
+std::vector<TestFactory>& registry();
+
+template <class T>
+struct Register {
+    Register()
+    {
+        registry().push_back([] { return std::make_unique<T>(); });
+    }
+};
 
 // The game after Main, its start-up dialog closed at once.
 struct StartedGame {
@@ -35,20 +53,37 @@ struct PlayingGame {
     }
 };
 
-// The real desktop of the program over a window that is never shown to anyone; errors and
-// the program's end are counted instead of shown and done.
+// Replaces the error box and the real exit, and counts them.
+struct QuietEnd {
+    explicit QuietEnd(GameHost& host)
+    {
+        host.reportError = [this](const QString& m) { errors << m; };
+        host.quit = [this] { ++quits; };
+    }
+    QStringList errors;
+    int quits = 0;
+};
+
+// The real desktop of the program over a window that is never shown to anyone.
 struct Desktop {
     QtPlatform platform;
     Game game{platform};
     GameHost host{game};
     GameWindow window{host, game.frmHaupt()};
-    QStringList errors;
-    int quits = 0;
-    Desktop()
+    QuietEnd end{host};
+    Desktop() { platform.attach(game, host, window); }
+    bool shown()
     {
-        host.reportError = [this](const QString& m) { errors << m; };
-        host.quit = [this] { ++quits; };
-        platform.attach(game, host, window);
+        window.show();
+        return QTest::qWaitForWindowExposed(&window);
+    }
+    // Runs OPEN in the game, which shows a layer, and INSIDE once the layer is up; a
+    // failure that leaves the layer open ends the program instead of hanging.
+    void withLayer(const std::function<void()>& open, const std::function<void()>& inside)
+    {
+        QTimer::singleShot(0, &window, inside);
+        QTimer::singleShot(5000, &window, [this] { host.end(); });
+        host.call(open);
     }
 };
 
@@ -60,26 +95,8 @@ public:
         Width = widthPx * 15;
         Height = heightPx * 15;
     }
-    void keyDown(int code, int) override { log.push_back("key " + std::to_string(code)); }
-    void mouseDown(Control& c) override { log.push_back("down " + c.fullName()); }
-    void mouseUp(Control& c) override { log.push_back("up " + c.fullName()); }
-    void click(Control& c) override { log.push_back("click " + c.fullName()); }
-
-    std::string joinedLog() const
-    {
-        std::string out;
-        for (const std::string& line : log)
-            out += (out.empty() ? "" : "|") + line;
-        return out;
-    }
-    std::vector<std::string> log;
+    void keyDown(int code, int) override { log += (log.empty() ? "key " : "|key ") + std::to_string(code); }
+    std::string log;
 };
-
-// Positions in whole pixels, turned into twips.
-inline Control pixelControl(ControlKind kind, std::string name, int x, int y, int w, int h)
-{
-    const auto twips = [](int px) { return static_cast<float>(px * 15); };
-    return makeControl(kind, std::move(name), twips(x), twips(y), twips(w), twips(h));
-}
 
 } // namespace gravok::ui::test
