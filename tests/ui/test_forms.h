@@ -87,7 +87,7 @@ struct Desktop {
     }
 };
 
-// A form that writes down its events.
+// A form that writes down the keys it gets and closes on Escape.
 class LoggingForm : public Form {
 public:
     explicit LoggingForm(float widthPx = 400, float heightPx = 300) : Form("frmTest")
@@ -95,7 +95,12 @@ public:
         Width = widthPx * 15;
         Height = heightPx * 15;
     }
-    void keyDown(int code, int) override { log += (log.empty() ? "key " : "|key ") + std::to_string(code); }
+    void keyDown(int code, int) override
+    {
+        log += (log.empty() ? "key " : "|key ") + std::to_string(code);
+        if (code == 27)
+            Unload();
+    }
     std::string log;
 };
 
