@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <vector>
 
 #include "audio/mixer.h"
@@ -64,18 +63,16 @@ TEST(Mixer, TheSumIsClippedToSixteenBits)
 TEST(Mixer, WithEveryVoiceBusyTheOldestGivesWay)
 {
     // Sound k plays the constant k; one more than the voices: the first one is dropped.
-    std::vector<std::unique_ptr<Pcm>> sounds;
+    std::vector<Pcm> sounds;
+    sounds.reserve(Mixer::Voices + 2);
     Mixer m;
-    for (int k = 1; k <= Mixer::Voices + 1; ++k) {
-        sounds.push_back(std::make_unique<Pcm>(Samples(8, static_cast<std::int16_t>(k))));
-        m.play(sounds.back()->sound);
-    }
+    for (int k = 1; k <= Mixer::Voices + 1; ++k)
+        m.play(sounds.emplace_back(Samples(8, static_cast<std::int16_t>(k))).sound);
     const int all = (Mixer::Voices + 1) * (Mixer::Voices + 2) / 2;
     EXPECT_EQ(render(m, 1)[0], all - 1);
     EXPECT_EQ(m.activeVoices(), Mixer::Voices);
     // A later one takes the place of the oldest still sounding, sound 2.
-    Pcm extra(Samples(8, 1000));
-    m.play(extra.sound);
+    m.play(sounds.emplace_back(Samples(8, 1000)).sound);
     EXPECT_EQ(render(m, 1)[0], all - 1 - 2 + 1000);
 }
 

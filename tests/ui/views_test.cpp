@@ -30,7 +30,6 @@
 #include "ui/game_host.h"
 #include "ui/game_window.h"
 #include "ui/layer.h"
-#include "ui/list_watch.h"
 #include "ui/qt_platform.h"
 #include "ui/scores_layer.h"
 #include "ui/sound_keys.h"
@@ -510,22 +509,6 @@ private slots:
         QCOMPARE(texts, QStringList({"000900: Cleo (1)", "000300: Bert (2)", "000100: Dora (3)"}));
         QCOMPARE(marked, QStringList({"mark", "-", "mark"}));
         QCOMPARE(seen, watched.isEmpty() ? QStringList() : QStringList{watched});
-    }
-
-    // A listed replay that is gone or is no replay is refused with a reason, and nothing
-    // covers the window.
-    void brokenReplayIsRefused()
-    {
-        const ListedGames listed;
-        Desktop d;
-        for (const char* content : {"", "kein Spiel\n"}) {
-            if (*content)
-                std::ofstream(listed.replays / "r-cleo") << content;
-            const auto why =
-                watchListed({listed.gravok / ListName, 1, "r-cleo", 1}, listed.replays, d.window.view(), &d.window);
-            QVERIFY2(why && !why->empty(), content);
-            QVERIFY(d.window.view().findChildren<FormView*>().isEmpty());
-        }
     }
 };
 
