@@ -49,9 +49,7 @@ std::string unmappedGuid()
     EXPECT_TRUE(stick.attach(false));
     (void)first.poll();
     EXPECT_FALSE(first.connected());
-    std::string guid = stick.guid();
-    EXPECT_EQ(guid.size(), 32u);
-    return guid.replace(4, 4, "0000");
+    return stick.guid().replace(4, 4, "0000");
 }
 
 class VirtualGamepad : public testing::Test {
@@ -61,7 +59,6 @@ protected:
         ASSERT_TRUE(pad.available()) << "SDL's game-controller part did not start";
         ASSERT_TRUE(stick.attach());
         ASSERT_EQ(pad.poll(), one(Kind::Connected));
-        ASSERT_TRUE(pad.connected());
     }
     // What the pad reports once SDL has seen the virtual pad do LINE.
     Events after(const std::string& line)

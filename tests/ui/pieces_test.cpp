@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/form.h"
@@ -22,22 +23,17 @@ namespace {
 // larger than the screen's free area; Alt+Enter switches to full screen as F11 does.
 TEST(Letterbox, FillsTheAreaToTheDevicePixel)
 {
-    const struct {
-        const char* name;
-        QSizeF area;
-        double dpr, deviceScale;
-        QPointF deviceOrigin;
-    } rows[] = {
+    const std::tuple<const char*, QSizeF, double, double, QPointF> rows[] = {
         {"bars both ways", {1400, 1200}, 1.0, 1200.0 / 576, {33, 0}},
         {"odd bar goes down", {1921, 1080}, 1.0, 1.875, {360, 0}},
         {"width limits", {960, 1080}, 1.0, 1.5, {0, 108}},
         {"fractional ratio", {1536, 864}, 1.25, 1.875, {360, 0}},
     };
-    for (const auto& r : rows) {
-        const Letterbox box = fitLetterbox(r.area, QSizeF(640, 576), r.dpr);
-        EXPECT_DOUBLE_EQ(box.deviceScale(), r.deviceScale) << r.name;
-        EXPECT_EQ(box.deviceOrigin(), r.deviceOrigin) << r.name;
-        EXPECT_EQ(box.toForm(box.toWidget(QPointF(640, 576))), QPointF(640, 576)) << r.name;
+    for (const auto& [name, area, dpr, deviceScale, deviceOrigin] : rows) {
+        const Letterbox box = fitLetterbox(area, QSizeF(640, 576), dpr);
+        EXPECT_DOUBLE_EQ(box.deviceScale(), deviceScale) << name;
+        EXPECT_EQ(box.deviceOrigin(), deviceOrigin) << name;
+        EXPECT_EQ(box.toForm(box.toWidget(QPointF(640, 576))), QPointF(640, 576)) << name;
     }
     EXPECT_EQ(openingSize(QSize(640, 576), QSize(1920, 1040)), QSize(640, 576));
     EXPECT_EQ(openingSize(QSize(640, 576), QSize(960, 520)), QSize(577, 520)); // 1080p at 200 %
@@ -51,28 +47,25 @@ TEST(Letterbox, FillsTheAreaToTheDevicePixel)
 // window's height; the dialog is kept inside the main form (form pixels).
 TEST(LayerPlace, CountsFromTheMainWindowAndStaysInside)
 {
-    const struct {
-        const char* name;
-        float mainLeft, mainTop, left, top, width, height;
-        QPointF place;
-    } rows[] = {
+    // Main window's Left and Top, the dialog's Left, Top, Width and Height; its place.
+    const std::tuple<const char*, float, float, float, float, float, float, QPointF> rows[] = {
         {"frmNeu, main window moved down", 9600, 1500, 12135, 4012.5, 4530, 3615, {169, 167.5}},
         {"left of the window", 9600, 0, 0, 2512.5, 4530, 3615, {0, 167.5}},
         {"below the window", 0, 0, 1500, 9000, 4530, 3615, {100, 335}},
         {"bigger than the window sits at its corner", 0, 0, -300, -300, 12000, 9000, {0, 0}},
     };
-    for (const auto& r : rows) {
+    for (const auto& [name, mainLeft, mainTop, left, top, width, height, place] : rows) {
         Form main("frmHaupt");
         main.Width = 9600;
         main.Height = 8640;
-        main.Left = r.mainLeft;
-        main.Top = r.mainTop;
+        main.Left = mainLeft;
+        main.Top = mainTop;
         Form dialog("frmTest");
-        dialog.Left = r.left;
-        dialog.Top = r.top;
-        dialog.Width = r.width;
-        dialog.Height = r.height;
-        EXPECT_EQ(layerPlace(dialog, main), r.place) << r.name;
+        dialog.Left = left;
+        dialog.Top = top;
+        dialog.Width = width;
+        dialog.Height = height;
+        EXPECT_EQ(layerPlace(dialog, main), place) << name;
     }
 }
 
