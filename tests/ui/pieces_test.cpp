@@ -1,19 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Gravok developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window's pure pieces: the letterbox and the opening size, where a layer stands and
-// the command line's early answers. F11, 1.875 at full HD, 3.75 at 4K and 200 %, the tick
-// rate and the pad's keys in the real window: the e2e scripts.
+// The window's pure pieces: the letterbox and the opening size, and where a layer
+// stands. F11, 1.875 at full HD, 3.75 at 4K and 200 %, the tick rate and the pad's keys
+// in the real window: the e2e scripts.
 #include <gtest/gtest.h>
 
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "core/form.h"
 #include "ui/game_window.h"
 #include "ui/layer.h"
 #include "ui/letterbox.h"
-#include "ui/start_up.h"
 
 namespace gravok::ui {
 namespace {
@@ -66,23 +63,6 @@ TEST(LayerPlace, CountsFromTheMainWindowAndStaysInside)
         dialog.Width = width;
         dialog.Height = height;
         EXPECT_EQ(layerPlace(dialog, main), place) << name;
-    }
-}
-
-// Help and version are answered before any window; anything else starts the game.
-TEST(StartUp, EarlyAnswers)
-{
-    const std::string help = "Aufruf: gravok", version = "Gravok " GRAVOK_VERSION "\n";
-    const std::pair<std::vector<std::string>, std::string> rows[] = {
-        {{"-platform", "offscreen"}, ""},   {{"--stats", "-h"}, help}, {{"-?"}, help},
-        {{"--version", "--help"}, version}, {{"-v"}, version},         {{"--", "--help"}, ""},
-    };
-    for (const auto& [args, starts] : rows) {
-        std::vector<std::string> argv{"gravok"};
-        argv.insert(argv.end(), args.begin(), args.end());
-        const auto answer = earlyAnswer(argv);
-        ASSERT_EQ(answer.has_value(), !starts.empty()) << argv.back();
-        EXPECT_EQ(answer.value_or("").rfind(starts, 0), 0u) << argv.back();
     }
 }
 

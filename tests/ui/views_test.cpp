@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
+#include <QLibraryInfo>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QScreen>
@@ -29,9 +30,11 @@
 #include "ui/game_host.h"
 #include "ui/game_window.h"
 #include "ui/layer.h"
+#include "ui/name_box.h"
 #include "ui/qt_platform.h"
 #include "ui/scores_layer.h"
 #include "ui/sound_keys.h"
+#include "ui/start_up.h"
 #include "ui/window_settings.h"
 
 namespace gravok::ui::test {
@@ -168,8 +171,7 @@ class ViewsTest : public QObject {
         FormView view(alone, pictures_);
         view.resize(areaFor(scale));
         view.sync();
-        QImage image(view.size(), QImage::Format_RGB32);
-        view.render(&image);
+        const QImage image = view.grab().toImage();
         int lit = 0;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
@@ -212,8 +214,7 @@ private slots:
         spreadPictures(form);
         view.sync();
         QTest::qWait(30);
-        QImage image(view.size(), QImage::Format_RGB32);
-        view.render(&image);
+        const QImage image = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
         QVERIFY(view.screen()->grabWindow(view.winId()).toImage().convertToFormat(QImage::Format_RGB32) == image);
         const Letterbox box = view.letterbox();
         QCOMPARE(box.deviceScale(), scale);
@@ -255,19 +256,17 @@ private slots:
     {
         Desktop d;
         d.host.call([&] { d.game.frmHaupt().imgShuttle->setPicture(999); });
-        QCOMPARE(d.errors.size(), 1);
-        QVERIFY2(d.errors[0].contains("999"), qPrintable(d.errors[0]));
-        QVERIFY(d.host.ended());
-        QCOMPARE(d.quits, 1);
+        QVERIFY2(d.errors.size() == 1 && d.errors[0].contains("999"), qPrintable(d.errors.join('\n')));
+        QVERIFY(d.host.ended() && d.quits == 1);
         bool ran = false;
         d.host.call([&] { ran = true; });
         QVERIFY(!ran);
     }
 
-    // The layer stands where its Left and Top put it, at the main view's scale, and follows
+    // A layer stands where its Left and Top put it, at the main view's scale, and follows
     // a resize of the window; the clock stands while it is open. Space held when it opens
     // and auto-repeat of any key do not reach it; a fresh press after letting go does.
-    void layerLivesAsLongAsItsFormAndGetsOnlyFreshKeys()
+    void layersLiveAsLongAsTheirFormAndGetOnlyFreshKeys()
     {
         Desktop d;
         d.window.resize(1280, 1152); // scale 2
@@ -300,14 +299,29 @@ private slots:
         QVERIFY(!d.game.clock.held() && d.game.windows().empty() && !d.host.topLayer());
         QCOMPARE(atScale2, QRect(400, 200, 400, 200));
         QCOMPARE(atScale3, QRect(600, 300, 600, 300));
+        // The name box over the window at scale 3: Backspace takes a letter back, a click on
+        // OK answers with the name. (Typing, Enter and Escape: e2e_real_window.)
+        std::optional<std::string> name;
+        d.withLayer([&] { name = d.platform.inputBox("Geben sie bitte ihren Namen ein:", "Namen?"); },
+                    [&] {
+                        auto* layer = qobject_cast<NameLayer*>(d.host.topLayer());
+                        QVERIFY(layer);
+                        const Control& ok = *static_cast<NameBoxForm&>(layer->form()).lblOK;
+                        for (const QChar ch : QStringLiteral("Jörgx"))
+                            sendKey(&layer->view(), Qt::Key_unknown, QString(ch));
+                        QTest::keyClick(&layer->view(), Qt::Key_Backspace);
+                        QTest::mouseClick(&layer->view(), Qt::LeftButton, {},
+                                          QPoint(int((ok.Left + ok.Width / 2) / 5), int((ok.Top + ok.Height / 2) / 5)));
+                    });
+        QCOMPARE(name, std::optional<std::string>("Jörg"));
     }
 
     void windowKeysEndTheProgram_data()
     {
         QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        QTest::newRow("Ctrl+Q") << int(Qt::Key_Q) << int(Qt::ControlModifier);
-        QTest::newRow("Alt+F4") << int(Qt::Key_F4) << int(Qt::AltModifier);
+        QTest::addColumn<Qt::KeyboardModifiers>("mods");
+        QTest::newRow("Ctrl+Q") << int(Qt::Key_Q) << Qt::KeyboardModifiers(Qt::ControlModifier);
+        QTest::newRow("Alt+F4") << int(Qt::Key_F4) << Qt::KeyboardModifiers(Qt::AltModifier);
     }
 
     // Ctrl+Q and Alt+F4 end the program at once, also with a layer open: the game's call
@@ -316,8 +330,7 @@ private slots:
     void windowKeysEndTheProgram()
     {
         QFETCH(int, key);
-        QFETCH(int, modifiers);
-        const auto mods = Qt::KeyboardModifiers(modifiers);
+        QFETCH(Qt::KeyboardModifiers, mods);
         Desktop d;
         LoggingForm dialog;
         bool after = false;
@@ -490,6 +503,15 @@ private slots:
         QCOMPARE(texts, QStringList({"000900: Cleo (1)", "000300: Bert (2)", "000100: Dora (3)"}));
         QCOMPARE(marked, QStringList({"mark", "-", "mark"}));
         QCOMPARE(seen, watched.isEmpty() ? QStringList() : QStringList{watched});
+    }
+
+    // Qt's own buttons (a message box's) speak German, as the game does.
+    void qtSpeaksGerman()
+    {
+        if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm")))
+            QSKIP("Qt's German translations (qt6-translations-l10n) are not installed");
+        QVERIFY(loadQtGerman(*QCoreApplication::instance()));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
     }
 };
 
