@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "audio/mixer.h"
 #include "audio/sound_bank.h"
@@ -11,20 +13,19 @@
 namespace gravok::audio {
 namespace {
 
+using Trace = std::vector<std::string>;
+
 bool loud(Mixer& m, std::size_t frames = 2048)
 {
     std::vector<std::int16_t> out(frames);
     m.render(out.data(), frames);
-    for (std::int16_t s : out)
-        if (s != 0)
-            return true;
-    return false;
+    return std::any_of(out.begin(), out.end(), [](std::int16_t s) { return s != 0; });
 }
 
 struct Rig {
     Mixer mixer;
     bool paused = false;
-    std::vector<std::string> trace;
+    Trace trace;
     SoundDirector director{&mixer, [this] { return paused; }};
     Rig()
     {
@@ -35,43 +36,29 @@ struct Rig {
 };
 
 // The samples themselves are the generator's, checked against its hashes by soundgen's tests.
-TEST(SoundBank, HoldsEverySoundTheGameAsksForShortEnoughToKeepUp)
+TEST(SoundBank, HoldsEverySoundTheGameAsksFor)
 {
-    for (const char* name : {"shot", "hit", "explosion", "miss", "bump", "heart", "level", "gameover", "done"}) {
+    for (const std::string_view name :
+         {"shot", "hit", "explosion", "miss", "bump", "heart", "level", "gameover", "done"}) {
         const Sound* s = findSound(name);
-        ASSERT_NE(s, nullptr) << name;
-        EXPECT_FALSE(s->pcm.empty()) << name;
-        EXPECT_LE(s->pcm.size(), static_cast<std::size_t>(SampleRate * 3 / 2)) << name;
+        EXPECT_TRUE(s && s->name == name && !s->pcm.empty()) << name;
     }
     EXPECT_EQ(findSound("nothing"), nullptr);
 }
 
-TEST(SoundDirector, PlaysWhatTheGameAsksFor)
-{
-    Rig r;
-    r.director.request("shot");
-    EXPECT_TRUE(loud(r.mixer, SampleRate));
-    r.director.request("no such sound");
-    EXPECT_FALSE(loud(r.mixer));
-    EXPECT_EQ(r.trace, (std::vector<std::string>{"play shot", "drop no such sound"}));
-}
-
 TEST(SoundDirector, APauseStopsWhatSoundsAndLetsOnlyTheEndOfAGameBeHeard)
 {
-    const struct {
-        const char* name;
-        bool heardWhilePaused;
-    } cases[] = {{"shot", false}, {"explosion", false}, {"level", false}, {"gameover", true}, {"done", true}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, heardWhilePaused] :
+         {std::pair{"shot", false}, {"explosion", false}, {"level", false}, {"gameover", true}, {"done", true}}) {
+        SCOPED_TRACE(name);
         Rig r;
         r.director.request("explosion");
         EXPECT_TRUE(loud(r.mixer, 256));
         r.paused = true;
         r.director.update();
         EXPECT_FALSE(loud(r.mixer)) << "the explosion goes on in the pause";
-        r.director.request(c.name);
-        EXPECT_EQ(loud(r.mixer), c.heardWhilePaused);
+        r.director.request(name);
+        EXPECT_EQ(loud(r.mixer), heardWhilePaused);
         r.paused = false;
         r.director.request("shot");
         EXPECT_TRUE(loud(r.mixer));
@@ -85,36 +72,43 @@ TEST(SoundDirector, APauseSeenOnlyAtTheNextRequestStillCutsFirst)
     r.director.request("bump");
     r.paused = true;
     r.director.request("gameover");
-    EXPECT_EQ(r.trace, (std::vector<std::string>{"play bump", "pause", "play gameover"}));
+    EXPECT_EQ(r.trace, (Trace{"play bump", "pause", "play gameover"}));
     std::vector<std::int16_t> out(SampleRate);
     r.mixer.render(out.data(), out.size());
     const Sound* g = findSound("gameover");
     EXPECT_TRUE(std::equal(out.begin(), out.end(), g->pcm.begin())) << "the bump was not cut";
 }
 
-TEST(SoundDirector, MutedNothingPlaysUntilUnmuted)
+// Muted, what sounds stops and nothing starts, not even the end of a game; a name the
+// bank does not hold is never heard.
+TEST(SoundDirector, MutedOrUnknownNothingPlays)
 {
     Rig r;
     r.director.request("explosion");
     r.director.setMuted(true);
-    EXPECT_TRUE(r.director.muted());
+    r.director.setMuted(true);
     EXPECT_FALSE(loud(r.mixer));
     r.director.request("gameover");
     EXPECT_FALSE(loud(r.mixer));
     r.director.setMuted(false);
+    r.director.request("no such sound");
+    EXPECT_FALSE(loud(r.mixer));
     r.director.request("hit");
     EXPECT_TRUE(loud(r.mixer));
+    EXPECT_EQ(r.trace, (Trace{"play explosion", "mute", "drop gameover", "unmute", "drop no such sound", "play hit"}));
 }
 
 TEST(SoundDirector, WithoutADeviceEveryRequestIsDropped)
 {
     SoundDirector d(nullptr, [] { return false; });
-    EXPECT_FALSE(d.hasOutput());
-    std::vector<std::string> seen;
-    d.trace = [&](std::string_view what, std::string_view, std::uint64_t) { seen.emplace_back(what); };
+    Trace seen;
+    d.trace = [&](std::string_view what, std::string_view, std::uint64_t frame) {
+        seen.push_back(std::string(what) + " at " + std::to_string(frame));
+    };
     d.request("shot");
     d.setMuted(true);
-    EXPECT_EQ(seen, (std::vector<std::string>{"drop", "mute"}));
+    EXPECT_FALSE(d.hasOutput());
+    EXPECT_EQ(seen, (Trace{"drop at 0", "mute at 0"}));
 }
 
 } // namespace
