@@ -19,6 +19,7 @@ main=$(wait_window Gravok 30) || fail "no game window"
 expect "the start-up dialog" layer_is $NEU
 step="episode 3 with the D-pad, Start pauses"
 tap down down a start
+expect "Start pauses" still
 expect "the paused window shows the model's episode 3" model_shows episode 3
 tap start
 expect "Start resumes" moving

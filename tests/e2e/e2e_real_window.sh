@@ -15,6 +15,7 @@ expect "nothing moves behind it" still
 
 step="episode 1, paused"
 keys "$main" Return p
+expect "P pauses" still
 expect "the paused window shows the model's level 1" model_shows episode 1
 expect "no layer left" layer_is ""
 keys "$main" p
