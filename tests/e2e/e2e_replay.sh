@@ -30,6 +30,7 @@ xd_run watch "$XD_PROG/gravok" --replay "$file"
 main=$(wait_window "Gravok – Wiedergabe" 30) || fail "no replay window"
 sleep 1.5
 keys "$main" p
+expect "P stops the showing" still
 expect "the stopped showing is the model's" model_shows replay "$file"
 keys "$main" Escape
 wait_gone "$main" || fail "Escape did not end the showing"
@@ -59,6 +60,7 @@ keys "$main" space
 wait_window "Gravok – Wiedergabe" 10 >/dev/null || fail "Space on the entry showed no replay"
 sleep 1
 keys "$main" p
+expect "P stops the showing" still
 expect "the showing from the list is the model's" model_shows replay "$file"
 keys "$main" p
 wait_window Gravok 30 >/dev/null || fail "the showing did not end with its game"
