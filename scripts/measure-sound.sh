@@ -20,12 +20,13 @@ ticks=$(getconf CLK_TCK)
 
 # cpu_of DRIVER: % of one core the game used over the measured seconds.
 cpu_of() {
-    SDL_AUDIODRIVER=$1 SDL_DISKAUDIOFILE=/dev/null xd_run "game-$1" "$XD_TMP/program/gravok"
-    local pid=$XD_LAST_PID main dialog
+    SDL_AUDIODRIVER=$1 SDL_DISKAUDIOFILE=/dev/null xd_run "game-$1" "$XD_TMP/program/gravok" --stats
+    local pid=$XD_LAST_PID main
     main=$(wait_window "Gravok" 30) || return 1
-    dialog=$(wait_dialog "$main" 30) || return 1
-    keys "$dialog" Return
-    wait_no_dialog "$main" 30 || return 1
+    # The start-up dialog is a layer of the window, painted with its first frame.
+    xd_until 30 painted "game-$1" || return 1
+    keys "$main" Return
+    xd_until 30 grep -Eq 'tmeBewegung [1-9]' "$XD_TMP/game-$1.log" || return 1
     keys "$main" Up Up Up Left
     sleep 1
     (while :; do xdotool key space; sleep 0.1; done) &

@@ -23,11 +23,11 @@ XD_LOG_DIR=$XD_TMP
 /usr/bin/time -v -o "$XD_TMP/time.txt" "$XD_TMP/program/gravok" --stats >"$XD_TMP/game.log" 2>&1 &
 XD_PIDS+=("$!")
 main=$(wait_window "Gravok" 30) || exit 1
-pid=$(window_pid "$main")
+pid=$(xdotool getwindowpid "$main")
 # The start-up dialog is a layer of the window, painted with its first frame.
-_xd_until 30 grep -q '^stats: first frame' "$XD_TMP/game.log" || exit 1
+xd_until 30 grep -q '^stats: first frame' "$XD_TMP/game.log" || exit 1
 keys "$main" Return
-_xd_until 30 grep -Eq 'tmeBewegung [1-9]' "$XD_TMP/game.log" || exit 1
+xd_until 30 grep -Eq 'tmeBewegung [1-9]' "$XD_TMP/game.log" || exit 1
 [ "$fullscreen" = fullscreen ] && keys "$main" F11 Up Up
 sleep 1
 
