@@ -1,46 +1,70 @@
 // SPDX-FileCopyrightText: 2026 The Gravok developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// What the in-process tests share: program directories, games and harness runs of their own.
 #pragma once
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/game.h"
+#include "core/form.h"
 #include "core/recording_platform.h"
+#include "harness.h"
+#include "scores/kodierer.h"
+#include "scores/score_list.h"
 #include "temp_dir.h"
 
 namespace gravok::test {
 
+// A file's bytes, exactly; and a file replaced by exactly these bytes.
+inline std::string bytesOf(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+inline void writeBytes(const std::filesystem::path& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// A list line as the game writes it.
+inline std::string encoded(const std::string& text)
+{
+    return Kodierer{}.encode(text, Schluessel);
+}
+
 // A program directory of its own for one test, removed afterwards. It holds a one-level
 // Episode1.gvk so that OK in the start-up dialog has something to load.
-class ProgramDir {
-public:
-    ProgramDir();
-
-    [[nodiscard]] const std::filesystem::path& path() const { return dir_.path(); }
-
-private:
-    TempDir dir_{"gravok-test"};
+struct ProgramDir {
+    ProgramDir() { writeBytes(path() / "Episode1.gvk", "1\r\n3,1200,400,20,-15\r\n\r\n"); }
+    [[nodiscard]] const std::filesystem::path& path() const { return dir.path(); }
+    TempDir dir{"gravok-test"};
 };
 
-// A game in-process over the recording desktop, in a program directory of its own. Main
-// runs when the test calls it; the start-up dialog is answered with OK unless the test
-// sets another modalLoop first.
+// A game in-process over the recording desktop; Main runs when the test calls it, and the
+// start-up dialog is answered with OK unless the test sets another modalLoop first.
 struct InProcessGame {
-    InProcessGame();
+    InProcessGame() { platform.modalLoop = [](Form& f) { f.click(f.at("lblOK")); }; }
     ProgramDir dir;
     RecordingPlatform platform{dir.path()};
     Game game{platform};
 };
 
-// Sets an environment variable (nullptr: unsets it) for one scope.
+// Sets an environment variable for one scope.
 class EnvGuard {
 public:
-    EnvGuard(const char* name, const char* value);
-    EnvGuard(const char* name, const std::string& value) : EnvGuard(name, value.c_str()) {}
-    ~EnvGuard();
+    EnvGuard(const char* name, const std::string& value) : name_(name)
+    {
+        if (const char* old = std::getenv(name))
+            old_ = old;
+        setenv(name, value.c_str(), 1);
+    }
+    ~EnvGuard() { old_ ? setenv(name_, old_->c_str(), 1) : unsetenv(name_); }
     EnvGuard(const EnvGuard&) = delete;
     EnvGuard& operator=(const EnvGuard&) = delete;
 
@@ -53,32 +77,28 @@ struct SimRun {
     int status = -1;
     std::vector<std::string> lines; // standard output, one entry per line
     std::string err;
+    // Everything the run printed, for a failure message.
+    [[nodiscard]] std::string transcript() const
+    {
+        std::string text = "status " + std::to_string(status) + "\n";
+        for (const auto& line : lines)
+            text += line + "\n";
+        return text + err;
+    }
 };
 
 // Runs a harness script in-process, in the given program directory.
-SimRun runSimIn(const std::filesystem::path& dir, const std::string& script, std::uint64_t seed = 1);
-
-// A game of the given episode lines ("/" ends a level), chosen with OK, then the script.
-SimRun playEpisode(const std::string& episodeLines, const std::string& script);
-
-// Everything a run printed, for a failure message.
-[[nodiscard]] std::string transcript(const SimRun& run);
-
-struct Expectation {
-    std::string path;
-    std::string value;
-};
-
-// One "expect PATH VALUE" line per entry.
-[[nodiscard]] std::string expectLines(const std::vector<Expectation>& table);
-
-// A list line as the game writes it.
-[[nodiscard]] std::string encoded(const std::string& text);
-// A file's bytes, exactly; and a file replaced by exactly these bytes.
-[[nodiscard]] std::string bytesOf(const std::filesystem::path& path);
-void writeBytes(const std::filesystem::path& path, const std::string& bytes);
-// Leaves a Unix socket's name at path, with no one listening (a GoogleTest assertion fails
-// when it cannot).
-void bindSocket(const std::filesystem::path& path);
+inline SimRun runSimIn(const std::filesystem::path& dir, const std::string& script)
+{
+    std::istringstream in(script);
+    std::ostringstream out, err;
+    SimRun run;
+    run.status = Harness(dir, 1, in, out, err).run();
+    std::istringstream lines(out.str());
+    for (std::string line; std::getline(lines, line);)
+        run.lines.push_back(line);
+    run.err = err.str();
+    return run;
+}
 
 } // namespace gravok::test
