@@ -7,7 +7,6 @@
 
 #include "app/frm_haupt.h"
 #include "players/aim_sight.h"
-#include "players/heading.h"
 
 namespace gravok {
 namespace {

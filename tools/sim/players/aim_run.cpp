@@ -32,22 +32,21 @@ struct LevelLog {
     long startTick = 0;
     long startHits = 0;
 
+    [[nodiscard]] std::string entry(long tick, long hits) const
+    {
+        return std::to_string(level) + " " + gameTime(tick - startTick) + "/" + std::to_string(hits - startHits);
+    }
     void note(int now, long tick, long hits)
     {
         if (now == level)
             return;
-        entries.push_back(std::to_string(level) + " " + gameTime(tick - startTick) + "/" +
-                          std::to_string(hits - startHits));
+        entries.push_back(entry(tick, hits));
         level = now;
         startTick = tick;
         startHits = hits;
     }
     // The level the episode stopped in, marked as not cleared.
-    void stop(long tick, long hits)
-    {
-        entries.push_back(std::to_string(level) + " " + gameTime(tick - startTick) + "/" +
-                          std::to_string(hits - startHits) + " (not cleared)");
-    }
+    void stop(long tick, long hits) { entries.push_back(entry(tick, hits) + " (not cleared)"); }
 };
 
 struct AimState {

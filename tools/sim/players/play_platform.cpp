@@ -39,29 +39,6 @@ std::optional<std::string> PlayPlatform::inputBox(const std::string&, const std:
     return answer;
 }
 
-bool PlayPlatform::startProgram(const std::string&, const std::string&)
-{
-    ++counts_.helpStarts;
-    return true;
-}
-
-void PlayPlatform::openUrl(const std::string& url)
-{
-    note("the game opened " + url);
-}
-
-void PlayPlatform::message(const std::string& text)
-{
-    note("the game said: " + text);
-}
-
-void PlayPlatform::notify(const std::string& text)
-{
-    note("the game said: " + text);
-}
-
-void PlayPlatform::setBusyCursor(bool) {}
-
 void PlayPlatform::endProgram()
 {
     note("the game ended the program");
