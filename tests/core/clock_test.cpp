@@ -167,7 +167,7 @@ TEST(PadKeys, EveryButtonGivesTheKeyOfItsWindow)
 
 // A timeline of what the pad does and when.
 struct Step {
-    enum Op { Press, Release, Stick, Tick, Unplug } op;
+    enum Op { Press, Release, Stick, Tick } op;
     long long at = 0;
     Button button = Button::A;
     Axis axis = Axis::LeftX;
@@ -192,7 +192,8 @@ Step stick(Axis a, int v, long long at)
     return {Step::Stick, at, Button::A, a, v};
 }
 
-// Every key a timeline causes, in order: the keys a held key would give.
+// Every key a timeline causes, in order: the keys a held key would give. A tap, the dead zone
+// and unplugging are met on the virtual pad in tests/sdl.
 TEST(PadKeys, TimelinesGiveTheKeysAHeldKeyWould)
 {
     const int S = key::Space, E = key::Enter, U = key::Up, D = key::Down, L = key::Left, R = key::Right;
@@ -202,7 +203,6 @@ TEST(PadKeys, TimelinesGiveTheKeysAHeldKeyWould)
         std::vector<Step> steps;
         std::vector<int> keys;
     } cases[] = {
-        {"a tap fires once", {press(Button::A, 0), tick(10), release(Button::A), tick(600)}, {S}},
         {"held A fires after the delay, then at the pace",
          {press(Button::A, 0), tick(499), tick(500), tick(539), tick(540), tick(580), release(Button::A), tick(700)},
          {S, S, S, S}},
@@ -218,7 +218,6 @@ TEST(PadKeys, TimelinesGiveTheKeysAHeldKeyWould)
          {press(Button::A, 0), tick(500), tick(540, C::Layer), tick(580), tick(1000)},
          {S, S}},
         {"arrows repeat in dialogs too", {press(Button::Down, 0, C::Layer), tick(500, C::Layer)}, {D, D}},
-        {"the stick inside the dead zone is nothing", {stick(X, DeadZone, 0), tick(900)}, {}},
         {"the stick past the dead zone is an arrow that repeats",
          {stick(X, DeadZone + 1, 0), tick(500), stick(X, ReleaseZone + 1, 510), tick(540), stick(X, ReleaseZone, 550),
           tick(580)},
@@ -228,10 +227,7 @@ TEST(PadKeys, TimelinesGiveTheKeysAHeldKeyWould)
         {"a diagonal holds both arrows", {stick(X, 20000, 0), stick(Y, 20000, 0), tick(500)}, {R, D, D, R}},
         {"D-pad and stick the same way are one held key",
          {press(Button::Up, 0), stick(Y, -20000, 100), release(Button::Up), tick(500), stick(Y, 0, 520), tick(540)},
-         {U, U}},
-        {"unplugged mid-hold, nothing stays held",
-         {press(Button::A, 0), stick(X, 20000, 0), {Step::Unplug}, tick(500), tick(2000), press(Button::A, 2100)},
-         {S, R, S}}};
+         {U, U}}};
     for (const auto& c : cases) {
         PadKeys pad(Timing{500, 40});
         std::vector<int> out;
@@ -242,7 +238,6 @@ TEST(PadKeys, TimelinesGiveTheKeysAHeldKeyWould)
             case Step::Release: pad.release(s.button, PadKeys::Source::Pad); break;
             case Step::Stick: keys = pad.axis(s.axis, s.value, s.context, s.at); break;
             case Step::Tick: keys = pad.tick(s.context, s.at); break;
-            case Step::Unplug: pad.releaseAll(); break;
             }
             out.insert(out.end(), keys.begin(), keys.end());
         }

@@ -114,23 +114,6 @@ TEST(ReplayFile, RefusesWithAReason)
     }
 }
 
-TEST(ReplayIo, PlainAndCompressedReadTheSame)
-{
-    const test::ProgramDir dir;
-    const std::string text = header() + std::string(5000, 'x') + "\n";
-    for (const bool compress : {false, true}) {
-        const auto file = dir.path() / (compress ? "r.replay.gz" : "r.replay");
-        ASSERT_FALSE(writeReplayText(file, text, compress));
-        const auto back = readReplayText(file);
-        ASSERT_EQ(back.index(), 0u) << std::get<1>(back);
-        EXPECT_EQ(std::get<0>(back), text);
-        EXPECT_EQ(fs::file_size(file) < 200u, compress);
-    }
-    const auto missing = readReplayText(dir.path() / "none");
-    ASSERT_EQ(missing.index(), 1u);
-    EXPECT_NE(std::get<1>(missing).find("fehlt"), std::string::npos);
-}
-
 // Past its limit links.txt keeps the links whose replays are there, and the newest one.
 TEST(ReplayLinks, AFullLinksFileKeepsTheLiveLinks)
 {

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gravok developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The list file on a real file system: missing files, damage, two games at once, and
-// directories that cannot be written.
+// The list file on a real file system: missing files, damage, and directories that cannot
+// be written. The lock between two games is met in the hostile tests.
 //
 // Tests run as root in CI, where permission bits stop nothing. A program directory that
 // cannot take the list is made by putting a directory where the lock file belongs (no one,
@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include "scores/list_places.h"
@@ -77,39 +76,6 @@ TEST_F(ListFile, AListAtItsLimitTakesNoMoreLines)
         fs::resize_file(list(), size);
         EXPECT_EQ(!appendLine(dir(), "ABCD"), takes) << size;
         EXPECT_EQ(fs::file_size(list()), takes ? size + 8 : size) << size; // "\r\n" closes the zeros first
-    }
-}
-
-// In memory (a TempDir is on a tmpfs where there is one): what is tested is the lock and the
-// whole-line writes, and 2000 syncs to a disk would take seconds.
-TEST_F(ListFile, TwoGamesAppendingAtOnceLoseNothing)
-{
-    const TempDir fast("gravok-test");
-    constexpr int PerWriter = 1000;
-    pid_t children[2];
-    for (int w = 0; w < 2; ++w) {
-        children[w] = fork();
-        ASSERT_GE(children[w], 0);
-        if (children[w] == 0) {
-            for (int i = 0; i < PerWriter; ++i)
-                if (appendLine(fast.path(), encoded(std::to_string(w) + " " + std::to_string(i))))
-                    _exit(1);
-            _exit(0);
-        }
-    }
-    for (const pid_t child : children) {
-        int status = 0;
-        waitpid(child, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    }
-    DecodedList read;
-    decodeInto(read, readList(fast.path()).lines, Kodierer{});
-    EXPECT_EQ(read.unreadable, 0u);
-    ASSERT_EQ(read.entries.size(), 2u * PerWriter);
-    int next[2] = {0, 0}; // each writer's lines arrive whole and in its own order
-    for (const auto& e : read.entries) {
-        const int w = e[0] - '0';
-        ASSERT_EQ(e, std::to_string(w) + " " + std::to_string(next[w]++));
     }
 }
 
