@@ -11,7 +11,6 @@
 #include "app/frm_haupt.h"
 #include "players/aim_player.h"
 #include "players/playthrough.h"
-#include "players/replay_writer.h"
 
 namespace gravok {
 namespace {

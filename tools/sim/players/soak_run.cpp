@@ -8,7 +8,6 @@
 #include <stdexcept>
 
 #include "players/playthrough.h"
-#include "players/replay_writer.h"
 #include "players/soak_player.h"
 
 namespace gravok {
