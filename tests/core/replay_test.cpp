@@ -214,8 +214,7 @@ TEST(ReplayRoundTrip, SoakGamesPlayBackTickForTick)
         game.clock.onTick = [&](const Control&) { recorded.push_back(std::hash<std::string>{}(dumpJson(game))); };
         ASSERT_EQ(run.start(), nullptr);
         while (run.platform().counts().gamesFinished < 2 && run.ticks() < 20000) {
-            ASSERT_EQ(run.act([&] { player.play(game); }), nullptr);
-            ASSERT_EQ(run.tick(), nullptr);
+            ASSERT_EQ(run.turn([&] { player.play(game); }), nullptr);
         }
         run.door().record(nullptr);
         EXPECT_GE(recorder.episodeLoads(), 2u);

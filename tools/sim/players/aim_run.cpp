@@ -55,13 +55,6 @@ struct AimState {
     AimPlayer& player;
 };
 
-int violation(AimState& st, int episode, const char* what)
-{
-    st.out << "VIOLATION seed=" << st.options.seed << " tick=" << st.run.ticks() << " game=" << episode << ": " << what
-           << "\n";
-    return 1;
-}
-
 // What still stands in the level where an episode stopped, for whoever retunes the file.
 void describeStop(AimState& st, long levelHits)
 {
@@ -87,9 +80,7 @@ const char* playOut(AimState& st, LevelLog& levels, long& ticks)
 {
     Game& game = st.run.game();
     for (ticks = 0; !st.player.ended() && ticks < st.options.ticksPerEpisode; ++ticks) {
-        if (const char* failed = st.run.act([&] { st.player.play(game); }))
-            return failed;
-        if (const char* failed = st.run.tick())
+        if (const char* failed = st.run.turn([&] { st.player.play(game); }))
             return failed;
         levels.note(game.Start.Level, ticks + 1, st.run.hits());
     }
@@ -134,13 +125,13 @@ int runAim(const AimOptions& options, std::ostream& out, std::ostream& err)
         player.startEpisode(episode);
         const char* failed = episode == first ? run.start() : run.act([&] { run.door().key(key::F4); });
         if (failed)
-            return violation(st, episode, failed);
+            return run.violation(out, options.seed, episode, failed);
         const long hitsBefore = run.hits();
         LevelLog levels;
         levels.startHits = hitsBefore;
         long ticks = 0;
         if (const char* broken = playOut(st, levels, ticks))
-            return violation(st, episode, broken);
+            return run.violation(out, options.seed, episode, broken);
         if (!reportEpisode(st, episode, levels, ticks, hitsBefore))
             status = 1;
     }

@@ -132,6 +132,19 @@ public:
     }
     // 50 ms of game time, then every check.
     const char* tick();
+    // The player's keys, then a tick.
+    template <class Keys>
+    const char* turn(Keys&& keys)
+    {
+        const char* failed = act(keys);
+        return failed ? failed : tick();
+    }
+    // Says on OUT what broke in GAME, and where; returns 1, the status of a run that broke a rule.
+    int violation(std::ostream& out, std::uint64_t seed, long game, const char* what) const
+    {
+        out << "VIOLATION seed=" << seed << " tick=" << ticks_ << " game=" << game << ": " << what << "\n";
+        return 1;
+    }
 
     [[nodiscard]] std::uint64_t ticks() const { return ticks_; }
     [[nodiscard]] long levelsCleared() const { return levelsCleared_; }

@@ -26,10 +26,7 @@ struct SoakState {
 
 int violation(SoakState& st, const char* what)
 {
-    const long game = st.run.platform().counts().gamesStarted;
-    st.out << "VIOLATION seed=" << st.options.seed << " tick=" << st.run.ticks() << " game=" << game << ": " << what
-           << "\n";
-    return 1;
+    return st.run.violation(st.out, st.options.seed, st.run.platform().counts().gamesStarted, what);
 }
 
 int play(SoakState& st)
@@ -37,9 +34,7 @@ int play(SoakState& st)
     if (const char* failed = st.run.start())
         return violation(st, failed);
     while (st.run.platform().counts().gamesFinished < st.options.games) {
-        if (const char* failed = st.run.act([&] { st.player.play(st.run.game()); }))
-            return violation(st, failed);
-        if (const char* failed = st.run.tick())
+        if (const char* failed = st.run.turn([&] { st.player.play(st.run.game()); }))
             return violation(st, failed);
         if (st.player.gameTicks() > StuckAfter) {
             const std::string stuck = "the game has not ended after " + std::to_string(StuckAfter) + " ticks";
