@@ -2,15 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Time: the virtual clock's timers, the clock under the start-up dialog and the pause (what
 // the pause shows and keeps is in scenarios/pause.sim), and the gamepad's held keys.
-#include <gtest/gtest.h>
-
-#include <deque>
-#include <functional>
-#include <stdexcept>
-
-#include "app/frm_haupt.h"
-#include "core/clock.h"
-#include "core/pad_keys.h"
 #include "sim_support.h"
 
 namespace gravok {

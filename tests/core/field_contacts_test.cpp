@@ -1,8 +1,5 @@
 // SPDX-FileCopyrightText: 2026 The Gravok developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
-
-#include "app/frm_haupt.h"
 #include "sim_support.h"
 
 namespace gravok {

@@ -2,23 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Recordings: their text and file, the links of list entries to them, their pruning, and
 // games recorded and watched again.
-#include <gtest/gtest.h>
-
-#include <set>
-
-#include "app/frm_haupt.h"
-#include "core/rules.h"
-#include "dump.h"
-#include "players/playthrough.h"
-#include "players/soak_player.h"
-#include "replay/base64.h"
-#include "replay/recorder.h"
-#include "replay/replay_io.h"
-#include "replay/replay_links.h"
-#include "replay/replay_player.h"
-#include "replay/replay_store.h"
-#include "replay_run.h"
-#include "scores/list_file.h"
 #include "sim_support.h"
 
 namespace gravok {

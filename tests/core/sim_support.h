@@ -1,21 +1,65 @@
 // SPDX-FileCopyrightText: 2026 The Gravok developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the in-process tests share: program directories, games and harness runs of their own.
+// What the in-process tests share: the headers they use, program directories, games and
+// harness runs of their own.
 #pragma once
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
+#include <deque>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <limits>
+#include <map>
 #include <optional>
+#include <random>
+#include <set>
 #include <sstream>
+#include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include "app/frm_haupt.h"
 #include "app/game.h"
+#include "core/clock.h"
+#include "core/errors.h"
+#include "core/files.h"
 #include "core/form.h"
+#include "core/numbers.h"
+#include "core/pad_keys.h"
 #include "core/recording_platform.h"
+#include "core/rules.h"
+#include "core/settings_file.h"
+#include "dump.h"
+#include "episodes/episode_laden.h"
+#include "episodes/episode_parser.h"
 #include "harness.h"
+#include "info/help.h"
+#include "players/playthrough.h"
+#include "players/soak_player.h"
+#include "replay/base64.h"
+#include "replay/recorder.h"
+#include "replay/replay_io.h"
+#include "replay/replay_links.h"
+#include "replay/replay_player.h"
+#include "replay/replay_store.h"
+#include "replay_run.h"
 #include "scores/kodierer.h"
+#include "scores/list_file.h"
+#include "scores/list_places.h"
 #include "scores/score_list.h"
 #include "temp_dir.h"
 
@@ -49,7 +93,10 @@ struct ProgramDir {
 // A game in-process over the recording desktop; Main runs when the test calls it, and the
 // start-up dialog is answered with OK unless the test sets another modalLoop first.
 struct InProcessGame {
-    InProcessGame() { platform.modalLoop = [](Form& f) { f.click(f.at("lblOK")); }; }
+    InProcessGame()
+    {
+        platform.modalLoop = [](Form& f) { f.click(f.at("lblOK")); };
+    }
     ProgramDir dir;
     RecordingPlatform platform{dir.path()};
     Game game{platform};

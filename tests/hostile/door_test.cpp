@@ -2,18 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every kind of file the game reads or writes, met by each thing a hostile user or a broken
 // disk can leave under its name. A call that hangs fails by the ctest entry's TIMEOUT.
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <sys/resource.h>
-#include <sys/stat.h>
-
-#include "core/files.h"
-#include "core/settings_file.h"
-#include "replay/replay_io.h"
-#include "replay/replay_links.h"
-#include "replay_run.h"
-#include "scores/list_file.h"
 #include "sim_support.h"
 
 namespace gravok {

@@ -4,19 +4,6 @@
 // meets them: the message the dialog gives, and every file in the program directory, the
 // player's directory and a directory outside both, compared byte for byte before and after.
 // A case that hangs fails by the TIMEOUT its ctest entry carries.
-#include <gtest/gtest.h>
-
-#include <fcntl.h>
-#include <map>
-#include <set>
-#include <thread>
-#include <sys/file.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include "scores/list_file.h"
 #include "sim_support.h"
 
 namespace gravok {
