@@ -156,84 +156,63 @@ TEST(PadKeys, EveryButtonGivesTheKeyOfItsWindow)
     }
 }
 
-// A timeline of what the pad does and when.
-struct Step {
-    enum Op { Press, Release, Stick, Tick } op;
-    long long at = 0;
-    Button button = Button::A;
-    Axis axis = Axis::LeftX;
-    int value = 0;
-    Context context = C::Main;
-};
+// The keys a timeline of the pad causes, in order. Each step is pBUTTON@MS (press), rBUTTON@MS
+// (release), t@MS (a look at the pad), xVALUE@MS or yVALUE@MS (the left stick); a step
+// ending in L happens while a dialog or the name box is up.
+std::vector<int> play(const std::string& timeline)
+{
+    const std::map<std::string, Button> buttons = {
+        {"A", Button::A}, {"B", Button::B}, {"Start", Button::Start}, {"Up", Button::Up}, {"Down", Button::Down}};
+    PadKeys pad(Timing{500, 40});
+    std::vector<int> out, keys;
+    std::istringstream in(timeline);
+    for (std::string t; in >> t; out.insert(out.end(), keys.begin(), keys.end())) {
+        const std::size_t at = t.find('@');
+        const std::string arg = t.substr(1, at - 1);
+        const long long when = std::stoll(t.substr(at + 1));
+        const Context c = t.back() == 'L' ? C::Layer : C::Main;
+        keys.clear();
+        if (t[0] == 'p')
+            keys = pad.press(buttons.at(arg), c, when, PadKeys::Source::Pad);
+        else if (t[0] == 'r')
+            pad.release(buttons.at(arg), PadKeys::Source::Pad);
+        else if (t[0] == 't')
+            keys = pad.tick(c, when);
+        else
+            keys = pad.axis(t[0] == 'x' ? Axis::LeftX : Axis::LeftY, std::stoi(arg), c, when);
+    }
+    return out;
+}
 
-Step press(Button b, long long at, Context c = C::Main)
-{
-    return {Step::Press, at, b, Axis::LeftX, 0, c};
-}
-Step release(Button b)
-{
-    return {Step::Release, 0, b};
-}
-Step tick(long long at, Context c = C::Main)
-{
-    return {Step::Tick, at, Button::A, Axis::LeftX, 0, c};
-}
-Step stick(Axis a, int v, long long at)
-{
-    return {Step::Stick, at, Button::A, a, v};
-}
-
-// Every key a timeline causes, in order: the keys a held key would give. A tap, the dead zone
-// and unplugging are met on the virtual pad in tests/sdl.
+// The keys a held key would give. A tap, the dead zone and unplugging are met on the virtual
+// pad in tests/sdl.
 TEST(PadKeys, TimelinesGiveTheKeysAHeldKeyWould)
 {
     const int S = key::Space, E = key::Enter, U = key::Up, D = key::Down, L = key::Left, R = key::Right;
-    const Axis X = Axis::LeftX, Y = Axis::LeftY;
+    const std::string pastDeadZone = "x" + std::to_string(DeadZone + 1) + "@0 t@500 x" +
+                                     std::to_string(ReleaseZone + 1) + "@510 t@540 x" + std::to_string(ReleaseZone) +
+                                     "@550 t@580";
     const struct {
         const char* name;
-        std::vector<Step> steps;
+        std::string timeline;
         std::vector<int> keys;
     } cases[] = {
         {"held A fires after the delay, then at the pace",
-         {press(Button::A, 0), tick(499), tick(500), tick(539), tick(540), tick(580), release(Button::A), tick(700)},
+         "pA@0 t@499 t@500 t@539 t@540 t@580 rA@0 t@700",
          {S, S, S, S}},
-        {"a late look gives one repeat, not a burst",
-         {press(Button::A, 0), tick(2000), tick(2039), tick(2040)},
-         {S, S, S}},
-        {"Enter in a dialog never repeats", {press(Button::A, 0, C::Layer), tick(2000, C::Layer)}, {E}},
-        {"Start pauses in the game, is OK in a dialog",
-         {press(Button::Start, 0), release(Button::Start), press(Button::Start, 10, C::Layer)},
-         {key::P, E}},
-        {"B does nothing in the game", {press(Button::B, 0), tick(900)}, {}},
-        {"a held fire stops when the name box opens, and stays stopped",
-         {press(Button::A, 0), tick(500), tick(540, C::Layer), tick(580), tick(1000)},
-         {S, S}},
-        {"arrows repeat in dialogs too", {press(Button::Down, 0, C::Layer), tick(500, C::Layer)}, {D, D}},
-        {"the stick past the dead zone is an arrow that repeats",
-         {stick(X, DeadZone + 1, 0), tick(500), stick(X, ReleaseZone + 1, 510), tick(540), stick(X, ReleaseZone, 550),
-          tick(580)},
-         {R, R, R}},
-        {"up and left are negative", {stick(Y, -20000, 0), stick(X, -20000, 0)}, {U, L}},
-        {"a flick across is a new press", {stick(X, 20000, 0), stick(X, -20000, 10), stick(X, 20000, 20)}, {R, L, R}},
-        {"a diagonal holds both arrows", {stick(X, 20000, 0), stick(Y, 20000, 0), tick(500)}, {R, D, D, R}},
-        {"D-pad and stick the same way are one held key",
-         {press(Button::Up, 0), stick(Y, -20000, 100), release(Button::Up), tick(500), stick(Y, 0, 520), tick(540)},
-         {U, U}}};
-    for (const auto& c : cases) {
-        PadKeys pad(Timing{500, 40});
-        std::vector<int> out;
-        for (const Step& s : c.steps) {
-            std::vector<int> keys;
-            switch (s.op) {
-            case Step::Press: keys = pad.press(s.button, s.context, s.at, PadKeys::Source::Pad); break;
-            case Step::Release: pad.release(s.button, PadKeys::Source::Pad); break;
-            case Step::Stick: keys = pad.axis(s.axis, s.value, s.context, s.at); break;
-            case Step::Tick: keys = pad.tick(s.context, s.at); break;
-            }
-            out.insert(out.end(), keys.begin(), keys.end());
-        }
-        EXPECT_EQ(out, c.keys) << c.name;
-    }
+        {"a late look gives one repeat, not a burst", "pA@0 t@2000 t@2039 t@2040", {S, S, S}},
+        {"Enter in a dialog never repeats", "pA@0L t@2000L", {E}},
+        {"Start pauses in the game, is OK in a dialog", "pStart@0 rStart@0 pStart@10L", {key::P, E}},
+        {"B does nothing in the game", "pB@0 t@900", {}},
+        {"a held fire stops when the name box opens, and stays stopped", "pA@0 t@500 t@540L t@580 t@1000", {S, S}},
+        {"arrows repeat in dialogs too", "pDown@0L t@500L", {D, D}},
+        {"the stick past the dead zone is an arrow that repeats", pastDeadZone, {R, R, R}},
+        {"up and left are negative", "y-20000@0 x-20000@0", {U, L}},
+        {"a flick across is a new press", "x20000@0 x-20000@10 x20000@20", {R, L, R}},
+        {"a diagonal holds both arrows", "x20000@0 y20000@0 t@500", {R, D, D, R}},
+        {"D-pad and stick the same way are one held key", "pUp@0 y-20000@100 rUp@0 t@500 y0@520 t@540", {U, U}}};
+    for (const auto& c : cases)
+        EXPECT_EQ(play(c.timeline), c.keys) << c.name;
 }
 
 TEST(PadKeys, KnowsWhenItNextHasARepeat)

@@ -256,25 +256,25 @@ TEST(EpisodeParser, ReadsLevelsGravoksAndHeart)
 // the next comma. The last heart line wins.
 TEST(EpisodeParser, QuirksOfItsLines)
 {
-    const std::string ten = file("1|" + repeated("1,0,0,0,0|0,5,5|", 10) + "|");
+    const std::string ten = "1|" + repeated("1,0,0,0,0|0,5,5|", 10) + "|";
     const struct {
         std::string bytes;
         std::vector<int> fields; // Anzahl of the last level, then Bild X Y DX DY of its first gravok
         std::vector<int> heart;  // level, x, y; empty: none
-    } cases[] = {{file("1|12,100,200,5,5||"), {1, 112, 100, 200, 5, 5}, {}},
-                 {file("1|1,100,200,5,5,9,9||"), {1, 101, 100, 200, 5, 5}, {}},
-                 {file("1|2,2 0 0,7,1,1||"), {1, 102, 200, 7, 1, 1}, {}},
-                 {file("1|2,1e3,7,1,1||"), {1, 102, 1000, 7, 1, 1}, {}},
-                 {file("1|2,abc,7,1,1||"), {1, 102, 0, 7, 1, 1}, {}},
-                 {file("1|2,2.5,3.5,12.5,13.5||"), {1, 102, 2, 4, 12, 14}, {}},
-                 {file("1|2,&H1F,&O17,-3,+4||"), {1, 102, 31, 15, -3, 4}, {}},
-                 {file("1|3\n,1\n0,\t5,-1x,2||"), {1, 103, 10, 5, -1, 2}, {}},
-                 {file("1|2.5,1,1,1,1||"), {1, 102, 1, 1, 1, 1}, {}},
+    } cases[] = {{"1|12,100,200,5,5||", {1, 112, 100, 200, 5, 5}, {}},
+                 {"1|1,100,200,5,5,9,9||", {1, 101, 100, 200, 5, 5}, {}},
+                 {"1|2,2 0 0,7,1,1||", {1, 102, 200, 7, 1, 1}, {}},
+                 {"1|2,1e3,7,1,1||", {1, 102, 1000, 7, 1, 1}, {}},
+                 {"1|2,abc,7,1,1||", {1, 102, 0, 7, 1, 1}, {}},
+                 {"1|2,2.5,3.5,12.5,13.5||", {1, 102, 2, 4, 12, 14}, {}},
+                 {"1|2,&H1F,&O17,-3,+4||", {1, 102, 31, 15, -3, 4}, {}},
+                 {"1|3\n,1\n0,\t5,-1x,2||", {1, 103, 10, 5, -1, 2}, {}},
+                 {"1|2.5,1,1,1,1||", {1, 102, 1, 1, 1, 1}, {}},
                  {"1\r1,2,3,4,5\r\rgarbage", {1, 101, 2, 3, 4, 5}, {}},
                  {ten, {10, 101, 0, 0, 0, 0}, {1, 5, 5}},
-                 {file("2|0,10,20||1,0,0,1,1|05,300,400||"), {1, 101, 0, 0, 1, 1}, {2, 0, 300}}};
+                 {"2|0,10,20||1,0,0,1,1|05,300,400||", {1, 101, 0, 0, 1, 1}, {2, 0, 300}}};
     for (const auto& c : cases) {
-        const auto p = parseEpisode(c.bytes);
+        const auto p = parseEpisode(file(c.bytes));
         ASSERT_TRUE(p.data) << c.bytes << ": " << p.error.what;
         const LevelSatz& level = p.data->levels(p.data->levels.count());
         const GravokSatz& g = level.Gravok(1);
@@ -288,30 +288,31 @@ TEST(EpisodeParser, QuirksOfItsLines)
 // are not an empty line, a last block must be closed, Unix line ends are named.
 TEST(EpisodeParser, BrokenFilesReportLineAndReason)
 {
+    const std::string eleven = "1|" + repeated("1,0,0,0,0|", 11) + "|";
     const struct {
         std::string bytes;
         int line;
         const char* says;
     } cases[] = {{"", 1, "erste Zeile"},
-                 {file("zwei||"), 1, "erste Zeile"},
-                 {file("0||"), 1, "mindestens 1"},
-                 {file("-3||"), 1, "mindestens 1"},
-                 {file("99999||"), 1, "erste Zeile"},
-                 {file("1|1,2,3,4|"), 2, "fünf Felder"},
-                 {file("1|   ||"), 2, "fünf Felder"},
-                 {file("1|0|"), 2, "Komma"},
-                 {file("1|0,5|"), 2, "Komma"},
-                 {file("1|1,40000,0,0,0||"), 2, "X"},
-                 {file("1|13,0,0,0,0||"), 2, "Bildnummer"},
-                 {file("1|-2,0,0,0,0||"), 2, "Bildnummer"},
-                 {file("1|1,0,0,32758,0||"), 2, "DX"},
-                 {file("1|1,0,0,0,-32768||"), 2, "DY"},
-                 {file("1|1,0,0,0,0|"), 2, "Leerzeile"},
-                 {file("2|1,0,0,0,0||"), 3, "Leerzeile"},
-                 {file("1|" + repeated("1,0,0,0,0|", 11) + "|"), 12, "mehr als zehn"},
+                 {"zwei||", 1, "erste Zeile"},
+                 {"0||", 1, "mindestens 1"},
+                 {"-3||", 1, "mindestens 1"},
+                 {"99999||", 1, "erste Zeile"},
+                 {"1|1,2,3,4|", 2, "fünf Felder"},
+                 {"1|   ||", 2, "fünf Felder"},
+                 {"1|0|", 2, "Komma"},
+                 {"1|0,5|", 2, "Komma"},
+                 {"1|1,40000,0,0,0||", 2, "X"},
+                 {"1|13,0,0,0,0||", 2, "Bildnummer"},
+                 {"1|-2,0,0,0,0||", 2, "Bildnummer"},
+                 {"1|1,0,0,32758,0||", 2, "DX"},
+                 {"1|1,0,0,0,-32768||", 2, "DY"},
+                 {"1|1,0,0,0,0|", 2, "Leerzeile"},
+                 {"2|1,0,0,0,0||", 3, "Leerzeile"},
+                 {eleven, 12, "mehr als zehn"},
                  {"1\n1,0,0,0,0\n\n", 1, "LF"}};
     for (const auto& c : cases) {
-        const auto p = parseEpisode(c.bytes);
+        const auto p = parseEpisode(file(c.bytes));
         ASSERT_FALSE(p.data) << c.bytes;
         EXPECT_EQ(p.error.line, c.line) << c.bytes << ": " << p.error.what;
         EXPECT_NE(p.error.what.find(c.says), std::string::npos) << c.bytes << ": " << p.error.what;

@@ -117,7 +117,7 @@ int runAim(const AimOptions& options, std::ostream& out, std::ostream& err)
     AimPlayer player;
     Playthrough run(*scratch, options.seed, player);
     AimState st{options, out, run, player};
-    ReplayWriter writer(run.game(), run.door(), options.record);
+    run.recordTo(options.record);
     int status = 0;
     const int first = options.episode > 0 ? options.episode : 1;
     const int last = options.episode > 0 ? options.episode : 4;
@@ -137,7 +137,7 @@ int runAim(const AimOptions& options, std::ostream& out, std::ostream& err)
     }
     if (options.episode == 0)
         out << (status == 0 ? "all four episodes completed\n" : "not every episode was completed\n");
-    if (!writer.write(err))
+    if (!run.writeRecording(err))
         return 2;
     return status;
 }

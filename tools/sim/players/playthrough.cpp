@@ -61,39 +61,6 @@ void PlayPlatform::note(const std::string& what)
             c = ' ';
 }
 
-ReplayWriter::ReplayWriter(Game& game, replay::InputDoor& door, std::filesystem::path file)
-    : game_(game), door_(door), file_(std::move(file))
-{
-    if (file_.empty())
-        return;
-    recorder_ = std::make_unique<replay::Recorder>(RulesVersion);
-    door_.record(recorder_.get());
-}
-
-ReplayWriter::~ReplayWriter()
-{
-    if (recorder_)
-        door_.record(nullptr);
-}
-
-bool ReplayWriter::write(std::ostream& err)
-{
-    if (!recorder_)
-        return true;
-    const bool compress = file_.extension() == ".gz";
-    if (const auto why = replay::writeReplayText(file_, recorder_->text(), compress)) {
-        err << "gravok-sim: " << *why << "\n";
-        return false;
-    }
-    std::ofstream dump(file_.string() + ".dump", std::ios::binary | std::ios::trunc);
-    dump << dumpJson(game_) << "\n";
-    dump.close();
-    if (dump)
-        return true;
-    err << "gravok-sim: cannot write " << file_.string() << "\n";
-    return false;
-}
-
 Playthrough::Playthrough(const ScratchDir& scratch, std::uint64_t seed, DialogAnswers& answers)
     : scratch_(scratch), platform_(scratch.programDir(), seed, answers), game_(platform_), door_(game_)
 {
@@ -151,6 +118,33 @@ void Playthrough::countProgress()
     if (s.Schaden > lastSchaden_)
         hits_ += s.Schaden - lastSchaden_;
     lastSchaden_ = s.Schaden;
+}
+
+void Playthrough::recordTo(std::filesystem::path file)
+{
+    recordFile_ = std::move(file);
+    if (recordFile_.empty())
+        return;
+    recorder_ = std::make_unique<replay::Recorder>(RulesVersion);
+    door_.record(recorder_.get());
+}
+
+bool Playthrough::writeRecording(std::ostream& err)
+{
+    if (!recorder_)
+        return true;
+    const bool compress = recordFile_.extension() == ".gz";
+    if (const auto why = replay::writeReplayText(recordFile_, recorder_->text(), compress)) {
+        err << "gravok-sim: " << *why << "\n";
+        return false;
+    }
+    std::ofstream dump(recordFile_.string() + ".dump", std::ios::binary | std::ios::trunc);
+    dump << dumpJson(game_) << "\n";
+    dump.close();
+    if (dump)
+        return true;
+    err << "gravok-sim: cannot write " << recordFile_.string() << "\n";
+    return false;
 }
 
 } // namespace gravok

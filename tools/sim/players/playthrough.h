@@ -19,8 +19,6 @@
 
 namespace gravok {
 
-class FrmHaupt;
-
 // How a player answers what the game puts in front of it.
 class DialogAnswers {
 public:
@@ -91,25 +89,6 @@ private:
     std::string finding_;
 };
 
-// Records a player's run through its door when given a file to write it to.
-class ReplayWriter {
-public:
-    // GAME's final dump goes to FILE.dump beside the replay, for the replay's check.
-    ReplayWriter(Game& game, replay::InputDoor& door, std::filesystem::path file);
-    ~ReplayWriter();
-    ReplayWriter(const ReplayWriter&) = delete;
-    ReplayWriter& operator=(const ReplayWriter&) = delete;
-
-    // Writes the file; false after saying on ERR why it could not be written.
-    bool write(std::ostream& err);
-
-private:
-    Game& game_;
-    replay::InputDoor& door_;
-    std::filesystem::path file_;
-    std::unique_ptr<replay::Recorder> recorder_;
-};
-
 // One run of the game for a headless player: the desktop, the game in a scratch program
 // directory, and the checks after every step. Each step returns what broke, or nullptr.
 class Playthrough {
@@ -146,6 +125,12 @@ public:
         return 1;
     }
 
+    // Records the run through the door when given a file to write it to; the game's final
+    // dump goes to FILE.dump beside it, for the replay's check.
+    void recordTo(std::filesystem::path file);
+    // Writes the recording, if any; false after saying on ERR why it could not be written.
+    bool writeRecording(std::ostream& err);
+
     [[nodiscard]] std::uint64_t ticks() const { return ticks_; }
     [[nodiscard]] long levelsCleared() const { return levelsCleared_; }
     // Hits the shuttle took, over all games.
@@ -169,6 +154,8 @@ private:
     void countProgress();
 
     const ScratchDir& scratch_;
+    std::filesystem::path recordFile_;
+    std::unique_ptr<replay::Recorder> recorder_; // outlives the door that writes to it
     PlayPlatform platform_;
     Game game_;
     replay::InputDoor door_;

@@ -69,13 +69,13 @@ int runSoak(const SoakOptions& options, std::ostream& out, std::ostream& err)
     SoakPlayer player(options.seed);
     Playthrough run(*scratch, options.seed, player);
     SoakState st{options, out, run, player};
-    ReplayWriter writer(run.game(), run.door(), options.record);
+    run.recordTo(options.record);
     const auto begin = std::chrono::steady_clock::now();
     const std::clock_t cpuBegin = std::clock();
     const int status = play(st);
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - begin;
     report(st, elapsed.count(), static_cast<double>(std::clock() - cpuBegin) / CLOCKS_PER_SEC);
-    if (!writer.write(err))
+    if (!run.writeRecording(err))
         return 2;
     return status;
 }
