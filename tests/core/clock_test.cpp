@@ -141,18 +141,16 @@ using C = Context;
 
 TEST(PadKeys, EveryButtonGivesTheKeyOfItsWindow)
 {
-    const struct {
-        Button button;
-        std::optional<int> main, layer;
-    } table[] = {{Button::Up, key::Up, key::Up},       {Button::Down, key::Down, key::Down},
-                 {Button::Left, key::Left, key::Left}, {Button::Right, key::Right, key::Right},
-                 {Button::A, key::Space, key::Enter},  {Button::B, std::nullopt, key::Escape},
-                 {Button::Start, key::P, key::Enter},  {Button::Back, key::F4, std::nullopt},
-                 {Button::Y, key::F2, std::nullopt},   {Button::X, key::F1, key::F1}};
+    const std::tuple<Button, std::optional<int>, std::optional<int>> table[] = {
+        {Button::Up, key::Up, key::Up},       {Button::Down, key::Down, key::Down},
+        {Button::Left, key::Left, key::Left}, {Button::Right, key::Right, key::Right},
+        {Button::A, key::Space, key::Enter},  {Button::B, std::nullopt, key::Escape},
+        {Button::Start, key::P, key::Enter},  {Button::Back, key::F4, std::nullopt},
+        {Button::Y, key::F2, std::nullopt},   {Button::X, key::F1, key::F1}};
     ASSERT_EQ(std::size(table), ButtonCount);
-    for (const auto& r : table) {
-        EXPECT_EQ(keyFor(r.button, C::Main), r.main) << static_cast<int>(r.button);
-        EXPECT_EQ(keyFor(r.button, C::Layer), r.layer) << static_cast<int>(r.button);
+    for (const auto& [button, main, layer] : table) {
+        EXPECT_EQ(keyFor(button, C::Main), main) << static_cast<int>(button);
+        EXPECT_EQ(keyFor(button, C::Layer), layer) << static_cast<int>(button);
     }
 }
 
@@ -192,11 +190,7 @@ TEST(PadKeys, TimelinesGiveTheKeysAHeldKeyWould)
     const std::string pastDeadZone = "x" + std::to_string(DeadZone + 1) + "@0 t@500 x" +
                                      std::to_string(ReleaseZone + 1) + "@510 t@540 x" + std::to_string(ReleaseZone) +
                                      "@550 t@580";
-    const struct {
-        const char* name;
-        std::string timeline;
-        std::vector<int> keys;
-    } cases[] = {
+    const std::tuple<const char*, std::string, std::vector<int>> cases[] = {
         {"held A fires after the delay, then at the pace",
          "pA@0 t@499 t@500 t@539 t@540 t@580 rA@0 t@700",
          {S, S, S, S}},
@@ -211,8 +205,8 @@ TEST(PadKeys, TimelinesGiveTheKeysAHeldKeyWould)
         {"a flick across is a new press", "x20000@0 x-20000@10 x20000@20", {R, L, R}},
         {"a diagonal holds both arrows", "x20000@0 y20000@0 t@500", {R, D, D, R}},
         {"D-pad and stick the same way are one held key", "pUp@0 y-20000@100 rUp@0 t@500 y0@520 t@540", {U, U}}};
-    for (const auto& c : cases)
-        EXPECT_EQ(play(c.timeline), c.keys) << c.name;
+    for (const auto& [name, timeline, keys] : cases)
+        EXPECT_EQ(play(timeline), keys) << name;
 }
 
 TEST(PadKeys, KnowsWhenItNextHasARepeat)

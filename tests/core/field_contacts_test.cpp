@@ -25,39 +25,34 @@ TEST(FieldContacts, EveryContactTestTakesTheMoversNextCornersOnly)
     g.game.Main();
     FrmHaupt& h = g.game.frmHaupt();
     GravokSatz& mover = g.game.Start.LevelDaten(g.game.Start.Level).Gravok(1);
-    const struct {
-        const char* name;
-        Rect mover;
-        int dx, dy;
-        Rect target;
-        bool contact;
-    } cases[] = {{"next bottom edge on the top edge", Square, 0, 20, {1200, 1500, 480, 480}, true},
-                 {"next bottom edge a twip above it", Square, 0, 19, {1200, 1500, 480, 480}, false},
-                 {"next right edge on the left edge", Square, 20, 0, {1500, 1100, 480, 480}, true},
-                 {"next right edge a twip short", Square, 19, 0, {1500, 1100, 480, 480}, false},
-                 {"overlapping while standing", Square, 0, 0, {1100, 1100, 480, 480}, true},
-                 {"only bottom-right inside", Square, 0, 0, {1400, 1400, 480, 480}, true},
-                 {"only bottom-left inside", Square, 0, 0, {600, 1400, 480, 480}, true},
-                 {"only top-left inside", Square, 0, 0, {600, 600, 480, 480}, true},
-                 {"only top-right inside", Square, 0, 0, {1400, 600, 480, 480}, true},
-                 {"plus sign, wide mover", {1000, 1200, 600, 100}, 0, 0, {1250, 1000, 100, 600}, false},
-                 {"plus sign, tall mover", {1250, 1000, 100, 600}, 0, 0, {1000, 1200, 600, 100}, false},
-                 {"a step that jumps over the target", Square, 0, 1100, {1000, 1500, 480, 480}, false},
-                 {"target wholly inside the mover", Shuttle, 0, 0, {4500, 3300, 480, 480}, false},
-                 {"mover wholly inside the target", {4500, 3300, 480, 480}, 0, 0, Shuttle, true},
-                 {"shuttle stepping up beside a gravok", Shuttle, 0, -20, {4600, 2700, 480, 480}, false},
-                 {"gravok reaching into the shuttle", {4600, 2700, 480, 480}, 0, 0, Shuttle, true},
-                 {"negative step onto the target", Square, -100, -100, {420, 420, 480, 480}, true}};
-    for (const auto& c : cases) {
-        place(*h.imgGravok(1), c.mover);
-        mover.DX = c.dx;
-        mover.DY = c.dy;
-        place(*h.imgGravok(2), c.target);
-        EXPECT_EQ(h.KollisionGravokGravok(1, 2), c.contact) << c.name << ": gravok against gravok";
-        place(*h.imgShuttle, c.target);
-        EXPECT_EQ(h.KollisionGravokShuttle(1), c.contact) << c.name << ": gravok against shuttle";
-        place(*h.imgShuttle, c.mover);
-        EXPECT_EQ(h.KollisionShuttleGravok(2, c.dx, c.dy), c.contact) << c.name << ": shuttle against gravok";
+    const std::tuple<const char*, Rect, int, int, Rect, bool> cases[] = {
+        {"next bottom edge on the top edge", Square, 0, 20, {1200, 1500, 480, 480}, true},
+        {"next bottom edge a twip above it", Square, 0, 19, {1200, 1500, 480, 480}, false},
+        {"next right edge on the left edge", Square, 20, 0, {1500, 1100, 480, 480}, true},
+        {"next right edge a twip short", Square, 19, 0, {1500, 1100, 480, 480}, false},
+        {"overlapping while standing", Square, 0, 0, {1100, 1100, 480, 480}, true},
+        {"only bottom-right inside", Square, 0, 0, {1400, 1400, 480, 480}, true},
+        {"only bottom-left inside", Square, 0, 0, {600, 1400, 480, 480}, true},
+        {"only top-left inside", Square, 0, 0, {600, 600, 480, 480}, true},
+        {"only top-right inside", Square, 0, 0, {1400, 600, 480, 480}, true},
+        {"plus sign, wide mover", {1000, 1200, 600, 100}, 0, 0, {1250, 1000, 100, 600}, false},
+        {"plus sign, tall mover", {1250, 1000, 100, 600}, 0, 0, {1000, 1200, 600, 100}, false},
+        {"a step that jumps over the target", Square, 0, 1100, {1000, 1500, 480, 480}, false},
+        {"target wholly inside the mover", Shuttle, 0, 0, {4500, 3300, 480, 480}, false},
+        {"mover wholly inside the target", {4500, 3300, 480, 480}, 0, 0, Shuttle, true},
+        {"shuttle stepping up beside a gravok", Shuttle, 0, -20, {4600, 2700, 480, 480}, false},
+        {"gravok reaching into the shuttle", {4600, 2700, 480, 480}, 0, 0, Shuttle, true},
+        {"negative step onto the target", Square, -100, -100, {420, 420, 480, 480}, true}};
+    for (const auto& [name, moverAt, dx, dy, target, contact] : cases) {
+        place(*h.imgGravok(1), moverAt);
+        mover.DX = dx;
+        mover.DY = dy;
+        place(*h.imgGravok(2), target);
+        EXPECT_EQ(h.KollisionGravokGravok(1, 2), contact) << name << ": gravok against gravok";
+        place(*h.imgShuttle, target);
+        EXPECT_EQ(h.KollisionGravokShuttle(1), contact) << name << ": gravok against shuttle";
+        place(*h.imgShuttle, moverAt);
+        EXPECT_EQ(h.KollisionShuttleGravok(2, dx, dy), contact) << name << ": shuttle against gravok";
     }
     // Gravoks out of play still touch; the target's own step, which would carry it onto the
     // mover, does not count.

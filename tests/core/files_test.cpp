@@ -30,29 +30,25 @@ TEST(Files, OnlyRegularFilesAreOpenedAndEveryOtherKindIsNamed)
                       pipe = "das ist eine benannte Pipe (FIFO), keine gewöhnliche Datei",
                       missing = "die Datei oder das Verzeichnis fehlt";
     // A pipe without a writer (reading) or a reader (writing) would block a plain open.
-    const struct {
-        const char* name;
-        int flags;
-        Links links;
-        std::string reason; // "": opened
-    } cases[] = {{"datei", O_RDONLY, Links::Refuse, ""},
-                 {"verweis", O_RDONLY, Links::Follow, ""},
-                 {"verweis", O_RDONLY, Links::Refuse, link},
-                 {"verweis", O_WRONLY | O_APPEND, Links::Refuse, link},
-                 {"ins-leere", O_RDONLY, Links::Follow, missing},
-                 {"ordner", O_RDONLY, Links::Follow, folder},
-                 {"ordner", O_RDWR, Links::Refuse, folder},
-                 {"pipe", O_RDONLY, Links::Follow, pipe},
-                 {"pipe", O_WRONLY, Links::Refuse, pipe},
-                 {"sock", O_RDONLY, Links::Follow, "das ist ein Socket, keine gewöhnliche Datei"},
-                 {"fehlt", O_RDONLY, Links::Follow, missing}};
-    for (const auto& c : cases) {
-        const Opened file = openRegular(p / c.name, c.flags, c.links);
-        EXPECT_EQ(file.fd.ok(), c.reason.empty()) << c.name;
+    const std::tuple<const char*, int, Links, std::string> cases[] = {
+        {"datei", O_RDONLY, Links::Refuse, ""},
+        {"verweis", O_RDONLY, Links::Follow, ""},
+        {"verweis", O_RDONLY, Links::Refuse, link},
+        {"verweis", O_WRONLY | O_APPEND, Links::Refuse, link},
+        {"ins-leere", O_RDONLY, Links::Follow, missing},
+        {"ordner", O_RDONLY, Links::Follow, folder},
+        {"ordner", O_RDWR, Links::Refuse, folder},
+        {"pipe", O_RDONLY, Links::Follow, pipe},
+        {"pipe", O_WRONLY, Links::Refuse, pipe},
+        {"sock", O_RDONLY, Links::Follow, "das ist ein Socket, keine gewöhnliche Datei"},
+        {"fehlt", O_RDONLY, Links::Follow, missing}};
+    for (const auto& [name, flags, links, reason] : cases) {
+        const Opened file = openRegular(p / name, flags, links);
+        EXPECT_EQ(file.fd.ok(), reason.empty()) << name;
         if (file.fd.ok())
             EXPECT_EQ(::fcntl(file.fd.get(), F_GETFL) & O_NONBLOCK, 0) << "left non-blocking";
         else
-            EXPECT_EQ(file.reason(), c.reason) << c.name;
+            EXPECT_EQ(file.reason(), reason) << name;
     }
 }
 
@@ -119,22 +115,18 @@ TEST(Installed, FilesAreFoundBesideTheProgramFirstThenInTheDataFolder)
     fs::create_directory(program);
     fs::create_directory(data);
     RecordingPlatform platform(program);
-    const struct {
-        const char* name;
-        bool inProgram, inData, installed;
-        fs::path expected;
-    } cases[] = {{"A.gvk", true, false, true, program},
-                 {"B.gvk", true, true, true, program},
-                 {"C.gvk", false, true, true, data},
-                 {"D.gvk", false, false, true, program},
-                 {"E.gvk", false, true, false, program}};
-    for (const auto& c : cases) {
-        if (c.inProgram)
-            writeBytes(program / c.name, "");
-        if (c.inData)
-            writeBytes(data / c.name, "");
-        platform.installedData = c.installed ? data : fs::path();
-        EXPECT_EQ(platform.gameFile(c.name), c.expected / c.name) << c.name;
+    const std::tuple<const char*, bool, bool, bool, fs::path> cases[] = {{"A.gvk", true, false, true, program},
+                                                                         {"B.gvk", true, true, true, program},
+                                                                         {"C.gvk", false, true, true, data},
+                                                                         {"D.gvk", false, false, true, program},
+                                                                         {"E.gvk", false, true, false, program}};
+    for (const auto& [name, inProgram, inData, installed, expected] : cases) {
+        if (inProgram)
+            writeBytes(program / name, "");
+        if (inData)
+            writeBytes(data / name, "");
+        platform.installedData = installed ? data : fs::path();
+        EXPECT_EQ(platform.gameFile(name), expected / name) << name;
     }
     // The help viewer is an executable, so it stays beside the game; its file lies in the data folder.
     writeBytes(data / "Episode1.gvk", "1\r\n3,1200,400,20,-15\r\n\r\n");
@@ -154,51 +146,43 @@ constexpr double Inf = std::numeric_limits<double>::infinity();
 // What a field of an episode file reads as before rounding.
 TEST(ReadLenient, ReadsTheLeadingNumber)
 {
-    const struct {
-        const char* text;
-        double value;
-    } cases[] = {{"2 0 0", 200}, {"1e3", 1000},    {"abc", 0},     {"2.5", 2.5}, {"&H1F", 31},   {"&h1f", 31},
-                 {"&HaA", 170},  {"&O17", 15},     {"&O8", 0},     {"-7,9", -7}, {"  +4x", 4},   {".5", 0.5},
-                 {"-.5", -0.5},  {"2.", 2},        {"1e", 1},      {"1e+", 1},   {"1e-", 1},     {"5\n0", 50},
-                 {"\t1\t2", 12}, {"", 0},          {"-", 0},       {"&H", 0},    {"&X12", 0},    {"1,5", 1},
-                 {"12abc", 12},  {"1d2", 100},     {"3.5e1x", 35}, {"+-5", 0},   {"1 e 2", 100}, {"0", 0},
-                 {"1e400", Inf}, {"-1e400", -Inf}, {"1e-400", 0},  {"&H1G", 1}};
-    for (const auto& c : cases)
-        EXPECT_DOUBLE_EQ(readLenient(c.text), c.value) << "text \"" << c.text << "\"";
+    const std::pair<const char*, double> cases[] = {
+        {"2 0 0", 200}, {"1e3", 1000}, {"abc", 0},     {"2.5", 2.5},     {"&H1F", 31},   {"&h1f", 31},   {"&HaA", 170},
+        {"&O17", 15},   {"&O8", 0},    {"-7,9", -7},   {"  +4x", 4},     {".5", 0.5},    {"-.5", -0.5},  {"2.", 2},
+        {"1e", 1},      {"1e+", 1},    {"1e-", 1},     {"5\n0", 50},     {"\t1\t2", 12}, {"", 0},        {"-", 0},
+        {"&H", 0},      {"&X12", 0},   {"1,5", 1},     {"12abc", 12},    {"1d2", 100},   {"3.5e1x", 35}, {"+-5", 0},
+        {"1 e 2", 100}, {"0", 0},      {"1e400", Inf}, {"-1e400", -Inf}, {"1e-400", 0},  {"&H1G", 1}};
+    for (const auto& [text, value] : cases)
+        EXPECT_DOUBLE_EQ(readLenient(text), value) << "text \"" << text << "\"";
 }
 
 // Halves round to even, and only what fits in sixteen bits is a number of the game.
 TEST(RoundToInt16, RoundsHalvesToEvenAndKeepsTheRange)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    const struct {
-        double value;
-        std::optional<std::int16_t> rounded;
-    } cases[] = {{2.5, 2},         {3.5, 4},      {-2.5, -2},         {-3.5, -4},         {0.5, 0},
-                 {1.5, 2},         {2.4999, 2},   {2.5001, 3},        {-0.5, 0},          {100.0, 100},
-                 {32767.4, 32767}, {32767.5, {}}, {-32768.4, -32768}, {-32768.5, -32768}, {-32769.0, {}},
-                 {32768.0, {}},    {1e300, {}},   {nan, {}},          {Inf, {}},          {-Inf, {}}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(roundToInt16(c.value), c.rounded) << c.value;
-        if (c.rounded)
-            EXPECT_EQ(toInt16(c.value), *c.rounded) << c.value;
+    const std::pair<double, std::optional<std::int16_t>> cases[] = {
+        {2.5, 2},         {3.5, 4},      {-2.5, -2},         {-3.5, -4},         {0.5, 0},
+        {1.5, 2},         {2.4999, 2},   {2.5001, 3},        {-0.5, 0},          {100.0, 100},
+        {32767.4, 32767}, {32767.5, {}}, {-32768.4, -32768}, {-32768.5, -32768}, {-32769.0, {}},
+        {32768.0, {}},    {1e300, {}},   {nan, {}},          {Inf, {}},          {-Inf, {}}};
+    for (const auto& [value, rounded] : cases) {
+        EXPECT_EQ(roundToInt16(value), rounded) << value;
+        if (rounded)
+            EXPECT_EQ(toInt16(value), *rounded) << value;
         else
-            EXPECT_THROW((void)toInt16(c.value), GameError) << c.value;
+            EXPECT_THROW((void)toInt16(value), GameError) << value;
     }
 }
 
 // Tags and the score: the whole text must be a number.
 TEST(ParseStrict, AcceptsOnlyAWholeNumber)
 {
-    const struct {
-        const char* text;
-        std::optional<double> value;
-    } cases[] = {{" 12 ", 12}, {"1", 1},     {"0", 0},     {"-3", -3},   {"+3", 3},    {"1.5", 1.5},
-                 {"&H10", 16}, {"&O17", 15}, {"1e2", 100}, {"\t7\t", 7}, {"", {}},     {"   ", {}},
-                 {"1a", {}},   {"abc", {}},  {"1 2", {}},  {"-", {}},    {".", {}},    {"&H", {}},
-                 {"1e", {}},   {"&H1G", {}}, {"5\n", {}},  {"1,5", {}},  {"1e-400", 0}};
-    for (const auto& c : cases)
-        EXPECT_EQ(parseStrict(c.text), c.value) << "text \"" << c.text << "\"";
+    const std::pair<const char*, std::optional<double>> cases[] = {
+        {" 12 ", 12}, {"1", 1},     {"0", 0},   {"-3", -3},   {"+3", 3},   {"1.5", 1.5}, {"&H10", 16}, {"&O17", 15},
+        {"1e2", 100}, {"\t7\t", 7}, {"", {}},   {"   ", {}},  {"1a", {}},  {"abc", {}},  {"1 2", {}},  {"-", {}},
+        {".", {}},    {"&H", {}},   {"1e", {}}, {"&H1G", {}}, {"5\n", {}}, {"1,5", {}},  {"1e-400", 0}};
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(parseStrict(text), value) << "text \"" << text << "\"";
     EXPECT_EQ(numberOf(" 1"), 1);
     EXPECT_THROW((void)numberOf("Pause!"), GameError);
     EXPECT_THROW((void)numberOf(""), GameError);
@@ -208,15 +192,13 @@ TEST(ParseStrict, AcceptsOnlyAWholeNumber)
 
 TEST(FloatText, IsTheShortestTextThatReadsBack)
 {
-    const struct {
-        float value;
-        const char* text;
-    } cases[] = {{146.25f, "146.25"}, {-67.5f, "-67.5"},          {4372.0f, "4372"},   {2512.5f, "2512.5"},
-                 {0.1f, "0.1"},       {100000.0f, "100000"},      {-2500.0f, "-2500"}, {0.0f, "0"},
-                 {28800.0f, "28800"}, {1.0f / 3.0f, "0.33333334"}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(floatText(c.value), c.text);
-        EXPECT_EQ(static_cast<float>(*parseStrict(floatText(c.value))), c.value) << c.text;
+    const std::pair<float, const char*> cases[] = {{146.25f, "146.25"},        {-67.5f, "-67.5"}, {4372.0f, "4372"},
+                                                   {2512.5f, "2512.5"},        {0.1f, "0.1"},     {100000.0f, "100000"},
+                                                   {-2500.0f, "-2500"},        {0.0f, "0"},       {28800.0f, "28800"},
+                                                   {1.0f / 3.0f, "0.33333334"}};
+    for (const auto& [value, text] : cases) {
+        EXPECT_EQ(floatText(value), text);
+        EXPECT_EQ(static_cast<float>(*parseStrict(floatText(value))), value) << text;
     }
 }
 
@@ -257,30 +239,27 @@ TEST(EpisodeParser, ReadsLevelsGravoksAndHeart)
 TEST(EpisodeParser, QuirksOfItsLines)
 {
     const std::string ten = "1|" + repeated("1,0,0,0,0|0,5,5|", 10) + "|";
-    const struct {
-        std::string bytes;
-        std::vector<int> fields; // Anzahl of the last level, then Bild X Y DX DY of its first gravok
-        std::vector<int> heart;  // level, x, y; empty: none
-    } cases[] = {{"1|12,100,200,5,5||", {1, 112, 100, 200, 5, 5}, {}},
-                 {"1|1,100,200,5,5,9,9||", {1, 101, 100, 200, 5, 5}, {}},
-                 {"1|2,2 0 0,7,1,1||", {1, 102, 200, 7, 1, 1}, {}},
-                 {"1|2,1e3,7,1,1||", {1, 102, 1000, 7, 1, 1}, {}},
-                 {"1|2,abc,7,1,1||", {1, 102, 0, 7, 1, 1}, {}},
-                 {"1|2,2.5,3.5,12.5,13.5||", {1, 102, 2, 4, 12, 14}, {}},
-                 {"1|2,&H1F,&O17,-3,+4||", {1, 102, 31, 15, -3, 4}, {}},
-                 {"1|3\n,1\n0,\t5,-1x,2||", {1, 103, 10, 5, -1, 2}, {}},
-                 {"1|2.5,1,1,1,1||", {1, 102, 1, 1, 1, 1}, {}},
-                 {"1\r1,2,3,4,5\r\rgarbage", {1, 101, 2, 3, 4, 5}, {}},
-                 {ten, {10, 101, 0, 0, 0, 0}, {1, 5, 5}},
-                 {"2|0,10,20||1,0,0,1,1|05,300,400||", {1, 101, 0, 0, 1, 1}, {2, 0, 300}}};
-    for (const auto& c : cases) {
-        const auto p = parseEpisode(file(c.bytes));
-        ASSERT_TRUE(p.data) << c.bytes << ": " << p.error.what;
+    const std::tuple<std::string, std::vector<int>, std::vector<int>> cases[] = {
+        {"1|12,100,200,5,5||", {1, 112, 100, 200, 5, 5}, {}},
+        {"1|1,100,200,5,5,9,9||", {1, 101, 100, 200, 5, 5}, {}},
+        {"1|2,2 0 0,7,1,1||", {1, 102, 200, 7, 1, 1}, {}},
+        {"1|2,1e3,7,1,1||", {1, 102, 1000, 7, 1, 1}, {}},
+        {"1|2,abc,7,1,1||", {1, 102, 0, 7, 1, 1}, {}},
+        {"1|2,2.5,3.5,12.5,13.5||", {1, 102, 2, 4, 12, 14}, {}},
+        {"1|2,&H1F,&O17,-3,+4||", {1, 102, 31, 15, -3, 4}, {}},
+        {"1|3\n,1\n0,\t5,-1x,2||", {1, 103, 10, 5, -1, 2}, {}},
+        {"1|2.5,1,1,1,1||", {1, 102, 1, 1, 1, 1}, {}},
+        {"1\r1,2,3,4,5\r\rgarbage", {1, 101, 2, 3, 4, 5}, {}},
+        {ten, {10, 101, 0, 0, 0, 0}, {1, 5, 5}},
+        {"2|0,10,20||1,0,0,1,1|05,300,400||", {1, 101, 0, 0, 1, 1}, {2, 0, 300}}};
+    for (const auto& [bytes, fields, heart] : cases) {
+        const auto p = parseEpisode(file(bytes));
+        ASSERT_TRUE(p.data) << bytes << ": " << p.error.what;
         const LevelSatz& level = p.data->levels(p.data->levels.count());
         const GravokSatz& g = level.Gravok(1);
-        EXPECT_EQ(std::vector<int>({level.Anzahl, g.Bild, g.X, g.Y, g.DX, g.DY}), c.fields) << c.bytes;
+        EXPECT_EQ(std::vector<int>({level.Anzahl, g.Bild, g.X, g.Y, g.DX, g.DY}), fields) << bytes;
         const auto& h = p.data->heart;
-        EXPECT_EQ(h ? std::vector<int>({h->level, h->x, h->y}) : std::vector<int>(), c.heart) << c.bytes;
+        EXPECT_EQ(h ? std::vector<int>({h->level, h->x, h->y}) : std::vector<int>(), heart) << bytes;
     }
 }
 
@@ -289,33 +268,29 @@ TEST(EpisodeParser, QuirksOfItsLines)
 TEST(EpisodeParser, BrokenFilesReportLineAndReason)
 {
     const std::string eleven = "1|" + repeated("1,0,0,0,0|", 11) + "|";
-    const struct {
-        std::string bytes;
-        int line;
-        const char* says;
-    } cases[] = {{"", 1, "erste Zeile"},
-                 {"zwei||", 1, "erste Zeile"},
-                 {"0||", 1, "mindestens 1"},
-                 {"-3||", 1, "mindestens 1"},
-                 {"99999||", 1, "erste Zeile"},
-                 {"1|1,2,3,4|", 2, "fünf Felder"},
-                 {"1|   ||", 2, "fünf Felder"},
-                 {"1|0|", 2, "Komma"},
-                 {"1|0,5|", 2, "Komma"},
-                 {"1|1,40000,0,0,0||", 2, "X"},
-                 {"1|13,0,0,0,0||", 2, "Bildnummer"},
-                 {"1|-2,0,0,0,0||", 2, "Bildnummer"},
-                 {"1|1,0,0,32758,0||", 2, "DX"},
-                 {"1|1,0,0,0,-32768||", 2, "DY"},
-                 {"1|1,0,0,0,0|", 2, "Leerzeile"},
-                 {"2|1,0,0,0,0||", 3, "Leerzeile"},
-                 {eleven, 12, "mehr als zehn"},
-                 {"1\n1,0,0,0,0\n\n", 1, "LF"}};
-    for (const auto& c : cases) {
-        const auto p = parseEpisode(file(c.bytes));
-        ASSERT_FALSE(p.data) << c.bytes;
-        EXPECT_EQ(p.error.line, c.line) << c.bytes << ": " << p.error.what;
-        EXPECT_NE(p.error.what.find(c.says), std::string::npos) << c.bytes << ": " << p.error.what;
+    const std::tuple<std::string, int, const char*> cases[] = {{"", 1, "erste Zeile"},
+                                                               {"zwei||", 1, "erste Zeile"},
+                                                               {"0||", 1, "mindestens 1"},
+                                                               {"-3||", 1, "mindestens 1"},
+                                                               {"99999||", 1, "erste Zeile"},
+                                                               {"1|1,2,3,4|", 2, "fünf Felder"},
+                                                               {"1|   ||", 2, "fünf Felder"},
+                                                               {"1|0|", 2, "Komma"},
+                                                               {"1|0,5|", 2, "Komma"},
+                                                               {"1|1,40000,0,0,0||", 2, "X"},
+                                                               {"1|13,0,0,0,0||", 2, "Bildnummer"},
+                                                               {"1|-2,0,0,0,0||", 2, "Bildnummer"},
+                                                               {"1|1,0,0,32758,0||", 2, "DX"},
+                                                               {"1|1,0,0,0,-32768||", 2, "DY"},
+                                                               {"1|1,0,0,0,0|", 2, "Leerzeile"},
+                                                               {"2|1,0,0,0,0||", 3, "Leerzeile"},
+                                                               {eleven, 12, "mehr als zehn"},
+                                                               {"1\n1,0,0,0,0\n\n", 1, "LF"}};
+    for (const auto& [bytes, line, says] : cases) {
+        const auto p = parseEpisode(file(bytes));
+        ASSERT_FALSE(p.data) << bytes;
+        EXPECT_EQ(p.error.line, line) << bytes << ": " << p.error.what;
+        EXPECT_NE(p.error.what.find(says), std::string::npos) << bytes << ": " << p.error.what;
     }
 }
 

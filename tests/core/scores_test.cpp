@@ -43,22 +43,19 @@ TEST_F(ListFile, TheNextEntryGoesOnALineOfItsOwn)
     EXPECT_TRUE(readList(dir()).lines.empty());
     EXPECT_FALSE(readList(dir()).problem);
     EXPECT_FALSE(fs::exists(list())) << "reading created the list";
-    const struct {
-        const char* before; // nullptr: no file
-        std::vector<std::string> lines;
-        const char* after; // once "F" was added
-    } cases[] = {{nullptr, {}, "F\r\n"},
-                 {"", {}, "F\r\n"},
-                 {"A\rB\r\nC\nD\r\r\nE", {"A", "B", "C", "D", "E"}, "A\rB\r\nC\nD\r\r\nE\r\nF\r\n"},
-                 {"A\r", {"A"}, "A\rF\r\n"},
-                 {"A\r\n0A1B2C", {"A", "0A1B2C"}, "A\r\n0A1B2C\r\nF\r\n"}};
-    for (const auto& c : cases) {
+    const std::tuple<const char*, std::vector<std::string>, const char*> cases[] = {
+        {nullptr, {}, "F\r\n"},
+        {"", {}, "F\r\n"},
+        {"A\rB\r\nC\nD\r\r\nE", {"A", "B", "C", "D", "E"}, "A\rB\r\nC\nD\r\r\nE\r\nF\r\n"},
+        {"A\r", {"A"}, "A\rF\r\n"},
+        {"A\r\n0A1B2C", {"A", "0A1B2C"}, "A\r\n0A1B2C\r\nF\r\n"}};
+    for (const auto& [before, lines, after] : cases) {
         fs::remove(list());
-        if (c.before)
-            writeBytes(list(), c.before);
-        EXPECT_EQ(readList(dir()).lines, c.lines) << c.before;
+        if (before)
+            writeBytes(list(), before);
+        EXPECT_EQ(readList(dir()).lines, lines) << before;
         ASSERT_FALSE(appendLine(dir(), "F"));
-        EXPECT_EQ(bytesOf(list()), c.after) << c.before;
+        EXPECT_EQ(bytesOf(list()), after) << before;
     }
 }
 
@@ -378,11 +375,7 @@ TEST(ListRows, RowsKeepTheirFileAndLineAndFindTheirOwnReplay)
     EXPECT_EQ(shown.rows, (std::vector<std::string>{"000900: Cleo (1)", "000500: Anna (1)", "000300: Bert (2)",
                                                     "000100: Dora (3)"}));
     EXPECT_EQ(shown.places, (std::vector<EntryPlace>{{User, 1}, {Home, 2}, {Home, 0}, {User, 0}}));
-    const struct {
-        const char* what;
-        std::vector<ReplayLink> links;
-        std::vector<std::string> perRow; // "" for a row without a replay
-    } cases[] = {
+    const std::tuple<const char*, std::vector<ReplayLink>, std::vector<std::string>> cases[] = {
         {"no links", {}, {"", "", "", ""}},
         {"damaged line linked", {{Home, 1, "r-a", 1}}, {"", "", "", ""}},
         {"by line, not by index", {{Home, 2, "r-anna", 2}}, {"", "r-anna", "", ""}},
@@ -393,11 +386,11 @@ TEST(ListRows, RowsKeepTheirFileAndLineAndFindTheirOwnReplay)
         {"newest link of a line wins", {{Home, 2, "alt", 1}, {Home, 2, "neu", 3}}, {"", "neu", "", ""}},
         {"path written another way", {{"/spiel/./Punkte.lst", 0, "r-b", 1}}, {"", "", "r-b", ""}},
         {"other list's file", {{"/anders/Punkte.lst", 0, "x", 1}}, {"", "", "", ""}}};
-    for (const auto& c : cases) {
-        const auto links = replay::rowLinks(c.links, shown.places);
-        ASSERT_EQ(links.size(), c.perRow.size()) << c.what;
-        for (std::size_t i = 0; i < links.size(); ++i)
-            EXPECT_EQ(links[i] ? links[i]->replay : "", c.perRow[i]) << c.what << ", row " << i;
+    for (const auto& [what, links, perRow] : cases) {
+        const auto found = replay::rowLinks(links, shown.places);
+        ASSERT_EQ(found.size(), perRow.size()) << what;
+        for (std::size_t i = 0; i < found.size(); ++i)
+            EXPECT_EQ(found[i] ? found[i]->replay : "", perRow[i]) << what << ", row " << i;
     }
     EXPECT_EQ(replay::rowLinks({{Home, 2, "r", 3}}, shown.places)[1]->game, 3);
 }
