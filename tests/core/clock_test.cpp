@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Gravok developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Time: the virtual clock's timers, the clock under the start-up dialog and the pause (what
-// the pause shows and keeps is in scenarios/pause.sim), and the gamepad's held keys.
+// Time: the virtual clock's holds, the clock under the start-up dialog and the pause (what
+// the pause shows and keeps is in scenarios/pause.sim), and the gamepad's held keys. When
+// timers fire, in which order, and how enabling restarts them shapes every tick of the golden
+// replays and the scenarios, which check it there.
 #include "sim_support.h"
 
 namespace gravok {
@@ -28,54 +30,6 @@ protected:
 private:
     std::deque<Control> timers_; // keeps addresses stable
 };
-
-// Timers due at the same instant fire in the order they were added.
-TEST_F(ClockTest, EachTimerFiresOncePerInterval)
-{
-    timer("a", 200);
-    timer("b", 50);
-    timer("c", 100);
-    EXPECT_EQ(clock.advance(1000), 35);
-    EXPECT_EQ(clock.now(), 1000u);
-    EXPECT_EQ(std::count(fired.begin(), fired.end(), "a"), 5);
-    EXPECT_EQ(std::count(fired.begin(), fired.end(), "c"), 10);
-    EXPECT_EQ(std::vector<std::string>(fired.begin(), fired.begin() + 7),
-              (std::vector<std::string>{"b", "b", "c", "b", "a", "b", "c"}));
-}
-
-// Enabling a stopped timer starts its interval afresh; enabling a running one keeps its rhythm.
-TEST_F(ClockTest, EnablingStartsTheIntervalAfresh)
-{
-    Control& t = timer("a", 50, false);
-    Control& u = timer("b", 50);
-    EXPECT_EQ(clock.advance(30), 0);
-    t.setEnabled(true);
-    EXPECT_EQ(clock.untilNextTick(), 20);
-    u.setEnabled(true);
-    EXPECT_EQ(clock.advance(20), 1);
-    u.setEnabled(false);
-    u.setEnabled(true); // off and on at 50 ms: next tick at 100
-    EXPECT_EQ(clock.advance(29), 0);
-    EXPECT_EQ(clock.advance(1), 1); // a, at 80
-    EXPECT_EQ(clock.advance(19), 0);
-    EXPECT_EQ(clock.advance(1), 1); // b, at 100
-}
-
-TEST_F(ClockTest, EnablingInsideATickWaitsAFullIntervalAndDisablingStopsLaterOnes)
-{
-    timer("a", 50);
-    Control& b = timer("b", 50, false);
-    Control& c = timer("c", 50);
-    onTick = [&](Control& t) {
-        if (t.Name == "a" && fired.size() == 1) {
-            b.setEnabled(true);
-            c.setEnabled(false);
-        }
-    };
-    EXPECT_EQ(clock.advance(50), 1);
-    clock.advance(50);
-    EXPECT_EQ(fired, (std::vector<std::string>{"a", "a", "b"}));
-}
 
 TEST_F(ClockTest, AHeldClockNeitherMovesNorFires)
 {

@@ -193,28 +193,24 @@ TEST(Kodierer, DetectsDamagedLines)
     const Kodierer k;
     std::mt19937 rng(7);
     const std::string hex = "0123456789ABCDEF";
-    int checked = 0;
+    std::vector<std::string> damaged = {"", "0", "GGGGGGGG", "000150: Pilot (2)", "00000000"};
     for (int i = 0; i < 300; ++i) {
         const std::string line = k.encode(randomBytes(rng, 40), Schluessel);
         std::string lower = line;
         std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
-        std::vector<std::string> damaged = {line.substr(0, line.size() - 2), line.substr(2), line + "00",
-                                            line.substr(0, line.size() / 2), line + "\r",    " " + line,
-                                            line.substr(0, line.size() - 1)};
-        if (lower != line)
-            damaged.push_back(lower);
+        for (const std::string& d :
+             {line.substr(0, line.size() - 2), line.substr(2), line + "00", line.substr(0, line.size() / 2),
+              line + "\r", " " + line, line.substr(0, line.size() - 1), lower})
+            if (d != line)
+                damaged.push_back(d);
         for (std::size_t pos = 0; pos < line.size(); ++pos) {
             damaged.push_back(line);
             damaged.back()[pos] = hex[(hex.find(line[pos]) + 1 + rng() % 15) % 16];
         }
-        for (const auto& d : damaged) {
-            ++checked;
-            EXPECT_FALSE(k.decode(d, Schluessel).has_value()) << line << " damaged to " << d;
-        }
     }
-    EXPECT_GT(checked, 10000);
-    for (const char* junk : {"", "0", "GGGGGGGG", "000150: Pilot (2)", "00000000"})
-        EXPECT_FALSE(k.decode(junk, Schluessel).has_value()) << junk;
+    ASSERT_GT(damaged.size(), 10000u);
+    for (const auto& d : damaged)
+        EXPECT_FALSE(k.decode(d, Schluessel).has_value()) << d;
 }
 
 // Longer texts than play gives go to the field's nearest limit.
@@ -314,22 +310,8 @@ std::vector<std::string> withKeys(const std::vector<int>& scores)
     return lines;
 }
 
-// Fields compare as text: negatives after the rest, -00050 before -00010.
-TEST(ScoreList, OrderFollowsTheGamesTieRule)
-{
-    const std::pair<std::vector<int>, std::vector<std::size_t>> cases[] = {{{}, {}},
-                                                                           {{5}, {0}},
-                                                                           {{7, 9, 7, 10}, {3, 1, 2, 0}},
-                                                                           {{-10, -50, 0, 20}, {3, 2, 1, 0}},
-                                                                           {{3, 3, 3, 3}, {0, 1, 2, 3}},
-                                                                           {{1, 2, 3, 4, 5}, {4, 3, 2, 1, 0}}};
-    for (const auto& [scores, order] : cases) {
-        EXPECT_EQ(listingOrder(withKeys(scores)), order);
-        EXPECT_EQ(orderLiteral(withKeys(scores)), order) << "the oracle itself is wrong";
-    }
-}
-
-// Few distinct keys give long runs of ties, where the two could part; short and empty keys
+// Few distinct keys give long runs of ties, where the two could part (fields compare as
+// text: negatives after the rest, -00050 before -00010); short and empty keys
 // too, and keys of more than seven bytes, some alike in their first seven.
 TEST(ScoreList, OrderEqualsTheLiteralProcedureOnRandomLists)
 {
