@@ -57,9 +57,7 @@ private:
     void useMenu(FrmHaupt& h);
     void afterGame();
     void chooseEpisode(Game& game, Form& dialog);
-    void closeDialog(Form& dialog);
     void newGameMood();
-    int pickTempo();
 
     Dice dice_;
     int nextEpisode_ = 1;
