@@ -144,59 +144,50 @@ TEST(Installed, FilesAreFoundBesideTheProgramFirstThenInTheDataFolder)
 constexpr double Inf = std::numeric_limits<double>::infinity();
 
 // What a field of an episode file reads as before rounding.
-TEST(ReadLenient, ReadsTheLeadingNumber)
+TEST(Numbers, ReadRoundParseAndPrint)
 {
-    const std::pair<const char*, double> cases[] = {
+    const std::pair<const char*, double> lenient[] = {
         {"2 0 0", 200}, {"1e3", 1000}, {"abc", 0},     {"2.5", 2.5},     {"&H1F", 31},   {"&h1f", 31},   {"&HaA", 170},
         {"&O17", 15},   {"&O8", 0},    {"-7,9", -7},   {"  +4x", 4},     {".5", 0.5},    {"-.5", -0.5},  {"2.", 2},
         {"1e", 1},      {"1e+", 1},    {"1e-", 1},     {"5\n0", 50},     {"\t1\t2", 12}, {"", 0},        {"-", 0},
         {"&H", 0},      {"&X12", 0},   {"1,5", 1},     {"12abc", 12},    {"1d2", 100},   {"3.5e1x", 35}, {"+-5", 0},
         {"1 e 2", 100}, {"0", 0},      {"1e400", Inf}, {"-1e400", -Inf}, {"1e-400", 0},  {"&H1G", 1}};
-    for (const auto& [text, value] : cases)
+    for (const auto& [text, value] : lenient)
         EXPECT_DOUBLE_EQ(readLenient(text), value) << "text \"" << text << "\"";
-}
 
-// Halves round to even, and only what fits in sixteen bits is a number of the game.
-TEST(RoundToInt16, RoundsHalvesToEvenAndKeepsTheRange)
-{
+    // Halves round to even, and only what fits in sixteen bits is a number of the game.
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    const std::pair<double, std::optional<std::int16_t>> cases[] = {
+    const std::pair<double, std::optional<std::int16_t>> rounding[] = {
         {2.5, 2},         {3.5, 4},      {-2.5, -2},         {-3.5, -4},         {0.5, 0},
         {1.5, 2},         {2.4999, 2},   {2.5001, 3},        {-0.5, 0},          {100.0, 100},
         {32767.4, 32767}, {32767.5, {}}, {-32768.4, -32768}, {-32768.5, -32768}, {-32769.0, {}},
         {32768.0, {}},    {1e300, {}},   {nan, {}},          {Inf, {}},          {-Inf, {}}};
-    for (const auto& [value, rounded] : cases) {
+    for (const auto& [value, rounded] : rounding) {
         EXPECT_EQ(roundToInt16(value), rounded) << value;
         if (rounded)
             EXPECT_EQ(toInt16(value), *rounded) << value;
         else
             EXPECT_THROW((void)toInt16(value), GameError) << value;
     }
-}
 
-// Tags and the score: the whole text must be a number.
-TEST(ParseStrict, AcceptsOnlyAWholeNumber)
-{
-    const std::pair<const char*, std::optional<double>> cases[] = {
+    // Tags and the score: the whole text must be a number.
+    const std::pair<const char*, std::optional<double>> strict[] = {
         {" 12 ", 12}, {"1", 1},     {"0", 0},   {"-3", -3},   {"+3", 3},   {"1.5", 1.5}, {"&H10", 16}, {"&O17", 15},
         {"1e2", 100}, {"\t7\t", 7}, {"", {}},   {"   ", {}},  {"1a", {}},  {"abc", {}},  {"1 2", {}},  {"-", {}},
         {".", {}},    {"&H", {}},   {"1e", {}}, {"&H1G", {}}, {"5\n", {}}, {"1,5", {}},  {"1e-400", 0}};
-    for (const auto& [text, value] : cases)
+    for (const auto& [text, value] : strict)
         EXPECT_EQ(parseStrict(text), value) << "text \"" << text << "\"";
     EXPECT_EQ(numberOf(" 1"), 1);
     EXPECT_THROW((void)numberOf("Pause!"), GameError);
     EXPECT_THROW((void)numberOf(""), GameError);
     for (const int n : {0, -25, 100, -32768})
         EXPECT_EQ(decimal(n), std::to_string(n));
-}
 
-TEST(FloatText, IsTheShortestTextThatReadsBack)
-{
-    const std::pair<float, const char*> cases[] = {{146.25f, "146.25"},        {-67.5f, "-67.5"}, {4372.0f, "4372"},
-                                                   {2512.5f, "2512.5"},        {0.1f, "0.1"},     {100000.0f, "100000"},
-                                                   {-2500.0f, "-2500"},        {0.0f, "0"},       {28800.0f, "28800"},
-                                                   {1.0f / 3.0f, "0.33333334"}};
-    for (const auto& [value, text] : cases) {
+    const std::pair<float, const char*> floats[] = {
+        {146.25f, "146.25"}, {-67.5f, "-67.5"},          {4372.0f, "4372"},   {2512.5f, "2512.5"},
+        {0.1f, "0.1"},       {100000.0f, "100000"},      {-2500.0f, "-2500"}, {0.0f, "0"},
+        {28800.0f, "28800"}, {1.0f / 3.0f, "0.33333334"}};
+    for (const auto& [value, text] : floats) {
         EXPECT_EQ(floatText(value), text);
         EXPECT_EQ(static_cast<float>(*parseStrict(floatText(value))), value) << text;
     }
