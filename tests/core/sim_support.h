@@ -76,6 +76,18 @@ inline void writeBytes(const std::filesystem::path& path, const std::string& byt
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
+// The kind of entry at PATH and, for a regular file, its inode and bytes (large ones by size).
+inline std::string identity(const std::filesystem::path& p)
+{
+    struct stat st {};
+    if (::lstat(p.c_str(), &st) != 0)
+        return "none";
+    std::string id = std::to_string(st.st_mode & S_IFMT) + " " + std::to_string(st.st_ino);
+    if (S_ISREG(st.st_mode))
+        id += st.st_size > (1 << 20) ? " size " + std::to_string(st.st_size) : " " + bytesOf(p);
+    return S_ISLNK(st.st_mode) ? id + " -> " + std::filesystem::read_symlink(p).string() : id;
+}
+
 // A list line as the game writes it.
 inline std::string encoded(const std::string& text)
 {

@@ -140,18 +140,6 @@ void expectOutcome(const std::string& got, const std::string& want, const std::s
             << what << ": \"" << got << "\" should name \"" << want << "\"";
 }
 
-// The kind of entry at PATH and, for a regular file, its inode and bytes (large ones by size).
-std::string identity(const fs::path& p)
-{
-    struct stat st {};
-    if (::lstat(p.c_str(), &st) != 0)
-        return "none";
-    std::string id = std::to_string(st.st_mode & S_IFMT) + " " + std::to_string(st.st_ino);
-    if (S_ISREG(st.st_mode))
-        id += st.st_size > (1 << 20) ? " size " + std::to_string(st.st_size) : " " + bytesOf(p);
-    return S_ISLNK(st.st_mode) ? id + " -> " + fs::read_symlink(p).string() : id;
-}
-
 class Door : public testing::TestWithParam<std::tuple<int, int>> {};
 
 TEST_P(Door, RefusesOrCopesAndTouchesNothingElse)
@@ -164,7 +152,7 @@ TEST_P(Door, RefusesOrCopesAndTouchesNothingElse)
     plant(Plant(plantNo), k, dir);
     const std::string what = std::string(k.file) + ", plant " + std::to_string(plantNo);
     const fs::path file = dir / k.file, victim = dir / "opfer";
-    const std::string fileBefore = identity(file), victimBefore = identity(victim);
+    const std::string fileBefore = test::identity(file), victimBefore = test::identity(victim);
 
     expectOutcome(k.read(dir), read, what + ", read");
     if (!k.write)
@@ -185,13 +173,13 @@ TEST_P(Door, RefusesOrCopesAndTouchesNothingElse)
     } else {
         expectOutcome(wrote, write, what + ", write");
         expectOutcome(k.read(dir), read, what + ", read after the refused write");
-        EXPECT_EQ(identity(file), fileBefore) << what << ": a refused file changed";
+        EXPECT_EQ(test::identity(file), fileBefore) << what << ": a refused file changed";
     }
     // Only a player's link to a regular file has that file replaced, and stays a link.
     if (plantNo == LinkToVictim && wrote.starts_with("ok:"))
         EXPECT_TRUE(fs::is_symlink(file)) << what;
     else
-        EXPECT_EQ(identity(victim), victimBefore) << what << ": the victim changed";
+        EXPECT_EQ(test::identity(victim), victimBefore) << what << ": the victim changed";
 }
 
 INSTANTIATE_TEST_SUITE_P(Plants, Door, testing::Combine(testing::Range(0, 6), testing::Range(0, 8)));

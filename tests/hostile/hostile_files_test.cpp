@@ -43,23 +43,13 @@ protected:
     fs::path prog() const { return progDir.path(); }
     fs::path userList() const { return user.path() / "gravok"; }
 
-    // What every entry in the three places is: bytes of a regular file, a link's target, or
-    // its kind. Keyed "prog/…", "user/…", "out/…".
+    // What every entry in the three places is, keyed "prog/…", "user/…", "out/…".
     std::map<std::string, std::string> snapshot() const
     {
         std::map<std::string, std::string> shot;
-        for (const auto& [name, root] : {std::pair{"prog", prog()}, {"user", user.path()}, {"out", out.path()}}) {
-            for (const auto& e : fs::recursive_directory_iterator(root)) {
-                const auto st = e.symlink_status();
-                std::string& value = shot[std::string(name) + "/" + e.path().lexically_relative(root).string()];
-                if (fs::is_symlink(st))
-                    value = "-> " + fs::read_symlink(e.path()).string();
-                else if (fs::is_regular_file(st))
-                    value = fs::file_size(e) > (1u << 20) ? "large " + std::to_string(fs::file_size(e)) : bytesOf(e);
-                else
-                    value = "kind " + std::to_string(static_cast<int>(st.type()));
-            }
-        }
+        for (const auto& [name, root] : {std::pair{"prog", prog()}, {"user", user.path()}, {"out", out.path()}})
+            for (const auto& e : fs::recursive_directory_iterator(root))
+                shot[std::string(name) + "/" + e.path().lexically_relative(root).string()] = test::identity(e.path());
         return shot;
     }
 
