@@ -37,6 +37,17 @@ bool outsideField(const Box& s)
     return s.top + s.height < 0 || s.left + s.width < 0 || s.top > FieldHeight || s.left > FieldWidth;
 }
 
+// Where to aim so that a shot from (fromX, fromY) meets a gravok moving by VELOCITY.
+Step interceptPoint(double fromX, double fromY, const Box& target, Step velocity)
+{
+    Step aim{target.centreX(), target.centreY()};
+    for (int round = 0; round < 3; ++round) {
+        const double ticks = std::hypot(aim.x - fromX, aim.y - fromY) / 300.0 + 1;
+        aim = {target.centreX() + velocity.x * ticks, target.centreY() + velocity.y * ticks};
+    }
+    return aim;
+}
+
 } // namespace
 
 Box boxOf(const Control& c)
@@ -65,16 +76,6 @@ bool shotWouldHit(const Box& shuttle, int heading, int delay, const Box& target,
             return false;
     }
     return false;
-}
-
-Step interceptPoint(double fromX, double fromY, const Box& target, Step velocity)
-{
-    Step aim{target.centreX(), target.centreY()};
-    for (int round = 0; round < 3; ++round) {
-        const double ticks = std::hypot(aim.x - fromX, aim.y - fromY) / 300.0 + 1;
-        aim = {target.centreX() + velocity.x * ticks, target.centreY() + velocity.y * ticks};
-    }
-    return aim;
 }
 
 int nearestGravok(Game& game)
@@ -127,9 +128,7 @@ int headingToward(double fromX, double fromY, double toX, double toY)
 int turnToward(int from, int to)
 {
     const int clockwise = ((to - from) % 16 + 16) % 16;
-    if (clockwise == 0)
-        return 0;
-    return clockwise <= 8 ? +1 : -1;
+    return clockwise == 0 ? 0 : (clockwise <= 8 ? +1 : -1);
 }
 
 int turnsBetween(int from, int to)

@@ -23,9 +23,6 @@ struct Step {
 // shuttle is taken to stand still; the gravok to fly straight on.
 [[nodiscard]] bool shotWouldHit(const Box& shuttle, int heading, int delay, const Box& target, Step velocity);
 
-// Where to aim so that a shot from (fromX, fromY) meets a gravok moving by VELOCITY.
-[[nodiscard]] Step interceptPoint(double fromX, double fromY, const Box& target, Step velocity);
-
 // Slot 1..Anzahl of the active gravok nearest to the shuttle, 0 when none is active.
 [[nodiscard]] int nearestGravok(Game& game);
 
