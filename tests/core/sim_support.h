@@ -5,24 +5,11 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdint>
 #include <cstring>
-#include <deque>
 #include <filesystem>
 #include <fstream>
-#include <functional>
-#include <iterator>
-#include <limits>
-#include <map>
-#include <optional>
 #include <random>
-#include <set>
-#include <sstream>
-#include <stdexcept>
-#include <string>
 #include <thread>
-#include <vector>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/resource.h>
@@ -33,14 +20,10 @@
 #include <unistd.h>
 
 #include "app/frm_haupt.h"
-#include "app/game.h"
 #include "core/clock.h"
-#include "core/errors.h"
 #include "core/files.h"
-#include "core/form.h"
 #include "core/numbers.h"
 #include "core/pad_keys.h"
-#include "core/recording_platform.h"
 #include "core/rules.h"
 #include "core/settings_file.h"
 #include "dump.h"
@@ -51,17 +34,14 @@
 #include "players/playthrough.h"
 #include "players/soak_player.h"
 #include "replay/base64.h"
-#include "replay/recorder.h"
 #include "replay/replay_io.h"
 #include "replay/replay_links.h"
 #include "replay/replay_player.h"
 #include "replay/replay_store.h"
 #include "replay_run.h"
-#include "scores/kodierer.h"
 #include "scores/list_file.h"
 #include "scores/list_places.h"
 #include "scores/score_list.h"
-#include "temp_dir.h"
 
 namespace gravok::test {
 
