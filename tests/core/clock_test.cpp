@@ -1,156 +1,155 @@
 // SPDX-FileCopyrightText: 2026 The Gravok developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <deque>
-#include <functional>
-#include <stdexcept>
-#include <string>
-#include <vector>
-
-#include "core/clock.h"
-#include "core/form.h"
+// Time: the virtual clock's holds, the clock under the start-up dialog and the pause (what
+// the pause shows and keeps is in scenarios/pause.sim), and the gamepad's held keys. When
+// timers fire, in which order, and how enabling restarts them shapes every tick of the golden
+// replays and the scenarios, which check it there.
+#include "sim_support.h"
 
 namespace gravok {
 namespace {
 
-// A clock with timers of our own that write their names into a shared record.
-class ClockTest : public testing::Test {
-protected:
-    Control& timer(const std::string& name, int interval, bool enabled = true)
-    {
-        Control& t = timers_.emplace_back(makeTimer(name, interval, enabled));
-        clock.add(t, [this, &t] {
-            fired.push_back(t.Name);
-            if (onTick)
-                onTick(t);
-        });
-        return t;
-    }
-    int count(const std::string& name) const { return static_cast<int>(std::count(fired.begin(), fired.end(), name)); }
-
+// Holds nest, and one release too many does no harm. A modal dialog pumping time inside a
+// tick moves nothing; a tick that throws lets go of the clock.
+TEST(VirtualClock, HoldsNestAndATickIsNeverReentered)
+{
     VirtualClock clock;
-    std::vector<std::string> fired;
-    std::function<void(Control&)> onTick;
-
-private:
-    std::deque<Control> timers_; // keeps addresses stable
-};
-
-TEST_F(ClockTest, SameInstantFiresInTheOrderAdded)
-{
-    // The main window adds them in this order; the layout lists them the other way round.
-    for (const char* name : {"tmeBewegung", "tmeGravokiten", "tmeSchuss", "tmeAniGravok", "tmeAniSchuss"})
-        timer(name, 50);
-    EXPECT_EQ(clock.advance(50), 5);
-    EXPECT_EQ(fired,
-              (std::vector<std::string>{"tmeBewegung", "tmeGravokiten", "tmeSchuss", "tmeAniGravok", "tmeAniSchuss"}));
-}
-
-TEST_F(ClockTest, EachTimerFiresOncePerInterval)
-{
-    timer("a", 200);
-    timer("b", 50);
-    timer("c", 100);
-    EXPECT_EQ(clock.advance(1000), 35);
-    EXPECT_EQ(count("a"), 5);
-    EXPECT_EQ(count("b"), 20);
-    EXPECT_EQ(count("c"), 10);
-    EXPECT_EQ(clock.now(), 1000u);
-    // At 200 ms all three fall due together, and a, added first, goes first.
-    EXPECT_EQ(std::vector<std::string>(fired.begin(), fired.begin() + 7),
-              (std::vector<std::string>{"b", "b", "c", "b", "a", "b", "c"}));
-}
-
-TEST_F(ClockTest, EnablingStartsTheIntervalAfresh)
-{
-    Control& t = timer("a", 50, false);
-    EXPECT_EQ(clock.advance(30), 0);
-    t.setEnabled(true);
-    EXPECT_EQ(clock.untilNextTick(), 50);
-    EXPECT_EQ(clock.advance(49), 0);
-    EXPECT_EQ(clock.advance(1), 1);
-}
-
-TEST_F(ClockTest, OffAndOnAgainRestartsButOnAgainAloneDoesNot)
-{
-    Control& t = timer("a", 50);
-    clock.advance(40);
-    t.setEnabled(true); // already on: keeps its rhythm
-    EXPECT_EQ(clock.advance(10), 1);
-    clock.advance(20);
-    t.setEnabled(false);
-    t.setEnabled(true); // off and on at 70 ms: next tick at 120
-    EXPECT_EQ(clock.advance(49), 0);
-    EXPECT_EQ(clock.advance(1), 1);
-}
-
-TEST_F(ClockTest, EnablingInsideATickWaitsAFullInterval)
-{
-    timer("a", 50);
-    Control& b = timer("b", 50, false);
-    onTick = [&](Control& t) {
-        if (t.Name == "a")
-            b.setEnabled(true);
-    };
-    clock.advance(50);
-    EXPECT_EQ(fired, std::vector<std::string>{"a"});
-    clock.advance(50);
-    EXPECT_EQ(fired, (std::vector<std::string>{"a", "a", "b"}));
-}
-
-TEST_F(ClockTest, DisablingInsideATickStopsLaterOnesDueTogether)
-{
-    timer("a", 50);
-    Control& b = timer("b", 50);
-    Control& c = timer("c", 50);
-    onTick = [&](Control& t) {
-        if (t.Name == "a") {
-            b.setEnabled(false);
-            c.setEnabled(false);
-        }
-    };
-    EXPECT_EQ(clock.advance(50), 1);
-    EXPECT_EQ(fired, std::vector<std::string>{"a"});
-}
-
-TEST_F(ClockTest, AHeldClockNeitherMovesNorFires)
-{
-    timer("a", 50);
+    Control timer = makeTimer("a", 50, true);
+    int inner = -1, ticks = 0;
+    clock.add(timer, [&] {
+        if (++ticks == 2)
+            inner = clock.advance(1000);
+        else if (ticks == 3)
+            throw std::runtime_error("boom");
+    });
     clock.hold();
     clock.hold();
     EXPECT_EQ(clock.advance(500), 0);
     clock.release();
-    EXPECT_EQ(clock.advance(500), 0); // holds nest
+    EXPECT_EQ(clock.advance(500), 0);
     EXPECT_EQ(clock.now(), 0u);
+    clock.release();
+    EXPECT_EQ(clock.advance(50), 1);
     clock.release();
     EXPECT_FALSE(clock.held());
     EXPECT_EQ(clock.advance(50), 1);
-    clock.release(); // one release too many does no harm
-    EXPECT_FALSE(clock.held());
-}
-
-TEST_F(ClockTest, ATickIsNeverReentered)
-{
-    timer("a", 50);
-    int inner = -1;
-    onTick = [&](Control&) {
-        if (inner < 0)
-            inner = clock.advance(1000); // a modal dialog pumping time inside a tick
-    };
-    EXPECT_EQ(clock.advance(50), 1);
     EXPECT_EQ(inner, 0);
-    EXPECT_EQ(clock.now(), 50u);
+    EXPECT_EQ(clock.now(), 100u);
     EXPECT_FALSE(clock.held());
-}
-
-TEST_F(ClockTest, ATickThatThrowsReleasesTheClock)
-{
-    timer("a", 50);
-    onTick = [](Control&) { throw std::runtime_error("boom"); };
     EXPECT_THROW(clock.advance(50), std::runtime_error);
     EXPECT_FALSE(clock.held());
+}
+
+TEST(StartedGame, NoTickRunsWhileTheStartUpDialogIsUpAndAPausedGameSleeps)
+{
+    test::InProcessGame g;
+    bool held = false;
+    int ticks = -1;
+    g.platform.modalLoop = [&](Form& dialog) {
+        held = g.game.clock.held();
+        ticks = g.game.clock.advance(1000);
+        dialog.click(dialog.at("lblOK"));
+    };
+    g.game.Main();
+    EXPECT_TRUE(held);
+    EXPECT_EQ(ticks, 0);
+    EXPECT_FALSE(g.game.clock.held());
+    // Afterwards the three game timers tick, each a full interval after the resume.
+    EXPECT_EQ(g.game.clock.advance(49), 0);
+    EXPECT_EQ(g.game.clock.advance(1), 3);
+    // Paused, nothing is due at all; the resume starts a full interval again.
+    g.game.clock.advance(30);
+    g.game.frmHaupt().PauseUmschalten();
+    EXPECT_EQ(g.game.clock.advance(1000), 0);
+    EXPECT_EQ(g.game.clock.untilNextTick(), -1);
+    g.game.frmHaupt().PauseUmschalten();
+    EXPECT_EQ(g.game.clock.untilNextTick(), 50);
+}
+
+using namespace pad;
+using C = Context;
+
+TEST(PadKeys, EveryButtonGivesTheKeyOfItsWindow)
+{
+    const std::tuple<Button, std::optional<int>, std::optional<int>> table[] = {
+        {Button::Up, key::Up, key::Up},       {Button::Down, key::Down, key::Down},
+        {Button::Left, key::Left, key::Left}, {Button::Right, key::Right, key::Right},
+        {Button::A, key::Space, key::Enter},  {Button::B, std::nullopt, key::Escape},
+        {Button::Start, key::P, key::Enter},  {Button::Back, key::F4, std::nullopt},
+        {Button::Y, key::F2, std::nullopt},   {Button::X, key::F1, key::F1}};
+    ASSERT_EQ(std::size(table), ButtonCount);
+    for (const auto& [button, main, layer] : table) {
+        EXPECT_EQ(keyFor(button, C::Main), main) << static_cast<int>(button);
+        EXPECT_EQ(keyFor(button, C::Layer), layer) << static_cast<int>(button);
+    }
+}
+
+// The keys a timeline of the pad causes, in order. Each step is pBUTTON@MS (press), rBUTTON@MS
+// (release), t@MS (a look at the pad), xVALUE@MS or yVALUE@MS (the left stick); a step
+// ending in L happens while a dialog or the name box is up.
+std::vector<int> play(const std::string& timeline)
+{
+    const std::map<std::string, Button> buttons = {
+        {"A", Button::A}, {"B", Button::B}, {"Start", Button::Start}, {"Up", Button::Up}, {"Down", Button::Down}};
+    PadKeys pad(Timing{500, 40});
+    std::vector<int> out, keys;
+    std::istringstream in(timeline);
+    for (std::string t; in >> t; out.insert(out.end(), keys.begin(), keys.end())) {
+        const std::size_t at = t.find('@');
+        const std::string arg = t.substr(1, at - 1);
+        const long long when = std::stoll(t.substr(at + 1));
+        const Context c = t.back() == 'L' ? C::Layer : C::Main;
+        keys.clear();
+        if (t[0] == 'p')
+            keys = pad.press(buttons.at(arg), c, when, PadKeys::Source::Pad);
+        else if (t[0] == 'r')
+            pad.release(buttons.at(arg), PadKeys::Source::Pad);
+        else if (t[0] == 't')
+            keys = pad.tick(c, when);
+        else
+            keys = pad.axis(t[0] == 'x' ? Axis::LeftX : Axis::LeftY, std::stoi(arg), c, when);
+    }
+    return out;
+}
+
+// The keys a held key would give. A tap, the dead zone and unplugging are met on the virtual
+// pad in tests/sdl.
+TEST(PadKeys, TimelinesGiveTheKeysAHeldKeyWould)
+{
+    const int S = key::Space, E = key::Enter, U = key::Up, D = key::Down, L = key::Left, R = key::Right;
+    const std::string pastDeadZone = "x" + std::to_string(DeadZone + 1) + "@0 t@500 x" +
+                                     std::to_string(ReleaseZone + 1) + "@510 t@540 x" + std::to_string(ReleaseZone) +
+                                     "@550 t@580";
+    const std::tuple<const char*, std::string, std::vector<int>> cases[] = {
+        {"held A fires after the delay, then at the pace",
+         "pA@0 t@499 t@500 t@539 t@540 t@580 rA@0 t@700",
+         {S, S, S, S}},
+        {"a late look gives one repeat, not a burst", "pA@0 t@2000 t@2039 t@2040", {S, S, S}},
+        {"Enter in a dialog never repeats", "pA@0L t@2000L", {E}},
+        {"Start pauses in the game, is OK in a dialog", "pStart@0 rStart@0 pStart@10L", {key::P, E}},
+        {"B does nothing in the game", "pB@0 t@900", {}},
+        {"a held fire stops when the name box opens, and stays stopped", "pA@0 t@500 t@540L t@580 t@1000", {S, S}},
+        {"arrows repeat in dialogs too", "pDown@0L t@500L", {D, D}},
+        {"the stick past the dead zone is an arrow that repeats", pastDeadZone, {R, R, R}},
+        {"up and left are negative", "y-20000@0 x-20000@0", {U, L}},
+        {"a flick across is a new press", "x20000@0 x-20000@10 x20000@20", {R, L, R}},
+        {"a diagonal holds both arrows", "x20000@0 y20000@0 t@500", {R, D, D, R}},
+        {"D-pad and stick the same way are one held key", "pUp@0 y-20000@100 rUp@0 t@500 y0@520 t@540", {U, U}}};
+    for (const auto& [name, timeline, keys] : cases)
+        EXPECT_EQ(play(timeline), keys) << name;
+}
+
+TEST(PadKeys, KnowsWhenItNextHasARepeat)
+{
+    PadKeys pad(Timing{500, 40});
+    EXPECT_EQ(pad.nextDue(), std::nullopt);
+    (void)pad.press(Button::Start, C::Main, 0);
+    EXPECT_EQ(pad.nextDue(), std::nullopt);
+    (void)pad.press(Button::Left, C::Main, 100);
+    EXPECT_EQ(pad.nextDue(), 600);
+    pad.releaseAll();
+    EXPECT_FALSE(pad.held(Button::Left));
+    EXPECT_EQ(pad.nextDue(), std::nullopt);
 }
 
 } // namespace

@@ -1,87 +1,61 @@
 // SPDX-FileCopyrightText: 2026 The Gravok developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Opening files: what is not a regular file is named, nothing blocks, reads stop at a limit.
-#include <gtest/gtest.h>
-
-#include <cstring>
-#include <fcntl.h>
-#include <fstream>
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
-#include <unistd.h>
-
-#include "core/files.h"
+// Opening files: what is not a regular file is named, nothing blocks, reads stop at a limit;
+// where an installed game finds its files; numbers as the episode files, tags and scores
+// write them, and the episode reader on top.
 #include "sim_support.h"
 
 namespace gravok {
 namespace {
 
 namespace fs = std::filesystem;
+using test::writeBytes;
 
-using test::bindSocket;
-
+// Links, pipes and folders under each of the game's file names are the door's cases
+// (tests/hostile/door_test.cpp); here the other kinds, and a file opened is left blocking.
 TEST(Files, OnlyRegularFilesAreOpenedAndEveryOtherKindIsNamed)
 {
     const test::ProgramDir d;
     const fs::path p = d.path();
-    std::ofstream(p / "datei") << "inhalt";
-    fs::create_directory(p / "ordner");
-    ASSERT_EQ(::mkfifo((p / "pipe").c_str(), 0644), 0);
-    bindSocket(p / "sock");
+    writeBytes(p / "datei", "inhalt");
+    const int s = ::socket(AF_UNIX, SOCK_STREAM, 0); // its name stays, with no one listening
+    sockaddr_un addr{AF_UNIX, {}};
+    std::strcpy(addr.sun_path, (p / "sock").c_str());
+    ASSERT_EQ(::bind(s, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
+    ::close(s);
     fs::create_symlink(p / "datei", p / "verweis");
     fs::create_symlink(p / "fehlt", p / "ins-leere");
-    const char* link = "das ist ein symbolischer Verweis, dem das Spiel nicht folgt";
-    const struct {
-        fs::path path;
-        int flags;
-        Links links;
-        const char* reason; // nullptr: opened
-    } cases[] = {
-        {p / "datei", O_RDONLY, Links::Refuse, nullptr},
-        {p / "verweis", O_RDONLY, Links::Follow, nullptr},
-        {p / "verweis", O_RDONLY, Links::Refuse, link},
-        {p / "verweis", O_WRONLY | O_APPEND, Links::Refuse, link},
-        {p / "ins-leere", O_RDONLY, Links::Follow, "die Datei oder das Verzeichnis fehlt"},
-        {p / "ordner", O_RDONLY, Links::Follow, "das ist ein Verzeichnis, keine gewöhnliche Datei"},
-        {p / "ordner", O_RDWR, Links::Refuse, "das ist ein Verzeichnis, keine gewöhnliche Datei"},
-        // Without a writer (reading) or a reader (writing): either would block a plain open.
-        {p / "pipe", O_RDONLY, Links::Follow, "das ist eine benannte Pipe (FIFO), keine gewöhnliche Datei"},
-        {p / "pipe", O_WRONLY, Links::Refuse, "das ist eine benannte Pipe (FIFO), keine gewöhnliche Datei"},
-        {p / "sock", O_RDONLY, Links::Follow, "das ist ein Socket, keine gewöhnliche Datei"},
-        {p / "fehlt", O_RDONLY, Links::Follow, "die Datei oder das Verzeichnis fehlt"},
-    };
-    for (const auto& c : cases) {
-        const Opened file = openRegular(c.path, c.flags, c.links);
-        if (!c.reason) {
-            ASSERT_TRUE(file.fd.ok()) << c.path << ": " << file.reason();
+    const std::string missing = "die Datei oder das Verzeichnis fehlt";
+    const std::tuple<const char*, Links, std::string> cases[] = {
+        {"datei", Links::Refuse, ""},
+        {"verweis", Links::Follow, ""},
+        {"ins-leere", Links::Follow, missing},
+        {"sock", Links::Follow, "das ist ein Socket, keine gewöhnliche Datei"},
+        {"fehlt", Links::Follow, missing}};
+    for (const auto& [name, links, reason] : cases) {
+        const Opened file = openRegular(p / name, O_RDONLY, links);
+        EXPECT_EQ(file.fd.ok(), reason.empty()) << name;
+        if (file.fd.ok())
             EXPECT_EQ(::fcntl(file.fd.get(), F_GETFL) & O_NONBLOCK, 0) << "left non-blocking";
-        } else {
-            EXPECT_FALSE(file.fd.ok()) << c.path;
-            EXPECT_EQ(file.reason(), c.reason) << c.path;
-        }
+        else
+            EXPECT_EQ(file.reason(), reason) << name;
     }
 }
 
-TEST(Files, ReadsStopAtTheirLimit)
+// Reads stop at their limit; the newest end of a file starts at a line, and a line cut by
+// the limit goes whole.
+TEST(Files, ReadsStopAtTheirLimitAndATailStartsAtALine)
 {
     const test::ProgramDir d;
     const fs::path f = d.path() / "f";
-    std::ofstream(f, std::ios::binary) << std::string(1000, 'x');
+    writeBytes(f, std::string(1000, 'x'));
     EXPECT_EQ(readBounded(f, 1000, Links::Refuse).bytes, std::string(1000, 'x'));
     const ReadResult over = readBounded(f, 999, Links::Refuse);
     EXPECT_FALSE(over.bytes);
     EXPECT_EQ(over.reason, "die Datei ist größer als 999 Bytes");
     EXPECT_EQ(sizeText(64u << 20), "64 MiB");
     EXPECT_EQ(sizeText(64u << 10), "64 KiB");
-}
-
-// The newest end of a file, from a line's start: a line cut by the limit goes whole.
-TEST(Files, ATailStartsAtALine)
-{
-    const test::ProgramDir d;
-    const fs::path f = d.path() / "f";
-    std::ofstream(f, std::ios::binary) << "aa\nbb\ncc\n";
+    writeBytes(f, "aa\nbb\ncc\n");
     for (const auto& [limit, tail] : {std::pair<std::size_t, const char*>{9, "aa\nbb\ncc\n"},
                                       {20, "aa\nbb\ncc\n"},
                                       {6, "bb\ncc\n"},
@@ -103,29 +77,202 @@ TEST(Files, NoErrorIsToldInTheCLibrarysEnglish)
     EXPECT_EQ(errnoText(EOVERFLOW), "Systemfehler Nummer " + std::to_string(EOVERFLOW));
 }
 
+// Sixty characters, not bytes: an umlaut is not cut in half.
 TEST(Files, QuotesAreShortAndStayOnOneLine)
 {
-    const struct {
-        std::string text;
-        const char* quoted;
-    } cases[] = {
+    std::string seventy, sixty;
+    for (int i = 0; i < 70; ++i)
+        (i < 60 ? sixty : seventy) += "ä";
+    const std::pair<std::string, std::string> cases[] = {
         {"abc", "\"abc\""},
         {"", "\"\""},
         {"a\nb\rc\td", "\"a b c d\""},
         {"<img src=x>", "\"<img src=x>\""},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(quoteText(c.text), c.quoted);
-    EXPECT_EQ(quoteText(std::string(60, '9')), "\"" + std::string(60, '9') + "\"");
-    EXPECT_EQ(quoteText(std::string(10'000'000, '9')), "\"" + std::string(60, '9') + "…\"");
-    // Sixty characters, not bytes: an umlaut is not cut in half.
-    std::string umlauts;
-    for (int i = 0; i < 70; ++i)
-        umlauts += "ä";
-    std::string sixty;
-    for (int i = 0; i < 60; ++i)
-        sixty += "ä";
-    EXPECT_EQ(quoteText(umlauts), "\"" + sixty + "…\"");
+        {std::string(60, '9'), "\"" + std::string(60, '9') + "\""},
+        {std::string(10'000'000, '9'), "\"" + std::string(60, '9') + "…\""},
+        {sixty + seventy, "\"" + sixty + "…\""}};
+    for (const auto& [text, quoted] : cases)
+        EXPECT_EQ(quoteText(text), quoted);
+}
+
+// An installed game: executables in one folder, episodes and help file in a data folder it
+// only reads. Files are found beside the program first, then in the data folder; a missing
+// one is named at the program's place, and a build tree has no data folder.
+TEST(Installed, FilesAreFoundBesideTheProgramFirstThenInTheDataFolder)
+{
+    const test::ProgramDir root;
+    const fs::path program = root.path() / "program", data = root.path() / "data";
+    fs::create_directory(program);
+    fs::create_directory(data);
+    RecordingPlatform platform(program);
+    const std::tuple<const char*, bool, bool, bool, fs::path> cases[] = {{"A.gvk", true, false, true, program},
+                                                                         {"B.gvk", true, true, true, program},
+                                                                         {"C.gvk", false, true, true, data},
+                                                                         {"D.gvk", false, false, true, program},
+                                                                         {"E.gvk", false, true, false, program}};
+    for (const auto& [name, inProgram, inData, installed, expected] : cases) {
+        if (inProgram)
+            writeBytes(program / name, "");
+        if (inData)
+            writeBytes(data / name, "");
+        platform.installedData = installed ? data : fs::path();
+        EXPECT_EQ(platform.gameFile(name), expected / name) << name;
+    }
+    // The help viewer is an executable, so it stays beside the game; its file lies in the data folder.
+    writeBytes(data / "Episode1.gvk", "1\r\n3,1200,400,20,-15\r\n\r\n");
+    writeBytes(data / "Gravok.quh", "<html></html>");
+    platform.installedData = data;
+    Game game(platform);
+    EXPECT_EQ(EpisodeLaden(game, 1), std::nullopt);
+    EXPECT_EQ(game.Start.AnzahlLevel, 1);
+    platform.takeLog();
+    HilfeOeffnen(game, "Info");
+    EXPECT_EQ(platform.takeLog(), (std::vector<std::string>{"start " + (program / "zedezora").string() + " " +
+                                                            (data / "Gravok.quh").string() + ", Info"}));
+}
+
+constexpr double Inf = std::numeric_limits<double>::infinity();
+
+// What a field of an episode file reads as before rounding.
+TEST(Numbers, ReadRoundParseAndPrint)
+{
+    const std::pair<const char*, double> lenient[] = {
+        {"2 0 0", 200}, {"1e3", 1000}, {"abc", 0},     {"2.5", 2.5},     {"&H1F", 31},   {"&h1f", 31},   {"&HaA", 170},
+        {"&O17", 15},   {"&O8", 0},    {"-7,9", -7},   {"  +4x", 4},     {".5", 0.5},    {"-.5", -0.5},  {"2.", 2},
+        {"1e", 1},      {"1e+", 1},    {"1e-", 1},     {"5\n0", 50},     {"\t1\t2", 12}, {"", 0},        {"-", 0},
+        {"&H", 0},      {"&X12", 0},   {"1,5", 1},     {"12abc", 12},    {"1d2", 100},   {"3.5e1x", 35}, {"+-5", 0},
+        {"1 e 2", 100}, {"0", 0},      {"1e400", Inf}, {"-1e400", -Inf}, {"1e-400", 0},  {"&H1G", 1}};
+    for (const auto& [text, value] : lenient)
+        EXPECT_DOUBLE_EQ(readLenient(text), value) << "text \"" << text << "\"";
+
+    // Halves round to even, and only what fits in sixteen bits is a number of the game.
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const std::pair<double, std::optional<std::int16_t>> rounding[] = {
+        {2.5, 2},         {3.5, 4},      {-2.5, -2},         {-3.5, -4},         {0.5, 0},
+        {1.5, 2},         {2.4999, 2},   {2.5001, 3},        {-0.5, 0},          {100.0, 100},
+        {32767.4, 32767}, {32767.5, {}}, {-32768.4, -32768}, {-32768.5, -32768}, {-32769.0, {}},
+        {32768.0, {}},    {1e300, {}},   {nan, {}},          {Inf, {}},          {-Inf, {}}};
+    for (const auto& [value, rounded] : rounding) {
+        EXPECT_EQ(roundToInt16(value), rounded) << value;
+        if (rounded)
+            EXPECT_EQ(toInt16(value), *rounded) << value;
+        else
+            EXPECT_THROW((void)toInt16(value), GameError) << value;
+    }
+
+    // Tags and the score: the whole text must be a number.
+    const std::pair<const char*, std::optional<double>> strict[] = {
+        {" 12 ", 12}, {"1", 1},     {"0", 0},   {"-3", -3},   {"+3", 3},   {"1.5", 1.5}, {"&H10", 16}, {"&O17", 15},
+        {"1e2", 100}, {"\t7\t", 7}, {"", {}},   {"   ", {}},  {"1a", {}},  {"abc", {}},  {"1 2", {}},  {"-", {}},
+        {".", {}},    {"&H", {}},   {"1e", {}}, {"&H1G", {}}, {"5\n", {}}, {"1,5", {}},  {"1e-400", 0}};
+    for (const auto& [text, value] : strict)
+        EXPECT_EQ(parseStrict(text), value) << "text \"" << text << "\"";
+    EXPECT_EQ(numberOf(" 1"), 1);
+    EXPECT_THROW((void)numberOf("Pause!"), GameError);
+    EXPECT_THROW((void)numberOf(""), GameError);
+    for (const int n : {0, -25, 100, -32768})
+        EXPECT_EQ(decimal(n), std::to_string(n));
+
+    const std::pair<float, const char*> floats[] = {
+        {146.25f, "146.25"}, {-67.5f, "-67.5"},          {4372.0f, "4372"},   {2512.5f, "2512.5"},
+        {0.1f, "0.1"},       {100000.0f, "100000"},      {-2500.0f, "-2500"}, {0.0f, "0"},
+        {28800.0f, "28800"}, {1.0f / 3.0f, "0.33333334"}};
+    for (const auto& [value, text] : floats) {
+        EXPECT_EQ(floatText(value), text);
+        EXPECT_EQ(static_cast<float>(*parseStrict(floatText(value))), value) << text;
+    }
+}
+
+// An episode file from lines joined with CR LF: "|" ends a line.
+std::string file(std::string text)
+{
+    for (std::size_t at; (at = text.find('|')) != std::string::npos;)
+        text.replace(at, 1, "\r\n");
+    return text;
+}
+
+std::string repeated(const std::string& text, int times)
+{
+    std::string out;
+    for (int i = 0; i < times; ++i)
+        out += text;
+    return out;
+}
+
+TEST(EpisodeParser, ReadsLevelsGravoksAndHeart)
+{
+    const auto p = parseEpisode(file("2|3,1200,400,20,-15|0,4500,3000|7,6000,900,-30,25||12,1,2,3,4||"));
+    ASSERT_TRUE(p.data) << p.error.what;
+    EXPECT_EQ(p.data->levels.count(), 2);
+    EXPECT_EQ(p.data->levels(1).Anzahl, 2);
+    const GravokSatz& g = p.data->levels(1).Gravok(2);
+    EXPECT_EQ(std::vector<int>({g.Bild, g.X, g.Y, g.DX, g.DY, g.Treffer}),
+              std::vector<int>({107, 6000, 900, -30, 25, 0}));
+    EXPECT_EQ(p.data->levels(2).Gravok(1).Bild, 112);
+    EXPECT_EQ(parseEpisode(file("1||")).data->levels(1).Anzahl, 0);
+}
+
+// Odd lines and what their fields read as: extra fields are ignored, blanks inside a number
+// and a lone LF skipped, halves round to even (102.5 is picture 102), a lone CR ends a line
+// and what follows the last block is never read. Heart lines take no slot; 05 begins with
+// 0, so it is a heart line whose "5" is the separator and whose X is the empty text before
+// the next comma. The last heart line wins.
+TEST(EpisodeParser, QuirksOfItsLines)
+{
+    const std::string ten = "1|" + repeated("1,0,0,0,0|0,5,5|", 10) + "|";
+    const std::tuple<std::string, std::vector<int>, std::vector<int>> cases[] = {
+        {"1|12,100,200,5,5||", {1, 112, 100, 200, 5, 5}, {}},
+        {"1|1,100,200,5,5,9,9||", {1, 101, 100, 200, 5, 5}, {}},
+        {"1|2,2 0 0,7,1,1||", {1, 102, 200, 7, 1, 1}, {}},
+        {"1|2,1e3,7,1,1||", {1, 102, 1000, 7, 1, 1}, {}},
+        {"1|2,abc,7,1,1||", {1, 102, 0, 7, 1, 1}, {}},
+        {"1|2,2.5,3.5,12.5,13.5||", {1, 102, 2, 4, 12, 14}, {}},
+        {"1|2,&H1F,&O17,-3,+4||", {1, 102, 31, 15, -3, 4}, {}},
+        {"1|3\n,1\n0,\t5,-1x,2||", {1, 103, 10, 5, -1, 2}, {}},
+        {"1|2.5,1,1,1,1||", {1, 102, 1, 1, 1, 1}, {}},
+        {"1\r1,2,3,4,5\r\rgarbage", {1, 101, 2, 3, 4, 5}, {}},
+        {ten, {10, 101, 0, 0, 0, 0}, {1, 5, 5}},
+        {"2|0,10,20||1,0,0,1,1|05,300,400||", {1, 101, 0, 0, 1, 1}, {2, 0, 300}}};
+    for (const auto& [bytes, fields, heart] : cases) {
+        const auto p = parseEpisode(file(bytes));
+        ASSERT_TRUE(p.data) << bytes << ": " << p.error.what;
+        const LevelSatz& level = p.data->levels(p.data->levels.count());
+        const GravokSatz& g = level.Gravok(1);
+        EXPECT_EQ(std::vector<int>({level.Anzahl, g.Bild, g.X, g.Y, g.DX, g.DY}), fields) << bytes;
+        const auto& h = p.data->heart;
+        EXPECT_EQ(h ? std::vector<int>({h->level, h->x, h->y}) : std::vector<int>(), heart) << bytes;
+    }
+}
+
+// A broken file: on which line the loader stops and a word its message must contain. Blanks
+// are not an empty line, a last block must be closed, Unix line ends are named.
+TEST(EpisodeParser, BrokenFilesReportLineAndReason)
+{
+    const std::string eleven = "1|" + repeated("1,0,0,0,0|", 11) + "|";
+    const std::tuple<std::string, int, const char*> cases[] = {{"", 1, "erste Zeile"},
+                                                               {"zwei||", 1, "erste Zeile"},
+                                                               {"0||", 1, "mindestens 1"},
+                                                               {"-3||", 1, "mindestens 1"},
+                                                               {"99999||", 1, "erste Zeile"},
+                                                               {"1|1,2,3,4|", 2, "fünf Felder"},
+                                                               {"1|   ||", 2, "fünf Felder"},
+                                                               {"1|0|", 2, "Komma"},
+                                                               {"1|0,5|", 2, "Komma"},
+                                                               {"1|1,40000,0,0,0||", 2, "X"},
+                                                               {"1|13,0,0,0,0||", 2, "Bildnummer"},
+                                                               {"1|-2,0,0,0,0||", 2, "Bildnummer"},
+                                                               {"1|1,0,0,32758,0||", 2, "DX"},
+                                                               {"1|1,0,0,0,-32768||", 2, "DY"},
+                                                               {"1|1,0,0,0,0|", 2, "Leerzeile"},
+                                                               {"2|1,0,0,0,0||", 3, "Leerzeile"},
+                                                               {eleven, 12, "mehr als zehn"},
+                                                               {"1\n1,0,0,0,0\n\n", 1, "LF"}};
+    for (const auto& [bytes, line, says] : cases) {
+        const auto p = parseEpisode(file(bytes));
+        ASSERT_FALSE(p.data) << bytes;
+        EXPECT_EQ(p.error.line, line) << bytes << ": " << p.error.what;
+        EXPECT_NE(p.error.what.find(says), std::string::npos) << bytes << ": " << p.error.what;
+    }
 }
 
 } // namespace

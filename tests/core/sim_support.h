@@ -1,46 +1,109 @@
 // SPDX-FileCopyrightText: 2026 The Gravok developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// What the in-process tests share: the headers they use, program directories, games and
+// harness runs of their own.
 #pragma once
-#include <cstdint>
-#include <filesystem>
-#include <optional>
-#include <string>
-#include <vector>
+#include <gtest/gtest.h>
 
-#include "app/game.h"
-#include "core/recording_platform.h"
-#include "temp_dir.h"
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <thread>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "app/frm_haupt.h"
+#include "core/clock.h"
+#include "core/files.h"
+#include "core/numbers.h"
+#include "core/pad_keys.h"
+#include "core/rules.h"
+#include "core/settings_file.h"
+#include "dump.h"
+#include "episodes/episode_laden.h"
+#include "episodes/episode_parser.h"
+#include "harness.h"
+#include "info/help.h"
+#include "players/playthrough.h"
+#include "players/soak_player.h"
+#include "replay/base64.h"
+#include "replay/replay_io.h"
+#include "replay/replay_links.h"
+#include "replay/replay_player.h"
+#include "replay/replay_store.h"
+#include "replay_run.h"
+#include "scores/list_file.h"
+#include "scores/list_places.h"
+#include "scores/score_list.h"
 
 namespace gravok::test {
 
+// A file's bytes, exactly; and a file replaced by exactly these bytes.
+inline std::string bytesOf(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+inline void writeBytes(const std::filesystem::path& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// The kind of entry at PATH and, for a regular file, its inode and bytes (large ones by size).
+inline std::string identity(const std::filesystem::path& p)
+{
+    struct stat st {};
+    if (::lstat(p.c_str(), &st) != 0)
+        return "none";
+    std::string id = std::to_string(st.st_mode & S_IFMT) + " " + std::to_string(st.st_ino);
+    if (S_ISREG(st.st_mode))
+        id += st.st_size > (1 << 20) ? " size " + std::to_string(st.st_size) : " " + bytesOf(p);
+    return S_ISLNK(st.st_mode) ? id + " -> " + std::filesystem::read_symlink(p).string() : id;
+}
+
+// A list line as the game writes it.
+inline std::string encoded(const std::string& text)
+{
+    return Kodierer{}.encode(text, Schluessel);
+}
+
 // A program directory of its own for one test, removed afterwards. It holds a one-level
 // Episode1.gvk so that OK in the start-up dialog has something to load.
-class ProgramDir {
-public:
-    ProgramDir();
-
-    [[nodiscard]] const std::filesystem::path& path() const { return dir_.path(); }
-
-private:
-    TempDir dir_{"gravok-test"};
+struct ProgramDir {
+    ProgramDir() { writeBytes(path() / "Episode1.gvk", "1\r\n3,1200,400,20,-15\r\n\r\n"); }
+    [[nodiscard]] const std::filesystem::path& path() const { return dir.path(); }
+    TempDir dir{"gravok-test"};
 };
 
-// A game in-process over the recording desktop, in a program directory of its own. Main
-// runs when the test calls it; the start-up dialog is answered with OK unless the test
-// sets another modalLoop first.
+// A game in-process over the recording desktop; Main runs when the test calls it, and the
+// start-up dialog is answered with OK unless the test sets another modalLoop first.
 struct InProcessGame {
-    InProcessGame();
+    InProcessGame()
+    {
+        platform.modalLoop = [](Form& f) { f.click(f.at("lblOK")); };
+    }
     ProgramDir dir;
     RecordingPlatform platform{dir.path()};
     Game game{platform};
 };
 
-// Sets an environment variable (nullptr: unsets it) for one scope.
+// Sets an environment variable for one scope.
 class EnvGuard {
 public:
-    EnvGuard(const char* name, const char* value);
-    EnvGuard(const char* name, const std::string& value) : EnvGuard(name, value.c_str()) {}
-    ~EnvGuard();
+    EnvGuard(const char* name, const std::string& value) : name_(name)
+    {
+        if (const char* old = std::getenv(name))
+            old_ = old;
+        setenv(name, value.c_str(), 1);
+    }
+    ~EnvGuard() { old_ ? setenv(name_, old_->c_str(), 1) : unsetenv(name_); }
     EnvGuard(const EnvGuard&) = delete;
     EnvGuard& operator=(const EnvGuard&) = delete;
 
@@ -53,32 +116,28 @@ struct SimRun {
     int status = -1;
     std::vector<std::string> lines; // standard output, one entry per line
     std::string err;
+    // Everything the run printed, for a failure message.
+    [[nodiscard]] std::string transcript() const
+    {
+        std::string text = "status " + std::to_string(status) + "\n";
+        for (const auto& line : lines)
+            text += line + "\n";
+        return text + err;
+    }
 };
 
 // Runs a harness script in-process, in the given program directory.
-SimRun runSimIn(const std::filesystem::path& dir, const std::string& script, std::uint64_t seed = 1);
-
-// A game of the given episode lines ("/" ends a level), chosen with OK, then the script.
-SimRun playEpisode(const std::string& episodeLines, const std::string& script);
-
-// Everything a run printed, for a failure message.
-[[nodiscard]] std::string transcript(const SimRun& run);
-
-struct Expectation {
-    std::string path;
-    std::string value;
-};
-
-// One "expect PATH VALUE" line per entry.
-[[nodiscard]] std::string expectLines(const std::vector<Expectation>& table);
-
-// A list line as the game writes it.
-[[nodiscard]] std::string encoded(const std::string& text);
-// A file's bytes, exactly; and a file replaced by exactly these bytes.
-[[nodiscard]] std::string bytesOf(const std::filesystem::path& path);
-void writeBytes(const std::filesystem::path& path, const std::string& bytes);
-// Leaves a Unix socket's name at path, with no one listening (a GoogleTest assertion fails
-// when it cannot).
-void bindSocket(const std::filesystem::path& path);
+inline SimRun runSimIn(const std::filesystem::path& dir, const std::string& script)
+{
+    std::istringstream in(script);
+    std::ostringstream out, err;
+    SimRun run;
+    run.status = Harness(dir, 1, in, out, err).run();
+    std::istringstream lines(out.str());
+    for (std::string line; std::getline(lines, line);)
+        run.lines.push_back(line);
+    run.err = err.str();
+    return run;
+}
 
 } // namespace gravok::test

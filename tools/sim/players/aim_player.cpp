@@ -7,7 +7,6 @@
 
 #include "app/frm_haupt.h"
 #include "players/aim_sight.h"
-#include "players/heading.h"
 
 namespace gravok {
 namespace {
@@ -35,6 +34,18 @@ bool heartOnField(FrmHaupt& h)
     const Control& heart = *h.imgHerz;
     return heart.Top >= 0 && heart.Top + heart.Height <= h.fraHintergrund->Height && heart.Left >= 0 &&
            heart.Left + heart.Width <= h.fraHintergrund->Width;
+}
+
+// Whether a shot with HEADING, asked for after DELAY more ticks, would hit an active gravok.
+bool shotHitsSome(Game& game, int heading, int delay)
+{
+    FrmHaupt& h = game.frmHaupt();
+    const LevelSatz& level = game.Start.LevelDaten(game.Start.Level);
+    for (int k = 1; k <= level.Anzahl; ++k)
+        if (h.imgGravok(k)->Tag == "1" &&
+            shotWouldHit(boxOf(*h.imgShuttle), heading, delay, boxOf(*h.imgGravok(k)), stepOf(level.Gravok(k))))
+            return true;
+    return false;
 }
 
 } // namespace
@@ -77,23 +88,13 @@ void AimPlayer::play(Game& game)
 // toward the nearest gravok, so that the shuttle faces the likeliest next chance.
 int AimPlayer::chooseHeading(Game& game)
 {
-    FrmHaupt& h = game.frmHaupt();
-    const StartModule& s = game.Start;
-    const LevelSatz& level = s.LevelDaten(s.Level);
-    const Box shuttle = boxOf(*h.imgShuttle);
     int best = 0;
     int bestTurns = 99;
     for (int heading = 1; heading <= 16; ++heading) {
-        const int turns = turnsBetween(s.Richtung, heading);
-        if (turns >= bestTurns)
-            continue;
-        for (int k = 1; k <= level.Anzahl; ++k) {
-            if (h.imgGravok(k)->Tag != "1" ||
-                !shotWouldHit(shuttle, heading, turns, boxOf(*h.imgGravok(k)), stepOf(level.Gravok(k))))
-                continue;
+        const int turns = turnsBetween(game.Start.Richtung, heading);
+        if (turns < bestTurns && shotHitsSome(game, heading, turns)) {
             best = heading;
             bestTurns = turns;
-            break;
         }
     }
     if (best != 0)
@@ -104,19 +105,8 @@ int AimPlayer::chooseHeading(Game& game)
 
 void AimPlayer::fireIfAligned(Game& game)
 {
-    FrmHaupt& h = game.frmHaupt();
-    const StartModule& s = game.Start;
-    if (!freeShot(h))
-        return;
-    const LevelSatz& level = s.LevelDaten(s.Level);
-    const Box shuttle = boxOf(*h.imgShuttle);
-    for (int k = 1; k <= level.Anzahl; ++k) {
-        if (h.imgGravok(k)->Tag == "1" &&
-            shotWouldHit(shuttle, s.Richtung, 0, boxOf(*h.imgGravok(k)), stepOf(level.Gravok(k)))) {
-            door().key(key::Space);
-            return;
-        }
-    }
+    if (freeShot(game.frmHaupt()) && shotHitsSome(game, game.Start.Richtung, 0))
+        door().key(key::Space);
 }
 
 void AimPlayer::holdTempo(int current, int target)

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "players/play_platform.h"
+#include "players/playthrough.h"
 
 namespace gravok {
 

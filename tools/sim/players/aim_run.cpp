@@ -11,7 +11,6 @@
 #include "app/frm_haupt.h"
 #include "players/aim_player.h"
 #include "players/playthrough.h"
-#include "players/replay_writer.h"
 
 namespace gravok {
 namespace {
@@ -32,42 +31,27 @@ struct LevelLog {
     long startTick = 0;
     long startHits = 0;
 
+    [[nodiscard]] std::string entry(long tick, long hits) const
+    {
+        return std::to_string(level) + " " + gameTime(tick - startTick) + "/" + std::to_string(hits - startHits);
+    }
     void note(int now, long tick, long hits)
     {
         if (now == level)
             return;
-        entries.push_back(std::to_string(level) + " " + gameTime(tick - startTick) + "/" +
-                          std::to_string(hits - startHits));
+        entries.push_back(entry(tick, hits));
         level = now;
         startTick = tick;
         startHits = hits;
     }
     // The level the episode stopped in, marked as not cleared.
-    void stop(long tick, long hits)
-    {
-        entries.push_back(std::to_string(level) + " " + gameTime(tick - startTick) + "/" +
-                          std::to_string(hits - startHits) + " (not cleared)");
-    }
+    void stop(long tick, long hits) { entries.push_back(entry(tick, hits) + " (not cleared)"); }
 };
-
-struct AimState {
-    const AimOptions& options;
-    std::ostream& out;
-    Playthrough& run;
-    AimPlayer& player;
-};
-
-int violation(AimState& st, int episode, const char* what)
-{
-    st.out << "VIOLATION seed=" << st.options.seed << " tick=" << st.run.ticks() << " game=" << episode << ": " << what
-           << "\n";
-    return 1;
-}
 
 // What still stands in the level where an episode stopped, for whoever retunes the file.
-void describeStop(AimState& st, long levelHits)
+void describeStop(std::ostream& out, Playthrough& run, long levelHits)
 {
-    Game& game = st.run.game();
+    Game& game = run.game();
     const StartModule& s = game.Start;
     const LevelSatz& level = s.LevelDaten(s.Level);
     int left = 0, hitsNeeded = 0, fastest = 0;
@@ -79,42 +63,29 @@ void describeStop(AimState& st, long levelHits)
         hitsNeeded += game.frmHaupt().GravokTypWert(g.Bild - 100) - g.Treffer;
         fastest = std::max({fastest, std::abs(int(g.DX)), std::abs(int(g.DY))});
     }
-    st.out << "  stopped in level " << s.Level << " of " << s.AnzahlLevel << ": " << left << " of " << level.Anzahl
-           << " gravoks left, " << hitsNeeded << " hits still needed, steps up to " << fastest << " twips per tick, "
-           << levelHits << " hits taken in this level, damage " << s.Schaden << "\n";
-}
-
-// Plays until the game ends or time runs out; what broke, or nullptr.
-const char* playOut(AimState& st, LevelLog& levels, long& ticks)
-{
-    Game& game = st.run.game();
-    for (ticks = 0; !st.player.ended() && ticks < st.options.ticksPerEpisode; ++ticks) {
-        if (const char* failed = st.run.act([&] { st.player.play(game); }))
-            return failed;
-        if (const char* failed = st.run.tick())
-            return failed;
-        levels.note(game.Start.Level, ticks + 1, st.run.hits());
-    }
-    return nullptr;
+    out << "  stopped in level " << s.Level << " of " << s.AnzahlLevel << ": " << left << " of " << level.Anzahl
+        << " gravoks left, " << hitsNeeded << " hits still needed, steps up to " << fastest << " twips per tick, "
+        << levelHits << " hits taken in this level, damage " << s.Schaden << "\n";
 }
 
 // One line for the episode, one for its levels and, unless it was won, what stopped it.
-bool reportEpisode(AimState& st, int episode, LevelLog& levels, long ticks, long hitsBefore)
+bool reportEpisode(std::ostream& out, Playthrough& run, const AimPlayer& player, int episode, LevelLog& levels,
+                   long ticks, long hitsBefore)
 {
-    const StartModule& s = st.run.game().Start;
-    const bool won = st.player.ending() == "Geschafft!";
+    const StartModule& s = run.game().Start;
+    const bool won = player.ending() == "Geschafft!";
     const int cleared = won ? int(s.AnzahlLevel) : int(s.Level) - 1;
-    const std::string result = st.player.ended() ? st.player.ending() : "time limit";
-    st.out << "episode " << episode << ": " << result << " (" << cleared << " of " << s.AnzahlLevel
-           << " levels cleared), " << ticks << " ticks = " << gameTime(ticks)
-           << " game time, hits taken: " << st.run.hits() - hitsBefore << "\n  levels (time/hits):";
+    const std::string result = player.ended() ? player.ending() : "time limit";
+    out << "episode " << episode << ": " << result << " (" << cleared << " of " << s.AnzahlLevel << " levels cleared), "
+        << ticks << " ticks = " << gameTime(ticks) << " game time, hits taken: " << run.hits() - hitsBefore
+        << "\n  levels (time/hits):";
     if (!won)
-        levels.stop(ticks, st.run.hits());
+        levels.stop(ticks, run.hits());
     for (const auto& e : levels.entries)
-        st.out << " " << e;
-    st.out << "\n";
+        out << " " << e;
+    out << "\n";
     if (!won)
-        describeStop(st, st.run.hits() - levels.startHits);
+        describeStop(out, run, run.hits() - levels.startHits);
     return won;
 }
 
@@ -127,8 +98,7 @@ int runAim(const AimOptions& options, std::ostream& out, std::ostream& err)
         return 2;
     AimPlayer player;
     Playthrough run(*scratch, options.seed, player);
-    AimState st{options, out, run, player};
-    ReplayWriter writer(run.game(), run.door(), options.record);
+    run.recordTo(options.record);
     int status = 0;
     const int first = options.episode > 0 ? options.episode : 1;
     const int last = options.episode > 0 ? options.episode : 4;
@@ -136,19 +106,22 @@ int runAim(const AimOptions& options, std::ostream& out, std::ostream& err)
         player.startEpisode(episode);
         const char* failed = episode == first ? run.start() : run.act([&] { run.door().key(key::F4); });
         if (failed)
-            return violation(st, episode, failed);
+            return run.violation(out, options.seed, episode, failed);
         const long hitsBefore = run.hits();
-        LevelLog levels;
-        levels.startHits = hitsBefore;
+        LevelLog levels{{}, 1, 0, hitsBefore};
+        // Plays until the game ends or time runs out.
         long ticks = 0;
-        if (const char* broken = playOut(st, levels, ticks))
-            return violation(st, episode, broken);
-        if (!reportEpisode(st, episode, levels, ticks, hitsBefore))
+        for (; !player.ended() && ticks < options.ticksPerEpisode; ++ticks) {
+            if (const char* broken = run.turn([&] { player.play(run.game()); }))
+                return run.violation(out, options.seed, episode, broken);
+            levels.note(run.game().Start.Level, ticks + 1, run.hits());
+        }
+        if (!reportEpisode(out, run, player, episode, levels, ticks, hitsBefore))
             status = 1;
     }
     if (options.episode == 0)
         out << (status == 0 ? "all four episodes completed\n" : "not every episode was completed\n");
-    if (!writer.write(err))
+    if (!run.writeRecording(err))
         return 2;
     return status;
 }

@@ -3,9 +3,9 @@
 #include "players/aim_sight.h"
 
 #include <cmath>
+#include <numbers>
 
 #include "app/frm_haupt.h"
-#include "players/heading.h"
 
 namespace gravok {
 namespace {
@@ -14,31 +14,17 @@ constexpr double FieldWidth = 9600, FieldHeight = 7200, ShotSize = 135;
 constexpr double ShotX[17] = {0, 0, 150, 300, 300, 300, 300, 300, 150, 0, -150, -300, -300, -300, -300, -300, -150};
 constexpr double ShotY[17] = {0, -300, -300, -300, -150, 0, 150, 300, 300, 300, 300, 300, 150, 0, -150, -300, -300};
 
-// Where the game puts a new shot: on the shuttle's outline, where the heading points.
+// Where the game puts a new shot: on the shuttle's outline, where the heading points. Its
+// left is the shuttle's left plus parts of the shuttle's width and of the shot's size, its
+// top likewise.
 Box launchBox(const Box& s, int heading)
 {
-    const double L = s.left, T = s.top, W = s.width, H = s.height, w = ShotSize;
-    const double left[17] = {0,
-                             L + W / 2 - w / 2,
-                             L + W - 2 * w,
-                             L + W - w / 2,
-                             L + W,
-                             L + W,
-                             L + W,
-                             L + W,
-                             L + W - w,
-                             L + W / 2 - w / 2,
-                             L + W / 4 - w / 2,
-                             L - w / 2,
-                             L - w,
-                             L - w,
-                             L - w,
-                             L - w,
-                             L + W / 4 - w / 2};
-    const double top[17] = {0,     T - w, T - w, T - w, T + H / 4 - w / 2, T + H / 2 - w / 2, T + H - 2 * w,     T + H,
-                            T + H, T + H, T + H, T + H, T + H - 2 * w,     T + H / 2 - w / 2, T + H / 4 - w / 2, T - w,
-                            T - w};
-    return {left[heading], top[heading], w, w};
+    constexpr double OfWidth[17] = {0, .5, 1, 1, 1, 1, 1, 1, 1, .5, .25, 0, 0, 0, 0, 0, .25};
+    constexpr double LeftShots[17] = {0, -.5, -2, -.5, 0, 0, 0, 0, -1, -.5, -.5, -.5, -1, -1, -1, -1, -.5};
+    constexpr double OfHeight[17] = {0, 0, 0, 0, .25, .5, 1, 1, 1, 1, 1, 1, 1, .5, .25, 0, 0};
+    constexpr double TopShots[17] = {0, -1, -1, -1, -.5, -.5, -2, 0, 0, 0, 0, 0, -2, -.5, -.5, -1, -1};
+    return {s.left + OfWidth[heading] * s.width + LeftShots[heading] * ShotSize,
+            s.top + OfHeight[heading] * s.height + TopShots[heading] * ShotSize, ShotSize, ShotSize};
 }
 
 bool inside(double x, double y, const Box& g)
@@ -51,18 +37,22 @@ bool outsideField(const Box& s)
     return s.top + s.height < 0 || s.left + s.width < 0 || s.top > FieldHeight || s.left > FieldWidth;
 }
 
+// Where to aim so that a shot from (fromX, fromY) meets a gravok moving by VELOCITY.
+Step interceptPoint(double fromX, double fromY, const Box& target, Step velocity)
+{
+    Step aim{target.centreX(), target.centreY()};
+    for (int round = 0; round < 3; ++round) {
+        const double ticks = std::hypot(aim.x - fromX, aim.y - fromY) / 300.0 + 1;
+        aim = {target.centreX() + velocity.x * ticks, target.centreY() + velocity.y * ticks};
+    }
+    return aim;
+}
+
 } // namespace
 
 Box boxOf(const Control& c)
 {
     return {c.Left, c.Top, c.Width, c.Height};
-}
-
-Step shotStep(int heading)
-{
-    if (heading < 1 || heading > 16)
-        return {};
-    return {ShotX[heading], ShotY[heading]};
 }
 
 bool shotWouldHit(const Box& shuttle, int heading, int delay, const Box& target, Step velocity)
@@ -86,16 +76,6 @@ bool shotWouldHit(const Box& shuttle, int heading, int delay, const Box& target,
             return false;
     }
     return false;
-}
-
-Step interceptPoint(double fromX, double fromY, const Box& target, Step velocity)
-{
-    Step aim{target.centreX(), target.centreY()};
-    for (int round = 0; round < 3; ++round) {
-        const double ticks = std::hypot(aim.x - fromX, aim.y - fromY) / 300.0 + 1;
-        aim = {target.centreX() + velocity.x * ticks, target.centreY() + velocity.y * ticks};
-    }
-    return aim;
 }
 
 int nearestGravok(Game& game)
@@ -129,6 +109,32 @@ int headingToGravok(Game& game, int k)
     const Step aim =
         interceptPoint(shuttle.centreX(), shuttle.centreY(), boxOf(*h.imgGravok(k)), {double(g.DX), double(g.DY)});
     return headingToward(shuttle.centreX(), shuttle.centreY(), aim.x, aim.y);
+}
+
+int headingToward(double fromX, double fromY, double toX, double toY)
+{
+    const double dx = toX - fromX;
+    const double dy = toY - fromY;
+    if (dx == 0 && dy == 0)
+        return 0;
+    // Clockwise from up: atan2 of (right, up) instead of the usual (up, right).
+    double degrees = std::atan2(dx, -dy) * 180.0 / std::numbers::pi;
+    if (degrees < 0)
+        degrees += 360.0;
+    const int sector = static_cast<int>(std::floor((degrees + 11.25) / 22.5)) % 16;
+    return sector + 1;
+}
+
+int turnToward(int from, int to)
+{
+    const int clockwise = ((to - from) % 16 + 16) % 16;
+    return clockwise == 0 ? 0 : (clockwise <= 8 ? +1 : -1);
+}
+
+int turnsBetween(int from, int to)
+{
+    const int clockwise = ((to - from) % 16 + 16) % 16;
+    return clockwise <= 8 ? clockwise : 16 - clockwise;
 }
 
 } // namespace gravok

@@ -18,8 +18,7 @@ bool oneOf(const std::string& tag, std::string_view allowed)
     return tag.size() == 1 && allowed.find(tag[0]) != std::string_view::npos;
 }
 
-} // namespace
-
+// The score as the game writes it: plain decimal, no leading zeros, -99999 to 99999.
 bool isScoreText(std::string_view text)
 {
     if (text == "0")
@@ -30,6 +29,8 @@ bool isScoreText(std::string_view text)
         return false;
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
+
+} // namespace
 
 const char* InvariantChecker::check(Game& game)
 {

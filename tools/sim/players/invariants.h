@@ -1,8 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Gravok developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include <string_view>
-
 #include "app/game.h"
 
 namespace gravok {
@@ -28,8 +26,5 @@ private:
 
     char text_[256] = {};
 };
-
-// The score as the game writes it: plain decimal, no leading zeros, -99999 to 99999.
-[[nodiscard]] bool isScoreText(std::string_view text);
 
 } // namespace gravok

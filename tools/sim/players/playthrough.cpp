@@ -2,9 +2,64 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "players/playthrough.h"
 
+#include <fstream>
+
 #include "app/frm_haupt.h"
+#include "core/rules.h"
+#include "dump.h"
+#include "episodes/frm_neu.h"
+#include "replay/replay_io.h"
 
 namespace gravok {
+
+PlayPlatform::PlayPlatform(std::filesystem::path dir, std::uint64_t seed, DialogAnswers& answers)
+    : RecordingPlatform(std::move(dir)), answers_(answers)
+{
+    this->seed = seed;
+}
+
+void PlayPlatform::runModal(Form& form)
+{
+    ++counts_.dialogs;
+    if (form.Name == "frmPunkte" && game_->Start.PunkteEintragen) {
+        ++counts_.gamesFinished;
+        if (game_->frmHaupt().lblAnzeige->Caption == "Geschafft!")
+            ++counts_.completed;
+    }
+    answers_.answer(*game_, form);
+    if (!form.closed()) {
+        note(form.Name + " stayed open after the player's answer");
+        form.Unload();
+    }
+    const auto* neu = dynamic_cast<const FrmNeu*>(&form);
+    if (neu && neu->gameStarted())
+        ++counts_.gamesStarted;
+}
+
+std::optional<std::string> PlayPlatform::inputBox(const std::string&, const std::string&)
+{
+    ++counts_.names;
+    auto answer = answers_.name();
+    door_->answered(answer);
+    return answer;
+}
+
+void PlayPlatform::endProgram()
+{
+    note("the game ended the program");
+    ended = true;
+}
+
+// Kept on one line, as the report of a run prints it on one.
+void PlayPlatform::note(const std::string& what)
+{
+    if (!finding_.empty())
+        return;
+    finding_ = what;
+    for (char& c : finding_)
+        if (c == '\n' || c == '\r')
+            c = ' ';
+}
 
 Playthrough::Playthrough(const ScratchDir& scratch, std::uint64_t seed, DialogAnswers& answers)
     : scratch_(scratch), platform_(scratch.programDir(), seed, answers), game_(platform_), door_(game_)
@@ -63,6 +118,33 @@ void Playthrough::countProgress()
     if (s.Schaden > lastSchaden_)
         hits_ += s.Schaden - lastSchaden_;
     lastSchaden_ = s.Schaden;
+}
+
+void Playthrough::recordTo(std::filesystem::path file)
+{
+    recordFile_ = std::move(file);
+    if (recordFile_.empty())
+        return;
+    recorder_ = std::make_unique<replay::Recorder>(RulesVersion);
+    door_.record(recorder_.get());
+}
+
+bool Playthrough::writeRecording(std::ostream& err)
+{
+    if (!recorder_)
+        return true;
+    const bool compress = recordFile_.extension() == ".gz";
+    if (const auto why = replay::writeReplayText(recordFile_, recorder_->text(), compress)) {
+        err << "gravok-sim: " << *why << "\n";
+        return false;
+    }
+    std::ofstream dump(recordFile_.string() + ".dump", std::ios::binary | std::ios::trunc);
+    dump << dumpJson(game_) << "\n";
+    dump.close();
+    if (dump)
+        return true;
+    err << "gravok-sim: cannot write " << recordFile_.string() << "\n";
+    return false;
 }
 
 } // namespace gravok

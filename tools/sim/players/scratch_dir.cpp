@@ -12,6 +12,19 @@ namespace gravok {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// Lines of one file, the last one counted even without its line end; 0 for a missing file.
+long countLines(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const long ends = std::count(bytes.begin(), bytes.end(), '\n');
+    return bytes.empty() || bytes.back() == '\n' ? ends : ends + 1;
+}
+
+} // namespace
+
 ScratchDir::ScratchDir(const fs::path& episodeSource) : root_("gravok-play")
 {
     program_ = root_.path() / "program";
@@ -52,14 +65,6 @@ std::unique_ptr<ScratchDir> openScratchDir(const fs::path& episodeSource, std::o
 long ScratchDir::listLines() const
 {
     return countLines(program_ / "Punkte.lst") + countLines(data_ / "gravok" / "Punkte.lst");
-}
-
-long countLines(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    const long ends = std::count(bytes.begin(), bytes.end(), '\n');
-    return bytes.empty() || bytes.back() == '\n' ? ends : ends + 1;
 }
 
 } // namespace gravok

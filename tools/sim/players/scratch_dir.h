@@ -39,7 +39,4 @@ private:
 // A scratch directory for a player's games, or nullptr after saying on err why not.
 std::unique_ptr<ScratchDir> openScratchDir(const std::filesystem::path& episodeSource, std::ostream& err);
 
-// Lines of one file, the last one counted even without its line end; 0 for a missing file.
-[[nodiscard]] long countLines(const std::filesystem::path& file);
-
 } // namespace gravok

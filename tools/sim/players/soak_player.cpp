@@ -7,7 +7,6 @@
 #include "app/frm_haupt.h"
 #include "episodes/frm_neu.h"
 #include "players/aim_sight.h"
-#include "players/heading.h"
 
 namespace gravok {
 namespace {
@@ -63,22 +62,16 @@ void SoakPlayer::fly(Game& game)
         door().key(turn < 0 ? key::Left : key::Right);
     if (gameTicks_ > RecklessAfter)
         targetTempo_ = 100;
-    else if (dice_.oneIn(80))
-        targetTempo_ = pickTempo();
+    else if (dice_.oneIn(80)) {
+        const int roll = dice_.below(10);
+        targetTempo_ = roll < 7   ? dice_.between(-15, 15)
+                       : roll < 9 ? dice_.between(-50, 50)
+                                  : (dice_.percent(50) ? 100 : -100);
+    }
     if (game.Start.Tempo != targetTempo_ && dice_.percent(60))
         door().key(game.Start.Tempo < targetTempo_ ? key::Up : key::Down);
     if (dice_.percent(k ? 60 : 30))
         door().key(key::Space);
-}
-
-int SoakPlayer::pickTempo()
-{
-    const int roll = dice_.below(10);
-    if (roll < 7)
-        return dice_.between(-15, 15);
-    if (roll < 9)
-        return dice_.between(-50, 50);
-    return dice_.percent(50) ? 100 : -100;
 }
 
 void SoakPlayer::useMenu(FrmHaupt& h)
@@ -129,7 +122,15 @@ void SoakPlayer::answer(Game& game, Form& dialog)
         ended_ = true;
         newGameIn_ = dice_.between(1, 30);
     }
-    closeDialog(dialog);
+    if (dice_.oneIn(10))
+        door().key(key::F1);
+    const int how = dice_.below(3);
+    if (how == 0)
+        door().key(key::Enter);
+    else if (how == 1)
+        door().key(key::Escape);
+    else
+        door().click(dialog, dialog.at("lblOK"));
 }
 
 void SoakPlayer::chooseEpisode(Game& game, Form& dialog)
@@ -159,19 +160,6 @@ void SoakPlayer::chooseEpisode(Game& game, Form& dialog)
         ended_ = false;
         newGameMood();
     }
-}
-
-void SoakPlayer::closeDialog(Form& dialog)
-{
-    if (dice_.oneIn(10))
-        door().key(key::F1);
-    const int how = dice_.below(3);
-    if (how == 0)
-        door().key(key::Enter);
-    else if (how == 1)
-        door().key(key::Escape);
-    else
-        door().click(dialog, dialog.at("lblOK"));
 }
 
 std::optional<std::string> SoakPlayer::name()

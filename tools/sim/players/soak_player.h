@@ -5,12 +5,35 @@
 #include <optional>
 #include <string>
 
-#include "players/dice.h"
-#include "players/play_platform.h"
+#include "players/playthrough.h"
 
 namespace gravok {
 
 class FrmHaupt;
+
+// A player's own random stream (splitmix64), apart from the game's, so that the same seed
+// replays the same run on every machine and compiler.
+class Dice {
+public:
+    explicit Dice(std::uint64_t seed) : state_(seed) {}
+
+    std::uint64_t next()
+    {
+        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+        return z ^ (z >> 31);
+    }
+    // 0 .. n - 1, for n > 0.
+    int below(int n) { return static_cast<int>(next() % static_cast<std::uint64_t>(n)); }
+    // lo .. hi, both included.
+    int between(int lo, int hi) { return lo + below(hi - lo + 1); }
+    bool oneIn(int n) { return below(n) == 0; }
+    bool percent(int p) { return below(100) < p; }
+
+private:
+    std::uint64_t state_;
+};
 
 // A restless player at the keyboard: turns, changes speed, fires a lot, pauses and goes on,
 // opens and closes every dialog, starts new games with F4 (the episodes in turn, now and
@@ -34,9 +57,7 @@ private:
     void useMenu(FrmHaupt& h);
     void afterGame();
     void chooseEpisode(Game& game, Form& dialog);
-    void closeDialog(Form& dialog);
     void newGameMood();
-    int pickTempo();
 
     Dice dice_;
     int nextEpisode_ = 1;

@@ -8,7 +8,6 @@
 #include <stdexcept>
 
 #include "players/playthrough.h"
-#include "players/replay_writer.h"
 #include "players/soak_player.h"
 
 namespace gravok {
@@ -18,51 +17,19 @@ namespace {
 // full speed meets a gravok long before.
 constexpr long StuckAfter = 500000;
 
-struct SoakState {
-    const SoakOptions& options;
-    std::ostream& out;
-    Playthrough& run;
-    SoakPlayer& player;
-};
-
-int violation(SoakState& st, const char* what)
-{
-    const long game = st.run.platform().counts().gamesStarted;
-    st.out << "VIOLATION seed=" << st.options.seed << " tick=" << st.run.ticks() << " game=" << game << ": " << what
-           << "\n";
-    return 1;
-}
-
-int play(SoakState& st)
-{
-    if (const char* failed = st.run.start())
-        return violation(st, failed);
-    while (st.run.platform().counts().gamesFinished < st.options.games) {
-        if (const char* failed = st.run.act([&] { st.player.play(st.run.game()); }))
-            return violation(st, failed);
-        if (const char* failed = st.run.tick())
-            return violation(st, failed);
-        if (st.player.gameTicks() > StuckAfter) {
-            const std::string stuck = "the game has not ended after " + std::to_string(StuckAfter) + " ticks";
-            return violation(st, stuck.c_str());
-        }
-    }
-    return 0;
-}
-
 // Speed by the wall clock; the CPU time beside it tells the game's own speed on a
 // machine that is busy with other work.
-void report(SoakState& st, double seconds, double cpuSeconds)
+void report(std::ostream& out, const Playthrough& run, double seconds, double cpuSeconds)
 {
-    const DesktopCounts& c = st.run.platform().counts();
-    const double ticks = static_cast<double>(st.run.ticks());
-    st.out << "games: " << c.gamesFinished << " (" << c.gamesFinished - c.completed << " game over, " << c.completed
-           << " completed, " << c.gamesStarted - c.gamesFinished << " more abandoned for a new one)\n"
-           << "levels cleared: " << st.run.levelsCleared() << "\n"
-           << "ticks: " << st.run.ticks() << " (" << c.dialogs << " dialogs, " << c.names << " names, " << c.helpStarts
-           << " help starts)\n"
-           << "ticks per second: " << static_cast<long long>(seconds > 0 ? ticks / seconds : 0) << " ("
-           << static_cast<long long>(cpuSeconds > 0 ? ticks / cpuSeconds : 0) << " per second of CPU time)\n";
+    const DesktopCounts& c = run.platform().counts();
+    const double ticks = static_cast<double>(run.ticks());
+    out << "games: " << c.gamesFinished << " (" << c.gamesFinished - c.completed << " game over, " << c.completed
+        << " completed, " << c.gamesStarted - c.gamesFinished << " more abandoned for a new one)\n"
+        << "levels cleared: " << run.levelsCleared() << "\n"
+        << "ticks: " << run.ticks() << " (" << c.dialogs << " dialogs, " << c.names << " names, " << c.helpStarts
+        << " help starts)\n"
+        << "ticks per second: " << static_cast<long long>(seconds > 0 ? ticks / seconds : 0) << " ("
+        << static_cast<long long>(cpuSeconds > 0 ? ticks / cpuSeconds : 0) << " per second of CPU time)\n";
 }
 
 } // namespace
@@ -74,14 +41,27 @@ int runSoak(const SoakOptions& options, std::ostream& out, std::ostream& err)
         return 2;
     SoakPlayer player(options.seed);
     Playthrough run(*scratch, options.seed, player);
-    SoakState st{options, out, run, player};
-    ReplayWriter writer(run.game(), run.door(), options.record);
+    run.recordTo(options.record);
+    const auto violation = [&](const char* what) {
+        return run.violation(out, options.seed, run.platform().counts().gamesStarted, what);
+    };
+    const auto play = [&] {
+        if (const char* failed = run.start())
+            return violation(failed);
+        while (run.platform().counts().gamesFinished < options.games) {
+            if (const char* failed = run.turn([&] { player.play(run.game()); }))
+                return violation(failed);
+            if (player.gameTicks() > StuckAfter)
+                return violation(("the game has not ended after " + std::to_string(StuckAfter) + " ticks").c_str());
+        }
+        return 0;
+    };
     const auto begin = std::chrono::steady_clock::now();
     const std::clock_t cpuBegin = std::clock();
-    const int status = play(st);
+    const int status = play();
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - begin;
-    report(st, elapsed.count(), static_cast<double>(std::clock() - cpuBegin) / CLOCKS_PER_SEC);
-    if (!writer.write(err))
+    report(out, run, elapsed.count(), static_cast<double>(std::clock() - cpuBegin) / CLOCKS_PER_SEC);
+    if (!run.writeRecording(err))
         return 2;
     return status;
 }
