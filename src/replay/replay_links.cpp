@@ -118,22 +118,13 @@ std::set<std::string> bestReplays(const std::vector<ReplayLink>& links, std::siz
     return best;
 }
 
-std::optional<ReplayLink> linkOf(const std::vector<ReplayLink>& links, const std::filesystem::path& list,
-                                 std::size_t line)
-{
-    for (auto it = links.rbegin(); it != links.rend(); ++it)
-        if (it->list.lexically_normal() == list.lexically_normal() && it->line == line)
-            return *it;
-    return std::nullopt;
-}
-
 std::vector<std::optional<ReplayLink>> rowLinks(const std::vector<ReplayLink>& links,
                                                 const std::vector<EntryPlace>& rows)
 {
-    // The newest link of a line wins, as in linkOf; a map keeps a long list quick.
+    // A map keeps a long list quick; a later link of a line overwrites an earlier one.
     std::map<std::pair<std::filesystem::path, std::size_t>, const ReplayLink*> byPlace;
     for (const ReplayLink& l : links)
-        byPlace[{l.list.lexically_normal(), l.line}] = &l;
+        byPlace[{l.list, l.line}] = &l;
     std::vector<std::optional<ReplayLink>> out;
     out.reserve(rows.size());
     for (const EntryPlace& row : rows) {

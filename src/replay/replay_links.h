@@ -36,12 +36,9 @@ struct ReplayLink {
 [[nodiscard]] std::set<std::string> bestReplays(const std::vector<ReplayLink>& links,
                                                 std::size_t keep = KeptBestEntries);
 
-// The link of an entry, if it has one (the newest, should a line have been linked twice).
-[[nodiscard]] std::optional<ReplayLink> linkOf(const std::vector<ReplayLink>& links, const std::filesystem::path& list,
-                                               std::size_t line);
-
 // The link of each shown row, by the row's place; nothing for a row whose game was not
-// recorded. Paths are compared made plain, as readLinks gives them.
+// recorded; the newest link of a line wins. LINKS come plain from readLinks; the rows'
+// paths are made plain here.
 [[nodiscard]] std::vector<std::optional<ReplayLink>> rowLinks(const std::vector<ReplayLink>& links,
                                                               const std::vector<EntryPlace>& rows);
 

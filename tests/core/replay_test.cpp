@@ -177,8 +177,9 @@ TEST(ReplayLinks, TheTenBestEntriesOfEachListKeepTheirReplay)
     EXPECT_EQ(back[3].list, dir.path() / ListName);
     EXPECT_EQ(bestReplays(back),
               (std::set<std::string>{"r30", "r40", "r50", "r60", "r70", "r80", "r90", "r100", "r110", "r120"}));
-    EXPECT_EQ(linkOf(back, dir.path() / ListName, 4)->replay, "r110");
-    EXPECT_FALSE(linkOf(back, dir.path() / ListName, 40));
+    const auto rows = rowLinks(back, {{dir.path() / "." / ListName, 4}, {dir.path() / ListName, 40}});
+    EXPECT_EQ(rows[0]->replay, "r110");
+    EXPECT_FALSE(rows[1]);
 }
 
 // A restless game recorded through the players' door, played back by the harness: the same
