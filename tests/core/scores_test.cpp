@@ -16,14 +16,8 @@ namespace {
 namespace fs = std::filesystem;
 using test::bytesOf;
 using test::encoded;
+using test::listEntries;
 using test::writeBytes;
-
-std::vector<std::string> decodedLines(const fs::path& dir)
-{
-    DecodedList out;
-    decodeInto(out, readList(dir).lines, Kodierer{});
-    return out.entries;
-}
 
 const ListChange Convert = [](const std::vector<std::string>& lines) { return convertedList(lines, Kodierer{}); };
 
@@ -101,7 +95,7 @@ TEST_F(ListFile, FilesInASharedDirectoryStayWritableForEveryoneWhoMayWriteIt)
         EXPECT_EQ(fs::status(shared.path() / ListName).permissions(), fs::perms(filePerms));
         fs::permissions(shared.path() / ListName, fs::perms(0644));
         ASSERT_FALSE(rewriteList(shared.path(), Convert));
-        EXPECT_EQ(decodedLines(shared.path()), std::vector<std::string>{"000150: Alt"});
+        EXPECT_EQ(listEntries(shared.path()), std::vector<std::string>{"000150: Alt"});
         EXPECT_EQ(fs::status(shared.path() / ListName).permissions(), fs::perms(filePerms));
     }
     ::umask(oldMask);
@@ -118,8 +112,8 @@ TEST_F(ListFile, AnUnwritableProgramDirectorySendsEntriesToTheUsersDirectory)
     EXPECT_EQ(entry.writtenTo, user.path() / "gravok");
     ASSERT_EQ(entry.problems.size(), 1u);
     EXPECT_EQ(entry.problems[0].path, dir() / LockName);
-    EXPECT_EQ(decodedLines(user.path() / "gravok"), (std::vector<std::string>{"000200: Beim Spieler (1)"}));
-    EXPECT_EQ(decodedLines(dir()), (std::vector<std::string>{"000100: Beim Programm (1)"}));
+    EXPECT_EQ(listEntries(user.path() / "gravok"), (std::vector<std::string>{"000200: Beim Spieler (1)"}));
+    EXPECT_EQ(listEntries(dir()), (std::vector<std::string>{"000100: Beim Programm (1)"}));
 
     // Nothing can be written: every place is named with its reason.
     writeBytes(user.path() / "datei", "");
@@ -148,7 +142,7 @@ TEST_F(ListFile, AnInstalledGameWritesTheListOnlyForTheUser)
     const EntryResult entry = appendEntry(places, encoded("000200: Neu (1)"));
     EXPECT_TRUE(entry.problems.empty());
     EXPECT_EQ(entry.writtenTo, home);
-    EXPECT_EQ(decodedLines(home), std::vector<std::string>{"000200: Neu (1)"});
+    EXPECT_EQ(listEntries(home), std::vector<std::string>{"000200: Neu (1)"});
     EXPECT_EQ(std::distance(fs::directory_iterator(dir()), fs::directory_iterator()), 1);
     EXPECT_EQ(findPlaces(dir(), home, false).home, dir());
 }

@@ -74,6 +74,14 @@ inline std::string encoded(const std::string& text)
     return Kodierer{}.encode(text, Schluessel);
 }
 
+// The entries of DIR's list, decoded, in file order.
+inline std::vector<std::string> listEntries(const std::filesystem::path& dir)
+{
+    DecodedList out;
+    decodeInto(out, readList(dir).lines, Kodierer{});
+    return out.entries;
+}
+
 // A program directory of its own for one test, removed afterwards. It holds a one-level
 // Episode1.gvk so that OK in the start-up dialog has something to load.
 struct ProgramDir {

@@ -12,14 +12,8 @@ namespace {
 namespace fs = std::filesystem;
 using test::bytesOf;
 using test::encoded;
+using test::listEntries;
 using test::writeBytes;
-
-std::vector<std::string> decoded(const fs::path& dir)
-{
-    DecodedList out;
-    decodeInto(out, readList(dir).lines, Kodierer{});
-    return out.entries;
-}
 
 // Another game holding a lock: a lock on a descriptor of the test's own.
 int holdLock(const fs::path& dir)
@@ -98,7 +92,7 @@ protected:
             EXPECT_TRUE(mayChange.count(key) || (after.count(key) && after.at(key) == value)) << key << " changed";
         for (const auto& [key, value] : after)
             EXPECT_TRUE(mayChange.count(key) || before.count(key)) << key << " appeared";
-        EXPECT_EQ(decoded(userList()), userEntries);
+        EXPECT_EQ(listEntries(userList()), userEntries);
     }
 
     test::ProgramDir progDir, user, out;
@@ -139,7 +133,7 @@ TEST_F(Hostile, EntriesInBothPlacesAreShown)
     fs::create_directories(userList());
     writeBytes(userList() / ListName, encoded("000200: Beim Spieler (1)") + "\r\n");
     expectRun(true, {"3"}, {"prog/Punkte.lock", "prog/Punkte.lst"}, {"000200: Beim Spieler (1)"});
-    EXPECT_EQ(decoded(prog()), (std::vector<std::string>{"000100: Beim Programm (1)", Entry}));
+    EXPECT_EQ(listEntries(prog()), (std::vector<std::string>{"000100: Beim Programm (1)", Entry}));
 }
 
 TEST_F(Hostile, AListOfTooManyLinesIsRefused)
@@ -211,7 +205,7 @@ TEST_F(Hostile, AnEntryWaitsForAHeldLockWithoutTheWindowWaiting)
     ::close(userLock);
     ::close(progLock);
     // Waits as long as it takes; should it never come, the ctest timeout ends the test.
-    while (decoded(userList()).size() < 2)
+    while (listEntries(userList()).size() < 2)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     EXPECT_EQ(bytesOf(userList() / ListName), encoded("000200: Beim Spieler (1)") + "\r\n" + encoded(Entry) + "\r\n");
     EXPECT_EQ(bytesOf(prog() / ListName), encoded("000100: Schon da (1)") + "\r\n");
