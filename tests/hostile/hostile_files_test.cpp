@@ -190,8 +190,24 @@ TEST_F(Hostile, AnUnconvertibleOldFirstLineIsToldOnceAndNotRewrittenAgain)
     EXPECT_EQ(bytesOf(prog() / ListName), converted);
 }
 
+// Whether a process other than this one has PATH open, as the waiting process has its lock
+// from its start to its end.
+bool openElsewhere(const fs::path& path)
+{
+    std::error_code ec;
+    for (fs::directory_iterator proc("/proc", ec), end; proc != end; proc.increment(ec)) {
+        if (proc->path().filename() == std::to_string(::getpid()))
+            continue;
+        for (fs::directory_iterator fd(proc->path() / "fd", ec); !ec && fd != end; fd.increment(ec))
+            if (fs::read_symlink(fd->path(), ec) == path)
+                return true;
+    }
+    return false;
+}
+
 // Both locks held: the entry is written by a process of its own once the lock is free, the
-// torn last line of the player's list keeping its own line.
+// torn last line of the player's list keeping its own line. Should that process's write
+// fail half way (under a file-size limit it inherits), the list is cut back to what it was.
 TEST_F(Hostile, AnEntryWaitsForAHeldLockWithoutTheWindowWaiting)
 {
     writeBytes(prog() / ListName, encoded("000100: Schon da (1)") + "\r\n");
@@ -202,13 +218,32 @@ TEST_F(Hostile, AnEntryWaitsForAHeldLockWithoutTheWindowWaiting)
         true,
         {"{P}" + busy + ".", "{U}" + busy + ". Der Punktestand wird eingetragen, sobald die Sperre frei ist.", "2"}, {},
         {"000200: Beim Spieler (1)"});
-    ::close(userLock);
     ::close(progLock);
-    // Waits as long as it takes; should it never come, the ctest timeout ends the test.
-    while (listEntries(userList()).size() < 2)
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    EXPECT_EQ(bytesOf(userList() / ListName), encoded("000200: Beim Spieler (1)") + "\r\n" + encoded(Entry) + "\r\n");
+    // Waits as long as it takes; should the process never start or never end, the ctest
+    // timeout ends the test.
+    const auto releaseAndWait = [this](int lock) {
+        while (!openElsewhere(userList() / LockName))
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        ::close(lock);
+        while (openElsewhere(userList() / LockName))
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    };
+    releaseAndWait(userLock);
+    const std::string listed = encoded("000200: Beim Spieler (1)") + "\r\n" + encoded(Entry) + "\r\n";
+    EXPECT_EQ(bytesOf(userList() / ListName), listed);
     EXPECT_EQ(bytesOf(prog() / ListName), encoded("000100: Schon da (1)") + "\r\n");
+
+    const int held = holdLock(userList());
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    const rlim_t was = limit.rlim_cur;
+    limit.rlim_cur = listed.size() + 4;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    EXPECT_TRUE(appendWhenFree(userList(), encoded(Entry)));
+    limit.rlim_cur = was;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    releaseAndWait(held);
+    EXPECT_EQ(bytesOf(userList() / ListName), listed);
 }
 
 // Episode files: the start-up dialog's OK loads Episode1.gvk; what it says is on one line,
