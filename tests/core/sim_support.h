@@ -102,6 +102,26 @@ struct InProcessGame {
     Game game{platform};
 };
 
+// A file-size limit for one scope, inherited by the processes started in it: a full disk
+// for the files the game writes (a tmpfs filled to its end would still take bytes into a
+// file's last, half-used page). The game's writes ignore SIGXFSZ and fail with EFBIG.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &was_);
+        rlimit tight = was_;
+        tight.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &tight);
+    }
+    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &was_); }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit was_{};
+};
+
 // Sets an environment variable for one scope.
 class EnvGuard {
 public:

@@ -158,15 +158,11 @@ TEST_P(Door, RefusesOrCopesAndTouchesNothingElse)
     if (!k.write)
         return;
     const char* write = Writes[kind][plantNo];
-    // A full disk, injected: a file-size limit of one byte fails every write as ENOSPC would
-    // (a tmpfs filled to its end would still take bytes into a file's last, half-used page).
-    rlimit old{};
-    ::getrlimit(RLIMIT_FSIZE, &old);
-    rlimit tight = old;
-    tight.rlim_cur = plantNo == FullDisk ? 1 : old.rlim_cur;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tight), 0);
+    std::optional<test::FileSizeLimit> fullDisk;
+    if (plantNo == FullDisk)
+        fullDisk.emplace(1);
     const std::string wrote = k.write(dir);
-    ::setrlimit(RLIMIT_FSIZE, &old);
+    fullDisk.reset();
     if (std::string_view(write).starts_with("ok:")) {
         EXPECT_TRUE(wrote.starts_with("ok:")) << what << ", write: " << wrote;
         expectOutcome(k.read(dir), write, what + ", read after the write");

@@ -157,20 +157,8 @@ TEST_F(Hostile, AFailedAppendLeavesTheListAsItWasAndKeepsTheEntry)
     for (int i = 0; i < 30; ++i)
         list += encoded("0001" + std::to_string(10 + i) + ": Spieler (1)") + "\r\n";
     writeBytes(prog() / ListName, list);
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        rlimit limit{};
-        ::getrlimit(RLIMIT_FSIZE, &limit);
-        limit.rlim_cur = list.size() + 10;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-        expectRun(true, {"{P}/Punkte.lst: die Datei würde größer, als erlaubt ist" + Instead, "31"}, UserListed,
-                  {Entry});
-        _exit(testing::Test::HasFailure() ? 1 : 0);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+    const test::FileSizeLimit limit(list.size() + 10);
+    expectRun(true, {"{P}/Punkte.lst: die Datei würde größer, als erlaubt ist" + Instead, "31"}, UserListed, {Entry});
 }
 
 // An old list whose first line no score could have written is converted once, said once,
@@ -234,14 +222,10 @@ TEST_F(Hostile, AnEntryWaitsForAHeldLockWithoutTheWindowWaiting)
     EXPECT_EQ(bytesOf(prog() / ListName), encoded("000100: Schon da (1)") + "\r\n");
 
     const int held = holdLock(userList());
-    rlimit limit{};
-    ::getrlimit(RLIMIT_FSIZE, &limit);
-    const rlim_t was = limit.rlim_cur;
-    limit.rlim_cur = listed.size() + 4;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-    EXPECT_TRUE(appendWhenFree(userList(), encoded(Entry)));
-    limit.rlim_cur = was;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
+    {
+        const test::FileSizeLimit limit(listed.size() + 4);
+        EXPECT_TRUE(appendWhenFree(userList(), encoded(Entry)));
+    }
     releaseAndWait(held);
     EXPECT_EQ(bytesOf(userList() / ListName), listed);
 }
