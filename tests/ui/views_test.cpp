@@ -362,6 +362,8 @@ private slots:
         FrmHaupt& haupt = g.game.frmHaupt();
         ClockDriver driver(host, g.game.clock);
         driver.start();
+        // A running clock moves in every 100 ms; a stopped one may still take a wake-up that
+        // was under way, so standing is asked until it holds.
         const auto stands = [&] {
             const auto before = g.game.clock.now();
             QTest::qWait(100);
@@ -369,25 +371,26 @@ private slots:
         };
         QTRY_VERIFY_WITH_TIMEOUT(!stands(), 5000);
         g.game.clock.hold();
-        QVERIFY(stands());
+        QTRY_VERIFY_WITH_TIMEOUT(stands(), 2000);
         g.game.clock.release();
         QTRY_VERIFY_WITH_TIMEOUT(!stands(), 5000);
         const auto pressP = [&] { host.call([&] { haupt.frmHaupt_Form_KeyDown(80, 0); }); };
         pressP();
-        QVERIFY(haupt.Pausiert && stands());
+        QVERIFY(haupt.Pausiert);
+        QTRY_VERIFY_WITH_TIMEOUT(stands(), 2000);
         pressP();
         QTRY_VERIFY_WITH_TIMEOUT(!haupt.Pausiert && !stands(), 5000);
         window.setWindowState(Qt::WindowMinimized);
         QCOMPARE(QString::fromStdString(haupt.lblAnzeige->Caption), QStringLiteral("Pause!"));
         window.setWindowState(Qt::WindowNoState);
         window.lookedAway();
-        QVERIFY(haupt.Pausiert && stands());
+        QVERIFY(haupt.Pausiert);
+        QTRY_VERIFY_WITH_TIMEOUT(stands(), 2000);
         pressP();
         QTRY_VERIFY_WITH_TIMEOUT(!haupt.Pausiert && !stands(), 5000);
         QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
         host.end();
-        QCoreApplication::processEvents();
-        QVERIFY(stands());
+        QTRY_VERIFY_WITH_TIMEOUT(stands(), 2000);
     }
 
     void muteKey_data()
