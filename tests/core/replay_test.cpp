@@ -182,42 +182,6 @@ TEST(ReplayLinks, TheTenBestEntriesOfEachListKeepTheirReplay)
     EXPECT_FALSE(rows[1]);
 }
 
-// A restless game recorded through the players' door, played back by the harness: the same
-// state after every tick of every timer.
-TEST(ReplayRoundTrip, SoakGamesPlayBackTickForTick)
-{
-    std::vector<std::size_t> recorded, played;
-    std::string text;
-    {
-        ScratchDir scratch(GRAVOK_DATA_DIR);
-        SoakPlayer player(11);
-        Playthrough run(scratch, 11, player);
-        Recorder recorder(RulesVersion);
-        run.door().record(&recorder);
-        Game& game = run.game();
-        game.clock.onTick = [&](const Control&) { recorded.push_back(std::hash<std::string>{}(dumpJson(game))); };
-        ASSERT_EQ(run.start(), nullptr);
-        while (run.platform().counts().gamesFinished < 2 && run.ticks() < 20000) {
-            ASSERT_EQ(run.turn([&] { player.play(game); }), nullptr);
-        }
-        run.door().record(nullptr);
-        EXPECT_GE(recorder.episodeLoads(), 2u);
-        text = recorder.text();
-    }
-    const auto parsed = parseReplay(text, RulesVersion);
-    ASSERT_TRUE(std::holds_alternative<Replay>(parsed)) << std::get<std::string>(parsed);
-    ScratchDir scratch(GRAVOK_DATA_DIR);
-    std::ostringstream out, err;
-    EXPECT_EQ(playReplay(std::get<Replay>(parsed), scratch.programDir(), out, err,
-                         [&](Game& game) { played.push_back(std::hash<std::string>{}(dumpJson(game))); }),
-              0)
-        << err.str();
-    ASSERT_GT(recorded.size(), 1000u);
-    ASSERT_EQ(played.size(), recorded.size());
-    for (std::size_t i = 0; i < recorded.size(); ++i)
-        ASSERT_EQ(played[i], recorded[i]) << "first difference after timer tick " << i;
-}
-
 // The desktop of a window that shows a replay: dialogs and input boxes are served by the
 // player, slice by slice, as the window's timer does.
 class WatchingPlatform : public RecordingPlatform {

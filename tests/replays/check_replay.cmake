@@ -3,7 +3,15 @@
 # Plays one recorded game and compares its final state with the one it was recorded with:
 #   cmake -DSIM=... -DDATA_DIR=... -DREPLAY=... -P this
 # A change to the rules fails here until RulesVersion is raised and the replays recorded again
-# (tests/replays/record.sh).
+# (tests/replays/record.sh). With -DSOAK_SEED=N the game is first recorded afresh: two
+# restless soak games (dialogs, names, pauses, F4) must play back to the same end.
+if(DEFINED SOAK_SEED)
+  execute_process(COMMAND ${SIM} --soak 2 --seed ${SOAK_SEED} --record ${REPLAY} --dir ${DATA_DIR}
+    RESULT_VARIABLE status ERROR_VARIABLE err OUTPUT_QUIET)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "the soak games could not be recorded (status ${status}): ${err}")
+  endif()
+endif()
 execute_process(COMMAND ${SIM} --replay ${REPLAY} --dir ${DATA_DIR}
   RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT status EQUAL 0)
