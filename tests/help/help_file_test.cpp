@@ -25,33 +25,27 @@ private slots:
     void everyTopicOfTheGameIsThere_data()
     {
         QTest::addColumn<QString>("topic");
-        QTest::addColumn<QStringList>("mentions");
-        QTest::newRow("Inhalt") << "Inhalt" << QStringList{"Gravoks", "Fähre"};
-        QTest::newRow("Haupt - Menü") << "Haupt - Menü"
-                                      << QStringList{"16 Richtungen", "−100 bis 100", "zehn Schüsse", "F1",  "F2", "F4",
-                                                     "Ende",          "Highscore",    "Hilfe",        "Info"};
-        QTest::newRow("Neues Spiel") << "Neues Spiel" << QStringList{"Gravokitenstrum",
-                                                                     "Satelliten - Chaos",
-                                                                     "Zerstörung der Planeten",
-                                                                     "Bunte Planeten!",
-                                                                     "Enter",
-                                                                     "Esc",
-                                                                     "Abbrechen"};
-        QTest::newRow("Highscore") << "Highscore"
-                                   << QStringList{"Punkte.lst", "~/.local/share/gravok/", "Namen", "Doppelklick",
-                                                  "Leertaste"};
-        QTest::newRow("Info") << "Info" << QStringList{"Version", "Webseite", "E-Mail"};
+        QTest::addColumn<QString>("mentions");
+        const std::pair<const char*, const char*> topics[] = {
+            {"Inhalt", "Gravoks|Fähre"},
+            {"Haupt - Menü", "16 Richtungen|−100 bis 100|zehn Schüsse|F1|F2|F4|Ende|Highscore|Hilfe|Info"},
+            {"Neues Spiel",
+             "Gravokitenstrum|Satelliten - Chaos|Zerstörung der Planeten|Bunte Planeten!|Enter|Esc|Abbrechen"},
+            {"Highscore", "Punkte.lst|~/.local/share/gravok/|Namen|Doppelklick|Leertaste"},
+            {"Info", "Version|Webseite|E-Mail"}};
+        for (const auto& [topic, mentions] : topics)
+            QTest::newRow(topic) << QString::fromUtf8(topic) << QString::fromUtf8(mentions);
     }
     void everyTopicOfTheGameIsThere()
     {
         QFETCH(QString, topic);
-        QFETCH(QStringList, mentions);
+        QFETCH(QString, mentions);
         QCOMPARE(anchorNames(html_).count(topic), 1);
         const QString text = QTextDocumentFragment::fromHtml(sectionHtml(html_, topic)).toPlainText();
         QVERIFY2(text.size() > 150 &&
                      (text.contains(QStringLiteral(" und ")) || text.contains(QStringLiteral(" die "))),
                  qPrintable(text));
-        for (const QString& m : mentions)
+        for (const QString& m : mentions.split('|'))
             QVERIFY2(text.contains(m), qPrintable(topic + QStringLiteral(" lacks ") + m));
     }
 
