@@ -69,28 +69,15 @@ TEST(StartedGame, NoTickRunsWhileTheStartUpDialogIsUpAndAPausedGameSleeps)
 using namespace pad;
 using C = Context;
 
-TEST(PadKeys, EveryButtonGivesTheKeyOfItsWindow)
-{
-    const std::tuple<Button, std::optional<int>, std::optional<int>> table[] = {
-        {Button::Up, key::Up, key::Up},       {Button::Down, key::Down, key::Down},
-        {Button::Left, key::Left, key::Left}, {Button::Right, key::Right, key::Right},
-        {Button::A, key::Space, key::Enter},  {Button::B, std::nullopt, key::Escape},
-        {Button::Start, key::P, key::Enter},  {Button::Back, key::F4, std::nullopt},
-        {Button::Y, key::F2, std::nullopt},   {Button::X, key::F1, key::F1}};
-    ASSERT_EQ(std::size(table), ButtonCount);
-    for (const auto& [button, main, layer] : table) {
-        EXPECT_EQ(keyFor(button, C::Main), main) << static_cast<int>(button);
-        EXPECT_EQ(keyFor(button, C::Layer), layer) << static_cast<int>(button);
-    }
-}
-
 // The keys a timeline of the pad causes, in order. Each step is pBUTTON@MS (press), rBUTTON@MS
 // (release), t@MS (a look at the pad), xVALUE@MS or yVALUE@MS (the left stick); a step
 // ending in L happens while a dialog or the name box is up.
 std::vector<int> play(const std::string& timeline)
 {
     const std::map<std::string, Button> buttons = {
-        {"A", Button::A}, {"B", Button::B}, {"Start", Button::Start}, {"Up", Button::Up}, {"Down", Button::Down}};
+        {"A", Button::A},       {"B", Button::B},       {"Start", Button::Start}, {"Up", Button::Up},
+        {"Down", Button::Down}, {"Left", Button::Left}, {"Right", Button::Right}, {"X", Button::X},
+        {"Y", Button::Y},       {"Back", Button::Back}};
     PadKeys pad(Timing{500, 40});
     std::vector<int> out, keys;
     std::istringstream in(timeline);
@@ -128,6 +115,9 @@ TEST(PadKeys, TimelinesGiveTheKeysAHeldKeyWould)
         {"Enter in a dialog never repeats", "pA@0L t@2000L", {E}},
         {"Start pauses in the game, is OK in a dialog", "pStart@0 rStart@0 pStart@10L", {key::P, E}},
         {"B does nothing in the game", "pB@0 t@900", {}},
+        {"the other buttons; in a dialog Y and Back do nothing",
+         "pLeft@0 rLeft@0 pRight@0 rRight@0 pX@0 rX@0 pY@0 rY@0 pBack@0 rBack@0 pX@0L rX@0L pY@0L pBack@0L",
+         {L, R, key::F1, key::F2, key::F4, key::F1}},
         {"a held fire stops when the name box opens, and stays stopped", "pA@0 t@500 t@540L t@580 t@1000", {S, S}},
         {"arrows repeat in dialogs too", "pDown@0L t@500L", {D, D}},
         {"the stick past the dead zone is an arrow that repeats", pastDeadZone, {R, R, R}},
