@@ -190,13 +190,9 @@ TEST(Kodierer, DetectsDamagedLines)
     std::vector<std::string> damaged = {"", "0", "GGGGGGGG", "000150: Pilot (2)", "00000000"};
     for (int i = 0; i < 300; ++i) {
         const std::string line = k.encode(randomBytes(rng, 40), Schluessel);
-        std::string lower = line;
-        std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
-        for (const std::string& d :
-             {line.substr(0, line.size() - 2), line.substr(2), line + "00", line.substr(0, line.size() / 2),
-              line + "\r", " " + line, line.substr(0, line.size() - 1), lower})
-            if (d != line)
-                damaged.push_back(d);
+        for (const std::string& d : {line.substr(0, line.size() - 2), line.substr(2), line + "00",
+                                     line.substr(0, line.size() / 2), line.substr(1), line + "\r", " " + line})
+            damaged.push_back(d);
         for (std::size_t pos = 0; pos < line.size(); ++pos) {
             damaged.push_back(line);
             damaged.back()[pos] = hex[(hex.find(line[pos]) + 1 + rng() % 15) % 16];
