@@ -162,10 +162,13 @@ TEST_F(Hostile, AFailedAppendLeavesTheListAsItWasAndKeepsTheEntry)
 }
 
 // An old list whose first line no score could have written is converted once, said once,
-// and then left alone.
+// and then left alone. A game appending right now holds the lock a moment: it is waited for.
 TEST_F(Hostile, AnUnconvertibleOldFirstLineIsToldOnceAndNotRewrittenAgain)
 {
     writeBytes(prog() / ListName, encoded("00-15: Pilot") + "\r\n" + encoded("00150: Gast") + "\r\n");
+    const int lock = holdLock(prog());
+    const std::jthread appending(
+        [lock] { std::this_thread::sleep_for(std::chrono::milliseconds(300)), ::close(lock); });
     EXPECT_EQ(openDialog(false), (std::vector<std::string>{
                                      expand("Die erste Zeile der Punkteliste {P}/Punkte.lst hat das alte Format, lässt "
                                             "sich aber nicht umwandeln: \"00-15: Pilot\". Sie bleibt, wie sie ist."),
