@@ -23,6 +23,7 @@ struct ReplayLink {
     std::size_t line = 0;
     std::string replay;
     int game = 1;
+    bool operator==(const ReplayLink&) const = default;
 };
 
 // One line a link, appended to FOLDER/links.txt (never through a link; past its limit the file

@@ -167,9 +167,7 @@ TEST(ReplayLinks, TheTenBestEntriesOfEachListKeepTheirReplay)
         ASSERT_FALSE(appendLink(dir.path(), links[i]));
     const auto back = readLinks(dir.path());
     ASSERT_EQ(back.size(), links.size());
-    EXPECT_EQ(back[3].replay, "r50");
-    EXPECT_EQ(back[3].line, 3u);
-    EXPECT_EQ(back[3].list, dir.path() / ListName);
+    EXPECT_EQ(back[3], (ReplayLink{dir.path() / ListName, 3, "r50", 1}));
     EXPECT_EQ(bestReplays(back),
               (std::set<std::string>{"r30", "r40", "r50", "r60", "r70", "r80", "r90", "r100", "r110", "r120"}));
     const auto rows = rowLinks(back, {{dir.path() / "." / ListName, 4}, {dir.path() / ListName, 40}});

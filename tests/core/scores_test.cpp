@@ -171,6 +171,8 @@ TEST(Kodierer, DecodesWhatItEncodedForEveryText)
         ASSERT_EQ(reader.decode(line, Schluessel), text);
         ASSERT_EQ(writer.encode(text, Schluessel), line) << "an encoder kept state";
     }
+    // As every list written so far holds it: a change of the encoding would lose them all.
+    EXPECT_EQ(writer.encode("000150: Pilot (2)", Schluessel), "5C905DE7309C7619402D75D8018911D815355D7D62");
     EXPECT_FALSE(writer.decode(writer.encode("000150: Pilot (2)", Schluessel), 7320).has_value());
     EXPECT_TRUE(Schluessel >= 1000 && Schluessel <= 9999);
 }
