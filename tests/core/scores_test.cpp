@@ -91,9 +91,11 @@ TEST_F(ListFile, FilesInASharedDirectoryStayWritableForEveryoneWhoMayWriteIt)
         ASSERT_FALSE(appendLine(shared.path(), encoded("00150: Alt")));
         EXPECT_EQ(fs::status(shared.path() / LockName).permissions(), fs::perms(filePerms));
         EXPECT_EQ(fs::status(shared.path() / ListName).permissions(), fs::perms(filePerms));
-        fs::permissions(shared.path() / ListName, fs::perms(0644));
+        fs::permissions(shared.path() / ListName, fs::perms(0644)); // the owner's choice, kept by an append
+        ASSERT_FALSE(appendLine(shared.path(), encoded("00020: Neu")));
+        EXPECT_EQ(fs::status(shared.path() / ListName).permissions(), fs::perms(0644));
         ASSERT_FALSE(rewriteList(shared.path(), Convert));
-        EXPECT_EQ(listEntries(shared.path()), std::vector<std::string>{"000150: Alt"});
+        EXPECT_EQ(listEntries(shared.path()), (std::vector<std::string>{"000150: Alt", "000020: Neu"}));
         EXPECT_EQ(fs::status(shared.path() / ListName).permissions(), fs::perms(filePerms));
     }
     ::umask(oldMask);
@@ -225,6 +227,7 @@ TEST(ScoreList, OldLinesAreConvertedByTheirScoreField)
                                                          {"00150: Jean-Luc (2)", "000150: Jean-Luc (2)"},
                                                          {"-0040: Gast-Spieler - 2", "-00040: Gast-Spieler - 2"},
                                                          {"00000:", "000000:"},
+                                                         {"00150:-", "000150:-"},
                                                          {"000150: Pilot (2)", ""},
                                                          {"00-15: Pilot", ""},
                                                          {"--015: Pilot", ""},
