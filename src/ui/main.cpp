@@ -231,6 +231,8 @@ int main(int argc, char** argv)
         host.call([&] { host.door().main(); });
     });
     const int status = QApplication::exec();
+    // The file names the choice, so a player finds where to make it.
+    gravok::ui::storeSmooth(settings, gravok::ui::storedSmooth(settings));
     window.remember(); // "Ende" leaves without closing the window
     return status;
 }
