@@ -68,7 +68,7 @@ QRegion FormPainter::uncovered(const Form& form)
     return open;
 }
 
-void FormPainter::paint(const Form& form)
+void FormPainter::paint(const Form& form, const QRegion* only)
 {
     const QColor back = color(form.BackColor);
     for (const QRect& r : uncovered(form))
@@ -76,6 +76,17 @@ void FormPainter::paint(const Form& form)
     for (const auto& c : form.controls()) {
         if (!painted(c->Kind) || !shown(*c))
             continue;
+        if (only) {
+            const auto moved = drawn_ ? drawn_->find(c.get()) : DrawnPlaces::const_iterator();
+            QRect reach = drawn_ && moved != drawn_->end()
+                              ? QRectF(moved->second, QSizeF(controlBox(*c).size())).toAlignedRect()
+                              : paintedBox(form, *c);
+            // A one-line caption may stand wider than its label.
+            if (c->Kind == ControlKind::Label)
+                reach.adjust(-reach.width(), 0, reach.width(), 0);
+            if (!only->intersects(reach.adjusted(-1, -1, 1, 1)))
+                continue;
+        }
         p_.save();
         p_.setClipRect(clipBox(form, *c), Qt::IntersectClip);
         const auto moved = drawn_ ? drawn_->find(c.get()) : DrawnPlaces::const_iterator();

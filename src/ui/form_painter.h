@@ -30,7 +30,9 @@ public:
         : p_(painter), pictures_(pictures), drawn_(drawn)
     {}
 
-    void paint(const Form& form);
+    // ONLY, when given, is where the frame repaints (form pixels): controls wholly
+    // outside it are skipped, which matters when only a few moving pictures repaint.
+    void paint(const Form& form, const QRegion* only = nullptr);
     // A fingerprint of everything paint() reads: equal keys give the same picture, so a
     // view repaints only when the key moves.
     [[nodiscard]] static std::uint64_t stateKey(const Form& form);

@@ -287,7 +287,7 @@ void FormView::syncChild(const Child& child, const Letterbox& box)
     child.widget->setVisible(shown(c));
 }
 
-void FormView::paintEvent(QPaintEvent*)
+void FormView::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
     const Letterbox box = letterbox();
@@ -301,7 +301,13 @@ void FormView::paintEvent(QPaintEvent*)
     p.translate(box.origin);
     p.scale(box.scale, box.scale);
     p.setClipRect(formBox(form_));
-    FormPainter(p, pictures_, &drawn_).paint(form_);
+    // The form pixels the repaint touches, rounded outwards.
+    QRegion only;
+    for (const QRect& r : event->region()) {
+        const QRectF inForm(box.toForm(QPointF(r.topLeft())), QSizeF(r.size()) / box.scale);
+        only += inForm.toAlignedRect();
+    }
+    FormPainter(p, pictures_, &drawn_).paint(form_, &only);
 }
 
 void FormView::resizeEvent(QResizeEvent*)
