@@ -80,10 +80,11 @@ void FormPainter::paint(const Form& form, const QRegion* only)
             const auto moved = drawn_ ? drawn_->find(c.get()) : DrawnPlaces::const_iterator();
             QRect reach = drawn_ && moved != drawn_->end()
                               ? QRectF(moved->second, QSizeF(controlBox(*c).size())).toAlignedRect()
-                              : paintedBox(form, *c);
-            // A one-line caption may stand wider than its label.
+                          : c->Kind == ControlKind::Line ? paintedBox(form, *c)
+                                                         : controlBox(*c);
+            // A one-line caption may stand wider than its label, and its font taller.
             if (c->Kind == ControlKind::Label)
-                reach.adjust(-reach.width(), 0, reach.width(), 0);
+                reach.adjust(-reach.width(), 0, reach.width(), 2 * reach.height());
             if (!only->intersects(reach.adjusted(-1, -1, 1, 1)))
                 continue;
         }
