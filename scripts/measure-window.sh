@@ -38,7 +38,7 @@ keys "$main" Return
 xd_until 30 grep -Eq 'tmeBewegung [1-9]' "$XD_TMP/game.log" || exit 1
 [ "$fullscreen" = fullscreen ] && keys "$main" F11 Up Up
 if [ "$busy" = busy ]; then
-    keys "$main" Right Right Right Right Up Up Up Up Up Up Up Up Up Up
+    keys "$main" Right Right Right Right $(printf 'Up %.0s' $(seq 100))
     (while sleep 0.1; do xdotool key space; done) &
     XD_PIDS+=("$!")
     firing=$!
