@@ -134,6 +134,9 @@ void FrameLoop::start()
         return;
     running_ = true;
     view_.holdPaints(true);
+    followScreen();
+    if (QWindow* w = view_.window()->windowHandle())
+        connect(w, &QWindow::screenChanged, this, &FrameLoop::followScreen, Qt::UniqueConnection);
     if (paced_ && view_.window()->windowHandle()) {
         view_.window()->windowHandle()->installEventFilter(this);
         view_.window()->windowHandle()->requestUpdate();
@@ -176,16 +179,20 @@ void FrameLoop::frame()
     schedule();
 }
 
+void FrameLoop::followScreen()
+{
+    periodNs_ = static_cast<std::int64_t>(1e9 / refreshHz());
+}
+
 // On a grid of the refresh interval, so that a late frame does not push the next ones.
 void FrameLoop::schedule()
 {
     if (paced_)
         return; // the next update request brings the next frame
-    const auto period = static_cast<std::int64_t>(1e9 / refreshHz());
     const std::int64_t now = real_.nsecsElapsed();
-    dueNs_ += period;
+    dueNs_ += periodNs_;
     if (dueNs_ <= now)
-        dueNs_ = now + period;
+        dueNs_ = now + periodNs_;
     timer_.start(static_cast<int>((dueNs_ - now + 500'000) / 1'000'000));
 }
 

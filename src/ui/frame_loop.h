@@ -66,6 +66,7 @@ private:
     void start();
     void stop();
     void schedule();
+    void followScreen();
 
     [[nodiscard]] bool standing() const;
 
@@ -81,6 +82,7 @@ private:
     QTimer timer_;
     QElapsedTimer real_;
     std::int64_t dueNs_ = 0;
+    std::int64_t periodNs_ = 0;
     bool smooth_ = true;
     bool running_ = false;
     // Under Wayland the compositor paces the frames (requestUpdate); elsewhere a timer.
