@@ -85,7 +85,7 @@ private:
     std::int64_t periodNs_ = 0;
     bool smooth_ = true;
     bool running_ = false;
-    // Under Wayland the compositor paces the frames (requestUpdate); elsewhere a timer.
+    // Frames on the compositor's update requests rather than on the timer (Wayland, asked for).
     bool paced_ = false;
 };
 
