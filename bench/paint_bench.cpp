@@ -2,13 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What one busy frame of the main window costs to paint at the scales real screens give:
 // 1, 1.875 (1080p filled), 3, 3.75 (2160p filled) and 4.5. Ten gravoks, ten shots, an
-// explosion and a full damage bar, painted the way the view paints, on a QImage.
+// explosion and a full damage bar, painted the way the view paints, on a QImage. And one
+// frame of smooth motion between two ticks: only where the shuttle, the gravoks and the
+// shots were and are drawn, at 1, 1.875 and 3.75.
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QRegion>
 
 #include <benchmark/benchmark.h>
 
@@ -73,6 +77,61 @@ BENCHMARK(BM_PaintBusyFrame)
     ->Arg(4500)
     ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMicrosecond);
+
+// A frame at the screen's rate while everything flies: each moving picture a third of a
+// form pixel on from the last frame (a gravok's step in a 60 Hz frame), repainted where it
+// was and where it is, as the view asks.
+void BM_PaintSmoothFrame(benchmark::State& state)
+{
+    const double scale = static_cast<double>(state.range(0)) / 1000.0;
+    StartedGame started;
+    Form& form = started.game.frmHaupt();
+    makeBusy(form);
+    ui::PictureCache pictures;
+    const QSize formPixels = ui::formBox(form).size();
+    QImage frame(QSize(static_cast<int>(std::ceil(formPixels.width() * scale)),
+                       static_cast<int>(std::ceil(formPixels.height() * scale))),
+                 QImage::Format_RGB32);
+    std::vector<const Control*> movers{&form.at("imgShuttle")};
+    for (int i = 1; i <= 10; ++i)
+        movers.push_back(&form.at("imgGravok", i));
+    for (int i = 0; i < 10; ++i)
+        movers.push_back(&form.at("imgSchuss", i));
+    const auto placed = [&](double shift) {
+        ui::DrawnPlaces places;
+        for (const Control* c : movers)
+            places.emplace(c, QPointF(ui::controlBox(*c).topLeft()) + QPointF(shift, shift));
+        return places;
+    };
+    const auto where = [&](const ui::DrawnPlaces& places) {
+        QRegion r;
+        for (const auto& [c, at] : places)
+            r += QRectF(at * scale, QSizeF(ui::controlBox(*c).size()) * scale).toAlignedRect().adjusted(-1, -1, 1, 1);
+        return r;
+    };
+    ui::DrawnPlaces was = placed(0);
+    const auto paint = [&](double shift) {
+        ui::DrawnPlaces now = placed(shift);
+        const QRegion dirty = where(was) + where(now);
+        QRegion only;
+        for (const QRect& r : dirty)
+            only += QRectF(QPointF(r.topLeft()) / scale, QSizeF(r.size()) / scale).toAlignedRect();
+        QPainter p(&frame);
+        p.setClipRegion(dirty);
+        p.scale(scale, scale);
+        p.setClipRect(ui::formBox(form), Qt::IntersectClip);
+        ui::FormPainter(p, pictures, &now).paint(form, &only);
+        was = std::move(now);
+    };
+    paint(0);
+    int n = 0;
+    for (auto _ : state) {
+        paint((++n % 3) / 3.0);
+        benchmark::DoNotOptimize(frame.constBits());
+    }
+    state.SetLabel("scale " + std::to_string(scale).substr(0, 5));
+}
+BENCHMARK(BM_PaintSmoothFrame)->Arg(1000)->Arg(1875)->Arg(3750)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace gravok::bench

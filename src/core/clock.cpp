@@ -42,6 +42,8 @@ void VirtualClock::run(Entry& e)
         throw;
     }
     release();
+    ++ticksRun_;
+    lastTickAt_ = now_;
     if (onTick)
         onTick(*e.timer);
 }

@@ -35,6 +35,11 @@ public:
     // Milliseconds until the next tick is due, or -1 if no timer runs.
     [[nodiscard]] long long untilNextTick();
 
+    // How many ticks have run, and the virtual time of the last: the window draws moving
+    // pictures between the last two ticks.
+    [[nodiscard]] std::uint64_t ticksRun() const { return ticksRun_; }
+    [[nodiscard]] std::uint64_t lastTickAt() const { return lastTickAt_; }
+
     // Told of every tick after its handler has run (the window's --stats probe counts them).
     std::function<void(const Control& timer)> onTick;
 
@@ -52,6 +57,8 @@ private:
     std::vector<Entry> entries_;
     std::uint64_t now_ = 0;
     int holds_ = 0;
+    std::uint64_t ticksRun_ = 0;
+    std::uint64_t lastTickAt_ = 0;
 };
 
 } // namespace gravok

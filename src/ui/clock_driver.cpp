@@ -42,6 +42,11 @@ void ClockDriver::start()
     schedule();
 }
 
+double ClockDriver::gameNowMs() const
+{
+    return static_cast<double>(clock_.now()) + static_cast<double>(real_.nsecsElapsed() - pacer_.last()) / 1e6;
+}
+
 void ClockDriver::wake()
 {
     catchUp();

@@ -28,6 +28,9 @@ public:
     void restart(std::int64_t nowNs) { lastNs_ = nowNs; }
     // Milliseconds to advance for the time since the last reading.
     std::int64_t take(std::int64_t nowNs);
+    // The real time the game's clock stands at: the part of a millisecond not yet taken
+    // is what passed since.
+    [[nodiscard]] std::int64_t last() const { return lastNs_; }
 
 private:
     std::int64_t maxStepMs_;
@@ -49,6 +52,9 @@ public:
     ~ClockDriver() override;
 
     void start();
+    // The game's time now in milliseconds, the part of a millisecond not yet given to the
+    // clock included: where the frames between two ticks stand.
+    [[nodiscard]] double gameNowMs() const;
 
 private:
     void wake();

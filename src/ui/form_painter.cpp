@@ -68,7 +68,7 @@ QRegion FormPainter::uncovered(const Form& form)
     return open;
 }
 
-void FormPainter::paint(const Form& form)
+void FormPainter::paint(const Form& form, const QRegion* only)
 {
     const QColor back = color(form.BackColor);
     for (const QRect& r : uncovered(form))
@@ -76,9 +76,25 @@ void FormPainter::paint(const Form& form)
     for (const auto& c : form.controls()) {
         if (!painted(c->Kind) || !shown(*c))
             continue;
+        if (only) {
+            const auto moved = drawn_ ? drawn_->find(c.get()) : DrawnPlaces::const_iterator();
+            QRect reach = drawn_ && moved != drawn_->end()
+                              ? QRectF(moved->second, QSizeF(controlBox(*c).size())).toAlignedRect()
+                          : c->Kind == ControlKind::Line ? paintedBox(form, *c)
+                                                         : controlBox(*c);
+            // A one-line caption may stand wider than its label, and its font taller.
+            if (c->Kind == ControlKind::Label)
+                reach.adjust(-reach.width(), 0, reach.width(), 2 * reach.height());
+            if (!only->intersects(reach.adjusted(-1, -1, 1, 1)))
+                continue;
+        }
         p_.save();
         p_.setClipRect(clipBox(form, *c), Qt::IntersectClip);
-        paintControl(*c, controlBox(*c));
+        const auto moved = drawn_ ? drawn_->find(c.get()) : DrawnPlaces::const_iterator();
+        if (drawn_ && moved != drawn_->end() && c->Kind == ControlKind::Image)
+            paintImageAt(*c, moved->second);
+        else
+            paintControl(*c, controlBox(*c));
         p_.restore();
     }
 }
@@ -212,6 +228,28 @@ void FormPainter::paintImage(const Control& c, const QRect& box)
     p_.setWorldTransform(QTransform::fromScale(1.0 / dpr, 1.0 / dpr));
     p_.setRenderHint(QPainter::SmoothPixmapTransform, false);
     p_.drawPixmap(QPointF(std::round(at.x()), std::round(at.y())), pix);
+}
+
+// The same between two ticks, at a place in form pixels with fractions: the corner on the
+// device pixel it rounds to, clipped to the box as it rounds on the device.
+void FormPainter::paintImageAt(const Control& c, QPointF at)
+{
+    if (c.Picture() == 0)
+        return;
+    const double dpr = p_.device() ? p_.device()->devicePixelRatio() : 1.0;
+    const QTransform world = p_.worldTransform();
+    const QRect size = controlBox(c);
+    const auto device = [&](QPointF form) {
+        const QPointF d = world.map(form) * dpr;
+        return QPoint(static_cast<int>(std::round(d.x())), static_cast<int>(std::round(d.y())));
+    };
+    const QPoint corner = device(at);
+    const QPoint far = device(at + QPointF(size.width(), size.height()));
+    const QPixmap& pix = pictures_.picture(c.Picture(), world.m11() * dpr);
+    p_.setWorldTransform(QTransform::fromScale(1.0 / dpr, 1.0 / dpr));
+    p_.setClipRect(QRect(corner, far - QPoint(1, 1)), Qt::IntersectClip);
+    p_.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    p_.drawPixmap(corner, pix);
 }
 
 namespace {

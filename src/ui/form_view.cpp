@@ -126,12 +126,73 @@ void FormView::sync()
         syncedBack_ = form_.BackColor;
         updateChanged(whole);
     }
+    if (afterSync)
+        afterSync();
+}
+
+QRect FormView::toWidget(const QRectF& r) const
+{
+    const Letterbox box = letterbox();
+    const QRectF scaled(box.toWidget(r.topLeft()), r.size() * box.scale);
+    return scaled.toAlignedRect().adjusted(-1, -1, 1, 1);
+}
+
+QRect FormView::drawnBox(const Control& c, QPointF at) const
+{
+    const QRectF moved(at, QSizeF(controlBox(c).size()));
+    return toWidget(moved.adjusted(-1, -1, 1, 1) & QRectF(clipBox(form_, c)));
+}
+
+void FormView::setDrawn(DrawnPlaces places)
+{
+    QRegion dirty;
+    const auto placeOf = [](const DrawnPlaces& in, const Control* c) {
+        const auto it = in.find(c);
+        return it == in.end() ? std::optional<QPointF>() : std::optional<QPointF>(it->second);
+    };
+    const auto mark = [&](const Control* c) {
+        const auto was = placeOf(drawn_, c), now = placeOf(places, c);
+        if (was == now)
+            return;
+        const QPointF model(controlBox(*c).topLeft());
+        dirty += drawnBox(*c, was.value_or(model));
+        dirty += drawnBox(*c, now.value_or(model));
+    };
+    for (const auto& [c, at] : drawn_)
+        mark(c);
+    for (const auto& [c, at] : places)
+        if (!drawn_.contains(c))
+            mark(c);
+    drawn_ = std::move(places);
+    requestPaint(dirty);
+}
+
+void FormView::holdPaints(bool hold)
+{
+    holding_ = hold;
+    if (!hold)
+        paintHeld();
+}
+
+void FormView::paintHeld()
+{
+    if (!held_.isEmpty())
+        update(held_);
+    held_ = QRegion();
+}
+
+void FormView::requestPaint(const QRegion& widgetRegion)
+{
+    if (holding_)
+        held_ += widgetRegion;
+    else
+        update(widgetRegion);
 }
 
 void FormView::updateChanged(bool whole)
 {
     const auto& controls = form_.controls();
-    QRegion dirty;
+    QRegion dirty, drawnAt;
     painted_.resize(controls.size(), Painted{0, QRect()});
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const Control& c = *controls[i];
@@ -142,19 +203,18 @@ void FormView::updateChanged(bool whole)
         dirty += painted_[i].box;
         dirty += now;
         painted_[i] = {key, now};
+        // A picture changed at the tick is repainted where it is drawn.
+        if (const auto moved = drawn_.find(&c); moved != drawn_.end())
+            drawnAt += drawnBox(c, moved->second);
     }
     if (whole) {
-        update();
+        requestPaint(rect());
         return;
     }
-    // Form pixels to widget pixels, rounded outwards with a pixel to spare.
-    const Letterbox box = letterbox();
-    QRegion widget;
-    for (const QRect& r : dirty) {
-        const QRectF scaled(box.toWidget(QPointF(r.topLeft())), QSizeF(r.size()) * box.scale);
-        widget += scaled.toAlignedRect().adjusted(-1, -1, 1, 1);
-    }
-    update(widget);
+    QRegion widget = drawnAt;
+    for (const QRect& r : dirty)
+        widget += toWidget(QRectF(r));
+    requestPaint(widget);
 }
 
 void FormView::addWidgets()
@@ -227,7 +287,7 @@ void FormView::syncChild(const Child& child, const Letterbox& box)
     child.widget->setVisible(shown(c));
 }
 
-void FormView::paintEvent(QPaintEvent*)
+void FormView::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
     const Letterbox box = letterbox();
@@ -241,7 +301,13 @@ void FormView::paintEvent(QPaintEvent*)
     p.translate(box.origin);
     p.scale(box.scale, box.scale);
     p.setClipRect(formBox(form_));
-    FormPainter(p, pictures_).paint(form_);
+    // The form pixels the repaint touches, rounded outwards.
+    QRegion only;
+    for (const QRect& r : event->region()) {
+        const QRectF inForm(box.toForm(QPointF(r.topLeft())), QSizeF(r.size()) / box.scale);
+        only += inForm.toAlignedRect();
+    }
+    FormPainter(p, pictures_, &drawn_).paint(form_, &only);
 }
 
 void FormView::resizeEvent(QResizeEvent*)

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include "core/form.h"
+#include "ui/form_painter.h"
 #include "ui/letterbox.h"
 
 namespace gravok::replay {
@@ -46,6 +47,17 @@ public:
 
     [[nodiscard]] QSize sizeHint() const override;
 
+    // Moving pictures drawn between two ticks; those not named stand where the model has
+    // them. Repaints where they were and where they are.
+    void setDrawn(DrawnPlaces places);
+    [[nodiscard]] const DrawnPlaces& drawn() const { return drawn_; }
+    // While frames are paced, repaints wait for the next frame; letting go paints them.
+    void holdPaints(bool hold);
+    // Paints what waited, and goes on holding.
+    void paintHeld();
+    // Told after every sync: the frame loop looks at the model there.
+    std::function<void()> afterSync;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -66,6 +78,10 @@ private:
     void dispatch(const std::function<void()>& call);
     // Asks for a repaint of what changed since the last sync.
     void updateChanged(bool whole);
+    // A rectangle of form pixels as the widget pixels it touches, with a pixel to spare.
+    [[nodiscard]] QRect toWidget(const QRectF& formRect) const;
+    [[nodiscard]] QRect drawnBox(const Control& c, QPointF at) const;
+    void requestPaint(const QRegion& widgetRegion);
     void pointerDown(Control& c);
     void pointerUp(Control& c, bool click);
     void optionChosen(Control& c);
@@ -90,6 +106,9 @@ private:
     };
     std::vector<Painted> painted_;
     Color syncedBack_ = 0;
+    DrawnPlaces drawn_;
+    bool holding_ = false;
+    QRegion held_;
 };
 
 } // namespace gravok::ui

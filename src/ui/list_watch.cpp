@@ -14,6 +14,7 @@
 #include "core/rules.h"
 #include "replay/replay_io.h"
 #include "ui/form_view.h"
+#include "ui/frame_loop.h"
 #include "ui/game_host.h"
 #include "ui/qt_platform.h"
 #include "ui/replay_watch.h"
@@ -51,7 +52,7 @@ private:
 
 std::optional<std::string> watchListed(const replay::ReplayLink& link, const std::filesystem::path& folder,
                                        FormView& over, QWidget* window,
-                                       const std::function<void(ReplayWatch&)>& started)
+                                       const std::function<void(ReplayWatch&)>& started, bool smooth)
 {
     const auto text = replay::readReplayText(folder / link.replay);
     if (const auto* why = std::get_if<1>(&text))
@@ -79,6 +80,9 @@ std::optional<std::string> watchListed(const replay::ReplayLink& link, const std
     {
         ReplayWatch watch(host, platform, game, replay, link.game, window ? window : view);
         watch.onlyThatGame = true;
+        FrameLoop frames(
+            *view, host, [&watch] { return watch.gameNowMs(); }, [&watch] { return watch.paused(); });
+        frames.setSmooth(smooth);
         QTimer::singleShot(0, &loop, [&] {
             watch.start();
             if (started)

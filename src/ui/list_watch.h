@@ -19,9 +19,9 @@ class ReplayWatch;
 // of its own in a scratch directory, and returns when the showing ends: Escape, or the
 // watched game's end. The running game beneath is not called meanwhile by anything of
 // this; its window's title is given back. The German reason when the replay cannot be shown.
-// STARTED sees the showing once it runs (tests).
+// STARTED sees the showing once it runs (tests). SMOOTH draws it with smooth motion.
 std::optional<std::string> watchListed(const replay::ReplayLink& link, const std::filesystem::path& folder,
                                        FormView& over, QWidget* window,
-                                       const std::function<void(ReplayWatch&)>& started = {});
+                                       const std::function<void(ReplayWatch&)>& started = {}, bool smooth = true);
 
 } // namespace gravok::ui

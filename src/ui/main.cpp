@@ -23,6 +23,7 @@
 #include "core/rules.h"
 #include "replay/replay_io.h"
 #include "ui/clock_driver.h"
+#include "ui/frame_loop.h"
 #include "ui/game_host.h"
 #include "ui/game_window.h"
 #include "replay/replay_store.h"
@@ -118,6 +119,9 @@ int main(int argc, char** argv)
     const QCommandLineOption mute(QStringLiteral("mute"),
                                   QStringLiteral("Startet ohne Ton (M schaltet ihn ein und aus)."));
     options.addOption(mute);
+    const QCommandLineOption stepped(QStringLiteral("stepped"),
+                                     QStringLiteral("Zeigt das Spiel in Schritten statt in flüssiger Bewegung."));
+    options.addOption(stepped);
     const QCommandLineOption replayFile(QStringLiteral("replay"),
                                         QStringLiteral("Zeigt ein aufgezeichnetes Spiel: P hält an, Escape beendet, "
                                                        "die Rechts-Taste spult gedrückt vierfach vor."),
@@ -157,6 +161,7 @@ int main(int argc, char** argv)
     gravok::ui::WindowSettings settings;
     gravok::ui::GameWindow window(host, game.frmHaupt(), &settings);
     platform.attach(game, host, window);
+    const bool smooth = !options.isSet(stepped) && gravok::ui::storedSmooth(settings);
 
     // Sound: the mixer outlives the device that pulls from it; the pause is looked at
     // after every call into the game and at every request.
@@ -179,12 +184,17 @@ int main(int argc, char** argv)
     if (watched) {
         // A recorded run drives the clock and the inputs itself, and is not recorded again.
         gravok::ui::ReplayWatch watch(host, platform, game, *watched, gameNumber, &window);
+        gravok::ui::FrameLoop frames(
+            window.view(), host, [&watch] { return watch.gameNowMs(); }, [&watch] { return watch.paused(); });
+        frames.setSmooth(smooth);
         window.centreOnScreen();
         window.show();
         QTimer::singleShot(0, &window, [&] { watch.start(); });
         return QApplication::exec();
     }
     gravok::ui::ClockDriver driver(host, game.clock);
+    gravok::ui::FrameLoop frames(window.view(), host, [&driver] { return driver.gameNowMs(); });
+    frames.setSmooth(smooth);
     // The gamepad; GRAVOK_PAD_SCRIPT is the tests' pad, a file of commands (see README).
     gravok::ui::PadDriver pad(host, window);
     if (const QString script = qEnvironmentVariable("GRAVOK_PAD_SCRIPT");
@@ -193,8 +203,9 @@ int main(int argc, char** argv)
     // Every run is recorded from Main on, so that any game can be watched again.
     gravok::ui::ReplaySession recording(host);
     // A listed game is shown over the running one, which waits beneath in its list.
-    platform.watchListed = [&window](const gravok::replay::ReplayLink& link) {
-        const auto why = gravok::ui::watchListed(link, gravok::replay::replayFolder(), window.view(), &window);
+    platform.watchListed = [&window, smooth](const gravok::replay::ReplayLink& link) {
+        const auto why =
+            gravok::ui::watchListed(link, gravok::replay::replayFolder(), window.view(), &window, {}, smooth);
         if (!why)
             return;
         QMessageBox box(QMessageBox::Information, QStringLiteral("Gravok"),
@@ -220,6 +231,8 @@ int main(int argc, char** argv)
         host.call([&] { host.door().main(); });
     });
     const int status = QApplication::exec();
+    // The file names the choice, so a player finds where to make it.
+    gravok::ui::storeSmooth(settings, gravok::ui::storedSmooth(settings));
     window.remember(); // "Ende" leaves without closing the window
     return status;
 }

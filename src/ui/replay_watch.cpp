@@ -51,6 +51,12 @@ void ReplayWatch::start()
     host_.call([this] { player_.start(); });
 }
 
+double ReplayWatch::gameNowMs() const
+{
+    const std::int64_t since = paused_ ? 0 : (real_.nsecsElapsed() - lastNs_) * (fast_ ? FastFactor : 1);
+    return static_cast<double>(game_.clock.now()) + static_cast<double>(carryNs_ + since) / 1e6;
+}
+
 // A new timer for every frame: a dialog that a frame's inputs open runs its own event
 // loop, and only a timer other than the one whose handler is running fires in there.
 void ReplayWatch::scheduleFrame()

@@ -38,6 +38,10 @@ public:
     ~ReplayWatch() override;
 
     void start();
+    // The watched game's time now in milliseconds, what the next frame will give it
+    // included; it stands while the showing is paused.
+    [[nodiscard]] double gameNowMs() const;
+    [[nodiscard]] bool paused() const { return paused_; }
 
     // Watched from the high-score list: the showing ends with the watched game (when the
     // run's next game loads, or the run ends) and the host ends with it.

@@ -23,6 +23,7 @@ std::optional<std::string> earlyAnswer(const std::vector<std::string>& args)
                                "  -h, --help     Zeigt diese Hilfe.\n"
                                "  -v, --version  Zeigt die Version.\n"
                                "  --stats        Gibt jede Sekunde Ticks, Bilder, CPU-Zeit und Speicher aus.\n"
+                               "  --stepped      Zeigt das Spiel in Schritten statt in flüssiger Bewegung.\n"
                                "\n"
                                "Gravok ist freie Software unter der GNU General Public License,\n"
                                "Version 3 oder später (GPL-3.0-or-later).\n");

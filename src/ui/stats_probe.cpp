@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/stats_probe.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <fstream>
@@ -67,6 +68,24 @@ long long msSinceProcessStart()
     return nowMs - static_cast<long long>(startTicks * 1000 / static_cast<unsigned long long>(hz));
 }
 
+// The middle, the 99th percentile and the longest of the intervals between frames, in ms.
+QString intervals(std::int64_t before, const std::vector<std::int64_t>& frames)
+{
+    std::vector<double> ms;
+    for (const std::int64_t at : frames) {
+        if (before >= 0)
+            ms.push_back(static_cast<double>(at - before) / 1e6);
+        before = at;
+    }
+    if (ms.empty())
+        return QStringLiteral("-");
+    std::sort(ms.begin(), ms.end());
+    const auto at = [&](double share) {
+        return QString::number(ms[static_cast<std::size_t>(share * static_cast<double>(ms.size() - 1) + 0.5)], 'f', 1);
+    };
+    return QStringLiteral("%1/%2/%3 ms").arg(at(0.5), at(0.99), at(1.0));
+}
+
 void toStdout(const QString& line)
 {
     std::fputs(qPrintable(line + QLatin1Char('\n')), stdout);
@@ -101,6 +120,7 @@ bool StatsProbe::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == &view_ && event->type() == QEvent::Paint) {
         ++frames_;
+        frameNs_.push_back(elapsed_.nsecsElapsed());
         if (!sawFirstFrame_)
             firstFrame();
     }
@@ -126,8 +146,9 @@ void StatsProbe::report()
     QString text;
     QTextStream out(&text);
     out << "stats: " << QString::number(seconds, 'f', 3) << " s, " << perSecond(double(paced - lastTicks_))
-        << " ticks/s, " << perSecond(double(frames_ - lastFrames_)) << " frames/s, cpu "
-        << perSecond(100.0 * (cpu - lastCpuSeconds_)) << " %, rss " << residentKb() << " kB; total";
+        << " ticks/s, " << perSecond(double(frames_ - lastFrames_)) << " frames/s, interval p50/p99/max "
+        << intervals(lastFrameNs_, frameNs_) << ", cpu " << perSecond(100.0 * (cpu - lastCpuSeconds_)) << " %, rss "
+        << residentKb() << " kB; total";
     for (const auto& [name, n] : ticks_)
         out << ' ' << QString::fromStdString(name) << ' ' << n;
     out << " frames " << frames_;
@@ -137,6 +158,9 @@ void StatsProbe::report()
     lastCpuSeconds_ = cpu;
     lastTicks_ = paced;
     lastFrames_ = frames_;
+    if (!frameNs_.empty())
+        lastFrameNs_ = frameNs_.back();
+    frameNs_.clear();
 }
 
 } // namespace gravok::ui

@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -20,8 +21,9 @@ namespace gravok::ui {
 class FormView;
 
 // Counts what the window does and says so once a second (gravok --stats): ticks of
-// each timer, painted frames, CPU time used and resident memory, and once the time from
-// the start of the process to the first painted frame.
+// each timer, painted frames and the spread of the intervals between them, CPU time used
+// and resident memory, and once the time from the start of the process to the first
+// painted frame.
 class StatsProbe : public QObject {
     Q_OBJECT
 public:
@@ -46,6 +48,9 @@ private:
     QElapsedTimer elapsed_;
     std::map<std::string, std::uint64_t> ticks_;
     std::uint64_t frames_ = 0;
+    // When each frame of this second was painted, and the one before them.
+    std::vector<std::int64_t> frameNs_;
+    std::int64_t lastFrameNs_ = -1;
     bool sawFirstFrame_ = false;
     // At the last report.
     double lastSeconds_ = 0;

@@ -3,19 +3,22 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Replays: a game played with real keys is recorded, plays headless through gravok-sim,
 # and shows in the window with --replay and from the high-score list, where the stopped
-# showing must match the headless model playing the same recording.
+# showing (drawn smooth until then) must match the headless model playing the same
+# recording. While the recorded game flies the window draws at the screen's 60 Hz.
 set -uo pipefail
 . "$(dirname "$0")/xdrive.sh"
 xd_e2e_begin "$@"
 replays=$XD_WORK/data/gravok/replays
 
 step="record"
-xd_run gravok "$XD_PROG/gravok"
+xd_run gravok "$XD_PROG/gravok" --stats
 main=$(wait_window Gravok 30) || fail "no game window"
 expect "the start-up dialog" layer_is $NEU
 keys "$main" Return
 expect "the game runs" moving
 keys "$main" Left Left space Up Up space && sleep 1 && keys "$main" Right space space Down && sleep 1
+rate() { grep '^stats: [0-9.]* s,' "$XD_OUT/gravok.log" | tail -n 1 | sed -E 's|.* ([0-9]+)\.[0-9] frames/s.*|\1|'; }
+expect "flying, 60 frames a second" eval '[ "$(rate)" -ge 57 ] && [ "$(rate)" -le 61 ]'
 click_control lblEnde || fail "cannot click Ende"
 wait_gone "$main" || fail "\"Ende\" did not end the game"
 file=$(ls "$replays"/*.replay.gz 2>/dev/null | head -n 1)

@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "core/form.h"
+#include "ui/drawn_place.h"
 #include "ui/game_window.h"
 #include "ui/layer.h"
 #include "ui/letterbox.h"
@@ -63,6 +64,49 @@ TEST(LayerPlace, CountsFromTheMainWindowAndStaysInside)
         dialog.Width = width;
         dialog.Height = height;
         EXPECT_EQ(layerPlace(dialog, main), place) << name;
+    }
+}
+
+// Between two ticks a picture slides the short way round the field, by the share of the
+// tick interval gone, and stands where a stepped frame has it at the tick; a move it
+// cannot make in one tick, or one that starts or ends a flight, is drawn at once.
+TEST(DrawnPlace, SlidesTheShortWayRoundOrJumps)
+{
+    const Field field{9600, 7200};
+    const Mover gravok{480, 480, 100, true}, shuttle{855, 855, 200, true}, shot{135, 135, 300, false},
+        heart{270, 270, 0, false};
+    struct Row {
+        const char* name;
+        TickPlace from, to;
+        Mover mover;
+        double fraction;
+        DrawnPoint drawn;
+    };
+    const Row rows[] = {
+        {"straight, at the tick", {1500, 1500, true}, {1590, 1560, true}, gravok, 0, {100, 100}},
+        {"straight, half way", {1500, 1500, true}, {1590, 1560, true}, gravok, 0.5, {103, 102}},
+        {"straight, next tick", {1500, 1500, true}, {1590, 1560, true}, gravok, 1, {106, 104}},
+        {"out at the right", {9570, 1500, true}, {-480, 1500, true}, gravok, 0.5, {639, 100}},
+        {"wrapped at the next tick", {9570, 1500, true}, {-480, 1500, true}, gravok, 1, {-32, 100}},
+        {"over the seam", {9590, 1500, true}, {-470, 1500, true}, gravok, 0.75, {-31.5, 100}},
+        {"out at the left", {-450, 1500, true}, {9600, 1500, true}, gravok, 0.5, {-31, 100}},
+        {"out at the bottom", {3000, 7100, true}, {3000, -855, true}, shuttle, 0.5, {200, 476.5}},
+        {"out at the top", {3000, -800, true}, {3000, 7200, true}, shuttle, 0.5, {200, -55}},
+        {"through a corner", {9570, 7150, true}, {-480, -480, true}, gravok, 0.5, {639, 478.5}},
+        {"one largest step", {3000, 3000, true}, {3300, 3300, true}, shot, 0.5, {210, 210}},
+        {"a twip more", {3000, 3000, true}, {3301, 3000, true}, shot, 0.5, {220, 200}},
+        {"shuttle knocked", {3000, 3000, true}, {3000, 2790, true}, shuttle, 0.5, {200, 186}},
+        {"shot launched near", {9650, 3000, false}, {9500, 3000, true}, shot, 0.5, {633, 200}},
+        {"shot freed", {9500, 3000, true}, {9800, 3000, false}, shot, 0.5, {653, 200}},
+        {"gravok placed", {3000, 3000, false}, {3050, 3000, true}, gravok, 0.5, {203, 200}},
+        {"heart parked", {600, -2500, true}, {600, -2500, true}, heart, 0.5, {40, -167}},
+        {"heart collected", {3000, 3000, true}, {3000, -2500, true}, heart, 0.5, {200, -167}},
+        {"hidden", {3000, 3000, true}, {3090, 3000, false}, gravok, 0.5, {206, 200}},
+    };
+    for (const Row& r : rows) {
+        const DrawnPoint p = drawnPlace(r.from, r.to, r.mover, field, r.fraction);
+        EXPECT_DOUBLE_EQ(p.x, r.drawn.x) << r.name;
+        EXPECT_DOUBLE_EQ(p.y, r.drawn.y) << r.name;
     }
 }
 

@@ -27,6 +27,7 @@
 #include "ui/clock_driver.h"
 #include "ui/form_layout.h"
 #include "ui/form_view.h"
+#include "ui/frame_loop.h"
 #include "ui/game_host.h"
 #include "ui/game_window.h"
 #include "ui/layer.h"
@@ -391,6 +392,47 @@ private slots:
         QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
         host.end();
         QTRY_VERIFY_WITH_TIMEOUT(stands(), 2000);
+    }
+
+    // Half a tick after the shuttle moved, a frame draws its picture at the device pixel
+    // half way between its places at the two ticks. Paused, the frame is exactly what the
+    // stepped look paints.
+    void framesBetweenTicks()
+    {
+        PlayingGame g;
+        GameHost host(g.game);
+        FrmHaupt& haupt = g.game.frmHaupt();
+        FormView view(haupt, pictures_), stepped(haupt, pictures_);
+        host.addView(&view);
+        double now = 0;
+        FrameLoop frames(view, host, [&] { return now; });
+        for (FormView* v : {&view, &stepped})
+            v->resize(areaFor(1.875));
+        const auto tick = [&] {
+            g.game.clock.advance(50);
+            now = static_cast<double>(g.game.clock.now());
+            host.refresh();
+        };
+        for (int i = 0; i < 7; ++i)
+            host.call([&] { haupt.frmHaupt_Form_KeyDown(38, 0); });
+        tick();
+        const QPointF before(controlBox(*haupt.imgShuttle).topLeft());
+        tick();
+        const QPointF after(controlBox(*haupt.imgShuttle).topLeft());
+        QVERIFY(frames.running() && before != after);
+        now += 25;
+        frames.frame();
+        const QPointF half = (before + after) / 2;
+        QCOMPARE(view.drawn().at(haupt.imgShuttle), half);
+        const Letterbox box = view.letterbox();
+        const QImage image = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage want =
+            pictures_.picture(haupt.imgShuttle->Picture(), 1.875).toImage().convertToFormat(QImage::Format_RGB32);
+        const QPoint at = devicePixel(box, half);
+        QCOMPARE(image.copy(QRect(at, want.size())), want);
+        host.call([&] { haupt.frmHaupt_Form_KeyDown(80, 0); });
+        QVERIFY(!frames.running() && view.drawn().empty());
+        QCOMPARE(view.grab().toImage(), stepped.grab().toImage());
     }
 
     void muteKey_data()
