@@ -23,9 +23,21 @@ namespace {
 
 // The tick of the moving timers.
 constexpr double TickMs = 50;
-// Twips in one tick at most, on either axis: the shuttle at full speed, a gravok's
-// largest drift, a shot.
-constexpr float ShuttleStep = 200, GravokStep = 100, ShotStep = 300;
+// Twips in one tick at most, on either axis: the shuttle at full speed, a shot.
+constexpr float ShuttleStep = 200, ShotStep = 300;
+
+// A gravok drifts at most the level's largest DX or DY in one tick; the episode says how
+// far, and a bounce only hands one gravok's drift to another.
+float levelDrift(const StartModule& s)
+{
+    float most = 0;
+    if (s.Level >= 1 && s.Level <= s.LevelDaten.count()) {
+        const LevelSatz& level = s.LevelDaten(s.Level);
+        for (int k = 1; k <= level.Anzahl && k <= 10; ++k)
+            most = std::max({most, std::fabs(float(level.Gravok(k).DX)), std::fabs(float(level.Gravok(k).DY))});
+    }
+    return most;
+}
 
 constexpr auto SmoothKeyName = "view/smooth";
 
@@ -54,7 +66,7 @@ FrameLoop::FrameLoop(FormView& view, GameHost& host, std::function<double()> now
     };
     track(form_.imgShuttle, ShuttleStep, true);
     for (int k = 1; k <= 10; ++k)
-        track(form_.imgGravok(k), GravokStep, true);
+        track(form_.imgGravok(k), 0, true); // the level's drift, taken at each tick
     for (int i = 0; i <= 9; ++i)
         track(form_.imgSchuss(i), ShotStep, false);
     track(form_.imgHerz, 0, false); // it only ever jumps: placed, parked, collected
@@ -118,7 +130,10 @@ void FrameLoop::sampled()
 {
     const bool ticked = clock_.ticksRun() != seenTicks_;
     seenTicks_ = clock_.ticksRun();
+    const float drift = levelDrift(host_.game().Start);
     for (Tracked& t : tracked_) {
+        if (t.control->Name == "imgGravok")
+            t.mover.largestStep = drift;
         const TickPlace now = placeOf(*t.control);
         if (ticked)
             t.from = t.to;
