@@ -45,6 +45,15 @@ void makeBusy(Form& form)
     form.at("imgShuttle").setPicture(23);
 }
 
+// The device image of FORM at SCALE.
+QImage frameFor(const Form& form, double scale)
+{
+    const QSize formPixels = ui::formBox(form).size();
+    return {QSize(static_cast<int>(std::ceil(formPixels.width() * scale)),
+                  static_cast<int>(std::ceil(formPixels.height() * scale))),
+            QImage::Format_RGB32};
+}
+
 void BM_PaintBusyFrame(benchmark::State& state)
 {
     const double scale = static_cast<double>(state.range(0)) / 1000.0;
@@ -52,10 +61,7 @@ void BM_PaintBusyFrame(benchmark::State& state)
     Form& form = started.game.frmHaupt();
     makeBusy(form);
     ui::PictureCache pictures;
-    const QSize formPixels = ui::formBox(form).size();
-    QImage frame(QSize(static_cast<int>(std::ceil(formPixels.width() * scale)),
-                       static_cast<int>(std::ceil(formPixels.height() * scale))),
-                 QImage::Format_RGB32);
+    QImage frame = frameFor(form, scale);
     const auto paint = [&] {
         QPainter p(&frame);
         p.scale(scale, scale);
@@ -88,10 +94,7 @@ void BM_PaintSmoothFrame(benchmark::State& state)
     Form& form = started.game.frmHaupt();
     makeBusy(form);
     ui::PictureCache pictures;
-    const QSize formPixels = ui::formBox(form).size();
-    QImage frame(QSize(static_cast<int>(std::ceil(formPixels.width() * scale)),
-                       static_cast<int>(std::ceil(formPixels.height() * scale))),
-                 QImage::Format_RGB32);
+    QImage frame = frameFor(form, scale);
     std::vector<const Control*> movers{&form.at("imgShuttle")};
     for (int i = 1; i <= 10; ++i)
         movers.push_back(&form.at("imgGravok", i));
