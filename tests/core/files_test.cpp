@@ -94,6 +94,20 @@ TEST(Files, QuotesAreShortAndStayOnOneLine)
         EXPECT_EQ(quoteText(text), quoted);
 }
 
+// What the settings file writes it reads back, values that look like groups included; a
+// player's edits that mean nothing are skipped, and no line is taken for a group unless it is one.
+TEST(SettingsFile, ReadsBackWhatItWritesAndSkipsWhatMeansNothing)
+{
+    const std::map<std::string, std::string> values = {{"alt", "1"},       {"sound/muted", "true"},
+                                                       {"keys/fire", "]"}, {"keys/left", "[x]"},
+                                                       {"a/b", "c=d"},     {"window/normal", "@Rect(1 2 3 4)"}};
+    EXPECT_EQ(SettingsFile::parse(SettingsFile::format(values)), values);
+    EXPECT_EQ(SettingsFile::format({{"zwei\nzeilen", "x"}, {"k", "zwei\nzeilen"}, {"a=b", "x"}}), "");
+    EXPECT_EQ(
+        SettingsFile::parse("; Notiz\n# auch\n[ sound ]\nmuted = true\n=leer\nohne\n[kaputt\nx=1\n[General]\nalt=2\n"),
+        (std::map<std::string, std::string>{{"sound/muted", "true"}, {"sound/x", "1"}, {"alt", "2"}}));
+}
+
 // An installed game: executables in one folder, episodes and help file in a data folder it
 // only reads. Files are found beside the program first, then in the data folder; a missing
 // one is named at the program's place, and a build tree has no data folder.
