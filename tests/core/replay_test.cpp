@@ -92,19 +92,25 @@ TEST(ReplayFile, RefusesWithAReason)
     }
 }
 
-// Past its limit links.txt keeps the links whose replays are there, and the newest one.
+// Past its limit links.txt keeps the links whose replays are there, and the newest one, in
+// half the limit: a live link that just fits stays, one a byte longer goes.
 TEST(ReplayLinks, AFullLinksFileKeepsTheLiveLinks)
 {
     const test::ProgramDir dir;
     test::writeBytes(dir.path() / "lebt", "x");
-    std::string text = "lebt\t1\t0\t/p/Punkte.lst\n";
-    while (text.size() < (4u << 20))
-        text += "weg\t1\t1\t/p/Punkte.lst\n";
-    test::writeBytes(dir.path() / LinksName, text);
-    ASSERT_FALSE(appendLink(dir.path(), {"/p/Punkte.lst", 2, "neu", 1}));
-    const auto back = readLinks(dir.path());
-    ASSERT_EQ(back.size(), 2u);
-    EXPECT_EQ(back[0].replay + " " + back[1].replay, "lebt neu");
+    const std::string adding = "neu\t1\t2\t/p/Punkte.lst", head = "lebt\t1\t0\t/p/";
+    for (const std::size_t over : {0, 1}) {
+        // Both lines with their ends take exactly half the limit, or a byte more.
+        std::string text = head + std::string((2u << 20) + over - adding.size() - head.size() - 2, 'x') + "\n";
+        while (text.size() < (4u << 20))
+            text += "weg\t1\t1\t/p/Punkte.lst\n";
+        test::writeBytes(dir.path() / LinksName, text);
+        ASSERT_FALSE(appendLink(dir.path(), {"/p/Punkte.lst", 2, "neu", 1}));
+        std::string names;
+        for (const auto& link : readLinks(dir.path()))
+            names += link.replay + " ";
+        EXPECT_EQ(names, over ? "neu " : "lebt neu ") << over;
+    }
 }
 
 // Equal ages: the later name counts as newer. The names, which begin with the start's time,
