@@ -40,6 +40,14 @@ TEST(Files, OnlyRegularFilesAreOpenedAndEveryOtherKindIsNamed)
         else
             EXPECT_EQ(file.reason(), reason) << name;
     }
+    // Started with standard input closed, a file gets descriptor 0, and it is closed all the same
+    // (a list's lock held on it would never be let go).
+    const int input = ::dup(0);
+    ::close(0);
+    EXPECT_EQ(openRegular(p / "datei", O_RDONLY, Links::Refuse).fd.get(), 0);
+    EXPECT_EQ(::fcntl(0, F_GETFD), -1) << "descriptor 0 was left open";
+    ::dup2(input, 0);
+    ::close(input);
 }
 
 // Reads stop at their limit; the newest end of a file starts at a line, and a line cut by
