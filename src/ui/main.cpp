@@ -166,6 +166,7 @@ int main(int argc, char** argv)
     // Sound: the mixer outlives the device that pulls from it; the pause is looked at
     // after every call into the game and at every request.
     gravok::audio::Mixer mixer;
+    mixer.setVolume(gravok::ui::storedVolume(settings));
     const auto device = openSound(mixer);
     gravok::audio::SoundDirector sound(device ? &mixer : nullptr, [&game] { return game.frmHaupt().Pausiert != 0; });
     traceSound(sound);
@@ -180,6 +181,8 @@ int main(int argc, char** argv)
         sound.setMuted(!sound.muted());
         gravok::ui::storeMute(settings, sound.muted());
     });
+    host.bindings() = settings.bindings();
+    muteKey.setKey([&host](int key) { return host.isActionKey(key, gravok::bind::Action::Sound); });
     app.installEventFilter(&muteKey);
     if (watched) {
         // A recorded run drives the clock and the inputs itself, and is not recorded again.

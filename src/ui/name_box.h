@@ -60,6 +60,7 @@ public:
 
     NameLayer(GameHost& host, NameBoxForm& box, FormView& main);
     bool takeKey(const KeyPress& press) override;
+    [[nodiscard]] bool typesText() const override { return true; }
 
 private:
     NameBoxForm& box_;
