@@ -171,6 +171,8 @@ bool GameHost::isActionKey(int qtKey, bind::Action action) const
     if (!physical || bindings_.actionOfKey(*physical) != action)
         return false;
     const Layer* top = topLayer();
+    if (top && top->capturesKeys())
+        return false;
     return !(top && top->typesText() && qtKeyFor(*physical) && !qtKeyFor(*physical)->text.isEmpty());
 }
 

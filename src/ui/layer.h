@@ -40,6 +40,8 @@ public:
     virtual bool takeKey(const KeyPress& /*press*/) { return false; }
     // A layer that types what the keys say: a key bound to a window action types its letter.
     [[nodiscard]] virtual bool typesText() const { return false; }
+    // A layer waiting for any key to bind: no key is the window's own meanwhile.
+    [[nodiscard]] virtual bool capturesKeys() const { return false; }
 
     void run();
     void finish();

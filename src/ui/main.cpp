@@ -33,6 +33,10 @@
 #include "ui/qt_platform.h"
 #include "ui/replay_session.h"
 #include "ui/replay_watch.h"
+#include "ui/settings_layer.h"
+#include "app/frm_haupt.h"
+#include "info/help.h"
+#include "core/numbers.h"
 #include "ui/start_up.h"
 #include "ui/sound_keys.h"
 #include "ui/stats_probe.h"
@@ -216,6 +220,62 @@ int main(int argc, char** argv)
                         QMessageBox::Ok, &window);
         box.setTextFormat(Qt::PlainText);
         box.exec();
+    };
+    // F3 and the pad's B: the settings over the field, paused as for a new game.
+    bool fullScreen = false;
+    host.openSettings = [&] {
+        host.call([&] {
+            gravok::FrmHaupt& haupt = game.frmHaupt();
+            const bool pause = haupt.Pausiert == 0 && gravok::numberOf(haupt.Tag) == 0;
+            if (pause)
+                host.door().key(gravok::key::P);
+            game.clock.hold();
+            fullScreen = window.isFullScreen();
+            gravok::ui::SettingsForm form;
+            form.Left = game.frmHaupt().Left + (game.frmHaupt().Width - form.Width) / 2;
+            form.Top = game.frmHaupt().Top + (game.frmHaupt().Height - form.Height) / 2;
+            gravok::ui::SettingsLayer layer(host, form, window.view(),
+                                            {{{"Lautstärke", 100, 10, [&] { return mixer.volume(); },
+                                               [&](int v) {
+                                                   mixer.setVolume(v);
+                                                   gravok::ui::storeVolume(settings, v);
+                                               }},
+                                              {"Ton", 1, 1, [&] { return sound.muted() ? 0 : 1; },
+                                               [&](int v) {
+                                                   sound.setMuted(v == 0);
+                                                   gravok::ui::storeMute(settings, sound.muted());
+                                               }},
+                                              {"Flüssige Bewegung", 1, 1, [&] { return frames.smooth() ? 1 : 0; },
+                                               [&](int v) {
+                                                   frames.setSmooth(v != 0);
+                                                   gravok::ui::storeSmooth(settings, v != 0);
+                                               }},
+                                              {"Vollbild", 1, 1, [&] { return fullScreen ? 1 : 0; },
+                                               [&](int v) {
+                                                   if ((v != 0) != fullScreen)
+                                                       window.toggleFullScreen();
+                                                   fullScreen = v != 0;
+                                               }}}});
+            layer.bindingsChanged = [&] { settings.setBindings(host.bindings()); };
+            layer.waitingForButton = [&](bool on) {
+                pad.capture = on ? std::function<void(gravok::pad::Button)>(
+                                       [&layer](gravok::pad::Button b) { layer.padButton(b); })
+                                 : nullptr;
+            };
+            layer.help = [&] { gravok::HilfeOeffnen(game, "Einstellungen"); };
+            struct Release {
+                gravok::Game& g;
+                gravok::ui::PadDriver& p;
+                ~Release()
+                {
+                    g.clock.release();
+                    p.capture = nullptr;
+                }
+            } release{game, pad};
+            host.runLayer(layer);
+            if (pause && haupt.Pausiert != 0)
+                host.door().key(gravok::key::P);
+        });
     };
     std::unique_ptr<gravok::ui::StatsProbe> probe;
     if (options.isSet(stats)) {

@@ -77,7 +77,7 @@ void PadDriver::replan()
 
 pad::Context PadDriver::context() const
 {
-    if (QApplication::activeModalWidget())
+    if (QApplication::activeModalWidget() || host_.topLayer())
         return pad::Context::Layer;
     Game& game = host_.game();
     const bool mainOnTop = !game.windows().empty() && &game.activeWindow() == &game.frmHaupt();
