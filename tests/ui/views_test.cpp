@@ -34,6 +34,7 @@
 #include "ui/name_box.h"
 #include "ui/qt_platform.h"
 #include "ui/scores_layer.h"
+#include "ui/settings_layer.h"
 #include "ui/sound_keys.h"
 #include "ui/start_up.h"
 #include "ui/window_settings.h"
@@ -262,6 +263,41 @@ private slots:
         bool ran = false;
         d.host.call([&] { ran = true; });
         QVERIFY(!ran);
+    }
+
+    // In the settings the keys change the rows (the volume in tens, a switch flips), the
+    // keys page binds the next key and stores it once, Escape leaves each page.
+    void boundKeysReachTheGameAsItsOwnCodes()
+    {
+        Desktop d;
+        QVERIFY(QTest::qWaitForWindowExposed(&d.window));
+        SettingsForm form;
+        int volume = 100, sound = 1;
+        auto get = [](int& v) { return [&v] { return v; }; };
+        auto set = [](int& v) { return [&v](int to) { v = to; }; };
+        SettingsLayer layer(d.host, form, d.window.view(),
+                            {{{"v", 100, 10, get(volume), set(volume)},
+                              {"s", 1, 1, get(sound), set(sound)},
+                              {"m", 1, 1, get(sound), set(sound)},
+                              {"f", 1, 1, get(sound), set(sound)}}});
+        int stored = 0;
+        layer.bindingsChanged = [&] { ++stored; };
+        d.withLayer([&] { d.host.runLayer(layer); },
+                    [&] {
+                        QWidget* view = &layer.view();
+                        for (const int k : {Qt::Key_Left, Qt::Key_Left, Qt::Key_Down, Qt::Key_Return, Qt::Key_Down,
+                                            Qt::Key_Down, Qt::Key_Down, Qt::Key_Return, Qt::Key_Down, Qt::Key_Down,
+                                            Qt::Key_Down, Qt::Key_Down, Qt::Key_Return, Qt::Key_Control})
+                            sendKey(view, k);
+                        QCOMPARE(form.lblTaste[4]->Caption, std::string("Strg"));
+                        sendKey(view, Qt::Key_Escape);
+                        sendKey(view, Qt::Key_Escape);
+                    });
+        QVERIFY(!d.host.topLayer() && form.closed());
+        QCOMPARE(volume, 80);
+        QCOMPARE(sound, 0);
+        QCOMPARE(stored, 1);
+        QCOMPARE(d.host.bindings().key(bind::Action::Fire), 17);
     }
 
     // A layer stands where its Left and Top put it, at the main view's scale, and follows
