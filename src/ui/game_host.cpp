@@ -129,6 +129,7 @@ bool GameHost::pressKey(const KeyPress& press)
         return true;
     }
     lastFromPad_ = padSending_;
+    lastPadButton_ = padButton_;
     Layer* top = topLayer();
     if (top && top->takeKey(press)) {
         refresh();

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include <QObject>
@@ -65,9 +66,15 @@ public:
     [[nodiscard]] bind::Bindings& bindings() { return bindings_; }
     // Whether the key is bound to ACTION, and not a letter being typed into the name box.
     [[nodiscard]] bool isActionKey(int qtKey, bind::Action action) const;
-    // The pad sends its presses inside this; the name box asks who pressed last.
-    void setPadSending(bool sending) { padSending_ = sending; }
+    // The pad sends its presses inside this, naming the button where one was pressed (a
+    // held arrow's repeats name none); the name box asks who pressed last, and with what.
+    void setPadSending(bool sending, std::optional<pad::Button> button = std::nullopt)
+    {
+        padSending_ = sending;
+        padButton_ = button;
+    }
     [[nodiscard]] bool lastFromPad() const { return lastFromPad_; }
+    [[nodiscard]] std::optional<pad::Button> lastPadButton() const { return lastPadButton_; }
     // F3 and the pad's B in the main window.
     std::function<void()> openSettings;
 
@@ -105,6 +112,8 @@ private:
     bind::Bindings bindings_;
     bool padSending_ = false;
     bool lastFromPad_ = false;
+    std::optional<pad::Button> padButton_;
+    std::optional<pad::Button> lastPadButton_;
     bool ended_ = false;
 };
 

@@ -101,14 +101,18 @@ void PadDriver::pump()
             continue;
         }
         std::vector<int> keys;
+        std::optional<pad::Button> pressed;
         switch (e.kind) {
         case sdl::PadEvent::Kind::Connected: break;
         case sdl::PadEvent::Kind::Disconnected: keys_.releaseAll(); break;
-        case sdl::PadEvent::Kind::Down: keys = keys_.press(e.button, where, now); break;
+        case sdl::PadEvent::Kind::Down:
+            keys = keys_.press(e.button, where, now);
+            pressed = e.button;
+            break;
         case sdl::PadEvent::Kind::Up: keys_.release(e.button); break;
         case sdl::PadEvent::Kind::Move: keys = keys_.axis(e.axis, e.value, where, now); break;
         }
-        send(keys, where);
+        send(keys, where, pressed);
     }
     const pad::Context where = context();
     send(keys_.tick(where, now), where);
@@ -145,16 +149,16 @@ void PadDriver::readScript()
 
 // Each key is sent on its own turn of the event loop: a key that opens a dialog runs
 // the dialog's event loop inside its handler, and the pad must still be read there.
-void PadDriver::send(const std::vector<int>& keys, pad::Context context)
+void PadDriver::send(const std::vector<int>& keys, pad::Context context, std::optional<pad::Button> button)
 {
     for (const int k : keys)
         QMetaObject::invokeMethod(
-            this, [this, k, context] { sendNow(k, context); }, Qt::QueuedConnection);
+            this, [this, k, context, button] { sendNow(k, context, button); }, Qt::QueuedConnection);
 }
 
 // Where a real key would go: the dialog in front, or the game's window. In the main window
 // an action's code becomes the key the player bound to it, which the host turns back.
-void PadDriver::sendNow(int virtualKey, pad::Context context)
+void PadDriver::sendNow(int virtualKey, pad::Context context, std::optional<pad::Button> button)
 {
     int physical = virtualKey;
     if (context == pad::Context::Main)
@@ -179,7 +183,7 @@ void PadDriver::sendNow(int virtualKey, pad::Context context)
     const QPointer<QWidget> guard(target);
     const QString text = key->text;
     QKeyEvent press(QEvent::KeyPress, key->key, Qt::NoModifier, text);
-    host_.setPadSending(true);
+    host_.setPadSending(true, button);
     QCoreApplication::sendEvent(target, &press);
     host_.setPadSending(false);
     if (guard) {

@@ -47,8 +47,8 @@ private:
     void replan();
     void readScript();
     [[nodiscard]] pad::Context context() const;
-    void send(const std::vector<int>& keys, pad::Context context);
-    void sendNow(int virtualKey, pad::Context context);
+    void send(const std::vector<int>& keys, pad::Context context, std::optional<pad::Button> button = std::nullopt);
+    void sendNow(int virtualKey, pad::Context context, std::optional<pad::Button> button);
 
     GameHost& host_;
     QWidget& main_;
