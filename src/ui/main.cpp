@@ -225,11 +225,6 @@ int main(int argc, char** argv)
     bool fullScreen = false;
     host.openSettings = [&] {
         host.call([&] {
-            gravok::FrmHaupt& haupt = game.frmHaupt();
-            const bool pause = haupt.Pausiert == 0 && gravok::numberOf(haupt.Tag) == 0;
-            if (pause)
-                host.door().key(gravok::key::P);
-            game.clock.hold();
             fullScreen = window.isFullScreen();
             gravok::ui::SettingsForm form;
             form.Left = game.frmHaupt().Left + (game.frmHaupt().Width - form.Width) / 2;
@@ -264,17 +259,10 @@ int main(int argc, char** argv)
             };
             layer.help = [&] { gravok::HilfeOeffnen(game, "Einstellungen"); };
             struct Release {
-                gravok::Game& g;
                 gravok::ui::PadDriver& p;
-                ~Release()
-                {
-                    g.clock.release();
-                    p.capture = nullptr;
-                }
-            } release{game, pad};
-            host.runLayer(layer);
-            if (pause && haupt.Pausiert != 0)
-                host.door().key(gravok::key::P);
+                ~Release() { p.capture = nullptr; }
+            } release{pad};
+            gravok::ui::runSettings(host, layer);
         });
     };
     std::unique_ptr<gravok::ui::StatsProbe> probe;

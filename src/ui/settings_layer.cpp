@@ -4,6 +4,9 @@
 
 #include <QString>
 
+#include "app/frm_haupt.h"
+#include "app/game.h"
+#include "core/numbers.h"
 #include "ui/form_view.h"
 #include "ui/game_host.h"
 #include "ui/key_map.h"
@@ -275,6 +278,23 @@ void SettingsLayer::clicked(Control& c)
         return;
     activate();
     redraw();
+}
+
+void runSettings(GameHost& host, SettingsLayer& layer)
+{
+    Game& game = host.game();
+    FrmHaupt& haupt = game.frmHaupt();
+    const bool pause = haupt.Pausiert == 0 && numberOf(haupt.Tag) == 0;
+    if (pause)
+        host.door().key(key::P);
+    game.clock.hold();
+    struct Release {
+        Game& g;
+        ~Release() { g.clock.release(); }
+    } release{game};
+    host.runLayer(layer);
+    if (pause && haupt.Pausiert != 0)
+        host.door().key(key::P);
 }
 
 } // namespace gravok::ui

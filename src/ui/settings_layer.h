@@ -89,4 +89,8 @@ private:
     bool waiting_ = false;
 };
 
+// Runs the settings over the field: a running game is paused around them, as the new-game
+// dialog pauses it, and its clock stands meanwhile.
+void runSettings(GameHost& host, SettingsLayer& layer);
+
 } // namespace gravok::ui

@@ -21,6 +21,8 @@
 #include "app/frm_haupt.h"
 #include "app/game.h"
 #include "core/recording_platform.h"
+#include "core/rules.h"
+#include "replay/recorder.h"
 #include "scores/frm_punkte.h"
 #include "scores/kodierer.h"
 #include "scores/list_file.h"
@@ -298,6 +300,41 @@ private slots:
         QCOMPARE(sound, 0);
         QCOMPARE(stored, 1);
         QCOMPARE(d.host.bindings().key(bind::Action::Fire), 17);
+    }
+
+    // The settings pause a running game and let it run on when they close. Fire bound to
+    // Ctrl there: Ctrl in the main window reaches the game, and its recording, as Space.
+    void settingsPauseAndARebindReachesTheGameAsSpace()
+    {
+        PlayingGame g;
+        GameHost host{g.game};
+        host.quit = [] {};
+        FormView main(g.game.frmHaupt(), pictures_);
+        host.addView(&main);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        const FrmHaupt& haupt = g.game.frmHaupt();
+        QCOMPARE(int(haupt.Pausiert), 0);
+        SettingsForm form;
+        int v = 1;
+        const SettingRow row{"r", 1, 1, [&] { return v; }, [&](int to) { v = to; }};
+        SettingsLayer layer(host, form, main, {{row, row, row, row}});
+        QTimer::singleShot(0, &main, [&] {
+            QVERIFY(haupt.Pausiert != 0);
+            for (const int k :
+                 {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return, Qt::Key_Down, Qt::Key_Down,
+                  Qt::Key_Down, Qt::Key_Down, Qt::Key_Return, Qt::Key_Control, Qt::Key_Escape, Qt::Key_Escape})
+                sendKey(&layer.view(), k);
+        });
+        QTimer::singleShot(5000, &main, [&] { host.end(); });
+        host.call([&] { runSettings(host, layer); });
+        QVERIFY(!host.topLayer() && !host.ended());
+        QCOMPARE(int(haupt.Pausiert), 0);
+        replay::Recorder recorder(RulesVersion);
+        host.door().record(&recorder);
+        sendKey(&main, Qt::Key_Control, {}, false, Qt::ControlModifier);
+        host.door().record(nullptr);
+        QVERIFY2(recorder.text().find("\nkey Space") != std::string::npos, recorder.text().c_str());
     }
 
     // A layer stands where its Left and Top put it, at the main view's scale, and follows
