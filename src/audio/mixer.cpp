@@ -51,6 +51,9 @@ void Mixer::render(std::int16_t* out, std::size_t frames)
     Command c;
     while (commands_.pop(c))
         take(c);
+    // Scaled in one step with the voices' gain, so a quiet sum loses no more than one step.
+    const std::int64_t divisor = std::int64_t{UnityGain} * 100;
+    const std::int64_t volume = volume_.load(std::memory_order_relaxed);
     std::size_t done = 0;
     while (done < frames) {
         const std::size_t n = std::min(Block, frames - done);
@@ -59,7 +62,8 @@ void Mixer::render(std::int16_t* out, std::size_t frames)
             if (v.sound)
                 mixVoice(v, acc, n);
         for (std::size_t i = 0; i < n; ++i)
-            out[done + i] = static_cast<std::int16_t>(std::clamp(acc[i] / UnityGain, -32768, 32767));
+            out[done + i] =
+                static_cast<std::int16_t>(std::clamp<std::int64_t>(acc[i] * volume / divisor, -32768, 32767));
         done += n;
     }
     rendered_.fetch_add(frames, std::memory_order_acq_rel);

@@ -23,6 +23,9 @@ public:
     // With every voice busy, the sound that started first gives way.
     bool play(const Sound& sound, int gain = UnityGain);
     bool stopAll();
+    // The player's volume, 0 to 100 %: the whole sum is scaled by it, from the next block on.
+    void setVolume(int percent) { volume_.store(percent < 0 ? 0 : percent > 100 ? 100 : percent); }
+    [[nodiscard]] int volume() const { return volume_.load(); }
 
     // Audio thread: the next `frames` samples, mono.
     void render(std::int16_t* out, std::size_t frames);
@@ -51,6 +54,7 @@ private:
     std::array<Voice, Voices> voices_{};
     std::uint64_t starts_ = 0;
     std::atomic<std::uint64_t> rendered_{0};
+    std::atomic<int> volume_{100};
 };
 
 } // namespace gravok::audio

@@ -22,7 +22,10 @@ constexpr int Down = 40;
 constexpr int P = 80;
 constexpr int F1 = 112;
 constexpr int F2 = 113;
+constexpr int F3 = 114;
 constexpr int F4 = 115;
+constexpr int F11 = 122;
+constexpr int M = 77;
 } // namespace key
 
 // A window: named controls and the handlers of its events. Sizes are the client area.

@@ -30,7 +30,7 @@ std::optional<int> keyFor(Button button, Context context)
     case Button::Left: return key::Left;
     case Button::Right: return key::Right;
     case Button::A: return main ? key::Space : key::Enter;
-    case Button::B: return main ? std::nullopt : std::optional<int>(key::Escape);
+    case Button::B: return main ? key::F3 : key::Escape;
     case Button::Start: return main ? key::P : key::Enter;
     case Button::Back: return main ? std::optional<int>(key::F4) : std::nullopt;
     case Button::Y: return main ? std::optional<int>(key::F2) : std::nullopt;
@@ -45,6 +45,14 @@ bool repeats(Button button, Context context)
     return isArrow(button) || (button == Button::A && context == Context::Main);
 }
 
+MainKeys defaultMainKeys()
+{
+    MainKeys keys;
+    for (std::size_t i = 0; i < ButtonCount; ++i)
+        keys[i] = {keyFor(Button(i), Context::Main), repeats(Button(i), Context::Main)};
+    return keys;
+}
+
 std::vector<int> PadKeys::press(Button button, Context context, long long nowMs, Source source)
 {
     std::vector<int> out;
@@ -54,11 +62,12 @@ std::vector<int> PadKeys::press(Button button, Context context, long long nowMs,
     if (wasHeld)
         return out;
     h.context = context;
-    h.key = keyFor(button, context);
+    const bool main = context == Context::Main;
+    h.key = main ? main_[slot(button)].code : keyFor(button, context);
     h.due.reset();
     if (h.key) {
         out.push_back(*h.key);
-        if (repeats(button, context))
+        if (main ? main_[slot(button)].repeats : repeats(button, context))
             h.due = nowMs + timing_.delayMs;
     }
     return out;

@@ -22,6 +22,15 @@ enum class Axis { LeftX, LeftY };
 // Whether holding the button presses its key again and again, as a held key does.
 [[nodiscard]] bool repeats(Button button, Context context);
 
+// What a button does in the main window, where the player may choose it.
+struct MainKey {
+    std::optional<int> code;
+    bool repeats = false;
+    bool operator==(const MainKey&) const = default;
+};
+using MainKeys = std::array<MainKey, ButtonCount>;
+[[nodiscard]] MainKeys defaultMainKeys();
+
 // The pace of a held key: the first repeat after delayMs, then one every intervalMs.
 struct Timing {
     int delayMs = 500;
@@ -41,7 +50,10 @@ class PadKeys {
 public:
     enum class Source : unsigned { Pad = 1, Stick = 2 };
 
-    explicit PadKeys(Timing timing = {}) : timing_(timing) {}
+    explicit PadKeys(Timing timing = {}) : timing_(timing), main_(defaultMainKeys()) {}
+
+    // The buttons' keys in the main window from now on.
+    void setMainKeys(const MainKeys& keys) { main_ = keys; }
 
     std::vector<int> press(Button button, Context context, long long nowMs, Source source = Source::Pad);
     void release(Button button, Source source = Source::Pad);
@@ -66,6 +78,7 @@ private:
     void stickSide(Button button, bool pushed, Context context, long long nowMs, std::vector<int>& out);
 
     Timing timing_;
+    MainKeys main_;
     std::array<Held, ButtonCount> held_{};
 };
 

@@ -81,9 +81,11 @@ std::size_t ReplayPlayer::nextInput() const
     return i;
 }
 
-void ReplayPlayer::play(std::uint64_t ms)
+void ReplayPlayer::play(std::uint64_t ms, std::optional<int> stopAtLoad)
 {
     while (!finished()) {
+        if (stopAtLoad && loads_ >= *stopAtLoad)
+            return;
         // A dialog that has just closed must be left first, as the harness's loop leaves it.
         if (!game_.windows().empty() && game_.activeWindow().closed())
             return;

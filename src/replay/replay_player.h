@@ -27,8 +27,9 @@ public:
 
     // Main, whose start-up dialog the next slices answer.
     void start();
-    // Plays what falls within the next MS of game time.
-    void play(std::uint64_t ms);
+    // Plays what falls within the next MS of game time; with STOPATLOAD, no further once
+    // that many episodes have loaded (skipping to a game ends where it begins).
+    void play(std::uint64_t ms, std::optional<int> stopAtLoad = std::nullopt);
     // The answer the input box now open was given.
     std::optional<std::string> answer();
 

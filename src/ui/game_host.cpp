@@ -128,11 +128,35 @@ bool GameHost::pressKey(const KeyPress& press)
         end();
         return true;
     }
-    if (Layer* top = topLayer(); top && top->takeKey(press)) {
+    lastFromPad_ = padSending_;
+    lastPadButton_ = padButton_;
+    Layer* top = topLayer();
+    if (top && top->takeKey(press)) {
         refresh();
         return true;
     }
-    const auto code = virtualKey(press.key);
+    const auto physical = virtualKey(press.key);
+    if (!physical)
+        return false;
+    std::optional<int> code;
+    if (!top) {
+        if (*physical == key::F3 && openSettings) {
+            openSettings();
+            return true;
+        }
+        const auto action = bindings_.actionOfKey(*physical);
+        // The window's own two are taken before the game; nothing of theirs reaches it.
+        if (action == bind::Action::FullScreen || action == bind::Action::Sound)
+            return true;
+        code = bindings_.gameCode(*physical);
+    } else if (*physical == key::Enter || *physical == key::Escape ||
+               (*physical >= key::Left && *physical <= key::Down)) {
+        code = physical;
+    } else if (bindings_.actionOfKey(*physical) == bind::Action::Help) {
+        code = key::F1;
+    } else if (bind::knownToGame(*physical)) {
+        code = physical;
+    }
     if (!code)
         return false;
     call([this, code] {
@@ -140,6 +164,17 @@ bool GameHost::pressKey(const KeyPress& press)
             door_.key(*code);
     });
     return true;
+}
+
+bool GameHost::isActionKey(int qtKey, bind::Action action) const
+{
+    const auto physical = virtualKey(qtKey);
+    if (!physical || bindings_.actionOfKey(*physical) != action)
+        return false;
+    const Layer* top = topLayer();
+    if (top && top->capturesKeys())
+        return false;
+    return !(top && top->typesText() && qtKeyFor(*physical) && !qtKeyFor(*physical)->text.isEmpty());
 }
 
 void GameHost::refresh()

@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include <QObject>
 #include <QString>
 
+#include "core/bindings.h"
 #include "replay/input_door.h"
 #include "ui/picture_cache.h"
 
@@ -55,8 +57,26 @@ public:
 
     // A key for the topmost window: window keys first (Ctrl+Q ends the program), then the
     // topmost layer's own keys, then the game's key handler of the active window. True if
-    // anything took it. Real keys and synthesized ones come in here alike.
+    // anything took it. Real keys and synthesized ones come in here alike. In the main
+    // window the player's bindings turn the key into the game's own code; in a layer
+    // Enter, Escape and the arrows mean themselves.
     bool pressKey(const KeyPress& press);
+
+    // The player's keys and pad buttons.
+    [[nodiscard]] bind::Bindings& bindings() { return bindings_; }
+    // Whether the key is bound to ACTION, and not a letter being typed into the name box.
+    [[nodiscard]] bool isActionKey(int qtKey, bind::Action action) const;
+    // The pad sends its presses inside this, naming the button where one was pressed (a
+    // held arrow's repeats name none); the name box asks who pressed last, and with what.
+    void setPadSending(bool sending, std::optional<pad::Button> button = std::nullopt)
+    {
+        padSending_ = sending;
+        padButton_ = button;
+    }
+    [[nodiscard]] bool lastFromPad() const { return lastFromPad_; }
+    [[nodiscard]] std::optional<pad::Button> lastPadButton() const { return lastPadButton_; }
+    // F3 and the pad's B in the main window.
+    std::function<void()> openSettings;
 
     void addView(FormView* view);
     void removeView(FormView* view);
@@ -89,6 +109,11 @@ private:
     KeyRouter* keys_;
     std::vector<FormView*> views_;
     std::vector<Layer*> layers_;
+    bind::Bindings bindings_;
+    bool padSending_ = false;
+    bool lastFromPad_ = false;
+    std::optional<pad::Button> padButton_;
+    std::optional<pad::Button> lastPadButton_;
     bool ended_ = false;
 };
 

@@ -36,10 +36,10 @@ QIcon programIcon()
 
 } // namespace
 
-bool isFullScreenKey(int key, Qt::KeyboardModifiers modifiers)
+bool isFullScreenKey(int key, Qt::KeyboardModifiers modifiers, bool bound)
 {
     const Qt::KeyboardModifiers held = modifiers & ~Qt::KeypadModifier;
-    if (key == Qt::Key_F11)
+    if (bound)
         return held == Qt::NoModifier;
     return (key == Qt::Key_Return || key == Qt::Key_Enter) && held == Qt::AltModifier;
 }
@@ -84,7 +84,8 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event)
         return false;
     const auto* widget = qobject_cast<const QWidget*>(watched);
     const auto* key = static_cast<const QKeyEvent*>(event);
-    if (!widget || widget->window() != this || !isFullScreenKey(key->key(), key->modifiers()))
+    if (!widget || widget->window() != this ||
+        !isFullScreenKey(key->key(), key->modifiers(), host_.isActionKey(key->key(), bind::Action::FullScreen)))
         return false;
     event->accept();
     if (type == QEvent::KeyPress && !key->isAutoRepeat())

@@ -12,7 +12,7 @@ class FormView;
 class GameHost;
 
 // The keys that switch fullscreen on and off: F11, and Alt with Enter.
-[[nodiscard]] bool isFullScreenKey(int key, Qt::KeyboardModifiers modifiers);
+[[nodiscard]] bool isFullScreenKey(int key, Qt::KeyboardModifiers modifiers, bool bound = false);
 
 // The program's top-level window: the main form's view filling a resizable window.
 // Closing it ends the program. F11 and Alt+Enter switch fullscreen before the game

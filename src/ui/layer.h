@@ -38,6 +38,10 @@ public:
     [[nodiscard]] FormView& view() const { return *view_; }
     // Keys the layer handles itself (typing); false sends the key to the form as usual.
     virtual bool takeKey(const KeyPress& /*press*/) { return false; }
+    // A layer that types what the keys say: a key bound to a window action types its letter.
+    [[nodiscard]] virtual bool typesText() const { return false; }
+    // A layer waiting for any key to bind: no key is the window's own meanwhile.
+    [[nodiscard]] virtual bool capturesKeys() const { return false; }
 
     void run();
     void finish();

@@ -33,6 +33,10 @@
 #include "ui/qt_platform.h"
 #include "ui/replay_session.h"
 #include "ui/replay_watch.h"
+#include "ui/settings_layer.h"
+#include "app/frm_haupt.h"
+#include "info/help.h"
+#include "core/numbers.h"
 #include "ui/start_up.h"
 #include "ui/sound_keys.h"
 #include "ui/stats_probe.h"
@@ -166,6 +170,7 @@ int main(int argc, char** argv)
     // Sound: the mixer outlives the device that pulls from it; the pause is looked at
     // after every call into the game and at every request.
     gravok::audio::Mixer mixer;
+    mixer.setVolume(gravok::ui::storedVolume(settings));
     const auto device = openSound(mixer);
     gravok::audio::SoundDirector sound(device ? &mixer : nullptr, [&game] { return game.frmHaupt().Pausiert != 0; });
     traceSound(sound);
@@ -180,6 +185,8 @@ int main(int argc, char** argv)
         sound.setMuted(!sound.muted());
         gravok::ui::storeMute(settings, sound.muted());
     });
+    host.bindings() = settings.bindings();
+    muteKey.setKey([&host](int key) { return host.isActionKey(key, gravok::bind::Action::Sound); });
     app.installEventFilter(&muteKey);
     if (watched) {
         // A recorded run drives the clock and the inputs itself, and is not recorded again.
@@ -213,6 +220,50 @@ int main(int argc, char** argv)
                         QMessageBox::Ok, &window);
         box.setTextFormat(Qt::PlainText);
         box.exec();
+    };
+    // F3 and the pad's B: the settings over the field, paused as for a new game.
+    bool fullScreen = false;
+    host.openSettings = [&] {
+        host.call([&] {
+            fullScreen = window.isFullScreen();
+            gravok::ui::SettingsForm form;
+            form.Left = game.frmHaupt().Left + (game.frmHaupt().Width - form.Width) / 2;
+            form.Top = game.frmHaupt().Top + (game.frmHaupt().Height - form.Height) / 2;
+            gravok::ui::SettingsLayer layer(host, form, window.view(),
+                                            {{{"Lautstärke", 100, 10, [&] { return mixer.volume(); },
+                                               [&](int v) {
+                                                   mixer.setVolume(v);
+                                                   gravok::ui::storeVolume(settings, v);
+                                               }},
+                                              {"Ton", 1, 1, [&] { return sound.muted() ? 0 : 1; },
+                                               [&](int v) {
+                                                   sound.setMuted(v == 0);
+                                                   gravok::ui::storeMute(settings, sound.muted());
+                                               }},
+                                              {"Flüssige Bewegung", 1, 1, [&] { return frames.smooth() ? 1 : 0; },
+                                               [&](int v) {
+                                                   frames.setSmooth(v != 0);
+                                                   gravok::ui::storeSmooth(settings, v != 0);
+                                               }},
+                                              {"Vollbild", 1, 1, [&] { return fullScreen ? 1 : 0; },
+                                               [&](int v) {
+                                                   if ((v != 0) != fullScreen)
+                                                       window.toggleFullScreen();
+                                                   fullScreen = v != 0;
+                                               }}}});
+            layer.bindingsChanged = [&] { settings.setBindings(host.bindings()); };
+            layer.waitingForButton = [&](bool on) {
+                pad.capture = on ? std::function<void(gravok::pad::Button)>(
+                                       [&layer](gravok::pad::Button b) { layer.padButton(b); })
+                                 : nullptr;
+            };
+            layer.help = [&] { gravok::HilfeOeffnen(game, "Einstellungen"); };
+            struct Release {
+                gravok::ui::PadDriver& p;
+                ~Release() { p.capture = nullptr; }
+            } release{pad};
+            gravok::ui::runSettings(host, layer);
+        });
     };
     std::unique_ptr<gravok::ui::StatsProbe> probe;
     if (options.isSet(stats)) {

@@ -9,6 +9,7 @@
 
 #include "core/pictures.h"
 #include "ui/fonts.h"
+#include "ui/game_host.h"
 #include "ui/form_view.h"
 #include "ui/key_map.h"
 #include "ui/key_router.h"
@@ -18,6 +19,7 @@ namespace {
 
 const Font BoxFont{"MS Sans Serif", 9.75f};
 const Font TitleFont{"MS Sans Serif", 9.75f, true};
+const Font HintFont{"MS Sans Serif", 8.25f};
 
 } // namespace
 
@@ -38,6 +40,10 @@ NameBoxForm::NameBoxForm(const std::string& prompt, const std::string& title) : 
     Shape1 = &add(makeShape("Shape1", ShapeKind::Oval, 1080, 1560, 1095, 615));
     lblAbbrechen = &add(makeLabel("lblAbbrechen", 2520, 1755, 855, 255, "Abbrechen", Align::Center));
     Shape2 = &add(makeShape("Shape2", ShapeKind::Oval, 2400, 1560, 1095, 615));
+    lblPad = &add(makeLabel("lblPad", 240, 1320, 4050, 225,
+                            "↑↓ Zeichen   ←→ Stelle   A nimmt   B löscht   Start fertig", Align::Center, HintFont));
+    lblPad->Visible = false;
+    caretAsTyped_ = *ShapeCaret;
     setText({});
 }
 
@@ -55,6 +61,43 @@ void NameBoxForm::setText(const QString& text)
     const double width = QFontMetricsF(qtFont(lblText->TextFont)).horizontalAdvance(text_);
     const float right = lblText->Left + lblText->Width - ShapeCaret->Width;
     ShapeCaret->Left = std::min(right, lblText->Left + static_cast<float>(std::ceil(width + 1)) * TwipsPerPixel);
+}
+
+void NameBoxForm::showPicker(const LetterPicker* picker)
+{
+    lblPad->Visible = picker != nullptr;
+    lblOK->Caption = picker ? "Fertig" : "OK";
+    lblOK->ForeColor = picker && picker->onDone() ? palette::LightBlue : palette::White;
+    Shape1->BorderWidth = picker && picker->onDone() ? 2 : 1;
+    const Control typed = caretAsTyped_;
+    ShapeCaret->Filled = typed.Filled;
+    ShapeCaret->Top = typed.Top;
+    ShapeCaret->Height = typed.Height;
+    ShapeCaret->Width = typed.Width;
+    ShapeCaret->Visible = true;
+    if (!picker)
+        return;
+    // The offered letter stands at the open place, underlined, as the letter it would become.
+    QString shown = text_;
+    if (picker->place() == picker->text().size() && !picker->onDone())
+        shown += QString::fromStdU32String(std::u32string(1, picker->shown()));
+    lblText->Caption = shown.toStdString();
+    ShapeCaret->Visible = !picker->onDone();
+    if (picker->onDone())
+        return;
+    // Measured large: small sizes round each glyph, and the window may be drawn at any scale.
+    constexpr double Large = 8;
+    const QFontMetricsF metrics(qtFont(lblText->TextFont, Large));
+    const std::u32string all = shown.toStdU32String();
+    const double before = metrics.horizontalAdvance(QString::fromStdU32String(all.substr(0, picker->place()))) / Large;
+    const QString letter = QString::fromStdU32String(all.substr(picker->place(), 1));
+    const double width =
+        std::max(metrics.horizontalAdvance(letter), metrics.horizontalAdvance(QStringLiteral("M"))) / Large;
+    // Underlined, not ringed: a ring would cut into the letters beside it.
+    ShapeCaret->Left = lblText->Left + static_cast<float>(before) * TwipsPerPixel;
+    ShapeCaret->Width = static_cast<float>(width) * TwipsPerPixel;
+    ShapeCaret->Top = lblText->Top + lblText->Height;
+    ShapeCaret->Height = 2 * TwipsPerPixel;
 }
 
 std::optional<std::string> NameBoxForm::answer() const
@@ -94,10 +137,51 @@ void NameBoxForm::click(Control& control)
         keyDown(key::Escape, 0);
 }
 
-NameLayer::NameLayer(GameHost& host, NameBoxForm& box, FormView& main) : Layer(host, box, main), box_(box) {}
+NameLayer::NameLayer(GameHost& host, NameBoxForm& box, FormView& main) : Layer(host, box, main), box_(box)
+{
+    // The game was flown with the pad: the box opens with the picker.
+    if (host.lastFromPad()) {
+        picking_ = true;
+        box_.showPicker(&picker_);
+    }
+}
+
+bool NameLayer::pickKey(const KeyPress& press)
+{
+    if (!picking_) {
+        // Back from the keyboard: the picker takes what was typed and goes to its end.
+        picking_ = true;
+        picker_.setText(box_.text().toStdU32String());
+        while (picker_.place() < picker_.text().size())
+            picker_.right();
+    }
+    bool enter = false;
+    switch (press.key) {
+    case Qt::Key_Up: picker_.up(); break;
+    case Qt::Key_Down: picker_.down(); break;
+    case Qt::Key_Left: picker_.left(); break;
+    case Qt::Key_Right: picker_.right(); break;
+    case Qt::Key_Escape: picker_.erase(); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: enter = host_.lastPadButton() == pad::Button::Start || picker_.take(); break;
+    default: break;
+    }
+    box_.setText(QString::fromStdU32String(picker_.text()));
+    box_.showPicker(&picker_);
+    if (enter)
+        box_.keyDown(key::Enter, 0);
+    return true;
+}
 
 bool NameLayer::takeKey(const KeyPress& press)
 {
+    if (host_.lastFromPad())
+        return pickKey(press);
+    if (picking_) {
+        picking_ = false;
+        box_.showPicker(nullptr);
+        box_.setText(box_.text());
+    }
     if (press.key == Qt::Key_Return || press.key == Qt::Key_Enter || press.key == Qt::Key_Escape) {
         box_.keyDown(*virtualKey(press.key), 0);
         return true;

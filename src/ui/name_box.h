@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "core/form.h"
+#include "core/letter_picker.h"
 #include "ui/layer.h"
 
 namespace gravok::ui {
@@ -28,6 +29,7 @@ public:
     Control* Shape1;
     Control* lblAbbrechen;
     Control* Shape2;
+    Control* lblPad;
 
     // Centred across the main window, in the lower half of its field: the big message
     // ("Game over!", "Geschafft!") above it stays readable while the name is typed.
@@ -37,6 +39,9 @@ public:
     // the keyboard.
     void setText(const QString& text);
     [[nodiscard]] const QString& text() const { return text_; }
+    // With a picker the field shows its letter at the open place and underlines the place
+    // it is at; "OK" becomes "Fertig", lit while the picker stands on it. Null: the keyboard's.
+    void showPicker(const LetterPicker* picker);
     // What the box gave: the text after OK, nothing after "Abbrechen".
     [[nodiscard]] std::optional<std::string> answer() const;
 
@@ -48,10 +53,13 @@ public:
 private:
     QString text_;
     bool accepted_ = false;
+    Control caretAsTyped_;
 };
 
 // The input box as a layer: takes the typed text itself, so the field fills with what
 // the keys type (umlauts and ß included) and Backspace takes the last character back.
+// While the last key came from the pad, a letter picker names the player: Up/Down turn
+// the letter, Left/Right move between places, A takes, B deletes, Start enters.
 class NameLayer : public Layer {
     Q_OBJECT
 public:
@@ -60,9 +68,14 @@ public:
 
     NameLayer(GameHost& host, NameBoxForm& box, FormView& main);
     bool takeKey(const KeyPress& press) override;
+    [[nodiscard]] bool typesText() const override { return true; }
 
 private:
+    bool pickKey(const KeyPress& press);
+
     NameBoxForm& box_;
+    LetterPicker picker_{MaxLength};
+    bool picking_ = false;
 };
 
 } // namespace gravok::ui

@@ -77,7 +77,7 @@ void PadDriver::replan()
 
 pad::Context PadDriver::context() const
 {
-    if (QApplication::activeModalWidget())
+    if (QApplication::activeModalWidget() || host_.topLayer())
         return pad::Context::Layer;
     Game& game = host_.game();
     const bool mainOnTop = !game.windows().empty() && &game.activeWindow() == &game.frmHaupt();
@@ -91,22 +91,31 @@ void PadDriver::pump()
         return;
     }
     const long long now = clock_.elapsed();
-    std::vector<int> out;
+    keys_.setMainKeys(host_.bindings().padKeys());
     for (const sdl::PadEvent& e : pad_.poll()) {
         const pad::Context where = context();
+        if (capture && e.kind == sdl::PadEvent::Kind::Down) {
+            // The button is taken whole: no key, no repeat once let go.
+            keys_.releaseAll();
+            capture(e.button);
+            continue;
+        }
         std::vector<int> keys;
+        std::optional<pad::Button> pressed;
         switch (e.kind) {
         case sdl::PadEvent::Kind::Connected: break;
         case sdl::PadEvent::Kind::Disconnected: keys_.releaseAll(); break;
-        case sdl::PadEvent::Kind::Down: keys = keys_.press(e.button, where, now); break;
+        case sdl::PadEvent::Kind::Down:
+            keys = keys_.press(e.button, where, now);
+            pressed = e.button;
+            break;
         case sdl::PadEvent::Kind::Up: keys_.release(e.button); break;
         case sdl::PadEvent::Kind::Move: keys = keys_.axis(e.axis, e.value, where, now); break;
         }
-        out.insert(out.end(), keys.begin(), keys.end());
+        send(keys, where, pressed);
     }
-    const auto repeats = keys_.tick(context(), now);
-    out.insert(out.end(), repeats.begin(), repeats.end());
-    send(out);
+    const pad::Context where = context();
+    send(keys_.tick(where, now), where);
     if (virtual_)
         readScript();
     replan();
@@ -140,17 +149,23 @@ void PadDriver::readScript()
 
 // Each key is sent on its own turn of the event loop: a key that opens a dialog runs
 // the dialog's event loop inside its handler, and the pad must still be read there.
-void PadDriver::send(const std::vector<int>& keys)
+void PadDriver::send(const std::vector<int>& keys, pad::Context context, std::optional<pad::Button> button)
 {
     for (const int k : keys)
         QMetaObject::invokeMethod(
-            this, [this, k] { sendNow(k); }, Qt::QueuedConnection);
+            this, [this, k, context, button] { sendNow(k, context, button); }, Qt::QueuedConnection);
 }
 
-// Where a real key would go: the dialog in front, or the game's window.
-void PadDriver::sendNow(int virtualKey)
+// Where a real key would go: the dialog in front, or the game's window. In the main window
+// an action's code becomes the key the player bound to it, which the host turns back.
+void PadDriver::sendNow(int virtualKey, pad::Context context, std::optional<pad::Button> button)
 {
-    const auto key = qtKeyFor(virtualKey);
+    int physical = virtualKey;
+    if (context == pad::Context::Main)
+        for (const bind::ActionRow& r : bind::actions())
+            if (r.code == virtualKey)
+                physical = host_.bindings().key(r.action);
+    const auto key = qtKeyFor(physical);
     if (!key || host_.ended())
         return;
     QWidget* target = QApplication::activeModalWidget();
@@ -166,9 +181,11 @@ void PadDriver::sendNow(int virtualKey)
     if (virtual_)
         std::fprintf(stderr, "gravok: Testpad-Taste %d\n", virtualKey);
     const QPointer<QWidget> guard(target);
-    const QString text = QString::fromLatin1(key->text);
+    const QString text = key->text;
     QKeyEvent press(QEvent::KeyPress, key->key, Qt::NoModifier, text);
+    host_.setPadSending(true, button);
     QCoreApplication::sendEvent(target, &press);
+    host_.setPadSending(false);
     if (guard) {
         QKeyEvent release(QEvent::KeyRelease, key->key, Qt::NoModifier, text);
         QCoreApplication::sendEvent(guard, &release);

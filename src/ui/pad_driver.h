@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <deque>
+#include <functional>
 #include <memory>
 
 #include <QElapsedTimer>
@@ -38,13 +39,16 @@ public:
     static constexpr int ReadMs = 16;
     static constexpr int LookOutMs = 1000;
 
+    // While set, a button pressed goes here and makes no key (the settings wait for one).
+    std::function<void(pad::Button)> capture;
+
 private:
     void pump();
     void replan();
     void readScript();
     [[nodiscard]] pad::Context context() const;
-    void send(const std::vector<int>& keys);
-    void sendNow(int virtualKey);
+    void send(const std::vector<int>& keys, pad::Context context, std::optional<pad::Button> button = std::nullopt);
+    void sendNow(int virtualKey, pad::Context context, std::optional<pad::Button> button);
 
     GameHost& host_;
     QWidget& main_;

@@ -77,11 +77,15 @@ void ReplayWatch::frame()
     ns = std::min<std::int64_t>(ns, MaxFrameMs * 1'000'000 * (fast_ ? FastFactor : 1));
     std::uint64_t ms = static_cast<std::uint64_t>(ns / 1'000'000);
     carryNs_ = ns % 1'000'000;
-    if (player_.gamesLoaded() < firstGame_)
+    // Skipped to the game watched, and no further: a slice that ran on would play it unseen.
+    std::optional<int> stopAt;
+    if (player_.gamesLoaded() < firstGame_) {
         ms = SkipSliceMs;
+        stopAt = firstGame_;
+    }
     host_.guarded([&] {
         if (!ended_)
-            player_.play(ms);
+            player_.play(ms, stopAt);
     });
     host_.refresh();
     // A run that ends with a dialog open stands there until Escape; a game watched from

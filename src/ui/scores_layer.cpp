@@ -101,6 +101,13 @@ bool ScoresLayer::takeKey(const KeyPress& press)
     if (press.modifiers != Qt::NoModifier || !rows)
         return false;
     const int now = rows->currentRow();
+    // The pad's A gives Enter in a dialog; here it shows the entry, as Space does, and
+    // Start or B close the list.
+    const bool padA = host_.lastFromPad() && host_.lastPadButton() == pad::Button::A;
+    if (padA && (press.key == Qt::Key_Return || press.key == Qt::Key_Enter)) {
+        watchRow(now);
+        return true;
+    }
     switch (press.key) {
     case Qt::Key_Space: watchRow(now); return true;
     case Qt::Key_Up: selectRow(now < 0 ? 0 : now - 1); return true;

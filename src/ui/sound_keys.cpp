@@ -11,6 +11,7 @@ namespace gravok::ui {
 namespace {
 
 constexpr auto MuteKeyName = "sound/muted";
+constexpr auto VolumeKeyName = "sound/volume";
 
 } // namespace
 
@@ -24,7 +25,8 @@ bool MuteKey::eventFilter(QObject* watched, QEvent* event)
         return false;
     const auto* key = static_cast<const QKeyEvent*>(event);
     const auto* widget = qobject_cast<const QWidget*>(watched);
-    if (key->key() != Qt::Key_M || (key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) || !widget ||
+    const bool ours = is_ ? is_(key->key()) : key->key() == Qt::Key_M;
+    if (!ours || (key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) || !widget ||
         !isGameWindow_(widget->window()) || widget->testAttribute(Qt::WA_InputMethodEnabled))
         return false;
     // Held down, M stays one press: the sound does not flutter on and off.
@@ -41,6 +43,18 @@ bool storedMute(const WindowSettings& settings)
 void storeMute(WindowSettings& settings, bool muted)
 {
     settings.setValue(QLatin1String(MuteKeyName), muted);
+}
+
+int storedVolume(const WindowSettings& settings)
+{
+    bool ok = false;
+    const int percent = settings.value(QLatin1String(VolumeKeyName)).toString().toInt(&ok);
+    return ok && percent >= 0 && percent <= 100 && percent % 10 == 0 ? percent : 100;
+}
+
+void storeVolume(WindowSettings& settings, int percent)
+{
+    settings.setValue(QLatin1String(VolumeKeyName), percent);
 }
 
 } // namespace gravok::ui

@@ -17,6 +17,8 @@ public:
     using IsGameWindow = std::function<bool(const QWidget* window)>;
 
     MuteKey(IsGameWindow isGameWindow, std::function<void()> toggle, QObject* parent = nullptr);
+    // The key is the player's choice: IS says whether a Qt key is it (M without one).
+    void setKey(std::function<bool(int qtKey)> is) { is_ = std::move(is); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -24,6 +26,7 @@ protected:
 private:
     IsGameWindow isGameWindow_;
     std::function<void()> toggle_;
+    std::function<bool(int qtKey)> is_;
 };
 
 class WindowSettings;
@@ -31,5 +34,8 @@ class WindowSettings;
 // Whether the player last left the sound muted, kept with the other settings.
 bool storedMute(const WindowSettings& settings);
 void storeMute(WindowSettings& settings, bool muted);
+// The volume in percent, 0 to 100 in steps of 10; 100 when nothing usable is kept.
+int storedVolume(const WindowSettings& settings);
+void storeVolume(WindowSettings& settings, int percent);
 
 } // namespace gravok::ui

@@ -23,7 +23,12 @@ std::optional<std::string> earlyAnswer(const std::vector<std::string>& args)
                                "  -h, --help     Zeigt diese Hilfe.\n"
                                "  -v, --version  Zeigt die Version.\n"
                                "  --stats        Gibt jede Sekunde Ticks, Bilder, CPU-Zeit und Speicher aus.\n"
+                               "  --mute         Startet ohne Ton (M schaltet ihn ein und aus).\n"
                                "  --stepped      Zeigt das Spiel in Schritten statt in flüssiger Bewegung.\n"
+                               "  --replay DATEI Zeigt ein aufgezeichnetes Spiel: P hält an, Escape beendet,\n"
+                               "                 die Rechts-Taste spult gedrückt vierfach vor.\n"
+                               "  --game K       Beginnt die Wiedergabe mit dem K-ten Spiel der Aufzeichnung\n"
+                               "                 (ohne: dem ersten).\n"
                                "\n"
                                "Gravok ist freie Software unter der GNU General Public License,\n"
                                "Version 3 oder später (GPL-3.0-or-later).\n");

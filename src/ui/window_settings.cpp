@@ -98,6 +98,18 @@ void WindowSettings::setValue(const QString& key, const QVariant& value)
     flush();
 }
 
+bind::Bindings WindowSettings::bindings() const
+{
+    return bind::Bindings::fromStored([this](const std::string& key) { return file_.value(key); });
+}
+
+void WindowSettings::setBindings(const bind::Bindings& bindings)
+{
+    for (const auto& [key, value] : bindings.stored())
+        file_.set(key, value);
+    flush();
+}
+
 void WindowSettings::flush()
 {
     // Said once: a disk that stays full would say it at every change.

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QVariant>
 
+#include "core/bindings.h"
 #include "core/settings_file.h"
 
 namespace gravok::ui {
@@ -38,6 +39,9 @@ public:
     // Any other key, under a group of its own ("sound/muted"); a change is saved at once.
     [[nodiscard]] QVariant value(const QString& key, const QVariant& fallback = {}) const;
     void setValue(const QString& key, const QVariant& value);
+    // The player's keys and pad buttons; what cannot be used is the default.
+    [[nodiscard]] bind::Bindings bindings() const;
+    void setBindings(const bind::Bindings& bindings);
     // Writes what was set to the file now.
     void flush();
 

@@ -105,5 +105,29 @@ TEST(Mixer, RequestsBeyondTheRingAreRefusedNotBlocked)
     EXPECT_EQ(render(m, 2), (Samples{1, 0}));
 }
 
+// The volume scales the sum with the gain in one step, rounded toward zero; an overloud
+// sum turned down is no longer clipped, and a value out of range is held at its end.
+TEST(Mixer, TheVolumeScalesTheWholeSum)
+{
+    Pcm a({30000, -30000, 999, 1});
+    const struct {
+        int volume;
+        Samples expected;
+    } cases[] = {
+        {100, {32767, -32768, 1498, 1}},
+        {50, {22500, -22500, 749, 0}},
+        {10, {4500, -4500, 149, 0}},
+        {0, {0, 0, 0, 0}},
+        {-3, {0, 0, 0, 0}},
+        {250, {32767, -32768, 1498, 1}},
+    };
+    for (const auto& c : cases) {
+        Mixer m;
+        m.setVolume(c.volume);
+        m.play(a.sound, Mixer::UnityGain * 3 / 2);
+        EXPECT_EQ(render(m, 4), c.expected) << c.volume;
+    }
+}
+
 } // namespace
 } // namespace gravok::audio

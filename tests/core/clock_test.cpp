@@ -114,7 +114,7 @@ TEST(PadKeys, TimelinesGiveTheKeysAHeldKeyWould)
         {"a late look gives one repeat, not a burst", "pA@0 t@2000 t@2039 t@2040", {S, S, S}},
         {"Enter in a dialog never repeats", "pA@0L t@2000L", {E}},
         {"Start pauses in the game, is OK in a dialog", "pStart@0 rStart@0 pStart@10L", {key::P, E}},
-        {"B does nothing in the game", "pB@0 t@900", {}},
+        {"B opens the settings in the game, once", "pB@0 t@900", {key::F3}},
         {"the other buttons; in a dialog Y and Back do nothing",
          "pLeft@0 rLeft@0 pRight@0 rRight@0 pX@0 rX@0 pY@0 rY@0 pBack@0 rBack@0 pX@0L rX@0L pY@0L pBack@0L",
          {L, R, key::F1, key::F2, key::F4, key::F1}},

@@ -29,16 +29,24 @@ tap back
 expect "the new-game dialog" layer_is $NEU
 tap down down down a
 expect "the dialog closes" layer_is ""
+sleep 2 # so that the game watched later lasts
 # A shot that hits leaves its slot to the explosion for 200 ms: a shot fired into it
 # meanwhile would go with it.
 for n in 1 2 3; do tap a && sleep 0.6; done
 expect "the name box" layer_is $NAMEBOX
-tap a
-expect "A gives a name-less entry, the list opens" layer_is $LIST
-tap a
-expect "A closes the list" layer_is ""
+# The name letter by letter: C taken, A taken, B deletes it, A again, then D; Start enters.
+step="a name with the letter picker"
+tap up up a down down a b a up up up a start
+expect "Start enters the name, the list opens" layer_is $LIST
 printf 'click lblOK\nclick lblHighscore\nget Liste.List(0)\n' | "$XD_PROG/gravok-sim" --dir "$XD_PROG" >"$XD_OUT/list.txt"
-grep -qx '[-0-9]*:  (4)' "$XD_OUT/list.txt" || fail "no name-less entry of episode 4 in the list"
+grep -qx '[-0-9]*: CAD (4)' "$XD_OUT/list.txt" || fail "no entry of CAD for episode 4 in the list"
+step="the entry watched with the pad"
+tap a
+wait_window "Gravok – Wiedergabe" 10 >/dev/null || fail "A on the entry showed no replay"
+wait_window Gravok 30 >/dev/null || fail "the showing did not end with its game"
+expect "the list is back" layer_is $LIST
+tap b
+expect "B closes the list" layer_is ""
 
 # Unplugged while Up is held, the repeats stop at once; plugged in again, the pad plays on.
 step="unplug and plug"

@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The Gravok developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The game window and its keys: the start-up dialog, pause, the dialogs over a running
-# game, the help viewer, Ctrl+Q, and a game lost and one won with the name box and the list.
+# game, the help viewer, Ctrl+Q, a game lost and one won with the name box and the list,
+# and Fire bound to Ctrl in the settings.
 set -uo pipefail
 . "$(dirname "$0")/xdrive.sh"
 xd_e2e_begin "$@"
@@ -92,4 +93,27 @@ expect "the list closes" layer_is ""
 printf 'key Enter\nclick lblHighscore\nget Liste.List(0)\nget Liste.List(1)\n' |
     "$XD_PROG/gravok-sim" --dir "$end_prog" >"$XD_OUT/list.txt"
 grep -qx '[-0-9]*: Jürgen Groß (2)' "$XD_OUT/list.txt" || fail "the typed name, and it alone, is not in the list"
+
+# Fire bound to Ctrl in the settings' keys page stays so after a restart: three shots with
+# Ctrl win episode 1, and the recording holds them as the game's own Space.
+step="Fire on Ctrl"
+SETTINGS=640x390+0+93
+keys "$main" F3
+expect "the settings" layer_is $SETTINGS
+keys "$main" Down Down Down Down Return Down Down Down Down Return Control_L Escape Escape
+expect "the settings close" layer_is ""
+pid=$XD_LAST_PID
+keys "$main" ctrl+q
+xd_until 20 eval '! kill -0 $pid 2>/dev/null' || fail "the program runs on"
+grep -qx 'fire=17' "$XDG_CONFIG_HOME/gravok/gravok.conf" || fail "Fire on Ctrl was not kept"
+xd_run rebound "$end_prog/gravok"
+main=$(wait_window Gravok 30) || fail "no game window"
+expect "the start-up dialog" layer_is $NEU
+keys "$main" Return
+sleep 0.5
+for n in 1 2 3; do keys "$main" Control_L && sleep 0.45; done
+expect "Ctrl fires: the name box" layer_is $NAMEBOX
+keys "$main" Escape
+file=$(ls -t "$XDG_DATA_HOME"/gravok/replays/*.replay.gz | head -n 1)
+[ "$(zcat "$file" | grep -c '^key Space$')" -ge 3 ] || fail "the shots are not recorded as Space"
 echo "all real-window checks passed"

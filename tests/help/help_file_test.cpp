@@ -32,7 +32,9 @@ private slots:
             {"Neues Spiel",
              "Gravokitenstrum|Satelliten - Chaos|Zerstörung der Planeten|Bunte Planeten!|Enter|Esc|Abbrechen"},
             {"Highscore", "Punkte.lst|~/.local/share/gravok/|Namen|Doppelklick|Leertaste"},
-            {"Info", "Version|Webseite|E-Mail"}};
+            {"Info", "Version|Webseite|E-Mail"},
+            {"Einstellungen",
+             "F3|Lautstärke|Ton|Flüssige Bewegung|Vollbild|Taste drücken|tauschen|Standard|gravok.conf"}};
         for (const auto& [topic, mentions] : topics)
             QTest::newRow(topic) << QString::fromUtf8(topic) << QString::fromUtf8(mentions);
     }

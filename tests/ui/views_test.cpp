@@ -21,6 +21,8 @@
 #include "app/frm_haupt.h"
 #include "app/game.h"
 #include "core/recording_platform.h"
+#include "core/rules.h"
+#include "replay/recorder.h"
 #include "scores/frm_punkte.h"
 #include "scores/kodierer.h"
 #include "scores/list_file.h"
@@ -34,6 +36,7 @@
 #include "ui/name_box.h"
 #include "ui/qt_platform.h"
 #include "ui/scores_layer.h"
+#include "ui/settings_layer.h"
 #include "ui/sound_keys.h"
 #include "ui/start_up.h"
 #include "ui/window_settings.h"
@@ -262,6 +265,76 @@ private slots:
         bool ran = false;
         d.host.call([&] { ran = true; });
         QVERIFY(!ran);
+    }
+
+    // In the settings the keys change the rows (the volume in tens, a switch flips), the
+    // keys page binds the next key and stores it once, Escape leaves each page.
+    void boundKeysReachTheGameAsItsOwnCodes()
+    {
+        Desktop d;
+        QVERIFY(QTest::qWaitForWindowExposed(&d.window));
+        SettingsForm form;
+        int volume = 100, sound = 1;
+        auto get = [](int& v) { return [&v] { return v; }; };
+        auto set = [](int& v) { return [&v](int to) { v = to; }; };
+        SettingsLayer layer(d.host, form, d.window.view(),
+                            {{{"v", 100, 10, get(volume), set(volume)},
+                              {"s", 1, 1, get(sound), set(sound)},
+                              {"m", 1, 1, get(sound), set(sound)},
+                              {"f", 1, 1, get(sound), set(sound)}}});
+        int stored = 0;
+        layer.bindingsChanged = [&] { ++stored; };
+        d.withLayer([&] { d.host.runLayer(layer); },
+                    [&] {
+                        QWidget* view = &layer.view();
+                        for (const int k : {Qt::Key_Left, Qt::Key_Left, Qt::Key_Down, Qt::Key_Return, Qt::Key_Down,
+                                            Qt::Key_Down, Qt::Key_Down, Qt::Key_Return, Qt::Key_Down, Qt::Key_Down,
+                                            Qt::Key_Down, Qt::Key_Down, Qt::Key_Return, Qt::Key_Control})
+                            sendKey(view, k);
+                        QCOMPARE(form.lblTaste[4]->Caption, std::string("Strg"));
+                        sendKey(view, Qt::Key_Escape);
+                        sendKey(view, Qt::Key_Escape);
+                    });
+        QVERIFY(!d.host.topLayer() && form.closed());
+        QCOMPARE(volume, 80);
+        QCOMPARE(sound, 0);
+        QCOMPARE(stored, 1);
+        QCOMPARE(d.host.bindings().key(bind::Action::Fire), 17);
+    }
+
+    // The settings pause a running game and let it run on when they close. Fire bound to
+    // Ctrl there: Ctrl in the main window reaches the game, and its recording, as Space.
+    void settingsPauseAndARebindReachesTheGameAsSpace()
+    {
+        PlayingGame g;
+        GameHost host{g.game};
+        host.quit = [] {};
+        FormView main(g.game.frmHaupt(), pictures_);
+        host.addView(&main);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        const FrmHaupt& haupt = g.game.frmHaupt();
+        QCOMPARE(int(haupt.Pausiert), 0);
+        SettingsForm form;
+        int v = 1;
+        const SettingRow row{"r", 1, 1, [&] { return v; }, [&](int to) { v = to; }};
+        SettingsLayer layer(host, form, main, {{row, row, row, row}});
+        QTimer::singleShot(0, &main, [&] {
+            QVERIFY(haupt.Pausiert != 0);
+            for (const int k :
+                 {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return, Qt::Key_Down, Qt::Key_Down,
+                  Qt::Key_Down, Qt::Key_Down, Qt::Key_Return, Qt::Key_Control, Qt::Key_Escape, Qt::Key_Escape})
+                sendKey(&layer.view(), k);
+        });
+        QTimer::singleShot(5000, &main, [&] { host.end(); });
+        host.call([&] { runSettings(host, layer); });
+        QVERIFY(!host.topLayer() && !host.ended());
+        QCOMPARE(int(haupt.Pausiert), 0);
+        replay::Recorder recorder(RulesVersion);
+        host.door().record(&recorder);
+        sendKey(&main, Qt::Key_Control, {}, false, Qt::ControlModifier);
+        host.door().record(nullptr);
+        QVERIFY2(recorder.text().find("\nkey Space") != std::string::npos, recorder.text().c_str());
     }
 
     // A layer stands where its Left and Top put it, at the main view's scale, and follows
