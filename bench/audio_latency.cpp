@@ -5,6 +5,7 @@
 // they come, so each block gets the moment it left the audio thread; the samples are then
 // lined up with the request times. Needs no sound card.
 //   gravok-audio-latency [REQUESTS]
+//   gravok-audio-latency --volume   the level of one sound at 100, 50 and 10 % volume
 #include <pthread.h>
 #include <sched.h>
 #include <sys/stat.h>
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -20,6 +22,7 @@
 #include <thread>
 #include <unistd.h>
 #include <fcntl.h>
+#include <memory>
 #include <vector>
 
 #include "audio/mixer.h"
@@ -97,11 +100,50 @@ Clock::duration typicalPeriod(const std::vector<Chunk>& chunks, int blockFrames)
     return periods[periods.size() / 2];
 }
 
+// The explosion played at each volume, a quiet gap between; the RMS of each as the device
+// got it, against the level at 100 %.
+int measureVolume(gravok::audio::Mixer& mixer, std::vector<std::int16_t>& pcm,
+                  std::unique_ptr<gravok::sdl::AudioDevice>& device, std::thread& reader)
+{
+    const gravok::audio::Sound& sound = *gravok::audio::findSound("explosion");
+    const int volumes[] = {100, 50, 10};
+    std::vector<std::uint64_t> starts;
+    for (const int volume : volumes) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        mixer.setVolume(volume);
+        // The volume holds from the next block: the sound goes after it.
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        starts.push_back(mixer.framesRendered());
+        mixer.play(sound);
+        std::this_thread::sleep_for(
+            std::chrono::milliseconds(1000 * sound.pcm.size() / gravok::audio::SampleRate + 100));
+    }
+    device.reset();
+    reader.join();
+    double full = 0;
+    for (std::size_t i = 0; i < starts.size(); ++i) {
+        std::size_t f = starts[i];
+        while (f < pcm.size() && pcm[f] == 0)
+            ++f;
+        double sum = 0;
+        const std::size_t end = std::min(pcm.size(), f + sound.pcm.size());
+        for (std::size_t k = f; k < end; ++k)
+            sum += double(pcm[k]) * pcm[k];
+        const double rms = end > f ? std::sqrt(sum / double(end - f)) : 0;
+        if (i == 0)
+            full = rms;
+        std::printf("volume %3d %%: RMS %.1f, %+.2f dB (intended %+.2f dB)\n", volumes[i], rms,
+                    20 * std::log10(rms / full), 20 * std::log10(volumes[i] / 100.0));
+    }
+    return full > 0 ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    const int requests = argc > 1 ? std::atoi(argv[1]) : 60;
+    const bool volume = argc > 1 && std::string(argv[1]) == "--volume";
+    const int requests = argc > 1 && !volume ? std::atoi(argv[1]) : 60;
     const auto dir = std::filesystem::temp_directory_path() / ("gravok-latency-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     const std::string pipe = (dir / "device.pcm").string();
@@ -122,6 +164,11 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "gravok-audio-latency: no device: %s\n", why.c_str());
         std::filesystem::remove_all(dir);
         return 1;
+    }
+    if (volume) {
+        const int status = measureVolume(mixer, pcm, device, reader);
+        std::filesystem::remove_all(dir);
+        return status;
     }
     const gravok::audio::Sound& hit = *gravok::audio::findSound("hit");
     std::size_t lead = 0; // the sound's own silent start

@@ -4,7 +4,8 @@
 // 1, 1.875 (1080p filled), 3, 3.75 (2160p filled) and 4.5. Ten gravoks, ten shots, an
 // explosion and a full damage bar, painted the way the view paints, on a QImage. And one
 // frame of smooth motion between two ticks: only where the shuttle, the gravoks and the
-// shots were and are drawn, at 1, 1.875 and 3.75.
+// shots were and are drawn, at 1, 1.875 and 3.75. And what F3 costs before the settings
+// show: their form built, filled in and painted whole, at 1, 1.875 and 3.75.
 #include <cmath>
 #include <string>
 #include <vector>
@@ -22,6 +23,7 @@
 #include "ui/form_painter.h"
 #include "ui/letterbox.h"
 #include "ui/picture_cache.h"
+#include "ui/settings_layer.h"
 
 namespace gravok::bench {
 namespace {
@@ -135,6 +137,25 @@ void BM_PaintSmoothFrame(benchmark::State& state)
     state.SetLabel("scale " + std::to_string(scale).substr(0, 5));
 }
 BENCHMARK(BM_PaintSmoothFrame)->Arg(1000)->Arg(1875)->Arg(3750)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
+
+// The settings as F3 opens them: the form made, its first page filled in, painted whole.
+void BM_OpenSettings(benchmark::State& state)
+{
+    const double scale = static_cast<double>(state.range(0)) / 1000.0;
+    ui::PictureCache pictures;
+    const bind::Bindings bindings;
+    for (auto _ : state) {
+        ui::SettingsForm form;
+        form.show(false, 0, {100, 1, 1, 0}, bindings, false);
+        QImage frame = frameFor(form, scale);
+        QPainter p(&frame);
+        p.scale(scale, scale);
+        ui::FormPainter(p, pictures).paint(form);
+        benchmark::DoNotOptimize(frame.constBits());
+    }
+    state.SetLabel("scale " + std::to_string(scale).substr(0, 5));
+}
+BENCHMARK(BM_OpenSettings)->Arg(1000)->Arg(1875)->Arg(3750)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace gravok::bench
