@@ -92,7 +92,8 @@ keys "$main" Return
 expect "the list closes" layer_is ""
 printf 'key Enter\nclick lblHighscore\nget Liste.List(0)\nget Liste.List(1)\n' |
     "$XD_PROG/gravok-sim" --dir "$end_prog" >"$XD_OUT/list.txt"
-grep -qx '[-0-9]*: Jürgen Groß (2)' "$XD_OUT/list.txt" || fail "the typed name, and it alone, is not in the list"
+grep -qx '[-0-9]*: Jürgen Groß (2)' "$XD_OUT/list.txt" ||
+    fail "the typed name, and it alone, is not in the list: $(tr '\n' '|' <"$XD_OUT/list.txt")"
 
 # Fire bound to Ctrl in the settings' keys page stays so after a restart: three shots with
 # Ctrl win episode 1, and the recording holds them as the game's own Space.
