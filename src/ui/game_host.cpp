@@ -149,13 +149,14 @@ bool GameHost::pressKey(const KeyPress& press)
         if (action == bind::Action::FullScreen || action == bind::Action::Sound)
             return true;
         code = bindings_.gameCode(*physical);
-    } else if (*physical == key::Enter || *physical == key::Escape ||
-               (*physical >= key::Left && *physical <= key::Down)) {
-        code = physical;
-    } else if (bindings_.actionOfKey(*physical) == bind::Action::Help) {
-        code = key::F1;
-    } else if (bind::knownToGame(*physical)) {
-        code = physical;
+    } else {
+        // In a dialog Enter, Escape and the arrows keep their meaning; Help follows its key.
+        const bool own =
+            *physical == key::Enter || *physical == key::Escape || (*physical >= key::Left && *physical <= key::Down);
+        if (!own && bindings_.actionOfKey(*physical) == bind::Action::Help)
+            code = key::F1;
+        else if (own || bind::knownToGame(*physical))
+            code = physical;
     }
     if (!code)
         return false;

@@ -59,13 +59,13 @@ SettingsForm::SettingsForm() : Form("Einstellungen")
     lblTitel = &add(makeLabel("lblTitel", 240, 210, Width - 480, 255, "Einstellungen", Align::Center, TitleFont));
     const char* names[] = {"Lautstärke", "Ton", "Flüssige Bewegung", "Vollbild", "Tasten …"};
     for (int i = 0; i <= Rows; ++i) {
-        lblName[i] = &add(makeLabel("lblName", 600, RowTop + i * RowStep, 2600, 255, names[i], Align::Left, BoxFont,
-                                    palette::White, i));
+        lblName[i] = &add(makeLabel("lblName", 600, RowTop + static_cast<float>(i) * RowStep, 2600, 255, names[i],
+                                    Align::Left, BoxFont, palette::White, i));
         lblName[i]->HandCursor = true;
     }
     for (int i = 0; i < Rows; ++i) {
-        lblWert[i] = &add(makeLabel("lblWert", BarLeft, RowTop + i * RowStep, Width - BarLeft - 600, 255, "",
-                                    i == 0 ? Align::Right : Align::Left, BoxFont, palette::White, i));
+        lblWert[i] = &add(makeLabel("lblWert", BarLeft, RowTop + static_cast<float>(i) * RowStep, Width - BarLeft - 600,
+                                    255, "", i == 0 ? Align::Right : Align::Left, BoxFont, palette::White, i));
         lblWert[i]->HandCursor = true;
     }
     ShapeBalken = &add(makeShape("ShapeBalken", ShapeKind::Rectangle, BarLeft, RowTop + 15, BarWidth, 225));

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/stats_probe.h"
 
+#include <cmath>
+
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
@@ -81,7 +83,8 @@ QString intervals(std::int64_t before, const std::vector<std::int64_t>& frames)
         return QStringLiteral("-");
     std::sort(ms.begin(), ms.end());
     const auto at = [&](double share) {
-        return QString::number(ms[static_cast<std::size_t>(share * static_cast<double>(ms.size() - 1) + 0.5)], 'f', 1);
+        return QString::number(ms[static_cast<std::size_t>(std::lround(share * static_cast<double>(ms.size() - 1)))],
+                               'f', 1);
     };
     return QStringLiteral("%1/%2/%3 ms").arg(at(0.5), at(0.99), at(1.0));
 }

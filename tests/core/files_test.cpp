@@ -16,7 +16,7 @@ using test::writeBytes;
 TEST(Files, OnlyRegularFilesAreOpenedAndEveryOtherKindIsNamed)
 {
     const test::ProgramDir d;
-    const fs::path p = d.path();
+    const fs::path& p = d.path();
     writeBytes(p / "datei", "inhalt");
     const int s = ::socket(AF_UNIX, SOCK_STREAM, 0); // its name stays, with no one listening
     sockaddr_un addr{AF_UNIX, {}};
@@ -96,7 +96,7 @@ TEST(Files, QuotesAreShortAndStayOnOneLine)
         {"a\nb\rc\td", "\"a b c d\""},
         {"<img src=x>", "\"<img src=x>\""},
         {std::string(60, '9'), "\"" + std::string(60, '9') + "\""},
-        {std::string(10'000'000, '9'), "\"" + std::string(60, '9') + "…\""},
+        {std::string(10'000'000, '9'), "\"" + std::string(60, '9') + "…\""}, // NOLINT(bugprone-string-constructor)
         {sixty + seventy, "\"" + sixty + "…\""}};
     for (const auto& [text, quoted] : cases)
         EXPECT_EQ(quoteText(text), quoted);

@@ -118,6 +118,7 @@ TEST(ReplayLinks, AFullLinksFileKeepsTheLiveLinks)
 TEST(ReplayStore, KeepsTheNewestAndTheNamedAndNeverTheCurrentOne)
 {
     std::vector<StoredReplay> files;
+    files.reserve(8);
     for (int i = 0; i < 8; ++i)
         files.push_back({"r" + std::to_string(i), 100 + i / 2}); // two of each age
     EXPECT_EQ(replaysToPrune(files, {}, 8), std::vector<std::string>{});

@@ -293,6 +293,7 @@ std::vector<std::size_t> orderLiteral(const std::vector<std::string>& lines)
 std::vector<std::string> withKeys(const std::vector<int>& scores)
 {
     std::vector<std::string> lines;
+    lines.reserve(scores.size());
     for (const int s : scores)
         lines.push_back(scoreField(std::to_string(s)) + ": line " + std::to_string(lines.size() + 1));
     return lines;

@@ -123,7 +123,7 @@ void spreadPictures(Form& form)
         Control& g = form.at("imgGravok", i + 1);
         g.setPicture(kinds[i]);
         g.Left = static_cast<float>(i % 5 * 1800 + 307 + i * 7);
-        g.Top = static_cast<float>(i / 5 * 2400 + 461 + i * 11);
+        g.Top = static_cast<float>((i < 5 ? 0 : 2400) + 461 + i * 11);
     }
     Control& shuttle = form.at("imgShuttle");
     shuttle.setPicture(7);

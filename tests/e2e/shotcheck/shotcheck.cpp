@@ -130,9 +130,7 @@ int replayModel(const QImage& shot, const std::string& art, QRect window, const 
     });
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int run(int argc, char** argv)
 {
     const std::string check = argc > 1 ? argv[1] : "";
     int x = 0, y = 0, w = 0, h = 0;
@@ -171,4 +169,16 @@ int main(int argc, char** argv)
         game.clock.advance(50);
         return true;
     });
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    try {
+        return run(argc, argv);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "gravok-shotcheck: %s\n", e.what());
+        return 2;
+    }
 }
