@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/settings_layer.h"
 
+#include <algorithm>
+
 #include <QString>
 
 #include "app/frm_haupt.h"
@@ -171,13 +173,16 @@ void SettingsLayer::move(int by)
     selected_ = (selected_ + by + lines()) % lines();
 }
 
-void SettingsLayer::change(int by)
+void SettingsLayer::change(int by, bool wrap)
 {
     if (keysPage_ || selected_ >= SettingsForm::Rows)
         return;
     SettingRow& row = rows_[selected_];
     const int span = row.max + row.step;
-    row.set((row.get() + by * row.step + span) % span);
+    const int next = row.get() + by * row.step;
+    // A switch flips either way; the volume stops at its ends under the arrows, so a key held
+    // at full never drops to silence, and only Enter or a click comes round to the start.
+    row.set(row.max == row.step || wrap ? (next + span) % span : std::clamp(next, 0, row.max));
 }
 
 void SettingsLayer::wait(bool on)
@@ -192,7 +197,7 @@ void SettingsLayer::activate()
     const int actions = static_cast<int>(bind::ActionCount);
     if (!keysPage_) {
         if (selected_ < SettingsForm::Rows)
-            change(+1);
+            change(+1, true);
         else if (selected_ == SettingsForm::Rows)
             keysPage_ = true, selected_ = 0;
         else

@@ -76,7 +76,7 @@ public:
 private:
     void clicked(Control& control);
     void activate();
-    void change(int by);
+    void change(int by, bool wrap = false);
     void move(int by);
     void wait(bool on);
     void redraw();

@@ -267,7 +267,7 @@ private slots:
         QVERIFY(!ran);
     }
 
-    // In the settings the keys change the rows (the volume in tens, a switch flips), the
+    // In the settings the keys change the rows (the volume in tens, stopping at full; a switch flips), the
     // keys page binds the next key and stores it once, Escape leaves each page.
     void boundKeysReachTheGameAsItsOwnCodes()
     {
@@ -287,9 +287,9 @@ private slots:
         d.withLayer([&] { d.host.runLayer(layer); },
                     [&] {
                         QWidget* view = &layer.view();
-                        for (const int k : {Qt::Key_Left, Qt::Key_Left, Qt::Key_Down, Qt::Key_Return, Qt::Key_Down,
-                                            Qt::Key_Down, Qt::Key_Down, Qt::Key_Return, Qt::Key_Down, Qt::Key_Down,
-                                            Qt::Key_Down, Qt::Key_Down, Qt::Key_Return, Qt::Key_Control})
+                        for (const int k : {Qt::Key_Right, Qt::Key_Left, Qt::Key_Left, Qt::Key_Down, Qt::Key_Return,
+                                            Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return, Qt::Key_Down,
+                                            Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return, Qt::Key_Control})
                             sendKey(view, k);
                         QCOMPARE(form.lblTaste[4]->Caption, std::string("Strg"));
                         sendKey(view, Qt::Key_Escape);
