@@ -47,6 +47,18 @@ void settle(std::array<T, ActionCount>& values, Default fallback)
     }
 }
 
+// SLOTS[AT] takes VALUE; a slot that had it takes AT's old one, so no action is left without.
+template <class T>
+void giveTo(std::array<T, ActionCount>& slots, std::size_t at, const T& value)
+{
+    for (T& other : slots)
+        if (other == value) {
+            other = slots[at];
+            break;
+        }
+    slots[at] = value;
+}
+
 } // namespace
 
 bool knownToGame(int key)
@@ -108,9 +120,7 @@ bool Bindings::bindKey(Action action, int key)
 {
     if (!bindableKey(key))
         return false;
-    if (const auto other = actionOfKey(key))
-        keys_[slot(*other)] = keys_[slot(action)];
-    keys_[slot(action)] = key;
+    giveTo(keys_, slot(action), key);
     return true;
 }
 
@@ -118,9 +128,7 @@ bool Bindings::bindButton(Action action, pad::Button button)
 {
     if (!bindableButton(button))
         return false;
-    if (const auto other = actionOfButton(button))
-        buttons_[slot(*other)] = buttons_[slot(action)];
-    buttons_[slot(action)] = button;
+    giveTo(buttons_, slot(action), std::optional<pad::Button>(button));
     return true;
 }
 
