@@ -101,8 +101,10 @@ void ReplayPlayer::play(std::uint64_t ms, std::optional<int> stopAtLoad)
         }
         if (game_.clock.held()) {
             // A tick opened a dialog in the middle of this advance: its inputs follow it.
+            // With none left the run was recorded up to here, the dialog open: the time
+            // after it was never played, and nothing can close the dialog now.
             if (!deliverNext())
-                return;
+                stop();
             continue;
         }
         if (ms == 0)

@@ -43,7 +43,7 @@ grep -qx '[-0-9]*: CAD (4)' "$XD_OUT/list.txt" || fail "no entry of CAD for epis
 step="the entry watched with the pad"
 tap a
 wait_window "Gravok – Wiedergabe" 10 >/dev/null || fail "A on the entry showed no replay"
-# The showing lasts as long as the game did, name picking included: longer on a loaded machine.
+# The showing lasts as long as the game did (the name box held its clock), longer on a loaded machine.
 wait_window Gravok 120 >/dev/null || fail "the showing did not end with its game"
 expect "the list is back" layer_is $LIST
 tap b
