@@ -61,4 +61,24 @@ private:
     std::uint64_t lastTickAt_ = 0;
 };
 
+// Holds CLOCK, when there is one, for as long as it lives: no tick runs behind a dialog.
+class ClockHold {
+public:
+    explicit ClockHold(VirtualClock* clock) : clock_(clock)
+    {
+        if (clock_)
+            clock_->hold();
+    }
+    ~ClockHold()
+    {
+        if (clock_)
+            clock_->release();
+    }
+    ClockHold(const ClockHold&) = delete;
+    ClockHold& operator=(const ClockHold&) = delete;
+
+private:
+    VirtualClock* clock_;
+};
+
 } // namespace gravok

@@ -35,26 +35,6 @@ QString qs(const std::string& s)
     return QString::fromStdString(s);
 }
 
-// No tick may run behind a box the desktop puts up for the game.
-class ClockHold {
-public:
-    explicit ClockHold(Game* game) : game_(game)
-    {
-        if (game_)
-            game_->clock.hold();
-    }
-    ~ClockHold()
-    {
-        if (game_)
-            game_->clock.release();
-    }
-    ClockHold(const ClockHold&) = delete;
-    ClockHold& operator=(const ClockHold&) = delete;
-
-private:
-    Game* game_;
-};
-
 } // namespace
 
 void QtPlatform::attach(Game& game, GameHost& host, GameWindow& window)
@@ -153,7 +133,8 @@ std::optional<std::string> QtPlatform::inputBox(const std::string& prompt, const
         return watching->answer();
     if (!host_ || host_->ended() || !view_)
         return std::nullopt;
-    const ClockHold hold(game_);
+    // No tick runs behind a box the desktop puts up for the game.
+    const ClockHold hold(game_ ? &game_->clock : nullptr);
     NameBoxForm box(prompt, title);
     box.placeOver(view_->form());
     NameLayer layer(*host_, box, *view_);
@@ -168,7 +149,7 @@ void QtPlatform::message(const std::string& text)
 {
     if (watching)
         return;
-    const ClockHold hold(game_);
+    const ClockHold hold(game_ ? &game_->clock : nullptr);
     // Plain text: a message may quote a file, and a file's <img> or <a> must stay letters.
     QMessageBox box(QMessageBox::Information, QStringLiteral("Gravok"), qs(text), QMessageBox::Ok, window_);
     box.setTextFormat(Qt::PlainText);

@@ -292,11 +292,7 @@ void runSettings(GameHost& host, SettingsLayer& layer)
     const bool pause = haupt.Pausiert == 0 && numberOf(haupt.Tag) == 0;
     if (pause)
         host.door().key(key::P);
-    game.clock.hold();
-    struct Release {
-        Game& g;
-        ~Release() { g.clock.release(); }
-    } release{game};
+    const ClockHold hold(&game.clock);
     host.runLayer(layer);
     if (pause && haupt.Pausiert != 0)
         host.door().key(key::P);
