@@ -76,10 +76,13 @@ void FormPainter::paint(const Form& form, const QRegion* only)
     for (const auto& c : form.controls()) {
         if (!painted(c->Kind) || !shown(*c))
             continue;
+        // Where a moving picture is drawn between two ticks, if it is.
+        const QPointF* drawnAt = nullptr;
+        if (drawn_)
+            if (const auto moved = drawn_->find(c.get()); moved != drawn_->end())
+                drawnAt = &moved->second;
         if (only) {
-            const auto moved = drawn_ ? drawn_->find(c.get()) : DrawnPlaces::const_iterator();
-            QRect reach = drawn_ && moved != drawn_->end()
-                              ? QRectF(moved->second, QSizeF(controlBox(*c).size())).toAlignedRect()
+            QRect reach = drawnAt ? QRectF(*drawnAt, QSizeF(controlBox(*c).size())).toAlignedRect()
                           : c->Kind == ControlKind::Line ? paintedBox(form, *c)
                                                          : controlBox(*c);
             // A one-line caption may stand wider than its label, and its font taller.
@@ -90,9 +93,8 @@ void FormPainter::paint(const Form& form, const QRegion* only)
         }
         p_.save();
         p_.setClipRect(clipBox(form, *c), Qt::IntersectClip);
-        const auto moved = drawn_ ? drawn_->find(c.get()) : DrawnPlaces::const_iterator();
-        if (drawn_ && moved != drawn_->end() && c->Kind == ControlKind::Image)
-            paintImageAt(*c, moved->second);
+        if (drawnAt && c->Kind == ControlKind::Image)
+            paintImageAt(*c, *drawnAt);
         else
             paintControl(*c, controlBox(*c));
         p_.restore();
