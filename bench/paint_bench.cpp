@@ -56,26 +56,38 @@ QImage frameFor(const Form& form, double scale)
             QImage::Format_RGB32};
 }
 
-void BM_PaintBusyFrame(benchmark::State& state)
+// The scale a benchmark's argument names in thousandths; it labels the benchmark's row.
+double scaleOf(benchmark::State& state)
 {
     const double scale = static_cast<double>(state.range(0)) / 1000.0;
+    state.SetLabel("scale " + std::to_string(scale).substr(0, 5));
+    return scale;
+}
+
+// A busy main window and the device image it is painted on at SCALE.
+struct BusyFrame {
+    explicit BusyFrame(double s) : scale(s), form(started.game.frmHaupt()), frame(frameFor(form, s)) { makeBusy(form); }
+    double scale;
     StartedGame started;
-    Form& form = started.game.frmHaupt();
-    makeBusy(form);
+    Form& form;
     ui::PictureCache pictures;
-    QImage frame = frameFor(form, scale);
+    QImage frame;
+};
+
+void BM_PaintBusyFrame(benchmark::State& state)
+{
+    BusyFrame b(scaleOf(state));
     const auto paint = [&] {
-        QPainter p(&frame);
-        p.scale(scale, scale);
-        p.setClipRect(ui::formBox(form));
-        ui::FormPainter(p, pictures).paint(form);
+        QPainter p(&b.frame);
+        p.scale(b.scale, b.scale);
+        p.setClipRect(ui::formBox(b.form));
+        ui::FormPainter(p, b.pictures).paint(b.form);
     };
     paint(); // the pictures for this scale are made once, then kept
     for (auto _ : state) {
         paint();
-        benchmark::DoNotOptimize(frame.constBits());
+        benchmark::DoNotOptimize(b.frame.constBits());
     }
-    state.SetLabel("scale " + std::to_string(scale).substr(0, 5));
 }
 BENCHMARK(BM_PaintBusyFrame)
     ->Arg(1000)
@@ -91,17 +103,13 @@ BENCHMARK(BM_PaintBusyFrame)
 // was and where it is, as the view asks.
 void BM_PaintSmoothFrame(benchmark::State& state)
 {
-    const double scale = static_cast<double>(state.range(0)) / 1000.0;
-    StartedGame started;
-    Form& form = started.game.frmHaupt();
-    makeBusy(form);
-    ui::PictureCache pictures;
-    QImage frame = frameFor(form, scale);
-    std::vector<const Control*> movers{&form.at("imgShuttle")};
+    BusyFrame b(scaleOf(state));
+    const ui::Letterbox box{b.scale, {}, 1.0};
+    std::vector<const Control*> movers{&b.form.at("imgShuttle")};
     for (int i = 1; i <= 10; ++i)
-        movers.push_back(&form.at("imgGravok", i));
+        movers.push_back(&b.form.at("imgGravok", i));
     for (int i = 0; i < 10; ++i)
-        movers.push_back(&form.at("imgSchuss", i));
+        movers.push_back(&b.form.at("imgSchuss", i));
     const auto placed = [&](double shift) {
         ui::DrawnPlaces places;
         for (const Control* c : movers)
@@ -111,37 +119,34 @@ void BM_PaintSmoothFrame(benchmark::State& state)
     const auto where = [&](const ui::DrawnPlaces& places) {
         QRegion r;
         for (const auto& [c, at] : places)
-            r += QRectF(at * scale, QSizeF(ui::controlBox(*c).size()) * scale).toAlignedRect().adjusted(-1, -1, 1, 1);
+            r += box.toWidget(QRectF(at, QSizeF(ui::controlBox(*c).size())));
         return r;
     };
     ui::DrawnPlaces was = placed(0);
     const auto paint = [&](double shift) {
         ui::DrawnPlaces now = placed(shift);
         const QRegion dirty = where(was) + where(now);
-        QRegion only;
-        for (const QRect& r : dirty)
-            only += QRectF(QPointF(r.topLeft()) / scale, QSizeF(r.size()) / scale).toAlignedRect();
-        QPainter p(&frame);
+        const QRegion only = box.toForm(dirty);
+        QPainter p(&b.frame);
         p.setClipRegion(dirty);
-        p.scale(scale, scale);
-        p.setClipRect(ui::formBox(form), Qt::IntersectClip);
-        ui::FormPainter(p, pictures, &now).paint(form, &only);
+        p.scale(b.scale, b.scale);
+        p.setClipRect(ui::formBox(b.form), Qt::IntersectClip);
+        ui::FormPainter(p, b.pictures, &now).paint(b.form, &only);
         was = std::move(now);
     };
     paint(0);
     int n = 0;
     for (auto _ : state) {
         paint((++n % 3) / 3.0);
-        benchmark::DoNotOptimize(frame.constBits());
+        benchmark::DoNotOptimize(b.frame.constBits());
     }
-    state.SetLabel("scale " + std::to_string(scale).substr(0, 5));
 }
 BENCHMARK(BM_PaintSmoothFrame)->Arg(1000)->Arg(1875)->Arg(3750)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
 
 // The settings as F3 opens them: the form made, its first page filled in, painted whole.
 void BM_OpenSettings(benchmark::State& state)
 {
-    const double scale = static_cast<double>(state.range(0)) / 1000.0;
+    const double scale = scaleOf(state);
     ui::PictureCache pictures;
     const bind::Bindings bindings;
     for (auto _ : state) {
@@ -153,7 +158,6 @@ void BM_OpenSettings(benchmark::State& state)
         ui::FormPainter(p, pictures).paint(form);
         benchmark::DoNotOptimize(frame.constBits());
     }
-    state.SetLabel("scale " + std::to_string(scale).substr(0, 5));
 }
 BENCHMARK(BM_OpenSettings)->Arg(1000)->Arg(1875)->Arg(3750)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
 

@@ -130,17 +130,10 @@ void FormView::sync()
         afterSync();
 }
 
-QRect FormView::toWidget(const QRectF& r) const
-{
-    const Letterbox box = letterbox();
-    const QRectF scaled(box.toWidget(r.topLeft()), r.size() * box.scale);
-    return scaled.toAlignedRect().adjusted(-1, -1, 1, 1);
-}
-
 QRect FormView::drawnBox(const Control& c, QPointF at) const
 {
     const QRectF moved(at, QSizeF(controlBox(c).size()));
-    return toWidget(moved.adjusted(-1, -1, 1, 1) & QRectF(clipBox(form_, c)));
+    return letterbox().toWidget(moved.adjusted(-1, -1, 1, 1) & QRectF(clipBox(form_, c)));
 }
 
 void FormView::setDrawn(DrawnPlaces places)
@@ -211,9 +204,10 @@ void FormView::updateChanged(bool whole)
         requestPaint(rect());
         return;
     }
+    const Letterbox box = letterbox();
     QRegion widget = drawnAt;
     for (const QRect& r : dirty)
-        widget += toWidget(QRectF(r));
+        widget += box.toWidget(QRectF(r));
     requestPaint(widget);
 }
 
@@ -301,12 +295,7 @@ void FormView::paintEvent(QPaintEvent* event)
     p.translate(box.origin);
     p.scale(box.scale, box.scale);
     p.setClipRect(formBox(form_));
-    // The form pixels the repaint touches, rounded outwards.
-    QRegion only;
-    for (const QRect& r : event->region()) {
-        const QRectF inForm(box.toForm(QPointF(r.topLeft())), QSizeF(r.size()) / box.scale);
-        only += inForm.toAlignedRect();
-    }
+    const QRegion only = box.toForm(event->region());
     FormPainter(p, pictures_, &drawn_).paint(form_, &only);
 }
 

@@ -78,8 +78,6 @@ private:
     void dispatch(const std::function<void()>& call);
     // Asks for a repaint of what changed since the last sync.
     void updateChanged(bool whole);
-    // A rectangle of form pixels as the widget pixels it touches, with a pixel to spare.
-    [[nodiscard]] QRect toWidget(const QRectF& formRect) const;
     [[nodiscard]] QRect drawnBox(const Control& c, QPointF at) const;
     void requestPaint(const QRegion& widgetRegion);
     void pointerDown(Control& c);

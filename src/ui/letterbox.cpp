@@ -16,6 +16,20 @@ QSizeF devicePixels(QSizeF area, double dpr)
 
 } // namespace
 
+QRect Letterbox::toWidget(const QRectF& formRect) const
+{
+    const QRectF scaled(toWidget(formRect.topLeft()), formRect.size() * scale);
+    return scaled.toAlignedRect().adjusted(-1, -1, 1, 1);
+}
+
+QRegion Letterbox::toForm(const QRegion& widgetRegion) const
+{
+    QRegion form;
+    for (const QRect& r : widgetRegion)
+        form += QRectF(toForm(QPointF(r.topLeft())), QSizeF(r.size()) / scale).toAlignedRect();
+    return form;
+}
+
 Letterbox centredLetterbox(QSizeF area, QSizeF content, double scale, double dpr)
 {
     if (dpr <= 0)

@@ -3,6 +3,8 @@
 #pragma once
 #include <QColor>
 #include <QPointF>
+#include <QRect>
+#include <QRegion>
 #include <QSize>
 #include <QSizeF>
 
@@ -21,6 +23,10 @@ struct Letterbox {
     [[nodiscard]] QPointF deviceOrigin() const { return origin * dpr; }
     [[nodiscard]] QPointF toForm(QPointF widgetPos) const { return (widgetPos - origin) / scale; }
     [[nodiscard]] QPointF toWidget(QPointF formPos) const { return origin + formPos * scale; }
+    // A rectangle of form pixels as the widget pixels it touches, with a pixel to spare.
+    [[nodiscard]] QRect toWidget(const QRectF& formRect) const;
+    // The form pixels a repaint of widget pixels touches, rounded outwards.
+    [[nodiscard]] QRegion toForm(const QRegion& widgetRegion) const;
 };
 
 // The bars: a shade lighter than the black field, so the edge where objects wrap shows.
