@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Gravok: the desktop program. The game itself lives in the core; this only sets up
 // the window, the desktop services and the clock, then runs the game's Main.
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -19,14 +20,15 @@
 #include "app/game.h"
 #include "audio/mixer.h"
 #include "audio/sound_director.h"
-#include "sdl/audio_device.h"
 #include "core/rules.h"
+#include "info/help.h"
 #include "replay/replay_io.h"
+#include "replay/replay_store.h"
+#include "sdl/audio_device.h"
 #include "ui/clock_driver.h"
 #include "ui/frame_loop.h"
 #include "ui/game_host.h"
 #include "ui/game_window.h"
-#include "replay/replay_store.h"
 #include "ui/list_watch.h"
 #include "ui/name_box.h"
 #include "ui/pad_driver.h"
@@ -34,11 +36,8 @@
 #include "ui/replay_session.h"
 #include "ui/replay_watch.h"
 #include "ui/settings_layer.h"
-#include "app/frm_haupt.h"
-#include "info/help.h"
-#include "core/numbers.h"
-#include "ui/start_up.h"
 #include "ui/sound_keys.h"
+#include "ui/start_up.h"
 #include "ui/stats_probe.h"
 #include "ui/window_settings.h"
 
@@ -93,6 +92,35 @@ void traceSound(gravok::audio::SoundDirector& sound)
         std::fprintf(stderr, "sound-trace %.*s %.*s %llu\n", static_cast<int>(what.size()), what.data(),
                      static_cast<int>(name.size()), name.data(), static_cast<unsigned long long>(frame));
     };
+}
+
+// The settings' rows, each read from where it lives and kept in gravok.conf as it changes.
+// FULL_SCREEN is the window's state as the layer opened.
+std::array<gravok::ui::SettingRow, gravok::ui::SettingsForm::Rows>
+settingRows(gravok::audio::Mixer& mixer, gravok::audio::SoundDirector& sound, gravok::ui::FrameLoop& frames,
+            gravok::ui::GameWindow& window, gravok::ui::WindowSettings& settings, bool& fullScreen)
+{
+    return {{{"Lautstärke", 100, 10, [&] { return mixer.volume(); },
+              [&](int v) {
+                  mixer.setVolume(v);
+                  gravok::ui::storeVolume(settings, v);
+              }},
+             {"Ton", 1, 1, [&] { return sound.muted() ? 0 : 1; },
+              [&](int v) {
+                  sound.setMuted(v == 0);
+                  gravok::ui::storeMute(settings, sound.muted());
+              }},
+             {"Flüssige Bewegung", 1, 1, [&] { return frames.smooth() ? 1 : 0; },
+              [&](int v) {
+                  frames.setSmooth(v != 0);
+                  gravok::ui::storeSmooth(settings, v != 0);
+              }},
+             {"Vollbild", 1, 1, [&] { return fullScreen ? 1 : 0; },
+              [&](int v) {
+                  if ((v != 0) != fullScreen)
+                      window.toggleFullScreen();
+                  fullScreen = v != 0;
+              }}}};
 }
 
 } // namespace
@@ -230,27 +258,7 @@ int main(int argc, char** argv)
             form.Left = game.frmHaupt().Left + (game.frmHaupt().Width - form.Width) / 2;
             form.Top = game.frmHaupt().Top + (game.frmHaupt().Height - form.Height) / 2;
             gravok::ui::SettingsLayer layer(host, form, window.view(),
-                                            {{{"Lautstärke", 100, 10, [&] { return mixer.volume(); },
-                                               [&](int v) {
-                                                   mixer.setVolume(v);
-                                                   gravok::ui::storeVolume(settings, v);
-                                               }},
-                                              {"Ton", 1, 1, [&] { return sound.muted() ? 0 : 1; },
-                                               [&](int v) {
-                                                   sound.setMuted(v == 0);
-                                                   gravok::ui::storeMute(settings, sound.muted());
-                                               }},
-                                              {"Flüssige Bewegung", 1, 1, [&] { return frames.smooth() ? 1 : 0; },
-                                               [&](int v) {
-                                                   frames.setSmooth(v != 0);
-                                                   gravok::ui::storeSmooth(settings, v != 0);
-                                               }},
-                                              {"Vollbild", 1, 1, [&] { return fullScreen ? 1 : 0; },
-                                               [&](int v) {
-                                                   if ((v != 0) != fullScreen)
-                                                       window.toggleFullScreen();
-                                                   fullScreen = v != 0;
-                                               }}}});
+                                            settingRows(mixer, sound, frames, window, settings, fullScreen));
             layer.bindingsChanged = [&] { settings.setBindings(host.bindings()); };
             layer.waitingForButton = [&](bool on) {
                 pad.capture = on ? std::function<void(gravok::pad::Button)>(
