@@ -77,6 +77,14 @@ const ActionRow& row(Action action)
     return Table[static_cast<std::size_t>(action)];
 }
 
+std::optional<Action> actionOfCode(int code)
+{
+    for (const ActionRow& r : Table)
+        if (r.code == code)
+            return r.action;
+    return std::nullopt;
+}
+
 bool bindableKey(int key)
 {
     return key > 0 && key < 256 && key != key::Enter && key != key::Escape && key != key::F3;
@@ -144,9 +152,8 @@ std::optional<int> Bindings::gameCode(int key) const
 {
     if (const auto action = actionOfKey(key))
         return row(*action).code;
-    for (const ActionRow& r : Table)
-        if (r.code == key)
-            return std::nullopt;
+    if (actionOfCode(key))
+        return std::nullopt;
     return knownToGame(key) ? std::optional<int>(key) : std::nullopt;
 }
 

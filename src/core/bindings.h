@@ -36,6 +36,9 @@ struct ActionRow {
 [[nodiscard]] bool bindableKey(int key);
 [[nodiscard]] bool bindableButton(pad::Button button);
 
+// The action whose game key code CODE is, if any.
+[[nodiscard]] std::optional<Action> actionOfCode(int code);
+
 // The keys the game's handlers know: letters, digits, F1-F12, arrows, Space, Enter, Escape.
 [[nodiscard]] bool knownToGame(int key);
 

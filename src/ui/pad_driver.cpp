@@ -161,10 +161,8 @@ void PadDriver::send(const std::vector<int>& keys, pad::Context context, std::op
 void PadDriver::sendNow(int virtualKey, pad::Context context, std::optional<pad::Button> button)
 {
     int physical = virtualKey;
-    if (context == pad::Context::Main)
-        for (const bind::ActionRow& r : bind::actions())
-            if (r.code == virtualKey)
-                physical = host_.bindings().key(r.action);
+    if (const auto action = bind::actionOfCode(virtualKey); action && context == pad::Context::Main)
+        physical = host_.bindings().key(*action);
     const auto key = qtKeyFor(physical);
     if (!key || host_.ended())
         return;
