@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/list_places.h"
 
-#include "core/files.h"
-
 #include <cerrno>
 #include <system_error>
+
+#include "core/files.h"
 
 namespace gravok {
 
