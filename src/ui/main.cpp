@@ -94,28 +94,29 @@ void traceSound(gravok::audio::SoundDirector& sound)
     };
 }
 
-// The settings' rows, each read from where it lives and kept in gravok.conf as it changes.
-// FULL_SCREEN is the window's state as the layer opened.
+// The settings' rows (volume, sound, smooth motion, full screen), each read from where it
+// lives and kept in gravok.conf as it changes; FULL_SCREEN is the window's state as the
+// layer opened.
 std::array<gravok::ui::SettingRow, gravok::ui::SettingsForm::Rows>
 settingRows(gravok::audio::Mixer& mixer, gravok::audio::SoundDirector& sound, gravok::ui::FrameLoop& frames,
             gravok::ui::GameWindow& window, gravok::ui::WindowSettings& settings, bool& fullScreen)
 {
-    return {{{"Lautstärke", 100, 10, [&] { return mixer.volume(); },
+    return {{{100, 10, [&] { return mixer.volume(); },
               [&](int v) {
                   mixer.setVolume(v);
                   gravok::ui::storeVolume(settings, v);
               }},
-             {"Ton", 1, 1, [&] { return sound.muted() ? 0 : 1; },
+             {1, 1, [&] { return sound.muted() ? 0 : 1; },
               [&](int v) {
                   sound.setMuted(v == 0);
                   gravok::ui::storeMute(settings, sound.muted());
               }},
-             {"Flüssige Bewegung", 1, 1, [&] { return frames.smooth() ? 1 : 0; },
+             {1, 1, [&] { return frames.smooth() ? 1 : 0; },
               [&](int v) {
                   frames.setSmooth(v != 0);
                   gravok::ui::storeSmooth(settings, v != 0);
               }},
-             {"Vollbild", 1, 1, [&] { return fullScreen ? 1 : 0; },
+             {1, 1, [&] { return fullScreen ? 1 : 0; },
               [&](int v) {
                   if ((v != 0) != fullScreen)
                       window.toggleFullScreen();

@@ -11,9 +11,9 @@
 
 namespace gravok::ui {
 
-// One row of the first page: a number from 0 to MAX in steps of STEP (a switch is 0 to 1).
+// One row of the first page, in the form's order: a number from 0 to MAX in steps of STEP
+// (a switch is 0 to 1).
 struct SettingRow {
-    const char* name;
     int max;
     int step;
     std::function<int()> get;

@@ -278,10 +278,10 @@ private slots:
         auto get = [](int& v) { return [&v] { return v; }; };
         auto set = [](int& v) { return [&v](int to) { v = to; }; };
         SettingsLayer layer(d.host, form, d.window.view(),
-                            {{{"v", 100, 10, get(volume), set(volume)},
-                              {"s", 1, 1, get(sound), set(sound)},
-                              {"m", 1, 1, get(sound), set(sound)},
-                              {"f", 1, 1, get(sound), set(sound)}}});
+                            {{{100, 10, get(volume), set(volume)},
+                              {1, 1, get(sound), set(sound)},
+                              {1, 1, get(sound), set(sound)},
+                              {1, 1, get(sound), set(sound)}}});
         int stored = 0;
         layer.bindingsChanged = [&] { ++stored; };
         d.withLayer([&] { d.host.runLayer(layer); },
@@ -317,7 +317,7 @@ private slots:
         QCOMPARE(int(haupt.Pausiert), 0);
         SettingsForm form;
         int v = 1;
-        const SettingRow row{"r", 1, 1, [&] { return v; }, [&](int to) { v = to; }};
+        const SettingRow row{1, 1, [&] { return v; }, [&](int to) { v = to; }};
         SettingsLayer layer(host, form, main, {{row, row, row, row}});
         QTimer::singleShot(0, &main, [&] {
             QVERIFY(haupt.Pausiert != 0);
