@@ -139,10 +139,6 @@ void SettingsForm::show(bool keysPage, int selected, const std::array<int, Rows>
     lblZurueck->ForeColor = selected == keyLines + 1 ? palette::LightBlue : palette::White;
 }
 
-} // namespace gravok::ui
-
-namespace gravok::ui {
-
 SettingsLayer::SettingsLayer(GameHost& host, SettingsForm& form, FormView& main,
                              std::array<SettingRow, SettingsForm::Rows> rows)
     : Layer(host, form, main), form_(form), rows_(std::move(rows))
