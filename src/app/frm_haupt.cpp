@@ -49,6 +49,11 @@ void FrmHaupt::frmHaupt_Form_Load()
     game_.random.reseed(game_.platform.clockSeed());
 }
 
+bool FrmHaupt::pauseKeyWorks() const
+{
+    return numberOf(Tag) == 0;
+}
+
 void FrmHaupt::PauseUmschalten()
 {
     const std::array<Control*, 5> timers = {tmeBewegung, tmeSchuss, tmeGravokiten, tmeAniGravok, tmeAniSchuss};

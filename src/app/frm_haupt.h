@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <initializer_list>
+#include <vector>
 
 #include "app/game.h"
 #include "core/form.h"
@@ -68,6 +69,8 @@ public:
     void frmHaupt_Form_Load();
     void load() override { frmHaupt_Form_Load(); }
     void PauseUmschalten();
+    // P pauses and resumes only while the window is not busy with a dialog of its own.
+    [[nodiscard]] bool pauseKeyWorks() const;
     // The player looked away (the window lost focus or was minimised): a running game
     // pauses exactly as P would pause it, and only P resumes it.
     void pauseWhileAway();
@@ -117,6 +120,10 @@ private:
 public:
     // app/movement.cpp
     void frmHaupt_tmeBewegung_Timer();
+    // The fastest the shuttle flies, forwards or back.
+    static constexpr int TempoMost = 100;
+    // Twips on either axis in one movement tick at most.
+    [[nodiscard]] static float shuttleStepMost();
 
 private:
     void collectHeart();
@@ -145,6 +152,8 @@ private:
 public:
     // weapons/shots.cpp
     void frmHaupt_tmeSchuss_Timer();
+    // Twips on either axis a shot flies in one tick at most (diagonals included).
+    [[nodiscard]] static float shotStepMost();
 
 private:
     void launchShot(int i);
@@ -161,7 +170,21 @@ public:
     void frmHaupt_tmeAniGravok_Timer();
     void frmHaupt_tmeAniSchuss_Timer();
 
+    // app/moving.cpp: what moves on its own from one tick to the next, for a view that
+    // draws it in between. No rule reads it.
+    struct Moving {
+        Control* control;
+        float largestStep; // twips on either axis in one tick, at most
+        bool wraps;        // leaves the field on one side and comes back on the other
+        bool onItsOwn;     // in play now: a gravok not exploding or parked, a shot in flight
+    };
+    [[nodiscard]] std::vector<Moving> movingPictures() const;
+    // The period of the ticks that move the pictures.
+    [[nodiscard]] int movementTickMs() const { return tmeBewegung->Interval; }
+
 private:
+    [[nodiscard]] float levelDrift() const;
+
     bool endExplosion(int k);
     [[nodiscard]] bool anyExplosion() const;
     void levelCleared();

@@ -22,7 +22,7 @@ void FrmHaupt::frmHaupt_Form_KeyDown(int keyCode, int /*shift*/)
         changeSpeed(-1);
     if (keyCode == key::Space && Pausiert == 0)
         requestShot();
-    if (keyCode == key::P && numberOf(Tag) == 0)
+    if (keyCode == key::P && pauseKeyWorks())
         PauseUmschalten();
     if (keyCode == key::F4)
         NeuesSpiel();
@@ -44,10 +44,10 @@ void FrmHaupt::changeSpeed(int by)
 {
     StartModule& s = game_.Start;
     s.Tempo = s.Tempo + by;
-    if (s.Tempo > 100)
-        s.Tempo = 100;
-    if (s.Tempo < -100)
-        s.Tempo = -100;
+    if (s.Tempo > TempoMost)
+        s.Tempo = TempoMost;
+    if (s.Tempo < -TempoMost)
+        s.Tempo = -TempoMost;
     lblTempo->Caption = decimal(s.Tempo);
 }
 

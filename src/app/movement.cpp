@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/frm_haupt.h"
 
+#include <algorithm>
+
 namespace gravok {
 namespace {
 
@@ -9,7 +11,20 @@ namespace {
 constexpr int StepX[17] = {0, 0, 1, 2, 2, 2, 2, 2, 1, 0, -1, -2, -2, -2, -2, -2, -1};
 constexpr int StepY[17] = {0, -2, -2, -2, -1, 0, 1, 2, 2, 2, 2, 2, 1, 0, -1, -2, -2};
 
+constexpr int largest(const int (&steps)[17])
+{
+    int most = 0;
+    for (const int step : steps)
+        most = std::max(most, step < 0 ? -step : step);
+    return most;
+}
+
 } // namespace
+
+float FrmHaupt::shuttleStepMost()
+{
+    return static_cast<float>(std::max(largest(StepX), largest(StepY)) * TempoMost);
+}
 
 void FrmHaupt::frmHaupt_tmeBewegung_Timer()
 {

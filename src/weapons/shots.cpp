@@ -3,12 +3,22 @@
 #include "app/frm_haupt.h"
 #include "core/numbers.h"
 
+#include <algorithm>
+
 namespace gravok {
 namespace {
 
 // Twips per tick of a shot by its heading; diagonals fly farther.
 constexpr float ShotX[17] = {0, 0, 150, 300, 300, 300, 300, 300, 150, 0, -150, -300, -300, -300, -300, -300, -150};
 constexpr float ShotY[17] = {0, -300, -300, -300, -150, 0, 150, 300, 300, 300, 300, 300, 150, 0, -150, -300, -300};
+
+constexpr float largest(const float (&steps)[17])
+{
+    float most = 0;
+    for (const float step : steps)
+        most = std::max(most, step < 0 ? -step : step);
+    return most;
+}
 
 bool validHeading(int h)
 {
@@ -28,6 +38,11 @@ bool shotHits(const Control& s, const Control& g)
 }
 
 } // namespace
+
+float FrmHaupt::shotStepMost()
+{
+    return std::max(largest(ShotX), largest(ShotY));
+}
 
 void FrmHaupt::frmHaupt_tmeSchuss_Timer()
 {
