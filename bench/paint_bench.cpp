@@ -19,11 +19,11 @@
 
 #include "app/frm_haupt.h"
 #include "started_game.h"
-#include "ui/form_layout.h"
-#include "ui/form_painter.h"
-#include "ui/letterbox.h"
-#include "ui/picture_cache.h"
-#include "ui/settings_layer.h"
+#include "ui/view/form_layout.h"
+#include "ui/view/form_painter.h"
+#include "ui/view/letterbox.h"
+#include "ui/view/picture_cache.h"
+#include "ui/layers/settings_layer.h"
 
 namespace gravok::bench {
 namespace {
@@ -149,8 +149,12 @@ void BM_OpenSettings(benchmark::State& state)
     const double scale = scaleOf(state);
     ui::PictureCache pictures;
     const bind::Bindings bindings;
+    const std::vector<ui::SettingRow> rows{{"Lautstärke", 100, 10, {}, {}},
+                                           {"Ton", 1, 1, {}, {}},
+                                           {"Flüssige Bewegung", 1, 1, {}, {}},
+                                           {"Vollbild", 1, 1, {}, {}}};
     for (auto _ : state) {
-        ui::SettingsForm form;
+        ui::SettingsForm form(rows);
         form.show(false, 0, {100, 1, 1, 0}, bindings, false);
         QImage frame = frameFor(form, scale);
         QPainter p(&frame);

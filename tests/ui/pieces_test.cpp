@@ -5,13 +5,23 @@
 // in the real window: the e2e scripts.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <sstream>
+#include <string>
 #include <tuple>
+#include <vector>
 
+#include "core/bindings.h"
+#include "core/drawn_place.h"
 #include "core/form.h"
-#include "ui/drawn_place.h"
-#include "ui/game_window.h"
-#include "ui/layer.h"
-#include "ui/letterbox.h"
+#include "core/real_time_pacer.h"
+#include "ui/settings/settings_keys.h"
+#include "ui/start/command_line.h"
+#include "ui/view/game_window.h"
+#include "ui/layers/layer.h"
+#include "ui/view/letterbox.h"
 
 namespace gravok::ui {
 namespace {
@@ -107,6 +117,95 @@ TEST(DrawnPlace, SlidesTheShortWayRoundOrJumps)
         const DrawnPoint p = drawnPlace(r.from, r.to, r.mover, field, r.fraction);
         EXPECT_DOUBLE_EQ(p.x, r.drawn.x) << r.name;
         EXPECT_DOUBLE_EQ(p.y, r.drawn.y) << r.name;
+    }
+}
+
+} // namespace
+} // namespace gravok::ui
+
+namespace gravok::ui {
+namespace {
+
+std::string fileText(const std::string& path)
+{
+    std::ifstream in(std::string(GRAVOK_SOURCE_DIR) + "/" + path);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// The man page's OPTIONS: the options each .TP entry names, as "--name" (roff's \- undone).
+std::set<std::string> manPageOptions()
+{
+    const std::string page = fileText("packaging/gravok.6.in");
+    const auto from = page.find(".SH OPTIONS");
+    const auto to = page.find(".SH ", from + 1);
+    std::istringstream section(page.substr(from, to - from));
+    std::set<std::string> names;
+    bool entry = false;
+    for (std::string line; std::getline(section, line); entry = line == ".TP") {
+        if (!entry)
+            continue;
+        for (std::size_t at = 0; (at = line.find("\\-\\-", at)) != std::string::npos; at += 4) {
+            std::size_t end = at + 4;
+            while (end < line.size() && std::isalpha(static_cast<unsigned char>(line[end])))
+                ++end;
+            names.insert("--" + line.substr(at + 4, end - at - 4));
+        }
+    }
+    return names;
+}
+
+// Each option is told once, in one table: --help prints every one of them in its own
+// words, the man page's OPTIONS and the README name exactly those, and the README names
+// every key of gravok.conf, the bindings' too.
+TEST(OneTable, OptionsAndSettingsAgreeWithTheirPages)
+{
+    const std::string help = *earlyAnswer({"gravok", "--help"});
+    const std::string readme = fileText("README.md");
+    std::set<std::string> table;
+    for (const CommandOption& o : commandOptions()) {
+        const std::string name = std::string("--") + o.name;
+        table.insert(name);
+        EXPECT_NE(help.find(name), std::string::npos) << name;
+        EXPECT_NE(help.find(o.help[0]), std::string::npos) << name;
+        EXPECT_NE(readme.find("`" + name), std::string::npos) << name << " in the README";
+    }
+    EXPECT_EQ(manPageOptions(), table);
+    EXPECT_EQ(earlyAnswer({"gravok", "--stats"}), std::nullopt);
+    EXPECT_EQ(earlyAnswer({"gravok", "--", "--help"}), std::nullopt);
+
+    std::vector<std::string> keys;
+    for (const SettingKey& k : settingKeys())
+        keys.emplace_back(k.name);
+    for (const auto& [key, value] : bind::Bindings().stored())
+        keys.push_back(key);
+    for (const std::string& key : keys)
+        EXPECT_NE(readme.find(key), std::string::npos) << key << " in the README";
+}
+
+// Real time becomes whole milliseconds of game time at the rate asked for; the part of a
+// millisecond left is carried, a stall gives at most the largest step.
+TEST(RealTimePacer, CarriesTheRestAndCapsAStall)
+{
+    constexpr std::int64_t Ms = 1'000'000;
+    struct Row {
+        const char* name;
+        RealTimePacer::Rate rate;
+        std::vector<std::int64_t> readingsNs;
+        std::vector<std::int64_t> takenMs;
+    };
+    const Row rows[] = {
+        {"whole and parts", {1, 1}, {Ms / 2, Ms, 3 * Ms + Ms / 2}, {0, 1, 2}},
+        {"a stall", {1, 1}, {Ms / 2, 500 * Ms, 500 * Ms + Ms / 2}, {0, 100, 0}},
+        {"four times as fast", {4, 1}, {Ms / 2, 10 * Ms, 1000 * Ms}, {2, 38, 400}},
+        {"half as fast", {1, 2}, {Ms, 3 * Ms, 4 * Ms}, {0, 1, 1}},
+    };
+    for (const Row& r : rows) {
+        RealTimePacer pacer;
+        pacer.setRate(r.rate, 0);
+        std::vector<std::int64_t> taken;
+        for (const std::int64_t at : r.readingsNs)
+            taken.push_back(pacer.take(at));
+        EXPECT_EQ(taken, r.takenMs) << r.name;
     }
 }
 

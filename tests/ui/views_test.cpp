@@ -26,20 +26,20 @@
 #include "scores/frm_punkte.h"
 #include "scores/kodierer.h"
 #include "scores/list_file.h"
-#include "ui/clock_driver.h"
-#include "ui/form_layout.h"
-#include "ui/form_view.h"
-#include "ui/frame_loop.h"
-#include "ui/game_host.h"
-#include "ui/game_window.h"
-#include "ui/layer.h"
-#include "ui/name_box.h"
-#include "ui/qt_platform.h"
-#include "ui/scores_layer.h"
-#include "ui/settings_layer.h"
-#include "ui/sound_keys.h"
-#include "ui/start_up.h"
-#include "ui/window_settings.h"
+#include "ui/frames/clock_driver.h"
+#include "ui/view/form_layout.h"
+#include "ui/view/form_view.h"
+#include "ui/frames/frame_loop.h"
+#include "ui/host/game_host.h"
+#include "ui/view/game_window.h"
+#include "ui/layers/layer.h"
+#include "ui/layers/name_box.h"
+#include "ui/host/qt_platform.h"
+#include "ui/layers/scores_layer.h"
+#include "ui/layers/settings_layer.h"
+#include "ui/input/mute_key.h"
+#include "ui/start/application.h"
+#include "ui/settings/window_settings.h"
 
 namespace gravok::ui::test {
 namespace {
@@ -273,15 +273,15 @@ private slots:
     {
         Desktop d;
         QVERIFY(QTest::qWaitForWindowExposed(&d.window));
-        SettingsForm form;
         int volume = 100, sound = 1;
         auto get = [](int& v) { return [&v] { return v; }; };
         auto set = [](int& v) { return [&v](int to) { v = to; }; };
-        SettingsLayer layer(d.host, form, d.window.view(),
-                            {{{100, 10, get(volume), set(volume)},
-                              {1, 1, get(sound), set(sound)},
-                              {1, 1, get(sound), set(sound)},
-                              {1, 1, get(sound), set(sound)}}});
+        const std::vector<SettingRow> rows{{"Lautstärke", 100, 10, get(volume), set(volume)},
+                                           {"Ton", 1, 1, get(sound), set(sound)},
+                                           {"b", 1, 1, get(sound), set(sound)},
+                                           {"c", 1, 1, get(sound), set(sound)}};
+        SettingsForm form(rows);
+        SettingsLayer layer(d.host, form, d.window.view(), rows);
         int stored = 0;
         layer.bindingsChanged = [&] { ++stored; };
         d.withLayer([&] { d.host.runLayer(layer); },
@@ -315,10 +315,11 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         const FrmHaupt& haupt = g.game.frmHaupt();
         QCOMPARE(int(haupt.Pausiert), 0);
-        SettingsForm form;
         int v = 1;
-        const SettingRow row{1, 1, [&] { return v; }, [&](int to) { v = to; }};
-        SettingsLayer layer(host, form, main, {{row, row, row, row}});
+        const SettingRow row{"a", 1, 1, [&] { return v; }, [&](int to) { v = to; }};
+        const std::vector<SettingRow> rows{row, row, row, row};
+        SettingsForm form(rows);
+        SettingsLayer layer(host, form, main, rows);
         QTimer::singleShot(0, &main, [&] {
             QVERIFY(haupt.Pausiert != 0);
             for (const int k :
@@ -552,11 +553,11 @@ private slots:
             << "[window]\nnormal=@Rect(10 20 700 500)\nmaximized=true\n";
         {
             WindowSettings settings;
-            QVERIFY(!storedMute(settings) && !QDir(dir.path()).exists(QStringLiteral("gravok/gravok.ini")));
-            storeMute(settings, true);
+            QVERIFY(!settings.flag(Setting::Muted) && !QDir(dir.path()).exists(QStringLiteral("gravok/gravok.ini")));
+            settings.store(Setting::Muted, true);
         }
         WindowSettings again;
-        QVERIFY(storedMute(again));
+        QVERIFY(again.flag(Setting::Muted));
         QFile conf(WindowSettings::playerFile());
         QVERIFY(conf.open(QIODevice::ReadOnly));
         QCOMPARE(conf.readAll(),

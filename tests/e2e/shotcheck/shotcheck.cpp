@@ -25,8 +25,8 @@
 #include "core/rules.h"
 #include "replay/replay_io.h"
 #include "replay/replay_player.h"
-#include "ui/form_layout.h"
-#include "ui/letterbox.h"
+#include "ui/view/form_layout.h"
+#include "ui/view/letterbox.h"
 
 namespace {
 

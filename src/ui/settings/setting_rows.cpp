@@ -1,0 +1,42 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/settings/setting_rows.h"
+
+#include "audio/mixer.h"
+#include "audio/sound_director.h"
+#include "ui/frames/frame_loop.h"
+#include "ui/settings/window_settings.h"
+#include "ui/view/game_window.h"
+
+namespace gravok::ui {
+
+std::vector<SettingRow> settingRows(const SettingTargets& to)
+{
+    const SettingKey& volume = settingKey(Setting::Volume);
+    return {
+        {"Lautstärke", volume.max, volume.step, [to] { return to.mixer.volume(); },
+         [to](int v) {
+             to.mixer.setVolume(v);
+             to.store.store(Setting::Volume, v);
+         }},
+        {"Ton", 1, 1, [to] { return to.sound.muted() ? 0 : 1; },
+         [to](int v) {
+             to.sound.setMuted(v == 0);
+             to.store.store(Setting::Muted, to.sound.muted());
+         }},
+        {"Flüssige Bewegung", 1, 1, [to] { return to.frames.smooth() ? 1 : 0; },
+         [to](int v) {
+             to.frames.setSmooth(v != 0);
+             to.store.store(Setting::Smooth, v != 0);
+         }},
+        // Kept with the window's place when the program ends.
+        {"Vollbild", 1, 1, [to] { return to.fullScreen ? 1 : 0; },
+         [to](int v) {
+             if ((v != 0) != to.fullScreen)
+                 to.window.toggleFullScreen();
+             to.fullScreen = v != 0;
+         }},
+    };
+}
+
+} // namespace gravok::ui
