@@ -19,11 +19,11 @@
 
 #include "app/frm_haupt.h"
 #include "started_game.h"
+#include "ui/layers/settings_layer.h"
 #include "ui/view/form_layout.h"
 #include "ui/view/form_painter.h"
 #include "ui/view/letterbox.h"
 #include "ui/view/picture_cache.h"
-#include "ui/layers/settings_layer.h"
 
 namespace gravok::bench {
 namespace {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
+#include "core/files.h"
 #include "core/form.h"
 #include "core/rules.h"
 #include "players/aim_player.h"
@@ -10,10 +11,9 @@
 #include "replay/input_door.h"
 #include "replay/recorder.h"
 #include "replay/replay_io.h"
-#include "core/files.h"
 #include "replay/replay_links.h"
-#include "temp_dir.h"
 #include "started_game.h"
+#include "temp_dir.h"
 
 namespace {
 

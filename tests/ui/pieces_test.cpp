@@ -17,10 +17,10 @@
 #include "core/drawn_place.h"
 #include "core/form.h"
 #include "core/real_time_pacer.h"
+#include "ui/layers/layer.h"
 #include "ui/settings/settings_keys.h"
 #include "ui/start/command_line.h"
 #include "ui/view/game_window.h"
-#include "ui/layers/layer.h"
 #include "ui/view/letterbox.h"
 
 namespace gravok::ui {

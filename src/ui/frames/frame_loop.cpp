@@ -12,10 +12,10 @@
 #include "app/frm_haupt.h"
 #include "app/game.h"
 #include "core/clock.h"
+#include "ui/frames/frame_pacer.h"
+#include "ui/host/game_host.h"
 #include "ui/view/form_layout.h"
 #include "ui/view/form_view.h"
-#include "ui/host/game_host.h"
-#include "ui/frames/frame_pacer.h"
 
 namespace gravok::ui {
 namespace {

@@ -13,10 +13,10 @@
 #include "app/game.h"
 #include "core/errors.h"
 #include "core/form.h"
-#include "ui/view/form_view.h"
 #include "ui/input/key_map.h"
 #include "ui/input/key_router.h"
 #include "ui/layers/layer.h"
+#include "ui/view/form_view.h"
 
 namespace gravok::ui {
 

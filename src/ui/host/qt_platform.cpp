@@ -18,14 +18,14 @@
 #include "audio/sound_director.h"
 #include "core/form.h"
 #include "core/pictures.h"
-#include "ui/view/form_view.h"
-#include "ui/host/game_host.h"
-#include "ui/view/game_window.h"
-#include "ui/layers/layer.h"
 #include "replay/replay_store.h"
 #include "scores/frm_punkte.h"
+#include "ui/host/game_host.h"
+#include "ui/layers/layer.h"
 #include "ui/layers/name_box.h"
 #include "ui/layers/scores_layer.h"
+#include "ui/view/form_view.h"
+#include "ui/view/game_window.h"
 
 namespace gravok::ui {
 namespace {

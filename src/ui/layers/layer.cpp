@@ -8,8 +8,8 @@
 #include <QMouseEvent>
 
 #include "core/pictures.h"
-#include "ui/view/form_view.h"
 #include "ui/host/game_host.h"
+#include "ui/view/form_view.h"
 
 namespace gravok::ui {
 

@@ -8,12 +8,12 @@
 #include <QFontMetricsF>
 
 #include "core/pictures.h"
-#include "ui/layers/dialog_style.h"
-#include "ui/view/fonts.h"
 #include "ui/host/game_host.h"
-#include "ui/view/form_view.h"
 #include "ui/input/key_map.h"
 #include "ui/input/key_router.h"
+#include "ui/layers/dialog_style.h"
+#include "ui/view/fonts.h"
+#include "ui/view/form_view.h"
 
 namespace gravok::ui {
 

@@ -11,9 +11,9 @@
 #include <QTimer>
 
 #include "scores/frm_punkte.h"
-#include "ui/view/form_view.h"
 #include "ui/host/game_host.h"
 #include "ui/input/key_router.h"
+#include "ui/view/form_view.h"
 
 namespace gravok::ui {
 namespace {

@@ -8,11 +8,11 @@
 
 #include "app/frm_haupt.h"
 #include "app/game.h"
-#include "ui/layers/dialog_style.h"
-#include "ui/view/form_view.h"
 #include "ui/host/game_host.h"
 #include "ui/input/key_map.h"
 #include "ui/input/key_router.h"
+#include "ui/layers/dialog_style.h"
+#include "ui/view/form_view.h"
 
 namespace gravok::ui {
 namespace {

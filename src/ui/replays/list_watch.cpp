@@ -13,12 +13,12 @@
 #include "app/game.h"
 #include "core/rules.h"
 #include "replay/replay_io.h"
-#include "ui/view/form_view.h"
 #include "ui/frames/frame_loop.h"
 #include "ui/host/game_host.h"
 #include "ui/host/running_game.h"
 #include "ui/host/watch_platform.h"
 #include "ui/replays/replay_watch.h"
+#include "ui/view/form_view.h"
 
 namespace gravok::ui {
 namespace {

@@ -12,8 +12,8 @@
 #include <QCoreApplication>
 #include <QSocketNotifier>
 
-#include "core/rules.h"
 #include "app/game.h"
+#include "core/rules.h"
 #include "replay/replay_io.h"
 #include "replay/replay_links.h"
 #include "replay/replay_store.h"

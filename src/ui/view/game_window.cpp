@@ -16,8 +16,8 @@
 #include "app/frm_haupt.h"
 #include "app/game.h"
 #include "core/pictures.h"
-#include "ui/view/form_view.h"
 #include "ui/host/game_host.h"
+#include "ui/view/form_view.h"
 #include "ui/view/letterbox.h"
 
 namespace gravok::ui {
