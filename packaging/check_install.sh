@@ -21,7 +21,7 @@ listing() { (cd "$1" 2>/dev/null && LC_ALL=C ls | tr '\n' ' ' | sed 's/ $//'); }
 # The program directory holds the executables alone (no harness, tests or tools), the
 # data folder what the game only reads.
 [ "$(listing "$prog")" = "gravok zedezora" ] || fail "$progdir holds '$(listing "$prog")', want 'gravok zedezora'"
-expected="Episode1.gvk Episode2.gvk Episode3.gvk Episode4.gvk Gravok.quh"
+expected="Episode1.gvk Episode2.gvk Episode3.gvk Episode4.gvk Gravok.quh Gravok_en.quh"
 [ "$(listing "$share")" = "$expected" ] || fail "$gamedata holds '$(listing "$share")', want '$expected'"
 for exe in gravok zedezora; do
   [ -x "$prog/$exe" ] || fail "$exe is not executable"

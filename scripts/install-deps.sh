@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ make pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-tools-dev qt6-l10n-tools
   libgtest-dev libbenchmark-dev
   fonts-liberation fonts-urw-base35 qt6-translations-l10n
   qt6-svg-dev qt6-wayland weston

@@ -8,6 +8,7 @@
 #include "core/numbers.h"
 #include "episodes/frm_neu.h"
 #include "scores/frm_punkte.h"
+#include "core/words.h"
 
 namespace gravok {
 
@@ -67,7 +68,7 @@ void FrmHaupt::PauseUmschalten()
             }
         }
         Pausiert = 1;
-        lblAnzeige->Caption = "Pause!";
+        lblAnzeige->Caption = GRAVOK_TEXT("frmHaupt", "Pause!");
     } else {
         for (Control* t : timers)
             if (numberOf(t->Tag) == 1)

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/frm_haupt.h"
+#include "core/words.h"
 
 namespace gravok {
 namespace {
@@ -38,7 +39,8 @@ void FrmHaupt::buildLayout()
     Tag = "0";
 
     fraHintergrund = &add(makeFrame("fraHintergrund", 0, 0, 9600, 7200, ""));
-    lblNeu = &add(makeLabel("lblNeu", 4200, 6960, 1215, 255, "Neues Spiel: F4", Align::Center), fraHintergrund);
+    lblNeu = &add(makeLabel("lblNeu", 4200, 6960, 1215, 255, GRAVOK_TEXT("frmHaupt", "Neues Spiel: F4"), Align::Center),
+                  fraHintergrund);
     for (int k = 1; k <= 10; ++k)
         imgGravok(k) = &add(makeImage("imgGravok", 0, 0, 480, 480, k, "0"), fraHintergrund);
     imgHerz = &add(makeImage("imgHerz", 600, -2500, 270, 270, -1, "0"), fraHintergrund);
@@ -65,10 +67,10 @@ void FrmHaupt::buildLayout()
 
 void FrmHaupt::buildStatusStrip()
 {
-    fraTempo = &add(makeFrame("fraTempo", 1560, 7320, 1335, 615, "Tempo"));
+    fraTempo = &add(makeFrame("fraTempo", 1560, 7320, 1335, 615, GRAVOK_TEXT("frmHaupt", "Tempo")));
     lblTempo =
         &add(makeLabel("lblTempo", 240, 240, 855, 255, "", Align::Center, Font{"Courier New", 15.75f}), fraTempo);
-    fraSchaden = &add(makeFrame("fraSchaden", 3360, 7320, 4695, 615, "Schaden"));
+    fraSchaden = &add(makeFrame("fraSchaden", 3360, 7320, 4695, 615, GRAVOK_TEXT("frmHaupt", "Schaden")));
     for (int i = 0; i <= 17; ++i) {
         Control seg = makeShape("spe", ShapeKind::Rectangle, 240.0f + 240.0f * static_cast<float>(i), 240, 135, 255,
                                 DamageColors[static_cast<std::size_t>(i)]);
@@ -76,15 +78,16 @@ void FrmHaupt::buildStatusStrip()
         seg.Filled = true;
         spe(i) = &add(std::move(seg), fraSchaden);
     }
-    lblPunkte = &add(makeLabel("lblPunkte", 2640, 8160, 2055, 255, "Aktueller Punktestand:", Align::Right,
-                               Font{"MS Sans Serif", 9.75f}));
+    lblPunkte = &add(makeLabel("lblPunkte", 2640, 8160, 2055, 255, GRAVOK_TEXT("frmHaupt", "Aktueller Punktestand:"),
+                               Align::Right, Font{"MS Sans Serif", 9.75f}));
     lblP = &add(makeLabel("lblP", 4800, 8160, 855, 255, "", Align::Center, Font{"Courier", 9.75f}));
-    lblEnde = &add(makeLabel("lblEnde", 240, 7635, 615, 255, "Ende", Align::Center));
+    lblEnde = &add(makeLabel("lblEnde", 240, 7635, 615, 255, GRAVOK_TEXT("frmHaupt", "Ende"), Align::Center));
     Shape1 = &add(makeShape("Shape1", ShapeKind::Circle, 240, 7440, 615, 615));
-    lblHilfe = &add(makeLabel("lblHilfe", 8745, 7530, 615, 255, "Hilfe", Align::Center));
-    lblInfo = &add(makeLabel("lblInfo", 8745, 7770, 615, 255, "Info", Align::Center));
+    lblHilfe = &add(makeLabel("lblHilfe", 8745, 7530, 615, 255, GRAVOK_TEXT("frmHaupt", "Hilfe"), Align::Center));
+    lblInfo = &add(makeLabel("lblInfo", 8745, 7770, 615, 255, GRAVOK_TEXT("frmHaupt", "Info"), Align::Center));
     Shape2 = &add(makeShape("Shape2", ShapeKind::Circle, 8760, 7440, 615, 615));
-    lblHighscore = &add(makeLabel("lblHighscore", 6000, 8175, 735, 255, "Highscore", Align::Center));
+    lblHighscore =
+        &add(makeLabel("lblHighscore", 6000, 8175, 735, 255, GRAVOK_TEXT("frmHaupt", "Highscore"), Align::Center));
     Shape3 = &add(makeShape("Shape3", ShapeKind::Oval, 5880, 8085, 975, 375));
 }
 

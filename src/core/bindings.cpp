@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "core/form.h"
+#include "core/words.h"
 
 namespace gravok::bind {
 namespace {
@@ -12,17 +13,17 @@ namespace {
 using pad::Button;
 
 constexpr std::array<ActionRow, ActionCount> Table{{
-    {Action::TurnLeft, "turnLeft", "links drehen", key::Left, Button::Left, true},
-    {Action::TurnRight, "turnRight", "rechts drehen", key::Right, Button::Right, true},
-    {Action::Faster, "faster", "schneller", key::Up, Button::Up, true},
-    {Action::Slower, "slower", "langsamer", key::Down, Button::Down, true},
-    {Action::Fire, "fire", "Feuer", key::Space, Button::A, true},
-    {Action::Pause, "pause", "Pause", key::P, Button::Start, false},
-    {Action::NewGame, "newGame", "Neues Spiel", key::F4, Button::Back, false},
-    {Action::Info, "info", "Info", key::F2, Button::Y, false},
-    {Action::Help, "help", "Hilfe", key::F1, Button::X, false},
-    {Action::FullScreen, "fullScreen", "Vollbild", key::F11, std::nullopt, false},
-    {Action::Sound, "sound", "Ton", key::M, std::nullopt, false},
+    {Action::TurnLeft, "turnLeft", GRAVOK_TEXT("Einstellungen", "links drehen"), key::Left, Button::Left, true},
+    {Action::TurnRight, "turnRight", GRAVOK_TEXT("Einstellungen", "rechts drehen"), key::Right, Button::Right, true},
+    {Action::Faster, "faster", GRAVOK_TEXT("Einstellungen", "schneller"), key::Up, Button::Up, true},
+    {Action::Slower, "slower", GRAVOK_TEXT("Einstellungen", "langsamer"), key::Down, Button::Down, true},
+    {Action::Fire, "fire", GRAVOK_TEXT("Einstellungen", "Feuer"), key::Space, Button::A, true},
+    {Action::Pause, "pause", GRAVOK_TEXT("Einstellungen", "Pause"), key::P, Button::Start, false},
+    {Action::NewGame, "newGame", GRAVOK_TEXT("Einstellungen", "Neues Spiel"), key::F4, Button::Back, false},
+    {Action::Info, "info", GRAVOK_TEXT("Einstellungen", "Info"), key::F2, Button::Y, false},
+    {Action::Help, "help", GRAVOK_TEXT("Einstellungen", "Hilfe"), key::F1, Button::X, false},
+    {Action::FullScreen, "fullScreen", GRAVOK_TEXT("Einstellungen", "Vollbild"), key::F11, std::nullopt, false},
+    {Action::Sound, "sound", GRAVOK_TEXT("Einstellungen", "Ton"), key::M, std::nullopt, false},
 }};
 
 constexpr std::array<const char*, pad::ButtonCount> ButtonIds{"A",     "B",  "X",    "Y",    "Back",

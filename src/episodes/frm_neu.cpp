@@ -7,6 +7,7 @@
 #include "app/frm_haupt.h"
 #include "episodes/episode_laden.h"
 #include "info/help.h"
+#include "core/words.h"
 
 namespace gravok {
 namespace {
@@ -35,18 +36,19 @@ void FrmNeu::buildLayout()
     Width = 4530;
     Height = 3615;
     ShapeNeu = &add(makeShape("ShapeNeu", ShapeKind::Rectangle, 0, 0, 4545, 3630, palette::White, 10));
-    opt1 = &add(makeOption("opt1", 240, "Episode 1:"));
-    opt2 = &add(makeOption("opt2", 840, "Episode 2:"));
-    opt3 = &add(makeOption("opt3", 1440, "Episode 3:"));
-    opt4 = &add(makeOption("opt4", 2040, "Episode 4:"));
+    opt1 = &add(makeOption("opt1", 240, GRAVOK_TEXT("frmNeu", "Episode 1:")));
+    opt2 = &add(makeOption("opt2", 840, GRAVOK_TEXT("frmNeu", "Episode 2:")));
+    opt3 = &add(makeOption("opt3", 1440, GRAVOK_TEXT("frmNeu", "Episode 3:")));
+    opt4 = &add(makeOption("opt4", 2040, GRAVOK_TEXT("frmNeu", "Episode 4:")));
     opt1->Value = true;
     lbl1 = &add(makeLabel("lbl1", 480, 480, 3735, 255, "Gravokitenstrum", Align::Left, TitleFont));
     lbl2 = &add(makeLabel("lbl2", 480, 1080, 3735, 255, "Satelliten - Chaos", Align::Left, TitleFont));
     lbl3 = &add(makeLabel("lbl3", 480, 1680, 3735, 255, "Zerstörung der Planeten", Align::Left, TitleFont));
     lbl4 = &add(makeLabel("lbl4", 480, 2280, 3735, 255, "Bunte Planeten!", Align::Left, TitleFont));
-    lblOK = &add(makeLabel("lblOK", 1080, 2955, 1095, 255, "OK", Align::Center));
+    lblOK = &add(makeLabel("lblOK", 1080, 2955, 1095, 255, GRAVOK_TEXT("frmNeu", "OK"), Align::Center));
     Shape1 = &add(makeShape("Shape1", ShapeKind::Oval, 1080, 2760, 1095, 615));
-    lblAbbrechen = &add(makeLabel("lblAbbrechen", 2520, 2955, 855, 255, "Abbrechen", Align::Center));
+    lblAbbrechen =
+        &add(makeLabel("lblAbbrechen", 2520, 2955, 855, 255, GRAVOK_TEXT("frmNeu", "Abbrechen"), Align::Center));
     Shape2 = &add(makeShape("Shape2", ShapeKind::Oval, 2400, 2760, 1095, 615));
 }
 

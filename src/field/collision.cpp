@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/frm_haupt.h"
 #include "core/numbers.h"
+#include "core/words.h"
 
 namespace gravok {
 
@@ -25,7 +26,7 @@ void FrmHaupt::ShuttleGetroffen(int i)
     s.Schaden += 1;
     game_.platform.playSound("bump");
     if (s.Schaden == 19) {
-        endGame("Game over!");
+        endGame(GRAVOK_TEXT("frmHaupt", "Game over!"));
         return;
     }
     spe(s.Schaden - 1)->Visible = true;

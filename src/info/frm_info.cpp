@@ -4,6 +4,7 @@
 
 #include "info/contact.h"
 #include "info/help.h"
+#include "core/words.h"
 
 namespace gravok {
 namespace {
@@ -22,14 +23,25 @@ FrmInfo::FrmInfo(Game& game) : Form("frmInfo"), game_(game)
     buildLayout();
 }
 
+// The built-in maker's lines, for the catalogue; a packager's own pass unchanged.
+[[maybe_unused]] constexpr const char* BuiltInContact[] = {
+    GRAVOK_TEXT("frmInfo", "Das Gravok-Team"),
+    GRAVOK_TEXT("frmInfo", "Copyright (C) 2026 Das Gravok-Team"),
+    GRAVOK_TEXT("frmInfo", "Sternenweg 1"),
+    GRAVOK_TEXT("frmInfo", "12345 Musterstadt"),
+    GRAVOK_TEXT("frmInfo", "Gravok ist freie Software: Sie dürfen es unter der GNU General Public License, "
+                           "Version 3 oder später, weitergeben und verändern."),
+    GRAVOK_TEXT("frmInfo", "Für dieses Spiel gibt es keinerlei Garantie, soweit das Gesetz es zulässt."),
+};
+
 void FrmInfo::buildLayout()
 {
     Width = 5415;
     Height = 7470;
     ShapeInfo = &add(makeShape("ShapeInfo", ShapeKind::Rectangle, 0, 0, 5430, 7490, palette::White, 10));
     lblGravok = &add(makeLine("lblGravok", 240, 375, "Gravok", Font{"Arial", 20.25f, true}, 0x008000));
-    lblVersion = &add(makeLine("lblVersion", 720, 255, "Version ", Font{}));
-    lblVon = &add(makeLine("lblVon", 960, 255, "von", Font{"MS Sans Serif", 12}));
+    lblVersion = &add(makeLine("lblVersion", 720, 255, GRAVOK_TEXT("frmInfo", "Version "), Font{}));
+    lblVon = &add(makeLine("lblVon", 960, 255, GRAVOK_TEXT("frmInfo", "von"), Font{"MS Sans Serif", 12}));
     lblAutor = &add(makeLine("lblAutor", 1200, 375, contact::Maker, Font{"Arial", 14.25f}, 0x00C000));
     lblCopyright = &add(makeLine("lblCopyright", 1560, 375, contact::Copyright, Font{"Arial", 9.75f}, 0x00FF00));
     const Font link{"Arial", 12, false, false, true};
@@ -37,15 +49,17 @@ void FrmInfo::buildLayout()
     lbl(2) = &add(makeLine("lbl", 2400, 375, contact::Mail, link, palette::LightBlue, 2));
     lbl(1)->HandCursor = true;
     const Font body{"Arial", 12};
-    lbl(3) = &add(makeLine("lbl", 2760, 255, "Oder schreiben sie mir:", body, palette::White, 3));
+    lbl(3) =
+        &add(makeLine("lbl", 2760, 255, GRAVOK_TEXT("frmInfo", "Oder schreiben sie mir:"), body, palette::White, 3));
     lbl(4) = &add(makeLine("lbl", 3000, 255, contact::Address1, body, palette::White, 4));
     lbl(5) = &add(makeLine("lbl", 3240, 255, contact::Address2, body, palette::White, 5));
     lbl(6) = &add(makeLine("lbl", 3480, 255, contact::Address3, body, palette::White, 6));
-    lbl(7) = &add(makeLine("lbl", 3840, 615, "Ich freue mich auf ihre Kommentare und Anregungen.",
-                           Font{"MS Sans Serif", 12}, palette::White, 7));
+    lbl(7) =
+        &add(makeLine("lbl", 3840, 615, GRAVOK_TEXT("frmInfo", "Ich freue mich auf ihre Kommentare und Anregungen."),
+                      Font{"MS Sans Serif", 12}, palette::White, 7));
     lbl(25) = &add(makeLine("lbl", 4680, 855, contact::Notice1, Font{}, palette::White, 25));
     lbl(26) = &add(makeLine("lbl", 5640, 855, contact::Notice2, Font{}, palette::White, 26));
-    lblOK = &add(makeLabel("lblOK", 2400, 6795, 615, 255, "OK", Align::Center));
+    lblOK = &add(makeLabel("lblOK", 2400, 6795, 615, 255, GRAVOK_TEXT("frmInfo", "OK"), Align::Center));
     Shape1 = &add(makeShape("Shape1", ShapeKind::Circle, 2400, 6600, 615, 615));
 }
 

@@ -6,6 +6,20 @@
 
 namespace gravok {
 
+std::string_view helpTopicId(std::string_view topic)
+{
+    struct Topic {
+        std::string_view name, id;
+    };
+    static constexpr Topic Topics[] = {
+        {"Inhalt", "contents"}, {"Haupt - Menü", "main"},      {"Neues Spiel", "new-game"}, {"Highscore", "highscore"},
+        {"Info", "info"},       {"Einstellungen", "settings"}, {"Gamepad", "gamepad"},      {"Spielregeln", "rules"}};
+    for (const Topic& t : Topics)
+        if (t.name == topic)
+            return t.id;
+    return {};
+}
+
 void HilfeOeffnen(Game& game, const std::string& topic)
 {
     const auto dir = game.platform.programDir();

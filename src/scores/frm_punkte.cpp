@@ -9,6 +9,7 @@
 #include "core/files.h"
 #include "core/numbers.h"
 #include "info/help.h"
+#include "core/words.h"
 
 namespace gravok {
 namespace {
@@ -32,12 +33,12 @@ FrmPunkte::FrmPunkte(Game& game) : Form("frmPunkte"), game_(game)
     Width = 5670;
     Height = 4485;
     ShapePunkte = &add(makeShape("ShapePunkte", ShapeKind::Rectangle, 0, 0, 5680, 4500, palette::White, 10));
-    lblEP = &add(makeLabel("lblEP", 240, 240, 1335, 255, "Erreichte Punkte:"));
+    lblEP = &add(makeLabel("lblEP", 240, 240, 1335, 255, GRAVOK_TEXT("frmPunkte", "Erreichte Punkte:")));
     Control list = makeControl(ControlKind::ListBox, "Liste", 240, 480, 5175, 2760);
     list.TextFont = Font{"Courier New", 12};
     list.BackTransparent = false;
     Liste = &add(std::move(list));
-    lblOK = &add(makeLabel("lblOK", 2520, 3795, 615, 255, "OK", Align::Center));
+    lblOK = &add(makeLabel("lblOK", 2520, 3795, 615, 255, GRAVOK_TEXT("frmPunkte", "OK"), Align::Center));
     Shape1 = &add(makeShape("Shape1", ShapeKind::Circle, 2520, 3600, 615, 615));
 }
 
@@ -105,7 +106,8 @@ bool FrmPunkte::convertOldLists(const ListPlaces& places, const std::vector<List
 // The player is asked even when nothing can be written: the game goes on either way.
 EntryResult FrmPunkte::addEntry(const ListPlaces& places)
 {
-    const auto answer = game_.platform.inputBox("Geben sie bitte ihren Namen ein:", "Namen?");
+    const auto answer = game_.platform.inputBox(GRAVOK_TEXT("NameBox", "Geben sie bitte ihren Namen ein:"),
+                                                GRAVOK_TEXT("NameBox", "Namen?"));
     const std::string name = answer.value_or("");
     const std::string& score = game_.frmHaupt().lblP->Caption;
     const std::string entry = entryText(score, name, game_.Start.Episode);

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gravok developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/frm_haupt.h"
+#include "core/words.h"
 
 namespace gravok {
 
@@ -58,7 +59,7 @@ void FrmHaupt::levelCleared()
     s.Level += 1;
     imgHerz->Top = -2500; // a heart not collected in its level is gone with it
     if (s.Level > s.AnzahlLevel) {
-        endGame("Geschafft!");
+        endGame(GRAVOK_TEXT("frmHaupt", "Geschafft!"));
         return;
     }
     if (s.HerzLevel == s.Level) {

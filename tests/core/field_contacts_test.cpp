@@ -70,5 +70,27 @@ TEST(FieldContacts, EveryContactTestTakesTheMoversNextCornersOnly)
     EXPECT_FALSE(h.KollisionGravokGravok(1, 2));
 }
 
+// What a view draws between ticks: the shuttle wraps at its fastest step, a gravok at the
+// level's largest drift (its last gravok's included), a shot flies its step without
+// wrapping and only once launched.
+TEST(FieldContacts, TheMovingPicturesStepAsTheRulesMoveThem)
+{
+    test::InProcessGame g;
+    g.game.Main();
+    FrmHaupt& h = g.game.frmHaupt();
+    LevelSatz& level = g.game.Start.LevelDaten(g.game.Start.Level);
+    level.Gravok(level.Anzahl).DX = -777;
+    h.imgSchuss(3)->Tag = "2";
+    const auto moving = h.movingPictures();
+    ASSERT_EQ(moving.size(), 22U);
+    EXPECT_EQ(std::tuple(moving[0].control, moving[0].largestStep, moving[0].wraps),
+              std::tuple(h.imgShuttle, 200.0f, true));
+    EXPECT_EQ(std::tuple(moving[1].largestStep, moving[1].wraps), std::tuple(777.0f, true));
+    EXPECT_EQ(std::tuple(moving[14].largestStep, moving[14].wraps, moving[14].onItsOwn),
+              std::tuple(300.0f, false, true));
+    EXPECT_FALSE(moving[13].onItsOwn);
+    EXPECT_EQ(h.movementTickMs(), 50);
+}
+
 } // namespace
 } // namespace gravok

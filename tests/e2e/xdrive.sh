@@ -36,8 +36,10 @@ xd_start_display() {
     local n=""
     read -r -t 30 n <"$XD_TMP/fd"
     [ -n "$n" ] || { cat "$XD_TMP/xvfb.log" >&2; return 1; }
-    # Real windows there, their remembered size and place the run's own.
-    export DISPLAY=:$n XDG_CONFIG_HOME=$XD_TMP/config
+    # Real windows there, their remembered size and place the run's own, and in German
+    # (the model a shot is held against speaks it) unless a test asks for another language.
+    export DISPLAY=:$n XDG_CONFIG_HOME=$XD_TMP/config LANG=C.UTF-8
+    unset LANGUAGE LC_ALL LC_MESSAGES
     unset QT_QPA_PLATFORM
 }
 

@@ -7,6 +7,8 @@
 
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -18,6 +20,7 @@
 #include "core/form.h"
 #include "core/real_time_pacer.h"
 #include "ui/layers/layer.h"
+#include "ui/language/language.h"
 #include "ui/settings/settings_keys.h"
 #include "ui/start/command_line.h"
 #include "ui/view/game_window.h"
@@ -170,6 +173,12 @@ TEST(OneTable, OptionsAndSettingsAgreeWithTheirPages)
         EXPECT_NE(readme.find("`" + name), std::string::npos) << name << " in the README";
     }
     EXPECT_EQ(manPageOptions(), table);
+    EXPECT_NE(help.find("\n  --stats        Gibt"), std::string::npos) << "the options' column";
+    const auto line = [](const QStringList& args) { return readCommandLine(QStringList{"gravok"} + args); };
+    EXPECT_TRUE(line({"--stats", "--stepped"})->stats && !line({"--stepped"})->mute);
+    EXPECT_EQ(line({"--replay", "r.txt", "--game", "3"})->game, 3);
+    EXPECT_EQ(line({"--replay", "r.txt"})->replay, "r.txt");
+    EXPECT_FALSE(line({"--game", "0"}) || line({"--game", "x"}));
     EXPECT_EQ(earlyAnswer({"gravok", "--stats"}), std::nullopt);
     EXPECT_EQ(earlyAnswer({"gravok", "--", "--help"}), std::nullopt);
 
@@ -206,6 +215,45 @@ TEST(RealTimePacer, CarriesTheRestAndCapsAStall)
         for (const std::int64_t at : r.readingsNs)
             taken.push_back(pacer.take(at));
         EXPECT_EQ(taken, r.takenMs) << r.name;
+    }
+}
+
+} // namespace
+} // namespace gravok::ui
+
+namespace gravok::ui {
+namespace {
+
+// "Automatisch" as Qt's locale reads the desktop: LANGUAGE's list where a locale is set,
+// then LC_ALL, LC_MESSAGES, LANG; German for C, POSIX and what has no catalogue.
+TEST(Language, FollowsTheDesktopsVariables)
+{
+    struct Row {
+        const char* name;
+        std::map<std::string, std::string> env;
+        Language language;
+    };
+    const Row rows[] = {
+        {"nothing set", {}, Language::German},
+        {"English LANG", {{"LANG", "en_US.UTF-8"}}, Language::English},
+        {"German LANG", {{"LANG", "de_DE.UTF-8"}}, Language::German},
+        {"C", {{"LANG", "C"}}, Language::German},
+        {"POSIX", {{"LC_ALL", "POSIX"}, {"LANG", "en_GB"}}, Language::German},
+        {"no catalogue", {{"LANG", "fr_FR.UTF-8"}}, Language::German},
+        {"LC_ALL before LANG", {{"LC_ALL", "en_GB.UTF-8"}, {"LANG", "de_DE"}}, Language::English},
+        {"LC_MESSAGES before LANG", {{"LC_MESSAGES", "de_AT@euro"}, {"LANG", "en_US"}}, Language::German},
+        {"LANGUAGE's first we have", {{"LANGUAGE", "fr:en:de"}, {"LANG", "fr_FR"}}, Language::English},
+        {"LANGUAGE ignored under C", {{"LANGUAGE", "en"}, {"LANG", "C.UTF-8"}}, Language::German},
+        {"LANGUAGE with none of ours", {{"LANGUAGE", "fr:it"}, {"LANG", "en_US"}}, Language::English},
+    };
+    for (const Row& r : rows) {
+        const Environment env = [&r](const char* name) -> std::optional<std::string> {
+            const auto it = r.env.find(name);
+            return it == r.env.end() ? std::nullopt : std::optional(it->second);
+        };
+        EXPECT_EQ(desktopLanguage(env), r.language) << r.name;
+        EXPECT_EQ(languageOf(LanguageChoice::German, env), Language::German) << r.name;
+        EXPECT_EQ(languageOf(LanguageChoice::English, env), Language::English) << r.name;
     }
 }
 

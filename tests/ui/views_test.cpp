@@ -4,8 +4,11 @@
 // screens give, the window's plumbing (errors, layers, window keys, the clock, the mute
 // key, the settings file) and watching a listed game. What the real window shows of the
 // same (typing a name, F11, the mute over a restart, a showing): the e2e scripts.
+#include <algorithm>
 #include <cmath>
 #include <fstream>
+#include <regex>
+#include <set>
 
 #include <QApplication>
 #include <QDir>
@@ -13,16 +16,20 @@
 #include <QLibraryInfo>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPainter>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include "app/frm_haupt.h"
 #include "app/game.h"
 #include "core/recording_platform.h"
 #include "core/rules.h"
 #include "replay/recorder.h"
+#include "episodes/frm_neu.h"
+#include "info/frm_info.h"
 #include "scores/frm_punkte.h"
 #include "scores/kodierer.h"
 #include "scores/list_file.h"
@@ -36,8 +43,9 @@
 #include "ui/layers/scores_layer.h"
 #include "ui/layers/settings_layer.h"
 #include "ui/settings/window_settings.h"
-#include "ui/start/application.h"
+#include "ui/language/language.h"
 #include "ui/view/form_layout.h"
+#include "ui/view/form_painter.h"
 #include "ui/view/form_view.h"
 #include "ui/view/game_window.h"
 
@@ -564,8 +572,9 @@ private slots:
                  QByteArray("[sound]\nmuted=true\n\n[window]\nmaximized=true\nnormal=@Rect(10 20 700 500)\n"));
         again.setPlacement({QRect(100, 50, 1000, 900), false, true});
         again.flush();
+        QCOMPARE(WindowSettings().placement()->normal, QRect(100, 50, 1000, 900));
         QVERIFY(WindowSettings().placement()->fullScreen);
-        again.setPlacement({QRect(0, 0, 4, 4), false, false});
+        again.setPlacement({QRect(0, 0, 4, 400), false, false});
         QVERIFY(!again.placement());
         qputenv("XDG_CONFIG_HOME", old);
     }
@@ -623,13 +632,81 @@ private slots:
         QCOMPARE(seen, watched.isEmpty() ? QStringList() : QStringList{watched});
     }
 
-    // Qt's own buttons (a message box's) speak German, as the game does.
-    void qtSpeaksGerman()
+    // Every text the window draws has its entry in the English catalogue: each form, drawn
+    // through a translator that marks what it knows, shows no unmarked word but names and
+    // the episodes' titles. English changes only the texts of a frame: with every text
+    // control blacked out the two languages paint the same, and the model stays German.
+    void everyDrawnTextIsInTheCatalogue()
+    {
+        struct Marking : QTranslator {
+            QTranslator english;
+            QString translate(const char* context, const char* source, const char* which, int n) const override
+            {
+                const QString t = english.translate(context, source, which, n);
+                return t.isNull() ? t : QStringLiteral("\u2039%1").arg(t);
+            }
+        } marking;
+        QVERIFY(marking.english.load(QStringLiteral(":/i18n/gravok_en.qm")));
+        PlayingGame g;
+        g.game.frmHaupt().frmHaupt_Form_KeyDown(80, 0);
+        FrmNeu neu(g.game);
+        FrmInfo info(g.game);
+        info.load();
+        FrmPunkte punkte(g.game);
+        NameBoxForm name("Geben sie bitte ihren Namen ein:", "Namen?");
+        const std::vector<SettingRow> rows{
+            {"Lautstärke", 100, 10, {}, {}},
+            {"Sprache", 2, 1, [] { return 1; }, {}, {"Automatisch", "Deutsch", "English"}}};
+        SettingsForm settings(rows), keys(rows);
+        settings.show(false, 0, {50, 1}, bind::Bindings(), false);
+        keys.show(true, 0, {50, 1}, bind::Bindings(), false);
+        const std::set<std::string> names{"lbl1", "lbl2", "lbl3", "lbl4", "lblGravok", "lbl(1)", "lbl(2)", "lbl(4)"};
+        QCoreApplication::installTranslator(&marking);
+        for (Form* form :
+             std::initializer_list<Form*>{&g.game.frmHaupt(), &neu, &info, &punkte, &name, &settings, &keys})
+            for (const auto& c : form->controls()) {
+                // Key names of one letter ("A", "F4") and the pad's printed buttons are names too.
+                const bool words = std::regex_search(c->Caption, std::regex("[A-Za-z]{2}"));
+                if (words && shown(*c) && !names.count(c->fullName()) && !(form == &keys && c->Name == "lblPad"))
+                    QVERIFY2(shown(form->Name.c_str(), c->Caption).startsWith(QChar(0x2039)),
+                             (form->Name + " " + c->Caption).c_str());
+            }
+        QCoreApplication::removeTranslator(&marking);
+
+        FrmHaupt& haupt = g.game.frmHaupt();
+        std::vector<std::string> captions;
+        for (const auto& c : haupt.controls())
+            captions.push_back(c->Caption);
+        QImage frames[2];
+        Translations translations;
+        for (const Language language : {Language::German, Language::English}) {
+            translations.use(language);
+            FormView view(haupt, pictures_);
+            view.resize(areaFor(1.875));
+            view.sync();
+            QImage& image = frames[language == Language::English] = view.grab().toImage();
+            QPainter blank(&image);
+            for (const auto& c : haupt.controls())
+                if (!c->Caption.empty())
+                    blank.fillRect(view.letterbox().toWidget(QRectF(FormPainter::paintedBox(haupt, *c))), Qt::black);
+        }
+        translations.use(Language::German);
+        QCOMPARE(frames[0], frames[1]);
+        for (std::size_t i = 0; i < captions.size(); ++i)
+            QCOMPARE(haupt.controls()[i]->Caption, captions[i]);
+    }
+
+    // Qt's own buttons (a message box's) speak the game's language, German or English.
+    void qtSpeaksTheGamesLanguage()
     {
         if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm")))
             QSKIP("Qt's German translations (qt6-translations-l10n) are not installed");
-        QVERIFY(loadQtGerman(*QCoreApplication::instance()));
+        Translations translations;
+        translations.use(Language::German);
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+        translations.use(Language::English);
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+        translations.use(Language::German);
     }
 };
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "help_topics.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -124,31 +125,32 @@ HelpText readHelpFile(const QString& path)
 {
     const QFileInfo info(path);
     if (path.isEmpty())
-        return {{}, QStringLiteral("Es wurde keine Datei angegeben.")};
+        return {{}, QCoreApplication::translate("Hilfe", "Es wurde keine Datei angegeben.")};
     if (!info.exists())
-        return {{}, QStringLiteral("Die Datei gibt es nicht.")};
+        return {{}, QCoreApplication::translate("Hilfe", "Die Datei gibt es nicht.")};
     if (info.isDir())
-        return {{}, QStringLiteral("Das ist ein Ordner, keine Datei.")};
+        return {{}, QCoreApplication::translate("Hilfe", "Das ist ein Ordner, keine Datei.")};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (file.error() == QFileDevice::PermissionsError)
-            return {{}, QStringLiteral("Sie haben keine Berechtigung, sie zu lesen.")};
-        return {{}, QStringLiteral("Lesefehler (%1).").arg(file.errorString())};
+            return {{}, QCoreApplication::translate("Hilfe", "Sie haben keine Berechtigung, sie zu lesen.")};
+        return {{}, QCoreApplication::translate("Hilfe", "Lesefehler (%1).").arg(file.errorString())};
     }
     const QByteArray bytes = file.readAll();
     if (bytes.trimmed().isEmpty())
-        return {{}, QStringLiteral("Die Datei ist leer.")};
+        return {{}, QCoreApplication::translate("Hilfe", "Die Datei ist leer.")};
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8(bytes);
     // A file saved in another encoding would show garbled umlauts; better to say so.
     if (utf8.hasError())
-        return {{}, QStringLiteral("Die Datei ist kein UTF-8-Text.")};
+        return {{}, QCoreApplication::translate("Hilfe", "Die Datei ist kein UTF-8-Text.")};
     return {text, {}};
 }
 
 QString openFailureMessage(const QString& path, const QString& reason)
 {
-    return QStringLiteral("Die Hilfedatei „%1“ konnte nicht geöffnet werden: %2").arg(path, reason);
+    return QCoreApplication::translate("Hilfe", "Die Hilfedatei „%1“ konnte nicht geöffnet werden: %2")
+        .arg(path, reason);
 }
 
 bool isInternalLink(const QUrl& link, const QUrl& helpFile)

@@ -93,13 +93,14 @@ HelpWindow::HelpWindow(const HelpRequest& request, LinkOpener openExternal, QWid
 
 void HelpWindow::buildUi()
 {
-    setWindowTitle(QStringLiteral("Gravok – Hilfe"));
+    setWindowTitle(QCoreApplication::translate("Hilfe", "Gravok – Hilfe"));
     resize(760, 620);
 
-    back_ = makeButton("back", QStringLiteral("Zurück"), QStyle::SP_ArrowBack, this);
-    forward_ = makeButton("forward", QStringLiteral("Vor"), QStyle::SP_ArrowForward, this);
-    contents_ = makeButton("contents", QStringLiteral("Inhalt"), QStyle::SP_DirHomeIcon, this);
-    auto* close = makeButton("close", QStringLiteral("Schließen"), QStyle::SP_DialogCloseButton, this);
+    back_ = makeButton("back", QCoreApplication::translate("Hilfe", "Zurück"), QStyle::SP_ArrowBack, this);
+    forward_ = makeButton("forward", QCoreApplication::translate("Hilfe", "Vor"), QStyle::SP_ArrowForward, this);
+    contents_ = makeButton("contents", QCoreApplication::translate("Hilfe", "Inhalt"), QStyle::SP_DirHomeIcon, this);
+    auto* close =
+        makeButton("close", QCoreApplication::translate("Hilfe", "Schließen"), QStyle::SP_DialogCloseButton, this);
     back_->setEnabled(false);
     forward_->setEnabled(false);
 

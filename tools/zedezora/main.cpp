@@ -14,11 +14,14 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zedezora"));
-    // Qt's own texts (the text's context menu) in German, as the help is.
-    QTranslator qt;
-    if (qt.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
-                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qt);
+    // The game's language, as the game tells it: its own words in English from the game's
+    // catalogue, or Qt's own texts (the text's context menu) in German, as the help is.
+    QTranslator words;
+    const bool english = qEnvironmentVariable("GRAVOK_LANGUAGE") == QLatin1String("en");
+    if (english ? words.load(QStringLiteral(":/i18n/gravok_en.qm"))
+                : words.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&words);
     gravok::help::applyDarkTheme(app);
 
     QStringList args = QApplication::arguments();

@@ -56,7 +56,7 @@ namespace {
 
 void showFatal(const QString& message)
 {
-    QMessageBox::critical(nullptr, QStringLiteral("Gravok – Fehler"), message);
+    QMessageBox::critical(nullptr, QCoreApplication::translate("Gravok", "Gravok – Fehler"), message);
 }
 
 } // namespace
@@ -115,7 +115,9 @@ void GameHost::setCallHooks(std::function<void()> before, std::function<void()> 
 void GameHost::fail(const QString& what)
 {
     ended_ = true;
-    reportError(QStringLiteral("Gravok muss beendet werden, weil ein Fehler aufgetreten ist:\n\n%1").arg(what));
+    reportError(
+        QCoreApplication::translate("Gravok", "Gravok muss beendet werden, weil ein Fehler aufgetreten ist:\n\n%1")
+            .arg(what));
     end();
 }
 

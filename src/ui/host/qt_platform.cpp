@@ -21,6 +21,7 @@
 #include "replay/replay_store.h"
 #include "scores/frm_punkte.h"
 #include "ui/host/game_host.h"
+#include "ui/language/language.h"
 #include "ui/layers/layer.h"
 #include "ui/layers/name_box.h"
 #include "ui/layers/scores_layer.h"
@@ -107,9 +108,17 @@ void QtPlatform::refresh()
         host_->refresh();
 }
 
+// The help viewer speaks the game's language, and shows the help file in it.
 bool QtPlatform::startProgram(const std::string& program, const std::string& argument)
 {
-    return QProcess::startDetached(qs(program), {qs(argument)});
+    const Language language = Translations::current();
+    QProcess viewer;
+    viewer.setProgram(qs(program));
+    viewer.setArguments({qs(helpArgument(argument, language))});
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("GRAVOK_LANGUAGE"), QString::fromLatin1(languageCode(language)));
+    viewer.setProcessEnvironment(environment);
+    return viewer.startDetached();
 }
 
 void QtPlatform::openUrl(const std::string& url)

@@ -32,12 +32,14 @@ NameBoxForm::NameBoxForm(const std::string& prompt, const std::string& title) : 
     Control caret = makeShape("ShapeCaret", ShapeKind::Rectangle, 330, 975, 30, 240);
     caret.Filled = true;
     ShapeCaret = &add(std::move(caret));
-    lblOK = &add(makeLabel("lblOK", 1080, 1755, 1095, 255, "OK", Align::Center));
+    lblOK = &add(makeLabel("lblOK", 1080, 1755, 1095, 255, QT_TRANSLATE_NOOP("NameBox", "OK"), Align::Center));
     Shape1 = &add(makeShape("Shape1", ShapeKind::Oval, 1080, 1560, 1095, 615));
-    lblAbbrechen = &add(makeLabel("lblAbbrechen", 2520, 1755, 855, 255, "Abbrechen", Align::Center));
+    lblAbbrechen =
+        &add(makeLabel("lblAbbrechen", 2520, 1755, 855, 255, QT_TRANSLATE_NOOP("NameBox", "Abbrechen"), Align::Center));
     Shape2 = &add(makeShape("Shape2", ShapeKind::Oval, 2400, 1560, 1095, 615));
     lblPad = &add(makeLabel("lblPad", 240, 1320, 4050, 225,
-                            "↑↓ Zeichen   ←→ Stelle   A nimmt   B löscht   Start fertig", Align::Center, HintFont));
+                            QT_TRANSLATE_NOOP("NameBox", "↑↓ Zeichen   ←→ Stelle   A nimmt   B löscht   Start fertig"),
+                            Align::Center, HintFont));
     lblPad->Visible = false;
     caretAsTyped_ = *ShapeCaret;
     setText({});
@@ -62,7 +64,7 @@ void NameBoxForm::setText(const QString& text)
 void NameBoxForm::showPicker(const LetterPicker* picker)
 {
     lblPad->Visible = picker != nullptr;
-    lblOK->Caption = picker ? "Fertig" : "OK";
+    lblOK->Caption = picker ? QT_TRANSLATE_NOOP("NameBox", "Fertig") : QT_TRANSLATE_NOOP("NameBox", "OK");
     lblOK->ForeColor = dialog::textColour(picker && picker->onDone());
     Shape1->BorderWidth = picker && picker->onDone() ? 2 : 1;
     const Control typed = caretAsTyped_;

@@ -27,17 +27,17 @@ constexpr float BarLeft = 3300, BarWidth = 2100;
 std::string padName(pad::Button b)
 {
     switch (b) {
-    case pad::Button::Up: return "Kreuz hoch";
-    case pad::Button::Down: return "Kreuz runter";
-    case pad::Button::Left: return "Kreuz links";
-    case pad::Button::Right: return "Kreuz rechts";
+    case pad::Button::Up: return QT_TRANSLATE_NOOP("Einstellungen", "Kreuz hoch");
+    case pad::Button::Down: return QT_TRANSLATE_NOOP("Einstellungen", "Kreuz runter");
+    case pad::Button::Left: return QT_TRANSLATE_NOOP("Einstellungen", "Kreuz links");
+    case pad::Button::Right: return QT_TRANSLATE_NOOP("Einstellungen", "Kreuz rechts");
     default: return bind::buttonId(b);
     }
 }
 
 std::string onOff(int v)
 {
-    return v ? "an" : "aus";
+    return v ? QT_TRANSLATE_NOOP("Einstellungen", "an") : QT_TRANSLATE_NOOP("Einstellungen", "aus");
 }
 
 // A label and the ring round it, as the game's dialogs have them.
@@ -55,24 +55,27 @@ SettingsForm::SettingsForm(const std::vector<SettingRow>& rows) : Form("Einstell
 {
     Width = FormWidth;
     Height = FormHeight;
-    Caption = "Einstellungen";
+    Caption = QT_TRANSLATE_NOOP("Einstellungen", "Einstellungen");
     ShapeRand = dialog::addBorder(*this);
-    lblTitel = &add(makeLabel("lblTitel", 240, 210, Width - 480, 255, "Einstellungen", Align::Center, TitleFont));
+    lblTitel = &add(makeLabel("lblTitel", 240, 210, Width - 480, 255,
+                              QT_TRANSLATE_NOOP("Einstellungen", "Einstellungen"), Align::Center, TitleFont));
     const int n = static_cast<int>(rows.size());
     const auto rowTop = [](int i) { return RowTop + static_cast<float>(i) * RowStep; };
     for (int i = 0; i <= n; ++i) {
-        const std::string& name = i < n ? rows[i].name : "Tasten …";
+        const std::string& name = i < n ? rows[i].name : QT_TRANSLATE_NOOP("Einstellungen", "Tasten …");
         lblName.push_back(
             &add(makeLabel("lblName", 600, rowTop(i), 2600, 255, name, Align::Left, BoxFont, palette::White, i)));
         lblName.back()->HandCursor = true;
     }
+    for (const SettingRow& row : rows)
+        choices_.push_back(row.choices);
     for (int i = 0; i < n; ++i) {
         lblWert.push_back(&add(makeLabel("lblWert", BarLeft, rowTop(i), Width - BarLeft - 600, 255, "",
-                                         rows[i].isSwitch() ? Align::Left : Align::Right, BoxFont, palette::White, i)));
+                                         rows[i].isNumber() ? Align::Right : Align::Left, BoxFont, palette::White, i)));
         lblWert.back()->HandCursor = true;
     }
     for (int i = 0; i < n; ++i) {
-        if (rows[i].isSwitch()) {
+        if (!rows[i].isNumber()) {
             ShapeBalken.push_back(nullptr);
             ShapeFuellung.push_back(nullptr);
             continue;
@@ -83,9 +86,12 @@ SettingsForm::SettingsForm(const std::vector<SettingRow>& rows) : Form("Einstell
         bar.Filled = true;
         ShapeFuellung.push_back(&add(std::move(bar)));
     }
-    lblKopf = &add(makeLabel("lblKopf", 600, 540, 2100, 255, "Aktion", Align::Left, TitleFont));
-    lblKopfTaste = &add(makeLabel("lblKopfTaste", 2800, 540, 1900, 255, "Taste", Align::Left, TitleFont));
-    lblKopfPad = &add(makeLabel("lblKopfPad", 4800, 540, 1200, 255, "Pad", Align::Left, TitleFont));
+    lblKopf = &add(makeLabel("lblKopf", 600, 540, 2100, 255, QT_TRANSLATE_NOOP("Einstellungen", "Aktion"), Align::Left,
+                             TitleFont));
+    lblKopfTaste = &add(makeLabel("lblKopfTaste", 2800, 540, 1900, 255, QT_TRANSLATE_NOOP("Einstellungen", "Taste"),
+                                  Align::Left, TitleFont));
+    lblKopfPad = &add(makeLabel("lblKopfPad", 4800, 540, 1200, 255, QT_TRANSLATE_NOOP("Einstellungen", "Pad"),
+                                Align::Left, TitleFont));
     for (std::size_t i = 0; i < bind::ActionCount; ++i) {
         const float top = KeyTop + static_cast<float>(i) * KeyStep;
         const int n = static_cast<int>(i);
@@ -95,9 +101,9 @@ SettingsForm::SettingsForm(const std::vector<SettingRow>& rows) : Form("Einstell
         lblTaste[i] = &add(makeLabel("lblTaste", 2800, top, 1900, 255, "", Align::Left, BoxFont, palette::White, n));
         lblPad[i] = &add(makeLabel("lblPad", 4800, top, 1200, 255, "", Align::Left, BoxFont, palette::White, n));
     }
-    lblOK = ringed(*this, "lblOK", "OK", (Width - 1095) / 2, 1095);
-    lblStandard = ringed(*this, "lblStandard", "Standard", 1500, 1395);
-    lblZurueck = ringed(*this, "lblZurueck", "Zurück", Width - 1500 - 1395, 1395);
+    lblOK = ringed(*this, "lblOK", QT_TRANSLATE_NOOP("Einstellungen", "OK"), (Width - 1095) / 2, 1095);
+    lblStandard = ringed(*this, "lblStandard", QT_TRANSLATE_NOOP("Einstellungen", "Standard"), 1500, 1395);
+    lblZurueck = ringed(*this, "lblZurueck", QT_TRANSLATE_NOOP("Einstellungen", "Zurück"), Width - 1500 - 1395, 1395);
 }
 
 void SettingsForm::show(bool keysPage, int selected, const std::vector<int>& values, const bind::Bindings& bindings,
@@ -115,11 +121,16 @@ void SettingsForm::show(bool keysPage, int selected, const std::vector<int>& val
         find(label->Name + "Ring")->Visible = true;
     };
     if (!keysPage) {
-        lblTitel->Caption = "Einstellungen";
+        lblTitel->Caption = QT_TRANSLATE_NOOP("Einstellungen", "Einstellungen");
         for (int i = 0; i <= rows(); ++i)
             light(lblName[i], i);
         for (int i = 0; i < rows(); ++i) {
             light(lblWert[i], i);
+            if (!choices_[i].empty()) {
+                lblWert[i]->Caption =
+                    choices_[i][static_cast<std::size_t>(std::clamp(values[i], 0, int(choices_[i].size()) - 1))];
+                continue;
+            }
             if (!ShapeBalken[i]) {
                 lblWert[i]->Caption = onOff(values[i]);
                 continue;
@@ -133,7 +144,7 @@ void SettingsForm::show(bool keysPage, int selected, const std::vector<int>& val
         lblOK->ForeColor = dialog::textColour(selected == rows() + 1);
         return;
     }
-    lblTitel->Caption = "Tasten";
+    lblTitel->Caption = QT_TRANSLATE_NOOP("Einstellungen", "Tasten");
     lblKopf->Visible = lblKopfTaste->Visible = lblKopfPad->Visible = true;
     for (std::size_t i = 0; i < bind::ActionCount; ++i) {
         const int n = static_cast<int>(i);
@@ -141,7 +152,8 @@ void SettingsForm::show(bool keysPage, int selected, const std::vector<int>& val
         light(lblAktion[i], n);
         light(lblTaste[i], n);
         light(lblPad[i], n);
-        lblTaste[i]->Caption = waiting && n == selected ? "Taste drücken …" : keyName(bindings.key(a)).toStdString();
+        lblTaste[i]->Caption = waiting && n == selected ? QT_TRANSLATE_NOOP("Einstellungen", "Taste drücken …")
+                                                        : keyName(bindings.key(a)).toStdString();
         const auto button = bindings.button(a);
         lblPad[i]->Caption = waiting && n == selected ? "" : button ? padName(*button) : "–";
     }
@@ -190,7 +202,7 @@ void SettingsLayer::change(int by, bool wrap)
     const int next = row.get() + by * row.step;
     // A switch flips either way; the volume stops at its ends under the arrows, so a key held
     // at full never drops to silence, and only Enter or a click comes round to the start.
-    row.set(row.isSwitch() || wrap ? (next + span) % span : std::clamp(next, 0, row.max));
+    row.set(!row.isNumber() || wrap ? (next + span) % span : std::clamp(next, 0, row.max));
 }
 
 void SettingsLayer::wait(bool on)

@@ -14,15 +14,17 @@
 namespace gravok::ui {
 
 // One row of the first page: its name, and a number from 0 to MAX in steps of STEP, read
-// from where it lives and set there (a switch is 0 to 1, "aus" or "an"; a number is shown
-// in per cent with a bar).
+// from where it lives and set there. A switch is 0 to 1, "aus" or "an"; a choice shows the
+// word of its place; a number is shown in per cent with a bar.
 struct SettingRow {
     std::string name;
     int max;
     int step;
     std::function<int()> get;
     std::function<void(int)> set;
-    [[nodiscard]] bool isSwitch() const { return max == step; }
+    std::vector<std::string> choices = {};
+    [[nodiscard]] bool isSwitch() const { return max == step && choices.empty(); }
+    [[nodiscard]] bool isNumber() const { return !isSwitch() && choices.empty(); }
 };
 
 // "Einstellungen" in the style of the game's dialogs: a black box with a white border,
@@ -52,6 +54,11 @@ public:
     Control* lblZurueck;
 
     std::function<void(Control&)> onClick;
+
+private:
+    std::vector<std::vector<std::string>> choices_;
+
+public:
     void click(Control& control) override
     {
         if (onClick)

@@ -45,7 +45,7 @@ void ReplayWatch::start()
     real_.start();
     pacer_.restart(real_.nsecsElapsed());
     scheduleFrame();
-    window_->setWindowTitle(QStringLiteral("Gravok – Wiedergabe"));
+    window_->setWindowTitle(QCoreApplication::translate("Gravok", "Gravok – Wiedergabe"));
     host_.call([this] { player_.start(); });
 }
 
@@ -99,7 +99,7 @@ void ReplayWatch::finish()
         host_.end();
         return;
     }
-    window_->setWindowTitle(QStringLiteral("Gravok – Wiedergabe beendet (Escape schließt)"));
+    window_->setWindowTitle(QCoreApplication::translate("Gravok", "Gravok – Wiedergabe beendet (Escape schließt)"));
 }
 
 bool ReplayWatch::eventFilter(QObject* watched, QEvent* event)

@@ -5,6 +5,7 @@
 #include "audio/mixer.h"
 #include "audio/sound_director.h"
 #include "ui/frames/frame_loop.h"
+#include "ui/language/language.h"
 #include "ui/settings/window_settings.h"
 #include "ui/view/game_window.h"
 
@@ -14,28 +15,38 @@ std::vector<SettingRow> settingRows(const SettingTargets& to)
 {
     const SettingKey& volume = settingKey(Setting::Volume);
     return {
-        {"Lautstärke", volume.max, volume.step, [to] { return to.mixer.volume(); },
+        {QT_TRANSLATE_NOOP("Einstellungen", "Lautstärke"), volume.max, volume.step, [to] { return to.mixer.volume(); },
          [to](int v) {
              to.mixer.setVolume(v);
              to.store.store(Setting::Volume, v);
          }},
-        {"Ton", 1, 1, [to] { return to.sound.muted() ? 0 : 1; },
+        {QT_TRANSLATE_NOOP("Einstellungen", "Ton"), 1, 1, [to] { return to.sound.muted() ? 0 : 1; },
          [to](int v) {
              to.sound.setMuted(v == 0);
              to.store.store(Setting::Muted, to.sound.muted());
          }},
-        {"Flüssige Bewegung", 1, 1, [to] { return to.frames.smooth() ? 1 : 0; },
+        {QT_TRANSLATE_NOOP("Einstellungen", "Flüssige Bewegung"), 1, 1, [to] { return to.frames.smooth() ? 1 : 0; },
          [to](int v) {
              to.frames.setSmooth(v != 0);
              to.store.store(Setting::Smooth, v != 0);
          }},
         // Kept with the window's place when the program ends.
-        {"Vollbild", 1, 1, [to] { return to.fullScreen ? 1 : 0; },
+        {QT_TRANSLATE_NOOP("Einstellungen", "Vollbild"), 1, 1, [to] { return to.fullScreen ? 1 : 0; },
          [to](int v) {
              if ((v != 0) != to.fullScreen)
                  to.window.toggleFullScreen();
              to.fullScreen = v != 0;
          }},
+        {QT_TRANSLATE_NOOP("Einstellungen", "Sprache"),
+         2,
+         1,
+         [to] { return to.store.number(Setting::Language); },
+         [to](int v) {
+             to.translations.use(languageOf(LanguageChoice(v), processEnvironment()));
+             to.store.store(Setting::Language, v);
+         },
+         {QT_TRANSLATE_NOOP("Einstellungen", "Automatisch"), QT_TRANSLATE_NOOP("Einstellungen", "Deutsch"),
+          QT_TRANSLATE_NOOP("Einstellungen", "English")}},
     };
 }
 

@@ -14,6 +14,7 @@ namespace gravok::ui {
 
 class FrameLoop;
 class GameWindow;
+class Translations;
 class WindowSettings;
 
 // What the rows of "Einstellungen" change, each where it lives.
@@ -23,6 +24,7 @@ struct SettingTargets {
     FrameLoop& frames;
     GameWindow& window;
     WindowSettings& store;
+    Translations& translations;
     bool& fullScreen; // the window's state as the layer opened
 };
 

@@ -10,6 +10,8 @@ namespace {
 
 using Kind = SettingKey::Kind;
 
+constexpr const char* LanguageWords[] = {"auto", "de", "en"};
+
 constexpr std::array Keys{
     // Where the window stood ("@Rect(x y width height)", its client area when neither
     // maximised nor fullscreen) and which of the two it was in.
@@ -19,6 +21,8 @@ constexpr std::array Keys{
     SettingKey{Setting::Muted, "sound/muted", Kind::Switch, "false"},
     SettingKey{Setting::Volume, "sound/volume", Kind::Number, "100", 0, 100, 10},
     SettingKey{Setting::Smooth, "view/smooth", Kind::Switch, "true"},
+    // Automatisch (the desktop's), Deutsch, English.
+    SettingKey{Setting::Language, "view/language", Kind::Choice, "auto", 0, 2, 1, LanguageWords},
 };
 
 } // namespace

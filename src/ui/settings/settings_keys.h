@@ -8,10 +8,10 @@ namespace gravok::ui {
 
 // The keys of gravok.conf beside the bindings' ("keys/…" and "pad/…", named by
 // bind::Bindings). A new one is a line in settings_keys.cpp and a line in the README.
-enum class Setting { WindowNormal, WindowMaximized, WindowFullScreen, Muted, Volume, Smooth };
+enum class Setting { WindowNormal, WindowMaximized, WindowFullScreen, Muted, Volume, Smooth, Language };
 
 struct SettingKey {
-    enum class Kind { Text, Switch, Number };
+    enum class Kind { Text, Switch, Number, Choice };
     Setting setting;
     const char* name;     // its group and key, "sound/volume"
     Kind kind;            // a switch is written "true" or "false"
@@ -19,6 +19,7 @@ struct SettingKey {
     int min = 0;          // a number's range and step
     int max = 0;
     int step = 1;
+    std::span<const char* const> words = {}; // a choice's words as written, its number the place
 };
 
 [[nodiscard]] std::span<const SettingKey> settingKeys();

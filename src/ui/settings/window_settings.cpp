@@ -96,6 +96,14 @@ bool WindowSettings::flag(Setting setting) const
 int WindowSettings::number(Setting setting) const
 {
     const SettingKey& key = settingKey(setting);
+    if (key.kind == SettingKey::Kind::Choice) {
+        const std::string kept = text(setting).value_or(key.fallback);
+        for (const std::string& word : {kept, std::string(key.fallback)})
+            for (std::size_t i = 0; i < key.words.size(); ++i)
+                if (word == key.words[i])
+                    return static_cast<int>(i);
+        return 0;
+    }
     bool ok = false;
     const int n = QString::fromStdString(text(setting).value_or("")).toInt(&ok);
     if (ok && n >= key.min && n <= key.max && (n - key.min) % key.step == 0)
@@ -111,7 +119,10 @@ void WindowSettings::store(Setting setting, bool on)
 
 void WindowSettings::store(Setting setting, int number)
 {
-    set(setting, std::to_string(number));
+    const SettingKey& key = settingKey(setting);
+    const bool word =
+        key.kind == SettingKey::Kind::Choice && number >= 0 && number < static_cast<int>(key.words.size());
+    set(setting, word ? key.words[static_cast<std::size_t>(number)] : std::to_string(number));
     flush();
 }
 

@@ -3,9 +3,6 @@
 #include "ui/start/application.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 namespace gravok::ui {
 namespace {
@@ -39,26 +36,13 @@ void forgetSoftwareChoice()
     qunsetenv("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION");
 }
 
-void setUpApplication(QApplication& app)
+void setUpApplication()
 {
-    loadQtGerman(app);
     QApplication::setApplicationName(QStringLiteral("Gravok"));
     QApplication::setApplicationVersion(QStringLiteral(GRAVOK_VERSION));
 #ifdef GRAVOK_APP_ID
     QGuiApplication::setDesktopFileName(QStringLiteral(GRAVOK_APP_ID));
 #endif
-}
-
-bool loadQtGerman(QCoreApplication& app)
-{
-    // Parented to the application, so it lives as long as the texts are needed.
-    auto* qt = new QTranslator(&app);
-    if (!qt->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
-                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete qt;
-        return false;
-    }
-    return QCoreApplication::installTranslator(qt);
 }
 
 } // namespace gravok::ui

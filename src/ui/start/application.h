@@ -2,9 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-class QApplication;
-class QCoreApplication;
-
 namespace gravok::ui {
 
 // The game paints in software: under Wayland it needs no GL stack (which would take some
@@ -14,11 +11,7 @@ bool paintInSoftware();
 // Once the window has its buffers: the help viewer we start makes its own choice.
 void forgetSoftwareChoice();
 
-// The application's name, version and desktop entry, and Qt's own texts in German.
-void setUpApplication(QApplication& app);
-
-// Loads Qt's own German texts (Debian's qt6-translations-l10n), so the few standard texts
-// the toolkit shows match the game. False when they are not installed.
-bool loadQtGerman(QCoreApplication& app);
+// The application's name, version and desktop entry.
+void setUpApplication();
 
 } // namespace gravok::ui

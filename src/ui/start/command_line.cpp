@@ -73,7 +73,7 @@ std::optional<std::string> earlyAnswer(const std::vector<std::string>& args)
     return std::nullopt;
 }
 
-std::optional<CommandLine> readCommandLine(QCoreApplication& app)
+std::optional<CommandLine> readCommandLine(const QStringList& arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Gravok – ein Arcade-Spiel"));
@@ -89,7 +89,7 @@ std::optional<CommandLine> readCommandLine(QCoreApplication& app)
             option.setDefaultValue(QString::fromUtf8(o.fallback));
         parser.addOption(option);
     }
-    parser.process(app);
+    parser.process(arguments);
 
     CommandLine line;
     line.stats = parser.isSet(QStringLiteral("stats"));

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-class QCoreApplication;
+#include <QStringList>
 
 namespace gravok::ui {
 
@@ -34,8 +34,8 @@ struct CommandLine {
     std::optional<std::string> replay; // the recording to show
     int game = 1;                      // from its Kth game on
 };
-// Reads APP's arguments; an unknown option ends the program as the toolkit does, a bad
-// value is said on standard error and gives nothing.
-[[nodiscard]] std::optional<CommandLine> readCommandLine(QCoreApplication& app);
+// Reads the program's ARGUMENTS (its name first); an unknown option ends the program as the
+// toolkit does, a bad value is said on standard error and gives nothing.
+[[nodiscard]] std::optional<CommandLine> readCommandLine(const QStringList& arguments);
 
 } // namespace gravok::ui

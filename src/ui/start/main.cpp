@@ -21,8 +21,8 @@ int main(int argc, char** argv)
     }
     const bool softwareChosenHere = gravok::ui::paintInSoftware();
     QApplication app(argc, argv);
-    gravok::ui::setUpApplication(app);
-    const auto line = gravok::ui::readCommandLine(app);
+    gravok::ui::setUpApplication();
+    const auto line = gravok::ui::readCommandLine(QApplication::arguments());
     if (!line)
         return 2;
     if (line->replay)

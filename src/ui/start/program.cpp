@@ -27,6 +27,7 @@
 #include "ui/host/running_game.h"
 #include "ui/host/watch_platform.h"
 #include "ui/input/mute_key.h"
+#include "ui/language/language.h"
 #include "ui/input/pad_driver.h"
 #include "ui/layers/name_box.h"
 #include "ui/layers/settings_layer.h"
@@ -64,12 +65,19 @@ void traceSound(audio::SoundDirector& sound)
     };
 }
 
+// The language the player chose, or the desktop's.
+void speakAsChosen(Translations& translations, const WindowSettings& settings)
+{
+    translations.use(languageOf(LanguageChoice(settings.number(Setting::Language)), processEnvironment()));
+}
+
 // A game of platform P in the program's window, with its settings, its sound and the mute
 // key: what both ways to run share.
 template <typename P>
 struct WindowedGame {
     explicit WindowedGame(const CommandLine& line)
     {
+        speakAsChosen(translations, settings);
         run.platform.attach(run.game, run.host, window);
         mixer.setVolume(settings.number(Setting::Volume));
         run.platform.attachSound(sound);
@@ -84,6 +92,7 @@ struct WindowedGame {
 
     RunningGame<P> run;
     WindowSettings settings;
+    Translations translations;
     GameWindow window{run.host, run.game.frmHaupt(), &settings};
     // The mixer outlives the device that pulls from it.
     audio::Mixer mixer;
@@ -105,7 +114,8 @@ void watchFromList(const replay::ReplayLink& link, GameWindow& window, bool smoo
     if (!why)
         return;
     QMessageBox box(QMessageBox::Information, QStringLiteral("Gravok"),
-                    QStringLiteral("Dieses Spiel kann nicht gezeigt werden: %1").arg(QString::fromStdString(*why)),
+                    QCoreApplication::translate("Gravok", "Dieses Spiel kann nicht gezeigt werden: %1")
+                        .arg(QString::fromStdString(*why)),
                     QMessageBox::Ok, &window);
     box.setTextFormat(Qt::PlainText);
     box.exec();
@@ -118,7 +128,8 @@ void openSettings(WindowedGame<QtPlatform>& g, FrameLoop& frames, PadDriver& pad
     GameHost& host = g.run.host;
     const FrmHaupt& haupt = g.run.game.frmHaupt();
     bool fullScreen = g.window.isFullScreen();
-    std::vector<SettingRow> rows = settingRows({g.mixer, g.sound, frames, g.window, g.settings, fullScreen});
+    std::vector<SettingRow> rows =
+        settingRows({g.mixer, g.sound, frames, g.window, g.settings, g.translations, fullScreen});
     SettingsForm form(rows);
     form.Left = haupt.Left + (haupt.Width - form.Width) / 2;
     form.Top = haupt.Top + (haupt.Height - form.Height) / 2;
@@ -185,7 +196,11 @@ int watchRecording(const CommandLine& line)
                                     : std::variant<replay::Replay, std::string>(std::get<1>(text));
     if (const auto* why = std::get_if<std::string>(&parsed)) {
         std::fprintf(stderr, "gravok: %s\n", why->c_str());
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("Gravok – Wiedergabe"), QString::fromStdString(*why));
+        const WindowSettings settings;
+        Translations translations;
+        speakAsChosen(translations, settings);
+        QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("Gravok", "Gravok – Wiedergabe"),
+                        QString::fromStdString(*why));
         box.setTextFormat(Qt::PlainText);
         endOnQuitKeys(box, [] {});
         box.exec();

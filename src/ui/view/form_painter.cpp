@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QRegion>
 
+#include "ui/language/language.h"
 #include "ui/view/fonts.h"
 #include "ui/view/form_layout.h"
 #include "ui/view/picture_cache.h"
@@ -70,6 +71,7 @@ QRegion FormPainter::uncovered(const Form& form)
 
 void FormPainter::paint(const Form& form, const QRegion* only)
 {
+    form_ = &form;
     const QColor back = color(form.BackColor);
     for (const QRect& r : uncovered(form))
         p_.fillRect(r, back);
@@ -101,6 +103,11 @@ void FormPainter::paint(const Form& form, const QRegion* only)
     }
 }
 
+QString FormPainter::caption(const Control& c) const
+{
+    return shown(form_ ? form_->Name.c_str() : "", c.Caption);
+}
+
 void FormPainter::paintControl(const Control& c, const QRect& box)
 {
     switch (c.Kind) {
@@ -127,7 +134,8 @@ void FormPainter::paintFrame(const Control& c, const QRect& box)
     const QColor ink = color(c.ForeColor);
     const int lineY = box.top() + fm.height() / 2;
     const int textX = box.left() + 8;
-    const int gapEnd = textX + fm.horizontalAdvance(QString::fromStdString(c.Caption)) + 2;
+    const QString text = caption(c);
+    const int gapEnd = textX + fm.horizontalAdvance(text) + 2;
     p_.fillRect(QRect(box.left(), lineY, textX - 2 - box.left(), 1), ink);
     p_.fillRect(QRect(gapEnd, lineY, box.right() + 1 - gapEnd, 1), ink);
     p_.fillRect(QRect(box.left(), lineY, 1, box.bottom() + 1 - lineY), ink);
@@ -135,8 +143,7 @@ void FormPainter::paintFrame(const Control& c, const QRect& box)
     p_.fillRect(QRect(box.left(), box.bottom(), box.width(), 1), ink);
     p_.setFont(font);
     p_.setPen(ink);
-    p_.drawText(QRect(textX, box.top(), box.width() - 8, fm.height()), Qt::AlignLeft | Qt::AlignTop,
-                QString::fromStdString(c.Caption));
+    p_.drawText(QRect(textX, box.top(), box.width() - 8, fm.height()), Qt::AlignLeft | Qt::AlignTop, text);
 }
 
 void FormPainter::paintLabel(const Control& c, const QRect& box)
@@ -146,7 +153,7 @@ void FormPainter::paintLabel(const Control& c, const QRect& box)
     if (c.Caption.empty())
         return;
     const QFont font = qtFont(c.TextFont);
-    const QString text = QString::fromStdString(c.Caption);
+    const QString text = caption(c);
     p_.setRenderHint(QPainter::TextAntialiasing, true);
     p_.setFont(font);
     p_.setPen(color(c.ForeColor));
@@ -313,6 +320,7 @@ std::uint64_t FormPainter::controlKey(const Control& c)
 std::uint64_t FormPainter::stateKey(const Form& form)
 {
     Fingerprint f;
+    f.add(Translations::epoch());
     f.add(form.BackColor);
     f.add(form.controls().size());
     for (const auto& owned : form.controls())

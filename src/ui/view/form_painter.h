@@ -55,8 +55,12 @@ private:
     void paintImageAt(const Control& c, QPointF at);
     void outline(const QRect& box, int width, const QColor& color);
 
+    [[nodiscard]] QString caption(const Control& c) const;
+
     QPainter& p_;
     PictureCache& pictures_;
+    // The form being painted: its name is the context its captions are translated in.
+    const Form* form_ = nullptr;
     const DrawnPlaces* drawn_;
 };
 

@@ -13,6 +13,7 @@
 #include <QRegion>
 #include <QSignalBlocker>
 
+#include "ui/language/language.h"
 #include "ui/view/fonts.h"
 #include "ui/view/form_layout.h"
 #include "ui/view/form_painter.h"
@@ -31,9 +32,9 @@ QPoint pixelAt(QPointF p)
     return {static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y()))};
 }
 
-void syncOption(QRadioButton& button, const Control& c)
+void syncOption(QRadioButton& button, const Control& c, const Form& form)
 {
-    const QString text = QString::fromStdString(c.Caption);
+    const QString text = shown(form.Name.c_str(), c.Caption);
     if (button.text() != text)
         button.setText(text);
     const QSignalBlocker quiet(button);
@@ -118,8 +119,10 @@ void FormView::sync()
     const std::uint64_t key = FormPainter::stateKey(form_);
     const bool moved = box.scale != syncedBox_.scale || box.origin != syncedBox_.origin || box.dpr != syncedBox_.dpr;
     if (!synced_ || key != syncedKey_ || moved) {
-        const bool whole =
-            !synced_ || moved || form_.BackColor != syncedBack_ || painted_.size() != form_.controls().size();
+        // Another language changes every text at once.
+        const bool whole = !synced_ || moved || form_.BackColor != syncedBack_ ||
+                           painted_.size() != form_.controls().size() || Translations::epoch() != syncedEpoch_;
+        syncedEpoch_ = Translations::epoch();
         synced_ = true;
         syncedKey_ = key;
         syncedBox_ = box;
@@ -275,7 +278,7 @@ void FormView::syncChild(const Child& child, const Letterbox& box)
             button->setStyleSheet(optionStyle(box.scale, color(c.ForeColor), color(c.BackColor)));
     }
     if (auto* button = qobject_cast<QRadioButton*>(child.widget))
-        syncOption(*button, c);
+        syncOption(*button, c, form_);
     else if (auto* list = qobject_cast<QListWidget*>(child.widget))
         syncList(*list, c);
     child.widget->setVisible(shown(c));
