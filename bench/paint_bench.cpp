@@ -19,6 +19,7 @@
 
 #include "app/frm_haupt.h"
 #include "started_game.h"
+#include "ui/language/language.h"
 #include "ui/layers/settings_layer.h"
 #include "ui/view/form_layout.h"
 #include "ui/view/form_painter.h"
@@ -142,6 +143,24 @@ void BM_PaintSmoothFrame(benchmark::State& state)
     }
 }
 BENCHMARK(BM_PaintSmoothFrame)->Arg(1000)->Arg(1875)->Arg(3750)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
+
+// "Sprache" changed: the catalogue swapped and the whole main window painted again in the
+// other language, as the window does between the key and the next frame.
+void BM_SwitchLanguage(benchmark::State& state)
+{
+    BusyFrame b(scaleOf(state));
+    ui::Translations translations;
+    bool english = false;
+    for (auto _ : state) {
+        english = !english;
+        translations.use(english ? ui::Language::English : ui::Language::German);
+        QPainter p(&b.frame);
+        p.scale(b.scale, b.scale);
+        ui::FormPainter(p, b.pictures).paint(b.form);
+        benchmark::DoNotOptimize(b.frame.constBits());
+    }
+}
+BENCHMARK(BM_SwitchLanguage)->Arg(1000)->Arg(1875)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
 
 // The settings as F3 opens them: the form made, its first page filled in, painted whole.
 void BM_OpenSettings(benchmark::State& state)
