@@ -34,7 +34,7 @@ private slots:
             {"Highscore", "Punkte.lst|~/.local/share/gravok/|Namen|Doppelklick|Leertaste"},
             {"Info", "Version|Webseite|E-Mail"},
             {"Einstellungen",
-             "F3|Lautstärke|Ton|Flüssige Bewegung|Vollbild|Taste drücken|tauschen|Standard|gravok.conf"}};
+             "F3|Lautstärke|Ton|Flüssige Bewegung|Vollbild|Sprache|Taste drücken|tauschen|Standard|gravok.conf"}};
         for (const auto& [topic, mentions] : topics)
             QTest::newRow(topic) << QString::fromUtf8(topic) << QString::fromUtf8(mentions);
     }
@@ -71,6 +71,23 @@ private slots:
                      qPrintable(topic));
         QVERIFY(!html_.contains(QChar(0xC3)) && !html_.contains(QChar::ReplacementCharacter));
         QVERIFY(html_.contains(QStringLiteral("Menü")));
+    }
+
+    // The English help has the same topics, found by their stable names, and links only to them.
+    void theEnglishHelpHasEveryTopic()
+    {
+        const HelpText english = readHelpFile(QStringLiteral(GRAVOK_HELP_FILE_EN));
+        QVERIFY2(english.ok(), qPrintable(english.error));
+        const QStringList anchors = anchorNames(english.html);
+        QCOMPARE(anchors,
+                 QStringList({"contents", "main", "gamepad", "settings", "rules", "new-game", "highscore", "info"}));
+        QCOMPARE(anchors.size(), anchorNames(html_).size());
+        static const QRegularExpression href(QStringLiteral("href=\"#([^\"]*)\""));
+        static const QRegularExpression comment(QStringLiteral("<!--.*?-->"),
+                                                QRegularExpression::DotMatchesEverythingOption);
+        for (const auto& m : href.globalMatch(QString(english.html).remove(comment)))
+            QVERIFY2(anchors.contains(m.captured(1)), qPrintable(m.captured(1)));
+        QCOMPARE(resolveTopic(QStringLiteral("nowhere"), anchors), QStringLiteral("contents"));
     }
 };
 

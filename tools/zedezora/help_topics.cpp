@@ -104,7 +104,8 @@ QString resolveTopic(const QString& topic, const QStringList& anchors)
                 return a;
         }
     }
-    return ContentsTopic;
+    // The contents stand first, whatever the file's language calls them.
+    return anchors.isEmpty() ? ContentsTopic : anchors.first();
 }
 
 QString sectionHtml(const QString& html, const QString& topic)

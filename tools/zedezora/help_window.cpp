@@ -118,7 +118,8 @@ void HelpWindow::buildUi()
 
     connect(back_, &QPushButton::clicked, browser_, &QTextBrowser::backward);
     connect(forward_, &QPushButton::clicked, browser_, &QTextBrowser::forward);
-    connect(contents_, &QPushButton::clicked, this, [this] { showTopic(ContentsTopic); });
+    connect(contents_, &QPushButton::clicked, this,
+            [this] { showTopic(anchors_.isEmpty() ? ContentsTopic : anchors_.first()); });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(browser_, &QTextBrowser::backwardAvailable, back_, &QWidget::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QWidget::setEnabled);
