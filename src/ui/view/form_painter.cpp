@@ -301,6 +301,7 @@ std::uint64_t FormPainter::controlKey(const Control& c)
     for (float v : {c.Left, c.Top, c.Width, c.Height, c.X2, c.Y2})
         f.add(v);
     f.add(c.Caption);
+    f.add(Translations::epoch()); // another language, another text
     f.add(c.ForeColor);
     f.add(c.BackColor);
     f.add(c.BackTransparent);
@@ -320,7 +321,6 @@ std::uint64_t FormPainter::controlKey(const Control& c)
 std::uint64_t FormPainter::stateKey(const Form& form)
 {
     Fingerprint f;
-    f.add(Translations::epoch());
     f.add(form.BackColor);
     f.add(form.controls().size());
     for (const auto& owned : form.controls())

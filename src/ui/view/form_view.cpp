@@ -119,10 +119,8 @@ void FormView::sync()
     const std::uint64_t key = FormPainter::stateKey(form_);
     const bool moved = box.scale != syncedBox_.scale || box.origin != syncedBox_.origin || box.dpr != syncedBox_.dpr;
     if (!synced_ || key != syncedKey_ || moved) {
-        // Another language changes every text at once.
-        const bool whole = !synced_ || moved || form_.BackColor != syncedBack_ ||
-                           painted_.size() != form_.controls().size() || Translations::epoch() != syncedEpoch_;
-        syncedEpoch_ = Translations::epoch();
+        const bool whole =
+            !synced_ || moved || form_.BackColor != syncedBack_ || painted_.size() != form_.controls().size();
         synced_ = true;
         syncedKey_ = key;
         syncedBox_ = box;

@@ -105,7 +105,6 @@ private:
     };
     std::vector<Painted> painted_;
     Color syncedBack_ = 0;
-    std::uint64_t syncedEpoch_ = 0;
     DrawnPlaces drawn_;
     bool holding_ = false;
     QRegion held_;
