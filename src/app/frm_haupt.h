@@ -178,7 +178,8 @@ public:
         bool wraps;        // leaves the field on one side and comes back on the other
         bool onItsOwn;     // in play now: a gravok not exploding or parked, a shot in flight
     };
-    [[nodiscard]] std::vector<Moving> movingPictures() const;
+    // Into ALL, which keeps its room: a view asks at every tick.
+    void movingPictures(std::vector<Moving>& all) const;
     // The period of the ticks that move the pictures.
     [[nodiscard]] int movementTickMs() const { return tmeBewegung->Interval; }
 

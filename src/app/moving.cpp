@@ -20,10 +20,9 @@ float FrmHaupt::levelDrift() const
     return most;
 }
 
-std::vector<FrmHaupt::Moving> FrmHaupt::movingPictures() const
+void FrmHaupt::movingPictures(std::vector<Moving>& all) const
 {
-    std::vector<Moving> all;
-    all.reserve(imgGravok.last + imgSchuss.last + 3);
+    all.clear();
     all.push_back({imgShuttle, shuttleStepMost(), true, true});
     const float drift = levelDrift();
     for (int k = imgGravok.first; k <= imgGravok.last; ++k)
@@ -31,7 +30,6 @@ std::vector<FrmHaupt::Moving> FrmHaupt::movingPictures() const
     for (int i = imgSchuss.first; i <= imgSchuss.last; ++i)
         all.push_back({imgSchuss(i), shotStepMost(), false, imgSchuss(i)->Tag == "2"}); // else waiting to launch
     all.push_back({imgHerz, 0, false, true}); // it only ever jumps: placed, parked, collected
-    return all;
 }
 
 } // namespace gravok

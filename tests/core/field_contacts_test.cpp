@@ -81,7 +81,8 @@ TEST(FieldContacts, TheMovingPicturesStepAsTheRulesMoveThem)
     LevelSatz& level = g.game.Start.LevelDaten(g.game.Start.Level);
     level.Gravok(level.Anzahl).DX = -777;
     h.imgSchuss(3)->Tag = "2";
-    const auto moving = h.movingPictures();
+    std::vector<FrmHaupt::Moving> moving;
+    h.movingPictures(moving);
     ASSERT_EQ(moving.size(), 22U);
     EXPECT_EQ(std::tuple(moving[0].control, moving[0].largestStep, moving[0].wraps),
               std::tuple(h.imgShuttle, 200.0f, true));

@@ -41,7 +41,8 @@ FrameLoop::FrameLoop(FormView& view, GameHost& host, std::function<double()> now
       seenTicks_(clock_.ticksRun()),
       pacer_(framePacer(*view.window(), [this] { frame(); }))
 {
-    for (const FrmHaupt::Moving& m : form_.movingPictures()) {
+    form_.movingPictures(moving_);
+    for (const FrmHaupt::Moving& m : moving_) {
         const TickPlace at = placeOf(m);
         tracked_.push_back({m.control, Mover{m.control->Width, m.control->Height, m.largestStep, m.wraps}, at, at});
     }
@@ -89,11 +90,11 @@ void FrameLoop::sampled()
 {
     const bool ticked = clock_.ticksRun() != seenTicks_;
     seenTicks_ = clock_.ticksRun();
-    const std::vector<FrmHaupt::Moving> moving = form_.movingPictures();
+    form_.movingPictures(moving_);
     for (std::size_t i = 0; i < tracked_.size(); ++i) {
         Tracked& t = tracked_[i];
-        t.mover.largestStep = moving[i].largestStep; // a gravok's follows the level's drift
-        const TickPlace now = placeOf(moving[i]);
+        t.mover.largestStep = moving_[i].largestStep; // a gravok's follows the level's drift
+        const TickPlace now = placeOf(moving_[i]);
         if (ticked)
             t.from = t.to;
         else if (now.left != t.to.left || now.top != t.to.top || now.flying != t.to.flying)

@@ -4,17 +4,16 @@
 #pragma once
 #include <cstdint>
 #include <functional>
-#include <vector>
-
 #include <memory>
+#include <vector>
 
 #include <QObject>
 
+#include "app/frm_haupt.h"
 #include "core/drawn_place.h"
 
 namespace gravok {
 class Control;
-class FrmHaupt;
 class VirtualClock;
 } // namespace gravok
 
@@ -74,6 +73,7 @@ private:
     std::function<double()> now_;
     std::function<bool()> alsoStanding_;
     std::vector<Tracked> tracked_;
+    std::vector<FrmHaupt::Moving> moving_; // asked of the game at every look, in tracked_'s order
     Field field_;
     std::uint64_t seenTicks_ = 0;
     std::unique_ptr<FramePacer> pacer_;
