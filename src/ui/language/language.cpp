@@ -3,6 +3,7 @@
 #include "ui/language/language.h"
 
 #include <atomic>
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <string_view>
@@ -144,10 +145,13 @@ QString shown(const char* context, const std::string& german)
 {
     const QString text = QCoreApplication::translate(context, german.c_str());
     // A text the game follows with a number ("Version 1.5") is found by its words.
-    static const QRegularExpression numbered(QStringLiteral("^(.*\\D )([0-9.]+)$"));
-    if (text.toStdString() != german)
+    if (german.empty() || !std::isdigit(static_cast<unsigned char>(german.back())))
         return text;
-    const auto m = numbered.match(text);
+    const QString source = QString::fromStdString(german);
+    if (text != source)
+        return text; // translated whole ("Sternenweg 1")
+    static const QRegularExpression numbered(QStringLiteral("^(.*\\D )([0-9.]+)$"));
+    const auto m = numbered.match(source);
     if (!m.hasMatch())
         return text;
     return QCoreApplication::translate(context, m.captured(1).toUtf8().constData()) + m.captured(2);
