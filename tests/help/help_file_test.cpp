@@ -57,10 +57,8 @@ private slots:
     {
         const QStringList anchors = anchorNames(html_);
         static const QRegularExpression href(QStringLiteral("href\\s*=\\s*\"#([^\"]*)\""));
-        static const QRegularExpression comment(QStringLiteral("<!--.*?-->"),
-                                                QRegularExpression::DotMatchesEverythingOption);
         int links = 0;
-        for (const auto& m : href.globalMatch(QString(html_).remove(comment))) {
+        for (const auto& m : href.globalMatch(withoutComments(html_))) {
             QVERIFY2(anchors.contains(m.captured(1)), qPrintable(m.captured(1)));
             ++links;
         }
@@ -83,9 +81,7 @@ private slots:
                  QStringList({"contents", "main", "gamepad", "settings", "rules", "new-game", "highscore", "info"}));
         QCOMPARE(anchors.size(), anchorNames(html_).size());
         static const QRegularExpression href(QStringLiteral("href=\"#([^\"]*)\""));
-        static const QRegularExpression comment(QStringLiteral("<!--.*?-->"),
-                                                QRegularExpression::DotMatchesEverythingOption);
-        for (const auto& m : href.globalMatch(QString(english.html).remove(comment)))
+        for (const auto& m : href.globalMatch(withoutComments(english.html)))
             QVERIFY2(anchors.contains(m.captured(1)), qPrintable(m.captured(1)));
         QCOMPARE(resolveTopic(QStringLiteral("nowhere"), anchors), QStringLiteral("contents"));
     }

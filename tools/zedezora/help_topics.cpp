@@ -33,8 +33,13 @@ const QRegularExpression& anchorPattern()
     return re;
 }
 
-// The text with every comment blanked out but each character kept in place, so that
-// anchors shown as examples in a comment are not taken for topics.
+qsizetype lineStart(const QString& text, qsizetype pos)
+{
+    return pos <= 0 ? 0 : text.lastIndexOf(QLatin1Char('\n'), pos - 1) + 1;
+}
+
+} // namespace
+
 QString withoutComments(const QString& html)
 {
     static const QRegularExpression comment(QStringLiteral("<!--.*?-->"),
@@ -48,13 +53,6 @@ QString withoutComments(const QString& html)
     }
     return text;
 }
-
-qsizetype lineStart(const QString& text, qsizetype pos)
-{
-    return pos <= 0 ? 0 : text.lastIndexOf(QLatin1Char('\n'), pos - 1) + 1;
-}
-
-} // namespace
 
 HelpRequest splitCombined(const QString& argument)
 {

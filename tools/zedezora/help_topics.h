@@ -28,6 +28,9 @@ struct HelpRequest {
 [[nodiscard]] HelpRequest splitCombined(const QString& argument);
 
 // The names of all anchors (<a name="...">) in a help text, in order.
+// The text with every comment blanked out but each character kept in place, so that
+// anchors and links shown as examples in a comment are not taken for real ones.
+[[nodiscard]] QString withoutComments(const QString& html);
 [[nodiscard]] QStringList anchorNames(const QString& html);
 
 // The anchor to show for a topic: the same name, else one that differs only in case and
