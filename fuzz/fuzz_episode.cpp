@@ -54,7 +54,7 @@ void checkRoundTrip(const EpisodeData& first)
     const std::string written = fuzz::writeEpisode(first);
     const EpisodeParse again = parseEpisode(written);
     check(again.data.has_value(), "written episode does not read back: line " + std::to_string(again.error.line) +
-                                      ": " + again.error.what + "\n" + written);
+                                      ": " + again.error.what.text() + "\n" + written);
     const std::string diff = fuzz::firstDifference(first, *again.data);
     check(diff.empty(), "written episode reads back differently: " + diff + "\n" + written);
 
@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const EpisodeParse parsed = parseEpisode(bytes);
     if (!parsed.data) {
-        check(!parsed.error.what.empty(), "a refused file without a message");
+        check(!parsed.error.what.text().empty(), "a refused file without a message");
         check(parsed.error.line >= 1 && parsed.error.line <= std::max(1, lineCount(bytes)),
               "error line " + std::to_string(parsed.error.line) + " outside the file");
         return 0;

@@ -12,32 +12,32 @@
 
 namespace gravok {
 
-std::string errnoText(int error)
+Message errnoReason(int error)
 {
     switch (error) {
     case EACCES:
-    case EPERM: return "keine Berechtigung";
-    case EROFS: return "das Dateisystem ist schreibgeschützt";
-    case ENOSPC: return "der Datenträger ist voll";
-    case EDQUOT: return "das Speicherkontingent ist erschöpft";
-    case EFBIG: return "die Datei würde größer, als erlaubt ist";
-    case ENOTDIR: return "ein Teil des Pfads ist kein Verzeichnis";
-    case EISDIR: return "das ist ein Verzeichnis";
-    case ENOENT: return "die Datei oder das Verzeichnis fehlt";
-    case ELOOP: return "das ist ein symbolischer Verweis, dem das Spiel nicht folgt";
-    case EEXIST: return "ein Eintrag dieses Namens ist schon vorhanden";
+    case EPERM: return GRAVOK_TEXT("Meldungen", "keine Berechtigung");
+    case EROFS: return GRAVOK_TEXT("Meldungen", "das Dateisystem ist schreibgeschützt");
+    case ENOSPC: return GRAVOK_TEXT("Meldungen", "der Datenträger ist voll");
+    case EDQUOT: return GRAVOK_TEXT("Meldungen", "das Speicherkontingent ist erschöpft");
+    case EFBIG: return GRAVOK_TEXT("Meldungen", "die Datei würde größer, als erlaubt ist");
+    case ENOTDIR: return GRAVOK_TEXT("Meldungen", "ein Teil des Pfads ist kein Verzeichnis");
+    case EISDIR: return GRAVOK_TEXT("Meldungen", "das ist ein Verzeichnis");
+    case ENOENT: return GRAVOK_TEXT("Meldungen", "die Datei oder das Verzeichnis fehlt");
+    case ELOOP: return GRAVOK_TEXT("Meldungen", "das ist ein symbolischer Verweis, dem das Spiel nicht folgt");
+    case EEXIST: return GRAVOK_TEXT("Meldungen", "ein Eintrag dieses Namens ist schon vorhanden");
     case EBUSY:
-    case ETXTBSY: return "die Datei ist belegt";
-    case EWOULDBLOCK: return "die Datei ist von einem anderen Programm gesperrt";
+    case ETXTBSY: return GRAVOK_TEXT("Meldungen", "die Datei ist belegt");
+    case EWOULDBLOCK: return GRAVOK_TEXT("Meldungen", "die Datei ist von einem anderen Programm gesperrt");
     case ENXIO:
-    case ENODEV: return "das Gerät ist nicht vorhanden";
+    case ENODEV: return GRAVOK_TEXT("Meldungen", "das Gerät ist nicht vorhanden");
     case EMFILE:
-    case ENFILE: return "zu viele offene Dateien";
-    case ENOMEM: return "zu wenig Speicher";
-    case ENAMETOOLONG: return "der Name ist zu lang";
-    case EIO: return "Ein-/Ausgabefehler";
-    case EINVAL: return "ungültiger Zugriff";
-    default: return "Systemfehler Nummer " + std::to_string(error);
+    case ENFILE: return GRAVOK_TEXT("Meldungen", "zu viele offene Dateien");
+    case ENOMEM: return GRAVOK_TEXT("Meldungen", "zu wenig Speicher");
+    case ENAMETOOLONG: return GRAVOK_TEXT("Meldungen", "der Name ist zu lang");
+    case EIO: return GRAVOK_TEXT("Meldungen", "Ein-/Ausgabefehler");
+    case EINVAL: return GRAVOK_TEXT("Meldungen", "ungültiger Zugriff");
+    default: return {GRAVOK_TEXT("Meldungen", "Systemfehler Nummer %1"), {Message::literal(std::to_string(error))}};
     }
 }
 
@@ -83,31 +83,36 @@ Fd& Fd::operator=(Fd&& o) noexcept
     return *this;
 }
 
-std::string Opened::reason() const
-{
-    if (link)
-        return "das ist ein symbolischer Verweis, dem das Spiel nicht folgt";
-    return what.empty() ? errnoText(error) : "das ist " + what + ", keine gewöhnliche Datei";
-}
-
 namespace {
 
 const char* kindOf(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return "ein Verzeichnis";
+        return GRAVOK_TEXT("Meldungen", "ein Verzeichnis");
     if (S_ISFIFO(mode))
-        return "eine benannte Pipe (FIFO)";
+        return GRAVOK_TEXT("Meldungen", "eine benannte Pipe (FIFO)");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return "ein Gerät";
+        return GRAVOK_TEXT("Meldungen", "ein Gerät");
     if (S_ISSOCK(mode))
-        return "ein Socket";
+        return GRAVOK_TEXT("Meldungen", "ein Socket");
     if (S_ISLNK(mode))
-        return "ein symbolischer Verweis";
-    return "keine gewöhnliche Datei";
+        return GRAVOK_TEXT("Meldungen", "ein symbolischer Verweis");
+    return GRAVOK_TEXT("Meldungen", "keine gewöhnliche Datei");
+}
+
+Message noRegularFile(const char* kind)
+{
+    return {GRAVOK_TEXT("Meldungen", "das ist %1, keine gewöhnliche Datei"), {kind}};
 }
 
 } // namespace
+
+Message Opened::reason() const
+{
+    if (link)
+        return errnoReason(ELOOP);
+    return what ? noRegularFile(what) : errnoReason(error);
+}
 
 Opened openRegular(const std::filesystem::path& path, int flags, Links links, unsigned mode)
 {
@@ -183,7 +188,7 @@ std::string sizeText(std::size_t bytes)
 
 namespace {
 
-ReadResult failure(int error, std::string reason)
+ReadResult failure(int error, Message reason)
 {
     ReadResult out;
     out.error = error;
@@ -199,7 +204,8 @@ ReadResult readBounded(const std::filesystem::path& path, std::size_t limit, Lin
     const Opened file = openRegular(path, O_RDONLY, links);
     if (!file.fd.ok())
         return failure(file.error, file.reason());
-    const std::string tooLarge = "die Datei ist größer als " + sizeText(limit);
+    const Message tooLarge(GRAVOK_TEXT("Meldungen", "die Datei ist größer als %1"),
+                           {Message::literal(sizeText(limit))});
     struct stat st {};
     if (::fstat(file.fd.get(), &st) == 0 && static_cast<unsigned long long>(st.st_size) > limit)
         return failure(EFBIG, tooLarge);
@@ -211,7 +217,7 @@ ReadResult readBounded(const std::filesystem::path& path, std::size_t limit, Lin
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            return failure(errno, errnoText(errno));
+            return failure(errno, errnoReason(errno));
         if (n == 0)
             break;
         // A file that grows while it is read must not grow without end in memory.
@@ -231,7 +237,7 @@ ReadResult readTail(const std::filesystem::path& path, std::size_t limit, Links 
         return failure(file.error, file.reason());
     struct stat st {};
     if (::fstat(file.fd.get(), &st) != 0)
-        return failure(errno, errnoText(errno));
+        return failure(errno, errnoReason(errno));
     const auto size = static_cast<std::uint64_t>(st.st_size);
     const std::uint64_t from = size > limit ? size - limit : 0;
     std::string bytes(static_cast<std::size_t>(size - from), '\0');
@@ -242,9 +248,9 @@ ReadResult readTail(const std::filesystem::path& path, std::size_t limit, Links 
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            return failure(errno, errnoText(errno));
+            return failure(errno, errnoReason(errno));
         if (n == 0) // cut short by someone else while read
-            return failure(EIO, errnoText(EIO));
+            return failure(EIO, errnoReason(EIO));
         got += static_cast<std::size_t>(n);
     }
     // Cut in the middle of a line: that line's start is gone, so the line goes too.
@@ -302,19 +308,18 @@ int appendWhole(const Fd& fd, std::string_view line, std::string_view lineEnd, s
     return 0;
 }
 
-std::optional<std::string> appendLineTo(const std::filesystem::path& path, std::string_view line,
-                                        std::string_view lineEnd)
+std::optional<Message> appendLineTo(const std::filesystem::path& path, std::string_view line, std::string_view lineEnd)
 {
     const Opened file = openRegular(path, O_RDWR | O_APPEND | O_CREAT, Links::Refuse, 0644);
     if (!file.fd.ok())
         return file.reason();
     if (const int error = appendWhole(file.fd, line, lineEnd))
-        return errnoText(error);
+        return errnoReason(error);
     return std::nullopt;
 }
 
-std::optional<std::string> replaceFile(const std::filesystem::path& path, std::string_view bytes, Links links,
-                                       unsigned mode)
+std::optional<Message> replaceFile(const std::filesystem::path& path, std::string_view bytes, Links links,
+                                   unsigned mode)
 {
     namespace fs = std::filesystem;
     fs::path target = path;
@@ -322,18 +327,18 @@ std::optional<std::string> replaceFile(const std::filesystem::path& path, std::s
     const bool exists = ::lstat(path.c_str(), &st) == 0;
     if (exists && S_ISLNK(st.st_mode)) {
         if (links == Links::Refuse)
-            return errnoText(ELOOP);
+            return errnoReason(ELOOP);
         // Followed to its end, which must be a regular file that is there.
         if (::stat(path.c_str(), &st) != 0)
-            return errnoText(errno);
+            return errnoReason(errno);
         if (!S_ISREG(st.st_mode))
-            return std::string("das ist ") + kindOf(st.st_mode) + ", keine gewöhnliche Datei";
+            return noRegularFile(kindOf(st.st_mode));
         std::error_code ec;
         target = fs::canonical(path, ec);
         if (ec)
-            return errnoText(ec.value());
+            return errnoReason(ec.value());
     } else if (exists && !S_ISREG(st.st_mode)) {
-        return std::string("das ist ") + kindOf(st.st_mode) + ", keine gewöhnliche Datei";
+        return noRegularFile(kindOf(st.st_mode));
     }
     if (exists)
         mode = st.st_mode & 07777;
@@ -344,7 +349,7 @@ std::optional<std::string> replaceFile(const std::filesystem::path& path, std::s
     const fs::path temp = dir / ("." + target.filename().string() + "." + std::to_string(::getpid()) + "-" +
                                  std::to_string(serial++) + ".tmp");
     if (::unlink(temp.c_str()) != 0 && errno != ENOENT)
-        return errnoText(errno);
+        return errnoReason(errno);
     const Opened file = openRegular(temp, O_WRONLY | O_CREAT | O_EXCL, Links::Refuse, mode);
     if (!file.fd.ok())
         return file.reason();
@@ -354,10 +359,10 @@ std::optional<std::string> replaceFile(const std::filesystem::path& path, std::s
         error = errno;
     if (error != 0) {
         ::unlink(temp.c_str());
-        return errnoText(error);
+        return errnoReason(error);
     }
     if (!syncDir(dir))
-        return errnoText(errno);
+        return errnoReason(errno);
     return std::nullopt;
 }
 

@@ -9,10 +9,12 @@
 #include <string>
 #include <string_view>
 
+#include "core/message.h"
+
 namespace gravok {
 
 // Why a file operation failed, in German words of our own: the C library's texts are English.
-[[nodiscard]] std::string errnoText(int error);
+[[nodiscard]] Message errnoReason(int error);
 
 // At most `limit` characters (UTF-8 aware) of TEXT in quotes, with "…" when cut; line ends and
 // other control bytes become blanks, so a quoted field keeps a message on one line.
@@ -38,14 +40,14 @@ private:
     int fd_ = -1;
 };
 
-// A file that was opened, or why not: errno, or a German text when it is no regular file.
+// A file that was opened, or why not: errno, or what it is when it is no regular file.
 struct Opened {
     Fd fd;
-    int error = 0;     // errno of the failed call, 0 when `what` says it
-    std::string what;  // "eine benannte Pipe (FIFO)" and the like
-    bool link = false; // a symbolic link that was not followed
-    // The reason in German: errnoText(error) or "ist <what>, keine gewöhnliche Datei".
-    [[nodiscard]] std::string reason() const;
+    int error = 0;              // errno of the failed call, 0 when `what` says it
+    const char* what = nullptr; // a marked text: "eine benannte Pipe (FIFO)" and the like
+    bool link = false;          // a symbolic link that was not followed
+    // The reason: errnoReason(error) or "das ist <what>, keine gewöhnliche Datei".
+    [[nodiscard]] Message reason() const;
 };
 
 enum class Links { Follow, Refuse };
@@ -59,7 +61,7 @@ enum class Links { Follow, Refuse };
 struct ReadResult {
     std::optional<std::string> bytes; // nothing on failure
     int error = 0;                    // ENOENT for a missing file, EFBIG for one too large
-    std::string reason;               // German, empty on success
+    Message reason;                   // empty on success
 };
 [[nodiscard]] ReadResult readBounded(const std::filesystem::path& path, std::size_t limit, Links links);
 
@@ -81,16 +83,16 @@ struct ReadResult {
                               std::uint64_t* offset = nullptr);
 
 // Appends one line to a file of the game's own (created when missing, never through a link);
-// the German reason on failure.
-[[nodiscard]] std::optional<std::string> appendLineTo(const std::filesystem::path& path, std::string_view line,
-                                                      std::string_view lineEnd = "\n");
+// the reason on failure.
+[[nodiscard]] std::optional<Message> appendLineTo(const std::filesystem::path& path, std::string_view line,
+                                                  std::string_view lineEnd = "\n");
 
 // Replaces PATH whole with BYTES: written to a new file beside it, synced, renamed over it.
 // Only a regular file is ever replaced. With Links::Follow a link to a regular file stays a
 // link and the file it names is replaced in its own folder; with Links::Refuse a link fails.
-// Nothing on success, else the German reason.
-[[nodiscard]] std::optional<std::string> replaceFile(const std::filesystem::path& path, std::string_view bytes,
-                                                     Links links, unsigned mode = 0644);
+// Nothing on success, else the reason.
+[[nodiscard]] std::optional<Message> replaceFile(const std::filesystem::path& path, std::string_view bytes, Links links,
+                                                 unsigned mode = 0644);
 
 // The game's folder in one of the player's base folders: $VARIABLE/gravok, without it
 // $HOME/FALLBACK/gravok ("XDG_CONFIG_HOME", ".config"); empty when neither is absolute.

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "core/message.h"
+
 namespace gravok {
 
 class Form;
@@ -40,9 +42,9 @@ public:
     // A modal input box; nothing when the player cancels.
     virtual std::optional<std::string> inputBox(const std::string& prompt, const std::string& title) = 0;
     // A message for the player, waited for.
-    virtual void message(const std::string& text) = 0;
+    virtual void message(const Message& message) = 0;
     // A short notice for the player that nothing waits for.
-    virtual void notify(const std::string& text) { message(text); }
+    virtual void notify(const Message& message) { this->message(message); }
     virtual void setBusyCursor(bool busy) = 0;
     // A sound effect for an event of the game (shot, hit, explosion, ...); nothing waits
     // for it and nothing of the game depends on it.

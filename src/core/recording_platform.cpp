@@ -41,14 +41,14 @@ std::optional<std::string> RecordingPlatform::inputBox(const std::string& prompt
     return answer;
 }
 
-void RecordingPlatform::message(const std::string& text)
+void RecordingPlatform::message(const Message& message)
 {
-    record("message " + text);
+    record("message " + message.text());
 }
 
-void RecordingPlatform::notify(const std::string& text)
+void RecordingPlatform::notify(const Message& message)
 {
-    record("message " + text);
+    record("message " + message.text());
 }
 
 void RecordingPlatform::setBusyCursor(bool busy)

@@ -90,7 +90,7 @@ std::vector<std::string> SettingsFile::load()
         values_ = parse(*read.bytes);
     } else if (read.error != ENOENT) {
         setAside_ = true;
-        problems.push_back("Die Einstellungen " + nameOf(file_) + " bleiben unbeachtet: " + read.reason +
+        problems.push_back("Die Einstellungen " + nameOf(file_) + " bleiben unbeachtet: " + read.reason.text() +
                            "; das Spiel beginnt mit den Voreinstellungen.");
     }
     if (old_.empty())
@@ -98,7 +98,8 @@ std::vector<std::string> SettingsFile::load()
     const ReadResult old = readBounded(old_, MaxBytes, Links::Follow);
     if (!old.bytes) {
         if (old.error != ENOENT)
-            problems.push_back("Die alten Einstellungen " + nameOf(old_) + " bleiben unbeachtet: " + old.reason + ".");
+            problems.push_back("Die alten Einstellungen " + nameOf(old_) + " bleiben unbeachtet: " + old.reason.text() +
+                               ".");
         return problems;
     }
     for (auto& [key, value] : parse(*old.bytes))
@@ -138,13 +139,13 @@ std::optional<std::string> SettingsFile::save()
     if (read.bytes)
         now = parse(*read.bytes);
     else if (read.error != ENOENT)
-        return "Die Einstellungen " + nameOf(file_) + " können nicht gespeichert werden: " + read.reason + ".";
+        return "Die Einstellungen " + nameOf(file_) + " können nicht gespeichert werden: " + read.reason.text() + ".";
     for (const std::string& key : changed_)
         now[key] = values_[key];
     std::error_code ec;
     std::filesystem::create_directories(file_.parent_path(), ec);
     if (const auto why = replaceFile(file_, format(now), Links::Follow))
-        return "Die Einstellungen " + nameOf(file_) + " können nicht gespeichert werden: " + *why + ".";
+        return "Die Einstellungen " + nameOf(file_) + " können nicht gespeichert werden: " + why->text() + ".";
     values_ = std::move(now);
     changed_.clear();
     return std::nullopt;

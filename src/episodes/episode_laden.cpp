@@ -15,25 +15,27 @@ namespace {
 // No episode a game can play comes near this; a larger file is refused unread.
 constexpr std::size_t MaxEpisodeBytes = std::size_t{1024} * 1024;
 
-std::optional<std::string> readFile(const std::filesystem::path& path, std::string& bytes)
+std::optional<Message> readFile(const std::filesystem::path& path, std::string& bytes)
 {
     // Links are followed: an installed game may keep its episodes as links into a data folder.
     ReadResult read = readBounded(path, MaxEpisodeBytes, Links::Follow);
     if (!read.bytes)
-        return read.reason == errnoText(ENOENT) ? "Die Datei fehlt." : read.reason + ".";
+        return read.reason == errnoReason(ENOENT) ? Message(GRAVOK_TEXT("Meldungen", "Die Datei fehlt."))
+                                                  : Message(GRAVOK_TEXT("Meldungen", "%1."), {read.reason});
     bytes = std::move(*read.bytes);
     return std::nullopt;
 }
 
-std::string failure(const std::filesystem::path& path, const std::string& why)
+// One line, so that it reads well in a message box and in a log alike.
+Message failure(const std::filesystem::path& path, const Message& why)
 {
-    // One line, so that it reads well in a message box and in a log alike.
-    return "Die Episode kann nicht geladen werden: " + nameOf(path) + ": " + why;
+    return {GRAVOK_TEXT("Meldungen", "Die Episode kann nicht geladen werden: %1: %2"),
+            {Message::literal(nameOf(path)), why}};
 }
 
 } // namespace
 
-std::optional<std::string> EpisodeLaden(Game& game, int n)
+std::optional<Message> EpisodeLaden(Game& game, int n)
 {
     const auto path = game.platform.gameFile("Episode" + decimal(n) + ".gvk");
     std::string bytes;
@@ -45,7 +47,9 @@ std::optional<std::string> EpisodeLaden(Game& game, int n)
         return failure(path, *why);
     EpisodeParse parsed = parseEpisode(bytes);
     if (!parsed.data)
-        return failure(path, "Zeile " + decimal(parsed.error.line) + ": " + parsed.error.what);
+        return Message(
+            GRAVOK_TEXT("Meldungen", "Die Episode kann nicht geladen werden: %1: Zeile %2: %3"),
+            {Message::literal(nameOf(path)), Message::literal(decimal(parsed.error.line)), parsed.error.what});
 
     StartModule& s = game.Start;
     s.AnzahlLevel = parsed.data->levels.count();

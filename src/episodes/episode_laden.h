@@ -4,12 +4,14 @@
 #include <optional>
 #include <string>
 
+#include "core/message.h"
+
 namespace gravok {
 
 class Game;
 
 // Loads episode n from its file beside the program and starts its level 1. On failure
-// nothing of the running game is touched and the German reason comes back.
-[[nodiscard]] std::optional<std::string> EpisodeLaden(Game& game, int n);
+// nothing of the running game is touched and the message for the player comes back.
+[[nodiscard]] std::optional<Message> EpisodeLaden(Game& game, int n);
 
 } // namespace gravok

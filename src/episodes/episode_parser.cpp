@@ -13,7 +13,7 @@ constexpr int StepMin = -32757;
 constexpr int StepMax = 32757;
 
 struct Failure {
-    std::string what;
+    Message what;
 };
 
 // Hands out the file's lines one by one, counting them.
@@ -49,8 +49,8 @@ I16 field16(std::string_view text, const char* name)
 {
     const auto v = roundToInt16(readLenient(text));
     if (!v)
-        throw Failure{std::string("Der Wert ") + name + " " + quoteText(text) +
-                      " liegt außerhalb von -32768 bis 32767."};
+        throw Failure{{GRAVOK_TEXT("Meldungen", "Der Wert %1 %2 liegt außerhalb von -32768 bis 32767."),
+                       {Message::literal(name), Message::literal(quoteText(text))}}};
     return *v;
 }
 
@@ -64,7 +64,7 @@ void readHeart(std::string_view line, int level, EpisodeData& out)
 {
     const std::size_t c = commaFrom(line, 2);
     if (c == std::string_view::npos)
-        throw Failure{"Der Herz-Zeile fehlt das Komma zwischen X und Y."};
+        throw Failure{GRAVOK_TEXT("Meldungen", "Der Herz-Zeile fehlt das Komma zwischen X und Y.")};
     out.heart = HeartPlace{level, field16(line.substr(2, c - 2), "X"), field16(line.substr(c + 1), "Y")};
 }
 
@@ -72,8 +72,9 @@ I16 step(std::string_view text, const char* name)
 {
     const I16 v = field16(text, name);
     if (v < StepMin || v > StepMax)
-        throw Failure{std::string("Der Schritt ") + name + " = " + decimal(v) + " liegt außerhalb von " +
-                      decimal(StepMin) + " bis " + decimal(StepMax) + "."};
+        throw Failure{{GRAVOK_TEXT("Meldungen", "Der Schritt %1 = %2 liegt außerhalb von %3 bis %4."),
+                       {Message::literal(name), Message::literal(decimal(v)), Message::literal(decimal(StepMin)),
+                        Message::literal(decimal(StepMax))}}};
     return v;
 }
 
@@ -84,13 +85,14 @@ GravokSatz readGravok(std::string_view line)
     for (std::size_t& comma : c) {
         comma = commaFrom(line, from);
         if (comma == std::string_view::npos)
-            throw Failure{"Eine Gravok-Zeile braucht fünf Felder: Bild, X, Y, DX, DY."};
+            throw Failure{GRAVOK_TEXT("Meldungen", "Eine Gravok-Zeile braucht fünf Felder: Bild, X, Y, DX, DY.")};
         from = comma + 1;
     }
     GravokSatz g;
     const auto bild = roundToInt16(readLenient(line.substr(0, c[0])) + 100);
     if (!bild || *bild < 101 || *bild > 112)
-        throw Failure{"Die Bildnummer " + quoteText(line.substr(0, c[0])) + " muss zwischen 1 und 12 liegen."};
+        throw Failure{{GRAVOK_TEXT("Meldungen", "Die Bildnummer %1 muss zwischen 1 und 12 liegen."),
+                       {Message::literal(quoteText(line.substr(0, c[0])))}}};
     g.Bild = *bild;
     g.X = field16(line.substr(c[0] + 1, c[1] - c[0] - 1), "X");
     g.Y = field16(line.substr(c[1] + 1, c[2] - c[1] - 1), "Y");
@@ -106,7 +108,8 @@ void readBlock(LineReader& lines, int level, EpisodeData& out)
     for (;;) {
         const auto line = lines.next();
         if (!line)
-            throw Failure{"Die Datei endet vor der Leerzeile, die Level " + decimal(level) + " abschließt."};
+            throw Failure{{GRAVOK_TEXT("Meldungen", "Die Datei endet vor der Leerzeile, die Level %1 abschließt."),
+                           {Message::literal(decimal(level))}}};
         if (line->empty())
             break;
         if ((*line)[0] == '0') {
@@ -114,7 +117,8 @@ void readBlock(LineReader& lines, int level, EpisodeData& out)
             continue;
         }
         if (++slot > 10)
-            throw Failure{"Level " + decimal(level) + " hat mehr als zehn Gravoks."};
+            throw Failure{
+                {GRAVOK_TEXT("Meldungen", "Level %1 hat mehr als zehn Gravoks."), {Message::literal(decimal(level))}}};
         satz.Gravok(slot) = readGravok(*line);
     }
     satz.Anzahl = slot;
@@ -126,9 +130,9 @@ int readLevelCount(LineReader& lines)
     const auto value = first ? parseStrict(*first) : std::nullopt;
     const auto count = value ? roundToInt16(*value) : std::nullopt;
     if (!count)
-        throw Failure{"Die erste Zeile muss die Zahl der Level enthalten."};
+        throw Failure{GRAVOK_TEXT("Meldungen", "Die erste Zeile muss die Zahl der Level enthalten.")};
     if (*count < 1)
-        throw Failure{"Die Zahl der Level muss mindestens 1 sein."};
+        throw Failure{GRAVOK_TEXT("Meldungen", "Die Zahl der Level muss mindestens 1 sein.")};
     return *count;
 }
 
@@ -149,7 +153,9 @@ EpisodeParse parseEpisode(std::string_view bytes)
         result.error = {lines.number() + (lines.number() == 0 ? 1 : 0), f.what};
         const bool lfOnly = bytes.find('\n') != std::string_view::npos && bytes.find('\r') == std::string_view::npos;
         if (lfOnly)
-            result.error.what += " Die Zeilen der Datei enden nur mit LF; sie müssen mit CR LF enden.";
+            result.error.what = {
+                GRAVOK_TEXT("Meldungen", "%1 Die Zeilen der Datei enden nur mit LF; sie müssen mit CR LF enden."),
+                {result.error.what}};
     }
     return result;
 }

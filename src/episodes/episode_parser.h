@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "app/game_state.h"
+#include "core/message.h"
 
 namespace gravok {
 
@@ -20,10 +21,10 @@ struct EpisodeData {
     std::optional<HeartPlace> heart;
 };
 
-// Why a file could not be read: the line (counted from 1) and a German sentence.
+// Why a file could not be read: the line (counted from 1) and a sentence for the player.
 struct EpisodeError {
     int line = 0;
-    std::string what;
+    Message what;
 };
 
 struct EpisodeParse {

@@ -26,7 +26,9 @@ void HilfeOeffnen(Game& game, const std::string& topic)
     const std::string viewer = (dir / "zedezora").string();
     if (!game.platform.startProgram(viewer, game.platform.gameFile("Gravok.quh").string() + ", " + topic))
         // A notice that does not block: a running game is not left going on behind a box.
-        game.platform.notify("Die Hilfe kann nicht angezeigt werden: " + viewer + " lässt sich nicht starten.");
+        game.platform.notify(
+            {GRAVOK_TEXT("Meldungen", "Die Hilfe kann nicht angezeigt werden: %1 lässt sich nicht starten."),
+             {Message::literal(viewer)}});
 }
 
 } // namespace gravok

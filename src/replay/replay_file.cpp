@@ -21,9 +21,10 @@ bool wholeNumber(std::string_view t)
     return number<long long>(t).has_value() && t[0] != '-';
 }
 
-std::string damaged(int line, const std::string& why)
+Message damaged(int line, const char* why)
 {
-    return "Der Kopf der Aufzeichnung ist beschädigt (Zeile " + std::to_string(line) + "): " + why;
+    return {GRAVOK_TEXT("Meldungen", "Der Kopf der Aufzeichnung ist beschädigt (Zeile %1): %2"),
+            {Message::literal(std::to_string(line)), why}};
 }
 
 } // namespace
@@ -59,36 +60,38 @@ std::string formatReplay(const Replay& replay)
     return out;
 }
 
-std::variant<Replay, std::string> parseReplay(std::string_view text, int rules)
+std::variant<Replay, Message> parseReplay(std::string_view text, int rules)
 {
     TextLines lines(text);
     std::string_view line;
     if (!lines.next(line) || !line.starts_with(Magic))
-        return std::string("Die Datei ist keine Gravok-Aufzeichnung.");
+        return GRAVOK_TEXT("Meldungen", "Die Datei ist keine Gravok-Aufzeichnung.");
     const auto format = number<int>(line.substr(Magic.size()));
     if (!format)
-        return damaged(1, "die Formatangabe ist unlesbar.");
+        return damaged(1, GRAVOK_TEXT("Meldungen", "die Formatangabe ist unlesbar."));
     if (*format != FormatVersion)
-        return "Die Aufzeichnung hat das Format " + std::to_string(*format) + "; dieses Gravok kann nur Format " +
-               std::to_string(FormatVersion) + " abspielen.";
+        return Message(
+            GRAVOK_TEXT("Meldungen", "Die Aufzeichnung hat das Format %1; dieses Gravok kann nur Format %2 abspielen."),
+            {Message::literal(std::to_string(*format)), Message::literal(std::to_string(FormatVersion))});
 
     Replay replay;
     if (!lines.next(line) || !line.starts_with(RulesTag))
-        return damaged(lines.number(), "die Angabe der Regelversion fehlt.");
+        return damaged(lines.number(), GRAVOK_TEXT("Meldungen", "die Angabe der Regelversion fehlt."));
     const auto recordedRules = number<int>(line.substr(RulesTag.size()));
     if (!recordedRules)
-        return damaged(lines.number(), "die Regelversion ist unlesbar.");
+        return damaged(lines.number(), GRAVOK_TEXT("Meldungen", "die Regelversion ist unlesbar."));
     if (*recordedRules != rules)
-        return "Die Aufzeichnung wurde nach den Regeln der Version " + std::to_string(*recordedRules) +
-               " gespielt; dieses Gravok spielt nach Version " + std::to_string(rules) +
-               " und kann sie nicht genau wiedergeben.";
+        return Message(GRAVOK_TEXT("Meldungen",
+                                   "Die Aufzeichnung wurde nach den Regeln der Version %1 gespielt; "
+                                   "dieses Gravok spielt nach Version %2 und kann sie nicht genau wiedergeben."),
+                       {Message::literal(std::to_string(*recordedRules)), Message::literal(std::to_string(rules))});
     replay.rules = *recordedRules;
 
     if (!lines.next(line) || !line.starts_with(RandomTag))
-        return damaged(lines.number(), "der Zufallszustand fehlt.");
+        return damaged(lines.number(), GRAVOK_TEXT("Meldungen", "der Zufallszustand fehlt."));
     const auto random = number<std::uint64_t>(line.substr(RandomTag.size()));
     if (!random)
-        return damaged(lines.number(), "der Zufallszustand ist unlesbar.");
+        return damaged(lines.number(), GRAVOK_TEXT("Meldungen", "der Zufallszustand ist unlesbar."));
     replay.random = *random;
 
     bool inHeader = true;
@@ -98,25 +101,26 @@ std::variant<Replay, std::string> parseReplay(std::string_view text, int rules)
             const std::size_t blank = rest.find(' ');
             const auto episode = number<int>(rest.substr(0, blank));
             if (blank == std::string_view::npos || !episode || *episode < 1)
-                return damaged(lines.number(), "die Episodennummer ist unlesbar.");
+                return damaged(lines.number(), GRAVOK_TEXT("Meldungen", "die Episodennummer ist unlesbar."));
             EpisodeLoad load{*episode, std::nullopt};
             const std::string_view data = rest.substr(blank + 1);
             if (data != "missing") {
                 load.bytes = fromBase64(data);
                 if (!load.bytes)
-                    return damaged(lines.number(), "der Inhalt der Episode ist beschädigt.");
+                    return damaged(lines.number(), GRAVOK_TEXT("Meldungen", "der Inhalt der Episode ist beschädigt."));
             }
             replay.episodes.push_back(std::move(load));
             continue;
         }
         if (line.starts_with("#@"))
-            return damaged(lines.number(), "unbekannte Kopfzeile.");
+            return damaged(lines.number(), GRAVOK_TEXT("Meldungen", "unbekannte Kopfzeile."));
         inHeader = false;
         if (line.empty() || line[0] == '#')
             continue;
         if (!isInputCommand(line))
-            return "Die Aufzeichnung ist beschädigt (Zeile " + std::to_string(lines.number()) +
-                   "): keine Eingabe: " + std::string(line.substr(0, 40));
+            return Message(
+                GRAVOK_TEXT("Meldungen", "Die Aufzeichnung ist beschädigt (Zeile %1): keine Eingabe: %2"),
+                {Message::literal(std::to_string(lines.number())), Message::literal(std::string(line.substr(0, 40)))});
         replay.inputs.append(line);
         replay.inputs += '\n';
     }

@@ -8,6 +8,8 @@
 #include <variant>
 #include <vector>
 
+#include "core/message.h"
+
 namespace gravok::replay {
 
 inline constexpr int FormatVersion = 1;
@@ -32,10 +34,10 @@ struct Replay {
 // The file's text: the header lines, then the inputs.
 [[nodiscard]] std::string formatReplay(const Replay& replay);
 
-// The replay in TEXT, or the German reason it cannot be played: not a replay, another
+// The replay in TEXT, or the reason it cannot be played: not a replay, another
 // format or rules version than this program's, a damaged header, or a line that is no
 // input. RULES is the version this program plays by.
-[[nodiscard]] std::variant<Replay, std::string> parseReplay(std::string_view text, int rules);
+[[nodiscard]] std::variant<Replay, Message> parseReplay(std::string_view text, int rules);
 
 // Whether LINE is one of the input commands a replay may hold.
 [[nodiscard]] bool isInputCommand(std::string_view line);

@@ -39,18 +39,18 @@ std::optional<std::string> gzip(std::string_view text)
 }
 
 // Every member to its end; a stream that stops early or holds anything else is damaged.
-std::optional<std::string> gunzip(std::string_view bytes, std::string& why)
+std::optional<std::string> gunzip(std::string_view bytes, Message& why)
 {
     std::string text;
     char buffer[1 << 16];
     while (!bytes.empty()) {
         if (!gzipped(bytes)) {
-            why = "die Datei ist beschädigt.";
+            why = GRAVOK_TEXT("Meldungen", "die Datei ist beschädigt.");
             return std::nullopt;
         }
         z_stream z{};
         if (inflateInit2(&z, 15 + 16) != Z_OK) {
-            why = "zu wenig Speicher.";
+            why = GRAVOK_TEXT("Meldungen", "zu wenig Speicher.");
             return std::nullopt;
         }
         z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.data()));
@@ -63,14 +63,14 @@ std::optional<std::string> gunzip(std::string_view bytes, std::string& why)
             text.append(buffer, sizeof buffer - z.avail_out);
             if (text.size() > MaxReplayBytes) {
                 inflateEnd(&z);
-                why = "sie ist zu groß.";
+                why = GRAVOK_TEXT("Meldungen", "sie ist zu groß.");
                 return std::nullopt;
             }
         }
         const std::size_t used = bytes.size() - z.avail_in;
         inflateEnd(&z);
         if (status != Z_STREAM_END) {
-            why = "die Datei ist beschädigt.";
+            why = GRAVOK_TEXT("Meldungen", "die Datei ist beschädigt.");
             return std::nullopt;
         }
         bytes.remove_prefix(used);
@@ -87,30 +87,31 @@ std::optional<std::string> writeReplayText(const std::filesystem::path& file, st
         return "Die Aufzeichnung kann nicht geschrieben werden: " + nameOf(file) + ": zu wenig Speicher";
     // A replay is the game's own file: never written through a link.
     if (const auto why = replaceFile(file, packed ? *packed : text, Links::Refuse))
-        return "Die Aufzeichnung kann nicht geschrieben werden: " + nameOf(file) + ": " + *why;
+        return "Die Aufzeichnung kann nicht geschrieben werden: " + nameOf(file) + ": " + why->text();
     return std::nullopt;
 }
 
-std::variant<std::string, std::string> readReplayText(const std::filesystem::path& file)
+std::variant<std::string, Message> readReplayText(const std::filesystem::path& file)
 {
-    const auto cannot = [&](const std::string& why) {
-        return std::variant<std::string, std::string>(std::in_place_index<1>, "Die Aufzeichnung " + nameOf(file) +
-                                                                                  " kann nicht gelesen werden: " + why);
+    const auto cannot = [&](const Message& why) {
+        return Message(GRAVOK_TEXT("Meldungen", "Die Aufzeichnung %1 kann nicht gelesen werden: %2"),
+                       {Message::literal(nameOf(file)), why});
     };
     // A player may name a link to a replay; it is followed only to a regular file.
     ReadResult read = readBounded(file, MaxReplayBytes, Links::Follow);
     if (!read.bytes) {
         if (read.error == EFBIG)
-            return cannot("sie ist zu groß.");
-        return cannot(read.error == ENOENT ? std::string("Die Datei fehlt.") : read.reason + ".");
+            return cannot(GRAVOK_TEXT("Meldungen", "sie ist zu groß."));
+        return cannot(read.error == ENOENT ? Message(GRAVOK_TEXT("Meldungen", "Die Datei fehlt."))
+                                           : Message(GRAVOK_TEXT("Meldungen", "%1."), {read.reason}));
     }
     if (!gzipped(*read.bytes))
-        return std::variant<std::string, std::string>(std::in_place_index<0>, std::move(*read.bytes));
-    std::string why;
+        return std::move(*read.bytes);
+    Message why;
     auto text = gunzip(*read.bytes, why);
     if (!text)
         return cannot(why);
-    return std::variant<std::string, std::string>(std::in_place_index<0>, std::move(*text));
+    return std::move(*text);
 }
 
 } // namespace gravok::replay

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <variant>
 
+#include "core/message.h"
+
 namespace gravok::replay {
 
 // Far above an hour of play with every key held; a larger file is no replay of ours.
@@ -17,7 +19,7 @@ inline constexpr std::size_t MaxReplayBytes = 64u << 20;
 [[nodiscard]] std::optional<std::string> writeReplayText(const std::filesystem::path& file, std::string_view text,
                                                          bool compress);
 
-// The text of FILE, plain or gzip-compressed, at most MaxReplayBytes; or the German reason.
-[[nodiscard]] std::variant<std::string, std::string> readReplayText(const std::filesystem::path& file);
+// The text of FILE, plain or gzip-compressed, at most MaxReplayBytes; or why not.
+[[nodiscard]] std::variant<std::string, Message> readReplayText(const std::filesystem::path& file);
 
 } // namespace gravok::replay

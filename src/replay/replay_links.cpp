@@ -52,7 +52,7 @@ std::vector<ReplayLink> parseLinks(std::string_view text)
 // Past its limit the file keeps only the links whose replay is still there, newest last;
 // should those still not fit in half of it, the oldest go. A file an older version let
 // grow past the limit is read whole while that is still sane, so its old links stay too.
-std::optional<std::string> compact(const std::filesystem::path& folder, const std::string& adding)
+std::optional<Message> compact(const std::filesystem::path& folder, const std::string& adding)
 {
     std::vector<std::string> kept;
     std::size_t bytes = adding.size() + 1;
@@ -84,7 +84,8 @@ std::optional<std::string> appendLink(const std::filesystem::path& folder, const
     const bool full = ::lstat(file.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
                       static_cast<std::uint64_t>(st.st_size) + line.size() + 1 > MaxLinksBytes;
     if (const auto why = full ? compact(folder, line) : appendLineTo(file, line))
-        return "Die Verknüpfung mit der Aufzeichnung kann nicht geschrieben werden: " + nameOf(file) + ": " + *why;
+        return "Die Verknüpfung mit der Aufzeichnung kann nicht geschrieben werden: " + nameOf(file) + ": " +
+               why->text();
     return std::nullopt;
 }
 

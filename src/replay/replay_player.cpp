@@ -46,12 +46,12 @@ ReplayPlayer::ReplayPlayer(Game& game, const Replay& replay) : game_(game), epis
     for (std::string_view line; lines.next(line);)
         lines_.emplace_back(line);
     done_.assign(lines_.size(), false);
-    game_.episodeTap.source = [this](int n, std::string& bytes) -> std::optional<std::string> {
+    game_.episodeTap.source = [this](int n, std::string& bytes) -> std::optional<Message> {
         if (static_cast<std::size_t>(loads_) >= episodes_.size())
-            return std::string("Die Aufzeichnung enthält keine weitere Episode.");
+            return GRAVOK_TEXT("Meldungen", "Die Aufzeichnung enthält keine weitere Episode.");
         const EpisodeLoad& load = episodes_[static_cast<std::size_t>(loads_++)];
         if (load.episode != n || !load.bytes)
-            return std::string("Die Datei fehlt.");
+            return GRAVOK_TEXT("Meldungen", "Die Datei fehlt.");
         bytes = *load.bytes;
         return std::nullopt;
     };

@@ -14,9 +14,18 @@
 namespace gravok {
 namespace {
 
+// The file and its reason as the player reads them: a problem is named once.
 std::string describe(const FileProblem& p)
 {
-    return nameOf(p.path) + ": " + p.reason;
+    return nameOf(p.path) + ": " + p.reason.text();
+}
+
+// PATTERN with the file as %1 and its reason as %2, and MORE after them.
+Message told(const char* pattern, const FileProblem& p, std::vector<Message> more = {})
+{
+    std::vector<Message> args{Message::literal(nameOf(p.path)), p.reason};
+    args.insert(args.end(), more.begin(), more.end());
+    return {pattern, std::move(args)};
 }
 
 // A directory the player may not write is the normal case of an installed game: its entries
@@ -95,9 +104,9 @@ bool FrmPunkte::convertOldLists(const ListPlaces& places, const std::vector<List
         // Said once: the rewritten list no longer changes, so it is not rewritten again.
         const auto first = unconvertibleFirst(files[i].lines, umwandler_);
         if (rewritten && first)
-            notes_.push_back("Die erste Zeile der Punkteliste " + nameOf(places.home / ListName) +
-                             " hat das alte Format, lässt sich aber nicht umwandeln: " + quoteText(*first) +
-                             ". Sie bleibt, wie sie ist.");
+            notes_.push_back({GRAVOK_TEXT("Meldungen", "Die erste Zeile der Punkteliste %1 hat das alte Format, "
+                                                       "lässt sich aber nicht umwandeln: %2. Sie bleibt, wie sie ist."),
+                              {Message::literal(nameOf(places.home / ListName)), Message::literal(quoteText(*first))}});
         converted = true;
     }
     return converted;
@@ -127,19 +136,25 @@ void FrmPunkte::reportEntry(const ListPlaces& places, const EntryResult& entry)
             if (!worthTelling(p))
                 continue;
             told_.push_back(describe(p));
-            notes_.push_back(describe(p) + (p.error == EWOULDBLOCK && p.path.parent_path() == entry.pending
-                                                ? ". Der Punktestand wird eingetragen, sobald die Sperre frei ist."
-                                                : "."));
+            notes_.push_back(told(
+                p.error == EWOULDBLOCK && p.path.parent_path() == entry.pending
+                    ? GRAVOK_TEXT("Meldungen", "%1: %2. Der Punktestand wird eingetragen, sobald die Sperre frei ist.")
+                    : GRAVOK_TEXT("Meldungen", "%1: %2."),
+                p));
         }
         return;
     }
     if (entry.writtenTo.empty()) {
         for (std::size_t i = 0; i < entry.problems.size(); ++i)
-            notes_.push_back("Der Punktestand konnte nicht gespeichert werden: " + describe(entry.problems[i]) +
-                             (i + 1 == entry.problems.size() ? ". Das Spiel geht weiter." : "."));
+            notes_.push_back(
+                told(i + 1 == entry.problems.size()
+                         ? GRAVOK_TEXT("Meldungen", "Der Punktestand konnte nicht gespeichert werden: %1: %2. "
+                                                    "Das Spiel geht weiter.")
+                         : GRAVOK_TEXT("Meldungen", "Der Punktestand konnte nicht gespeichert werden: %1: %2."),
+                     entry.problems[i]));
         if (entry.problems.empty())
-            notes_.push_back("Der Punktestand konnte nicht gespeichert werden: es gibt kein Verzeichnis dafür. "
-                             "Das Spiel geht weiter.");
+            notes_.push_back(GRAVOK_TEXT("Meldungen", "Der Punktestand konnte nicht gespeichert werden: es gibt kein "
+                                                      "Verzeichnis dafür. Das Spiel geht weiter."));
         return;
     }
     if (entry.writtenTo != places.user)
@@ -148,8 +163,8 @@ void FrmPunkte::reportEntry(const ListPlaces& places, const EntryResult& entry)
         if (!worthTelling(p))
             continue;
         told_.push_back(describe(p));
-        notes_.push_back(describe(p) + ". Der Punktestand steht stattdessen in " + nameOf(places.user / ListName) +
-                         ".");
+        notes_.push_back(told(GRAVOK_TEXT("Meldungen", "%1: %2. Der Punktestand steht stattdessen in %3."), p,
+                              {Message::literal(nameOf(places.user / ListName))}));
     }
 }
 
@@ -181,16 +196,16 @@ void FrmPunkte::report(const DecodedList& list, const std::vector<FileProblem>& 
     for (const auto& p : unreadable) {
         // What kept the entry from a list already named it; once is enough.
         if (std::find(told_.begin(), told_.end(), describe(p)) == told_.end())
-            platform.message("Die Punkteliste kann nicht gelesen werden: " + describe(p) + ".");
+            platform.message(told(GRAVOK_TEXT("Meldungen", "Die Punkteliste kann nicht gelesen werden: %1: %2."), p));
     }
     told_.clear();
     if (list.unreadable == 1)
-        platform.message("1 Eintrag der Punkteliste ist beschädigt und wird nicht angezeigt. "
-                         "Er bleibt unverändert in der Datei.");
+        platform.message(GRAVOK_TEXT("Meldungen", "1 Eintrag der Punkteliste ist beschädigt und wird nicht angezeigt. "
+                                                  "Er bleibt unverändert in der Datei."));
     else if (list.unreadable > 1)
-        platform.message(decimal(static_cast<long long>(list.unreadable)) +
-                         " Einträge der Punkteliste sind beschädigt und werden nicht angezeigt. "
-                         "Sie bleiben unverändert in der Datei.");
+        platform.message({GRAVOK_TEXT("Meldungen", "%1 Einträge der Punkteliste sind beschädigt und werden nicht "
+                                                   "angezeigt. Sie bleiben unverändert in der Datei."),
+                          {Message::literal(decimal(static_cast<long long>(list.unreadable)))}});
 }
 
 std::optional<std::size_t> FrmPunkte::addedRow() const

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/game.h"
+#include "core/message.h"
 #include "core/form.h"
 #include "scores/kodierer.h"
 #include "scores/list_places.h"
@@ -53,8 +54,8 @@ private:
     void report(const DecodedList& list, const std::vector<FileProblem>& unreadable);
 
     // One line each, shown in turn once the list is filled.
-    std::vector<std::string> notes_;
-    // The file problems those notes named already.
+    std::vector<Message> notes_;
+    // The file problems those notes named already, as the player read them.
     std::vector<std::string> told_;
     std::vector<EntryPlace> rowPlaces_;
     std::optional<EntryPlace> added_;

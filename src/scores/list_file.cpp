@@ -25,7 +25,8 @@ FileProblem openProblem(const fs::path& path, const Opened& file)
 
 FileProblem busyProblem(const fs::path& dir)
 {
-    return {dir / LockName, "die Punkteliste ist von einem anderen Spiel gesperrt", EWOULDBLOCK};
+    return {dir / LockName, GRAVOK_TEXT("Meldungen", "die Punkteliste ist von einem anderen Spiel gesperrt"),
+            EWOULDBLOCK};
 }
 
 // Takes the lock on FD, waiting at most WAIT; false with errno EWOULDBLOCK when it stayed busy.
@@ -120,7 +121,10 @@ ListLines readUnlocked(const fs::path& dir)
     }
     auto lines = splitLines(*read.bytes);
     if (!lines)
-        out.problem = FileProblem{path, "die Datei hat mehr als " + std::to_string(MaxListLines) + " Zeilen", EFBIG};
+        out.problem = FileProblem{path,
+                                  {GRAVOK_TEXT("Meldungen", "die Datei hat mehr als %1 Zeilen"),
+                                   {Message::literal(std::to_string(MaxListLines))}},
+                                  EFBIG};
     else
         out.lines = std::move(*lines);
     return out;
@@ -207,14 +211,9 @@ bool appendWhenFree(const fs::path& dir, std::string_view line)
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-std::string reasonText(int error)
-{
-    return errnoText(error);
-}
-
 FileProblem problemOf(const fs::path& path, int error)
 {
-    return {path, reasonText(error), error};
+    return {path, errnoReason(error), error};
 }
 
 ListLines readList(const fs::path& dir, std::chrono::milliseconds lockWait)
@@ -238,7 +237,7 @@ std::optional<FileProblem> checkWritable(const fs::path& dir)
         return openProblem(dir / LockName, lock);
     shareLikeDir(lock.fd, dir);
     const Opened list = openRegular(dir / ListName, O_WRONLY | O_APPEND, Links::Refuse);
-    if (!list.fd.ok() && !(list.error == ENOENT && list.what.empty()))
+    if (!list.fd.ok() && !(list.error == ENOENT && !list.what))
         return openProblem(dir / ListName, list);
     return std::nullopt;
 }
@@ -255,7 +254,7 @@ std::optional<FileProblem> appendLine(const fs::path& dir, std::string_view line
     // Under the lock no other game creates the list, so "created here" is known for sure.
     bool created = false;
     Opened list = openRegular(path, O_RDWR | O_APPEND, Links::Refuse);
-    if (!list.fd.ok() && list.error == ENOENT && list.what.empty()) {
+    if (!list.fd.ok() && list.error == ENOENT && !list.what) {
         list = openRegular(path, O_RDWR | O_APPEND | O_CREAT | O_EXCL, Links::Refuse, 0666);
         created = list.fd.ok();
     }
@@ -268,7 +267,10 @@ std::optional<FileProblem> appendLine(const fs::path& dir, std::string_view line
         return problemOf(path, errno);
     // A line added to a list too large to read would never be shown.
     if (static_cast<std::uint64_t>(st.st_size) >= MaxListBytes)
-        return FileProblem{path, "die Datei ist größer als " + sizeText(MaxListBytes), EFBIG};
+        return FileProblem{
+            path,
+            {GRAVOK_TEXT("Meldungen", "die Datei ist größer als %1"), {Message::literal(sizeText(MaxListBytes))}},
+            EFBIG};
     std::uint64_t offset = 0;
     if (const int error = appendWhole(list.fd, line, "\r\n", &offset))
         return problemOf(path, error);

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/message.h"
+
 namespace gravok {
 
 inline constexpr const char* ListName = "Punkte.lst";
@@ -29,12 +31,10 @@ inline constexpr std::chrono::milliseconds ReadLockWait{1000};
 // A file that could not be read or written, and why, in the player's words.
 struct FileProblem {
     std::filesystem::path path;
-    std::string reason;
+    Message reason;
     int error = 0; // the errno behind it; EWOULDBLOCK when another game held the lock
 };
 
-// Why a file operation failed, in German.
-[[nodiscard]] std::string reasonText(int error);
 [[nodiscard]] FileProblem problemOf(const std::filesystem::path& path, int error);
 
 struct ListLines {

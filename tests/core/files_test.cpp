@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Gravok developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Opening files: what is not a regular file is named, nothing blocks, reads stop at a limit;
-// where an installed game finds its files; numbers as the episode files, tags and scores
-// write them, and the episode reader on top.
+// Opening files: what is not a regular file is named, nothing blocks, reads stop at a limit,
+// and the messages that say so; where an installed game finds its files; numbers as the
+// episode files, tags and scores write them, and the episode reader on top.
 #include "sim_support.h"
 
 namespace gravok {
@@ -38,7 +38,7 @@ TEST(Files, OnlyRegularFilesAreOpenedAndEveryOtherKindIsNamed)
         if (file.fd.ok())
             EXPECT_EQ(::fcntl(file.fd.get(), F_GETFL) & O_NONBLOCK, 0) << "left non-blocking";
         else
-            EXPECT_EQ(file.reason(), reason) << name;
+            EXPECT_EQ(file.reason().text(), reason) << name;
     }
     // Started with standard input closed, a file gets descriptor 0, and it is closed all the same
     // (a list's lock held on it would never be let go).
@@ -60,7 +60,7 @@ TEST(Files, ReadsStopAtTheirLimitAndATailStartsAtALine)
     EXPECT_EQ(readBounded(f, 1000, Links::Refuse).bytes, std::string(1000, 'x'));
     const ReadResult over = readBounded(f, 999, Links::Refuse);
     EXPECT_FALSE(over.bytes);
-    EXPECT_EQ(over.reason, "die Datei ist größer als 999 Bytes");
+    EXPECT_EQ(over.reason.text(), "die Datei ist größer als 999 Bytes");
     EXPECT_EQ(sizeText(64u << 20), "64 MiB");
     writeBytes(f, "aa\nbb\ncc\n");
     for (const auto& [limit, tail] : {std::pair<std::size_t, const char*>{9, "aa\nbb\ncc\n"},
@@ -75,13 +75,13 @@ TEST(Files, ReadsStopAtTheirLimitAndATailStartsAtALine)
 TEST(Files, NoErrorIsToldInTheCLibrarysEnglish)
 {
     for (int e = 1; e < 134; ++e) {
-        const std::string text = errnoText(e);
+        const std::string text = errnoReason(e).text();
         EXPECT_EQ(text.find(std::strerror(e)), std::string::npos) << e << ": " << text;
         EXPECT_FALSE(text.empty());
     }
-    EXPECT_EQ(errnoText(ENOSPC), "der Datenträger ist voll");
-    EXPECT_EQ(errnoText(EFBIG), "die Datei würde größer, als erlaubt ist");
-    EXPECT_EQ(errnoText(EOVERFLOW), "Systemfehler Nummer " + std::to_string(EOVERFLOW));
+    EXPECT_EQ(errnoReason(ENOSPC).text(), "der Datenträger ist voll");
+    EXPECT_EQ(errnoReason(EFBIG).text(), "die Datei würde größer, als erlaubt ist");
+    EXPECT_EQ(errnoReason(EOVERFLOW).text(), "Systemfehler Nummer " + std::to_string(EOVERFLOW));
 }
 
 // Sixty characters, not bytes: an umlaut is not cut in half.
@@ -100,6 +100,20 @@ TEST(Files, QuotesAreShortAndStayOnOneLine)
         {sixty + seventy, "\"" + sixty + "…\""}};
     for (const auto& [text, quoted] : cases)
         EXPECT_EQ(quoteText(text), quoted);
+}
+
+// Each %N takes its argument's text once, in any order; a file name holding "%1" stays as
+// it is, and a %N without an argument stays as written.
+TEST(Files, MessagesPutTheirArgumentsInPlaceOnce)
+{
+    const auto name = Message::literal("50%1.lst");
+    const std::pair<Message, std::string> cases[] = {
+        {{"%2 steht vor %1", {Message::literal("b"), Message::literal("a")}}, "a steht vor b"},
+        {{"%1: %2.", {name, errnoReason(ENOSPC)}}, "50%1.lst: der Datenträger ist voll."},
+        {{"%1: %2", {name, errnoReason(EOVERFLOW)}}, "50%1.lst: Systemfehler Nummer " + std::to_string(EOVERFLOW)},
+        {{"%1 und %3, 100%", {name}}, "50%1.lst und %3, 100%"}};
+    for (const auto& [message, text] : cases)
+        EXPECT_EQ(message.text(), text);
 }
 
 // What the settings file writes it reads back, values that look like groups included; a
@@ -241,7 +255,7 @@ TEST(EpisodeParser, QuirksOfItsLines)
         {"2|0,10,20||1,0,0,1,1|05,300,400||", {1, 101, 0, 0, 1, 1}, {2, 0, 300}}};
     for (const auto& [bytes, fields, heart] : cases) {
         const auto p = parseEpisode(file(bytes));
-        ASSERT_TRUE(p.data) << bytes << ": " << p.error.what;
+        ASSERT_TRUE(p.data) << bytes << ": " << p.error.what.text();
         const LevelSatz& level = p.data->levels(p.data->levels.count());
         const GravokSatz& g = level.Gravok(1);
         EXPECT_EQ(std::vector<int>({level.Anzahl, g.Bild, g.X, g.Y, g.DX, g.DY}), fields) << bytes;
@@ -276,8 +290,9 @@ TEST(EpisodeParser, BrokenFilesReportLineAndReason)
     for (const auto& [bytes, line, says] : cases) {
         const auto p = parseEpisode(file(bytes));
         ASSERT_FALSE(p.data) << bytes;
-        EXPECT_EQ(p.error.line, line) << bytes << ": " << p.error.what;
-        EXPECT_NE(p.error.what.find(says), std::string::npos) << bytes << ": " << p.error.what;
+        const std::string what = p.error.what.text();
+        EXPECT_EQ(p.error.line, line) << bytes << ": " << what;
+        EXPECT_NE(what.find(says), std::string::npos) << bytes << ": " << what;
     }
 }
 

@@ -37,7 +37,7 @@ TEST(ReplayFile, ReadsBackWhatItWrites)
     r.episodes = {{1, std::string("1\r\n2,3\r\n")}, {3, std::nullopt}, {1, std::string()}};
     r.inputs = "click lblOK\nadvance 50\nkey Left\ninput \ninput A b\ninput-cancel\naway\ndown lbl(2)\nup lbl(2)\n";
     const auto parsed = parseReplay(formatReplay(r), RulesVersion);
-    ASSERT_TRUE(std::holds_alternative<Replay>(parsed)) << std::get<std::string>(parsed);
+    ASSERT_TRUE(std::holds_alternative<Replay>(parsed)) << std::get<Message>(parsed).text();
     const Replay& back = std::get<Replay>(parsed);
     EXPECT_EQ(std::tie(back.random, back.inputs), std::tie(r.random, r.inputs));
     ASSERT_EQ(back.episodes.size(), 3u);
@@ -59,7 +59,7 @@ TEST(ReplayFile, ReadsBackWhatItWrites)
     rec.away();
     rec.advance(1000);
     const auto recorded = parseReplay(rec.text(), RulesVersion);
-    ASSERT_TRUE(std::holds_alternative<Replay>(recorded)) << std::get<std::string>(recorded);
+    ASSERT_TRUE(std::holds_alternative<Replay>(recorded)) << std::get<Message>(recorded).text();
     EXPECT_EQ(std::get<Replay>(recorded).inputs, "advance 83\nkey Left\nkey 200\nclick opt3\ninput Zwei Zeilen\n"
                                                  "input \ninput-cancel\nadvance 7\naway\nadvance 1000\n");
 }
@@ -87,8 +87,9 @@ TEST(ReplayFile, RefusesWithAReason)
         {header() + "key\n", "keine Eingabe"}};
     for (const auto& [text, says] : cases) {
         const auto parsed = parseReplay(text, RulesVersion);
-        ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << text;
-        EXPECT_NE(std::get<std::string>(parsed).find(says), std::string::npos) << text << " -> " << std::get<1>(parsed);
+        ASSERT_TRUE(std::holds_alternative<Message>(parsed)) << text;
+        const std::string why = std::get<Message>(parsed).text();
+        EXPECT_NE(why.find(says), std::string::npos) << text << " -> " << why;
     }
 }
 
@@ -226,7 +227,7 @@ Replay golden(int episode, std::string* dump = nullptr)
 {
     const std::string file = std::string(GRAVOK_SOURCE_DIR) + "/tests/replays/episode" + std::to_string(episode);
     const auto read = readReplayFile(file + ".replay");
-    EXPECT_EQ(read.index(), 0u) << std::get<std::string>(read);
+    EXPECT_EQ(read.index(), 0u) << std::get<Message>(read).text();
     if (dump)
         std::getline(std::ifstream(file + ".replay.dump"), *dump);
     return std::get<Replay>(read);

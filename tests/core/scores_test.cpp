@@ -122,9 +122,9 @@ TEST_F(ListFile, AnUnwritableProgramDirectorySendsEntriesToTheUsersDirectory)
     EXPECT_TRUE(none.writtenTo.empty());
     ASSERT_EQ(none.problems.size(), 2u);
     EXPECT_EQ(none.problems[0].path, dir() / LockName);
-    EXPECT_EQ(none.problems[0].reason, "das ist ein Verzeichnis, keine gewöhnliche Datei");
+    EXPECT_EQ(none.problems[0].reason.text(), "das ist ein Verzeichnis, keine gewöhnliche Datei");
     EXPECT_EQ(none.problems[1].path, user.path() / "datei" / "gravok");
-    EXPECT_EQ(none.problems[1].reason, "ein Teil des Pfads ist kein Verzeichnis");
+    EXPECT_EQ(none.problems[1].reason.text(), "ein Teil des Pfads ist kein Verzeichnis");
 }
 
 // An installed game keeps the list in the player's own directory, root or not, and creates

@@ -21,7 +21,7 @@ std::string told(const std::optional<std::string>& why, const std::string& read 
 std::string bounded(const fs::path& file, std::size_t limit)
 {
     const ReadResult r = readBounded(file, limit, Links::Follow);
-    return r.bytes ? "ok:" + *r.bytes : r.reason;
+    return r.bytes ? "ok:" + *r.bytes : r.reason.text();
 }
 
 std::string gzipped(const std::string& text)
@@ -48,11 +48,11 @@ const Kind Kinds[] = {
              names += std::string(names.empty() ? "" : "|") + (line == encoded("000100: alt (1)")   ? "alt"
                                                                : line == encoded("000200: neu (1)") ? "neu"
                                                                                                     : "?");
-         return told(l.problem ? std::optional(l.problem->reason) : std::nullopt, names);
+         return told(l.problem ? std::optional(l.problem->reason.text()) : std::nullopt, names);
      },
      [](const fs::path& d) {
          const auto p = appendLine(d, encoded("000200: neu (1)"));
-         return told(p ? std::optional(p->reason) : std::nullopt);
+         return told(p ? std::optional(p->reason.text()) : std::nullopt);
      }},
     {replay::LinksName, "alt\t1\t0\t/p/Punkte.lst\n",
      [](const fs::path& d) {
@@ -68,7 +68,7 @@ const Kind Kinds[] = {
     {"r.replay", gzipped("alt"),
      [](const fs::path& d) {
          auto t = replay::readReplayText(d / "r.replay");
-         return t.index() == 0 ? "ok:" + std::get<0>(t) : std::get<1>(t);
+         return t.index() == 0 ? "ok:" + std::get<0>(t) : std::get<1>(t).text();
      },
      [](const fs::path& d) { return told(replay::writeReplayText(d / "r.replay", "neu", true)); }},
     {"gravok.conf", "[sound]\nwert=alt\n",

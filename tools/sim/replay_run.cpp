@@ -21,16 +21,16 @@ class RecordedEpisodes {
 public:
     explicit RecordedEpisodes(const std::vector<replay::EpisodeLoad>& loads) : loads_(loads) {}
 
-    std::optional<std::string> operator()(int n, std::string& bytes)
+    std::optional<Message> operator()(int n, std::string& bytes)
     {
         if (next_ >= loads_.size())
-            return std::string("Die Aufzeichnung enthält keine weitere Episode.");
+            return GRAVOK_TEXT("Meldungen", "Die Aufzeichnung enthält keine weitere Episode.");
         const replay::EpisodeLoad& load = loads_[next_++];
         if (load.episode != n)
-            return "Die Aufzeichnung lädt hier Episode " + std::to_string(load.episode) + ", nicht Episode " +
-                   std::to_string(n) + ".";
+            return Message(GRAVOK_TEXT("Meldungen", "Die Aufzeichnung lädt hier Episode %1, nicht Episode %2."),
+                           {Message::literal(std::to_string(load.episode)), Message::literal(std::to_string(n))});
         if (!load.bytes)
-            return std::string("Die Datei fehlt.");
+            return GRAVOK_TEXT("Meldungen", "Die Datei fehlt.");
         bytes = *load.bytes;
         return std::nullopt;
     }
@@ -42,7 +42,7 @@ private:
 
 } // namespace
 
-std::variant<replay::Replay, std::string> readReplayFile(const std::filesystem::path& file)
+std::variant<replay::Replay, Message> readReplayFile(const std::filesystem::path& file)
 {
     auto text = replay::readReplayText(file);
     if (text.index() == 1)
@@ -70,8 +70,8 @@ int runReplay(const std::filesystem::path& file, const std::filesystem::path& ep
               std::ostream& err)
 {
     const auto read = readReplayFile(file);
-    if (const auto* why = std::get_if<std::string>(&read)) {
-        err << "gravok-sim: " << *why << "\n";
+    if (const auto* why = std::get_if<Message>(&read)) {
+        err << "gravok-sim: " << why->text() << "\n";
         return 2;
     }
     const std::unique_ptr<ScratchDir> scratch = openScratchDir(episodeDir, err);

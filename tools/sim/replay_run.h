@@ -14,7 +14,7 @@ namespace gravok {
 class Game;
 
 // The text of a replay file, or the German reason it cannot be read.
-[[nodiscard]] std::variant<replay::Replay, std::string> readReplayFile(const std::filesystem::path& file);
+[[nodiscard]] std::variant<replay::Replay, Message> readReplayFile(const std::filesystem::path& file);
 
 // Plays REPLAY in the harness with DIR as its program directory: the episodes come from the
 // replay's header, not from DIR. AFTER_TICK, if set, sees the game after every timer tick.

@@ -142,19 +142,20 @@ std::optional<std::string> QtPlatform::inputBox(const std::string& prompt, const
     return answer;
 }
 
-void QtPlatform::message(const std::string& text)
+void QtPlatform::message(const Message& message)
 {
     const ClockHold hold(game_ ? &game_->clock : nullptr);
     // Plain text: a message may quote a file, and a file's <img> or <a> must stay letters.
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Gravok"), qs(text), QMessageBox::Ok, window_);
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Gravok"), qs(message.text()), QMessageBox::Ok, window_);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 // Nothing waits for a notice: the box stays up beside the running game.
-void QtPlatform::notify(const std::string& text)
+void QtPlatform::notify(const Message& message)
 {
-    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Gravok"), qs(text), QMessageBox::Ok, window_);
+    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Gravok"), qs(message.text()), QMessageBox::Ok,
+                                window_);
     box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);

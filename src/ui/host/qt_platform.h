@@ -42,8 +42,8 @@ public:
     bool startProgram(const std::string& program, const std::string& argument) override;
     void openUrl(const std::string& url) override;
     std::optional<std::string> inputBox(const std::string& prompt, const std::string& title) override;
-    void message(const std::string& text) override;
-    void notify(const std::string& text) override;
+    void message(const Message& message) override;
+    void notify(const Message& message) override;
     void setBusyCursor(bool busy) override;
     void endProgram() override;
     void playSound(const char* name) override;

@@ -31,8 +31,8 @@ public:
     {
         return recorded_.answer ? recorded_.answer() : std::nullopt;
     }
-    void message(const std::string& /*text*/) override {}
-    void notify(const std::string& /*text*/) override {}
+    void message(const Message& /*message*/) override {}
+    void notify(const Message& /*message*/) override {}
     // The recorded run ended here; the showing stops and the window stays.
     void endProgram() override
     {

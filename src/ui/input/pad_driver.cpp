@@ -59,7 +59,7 @@ bool PadDriver::followScript(const QString& file)
     // Never a pipe that would hold the window: a regular file only, links followed.
     Opened opened = openRegular(file.toStdString(), O_RDONLY, Links::Follow);
     if (!opened.fd.ok()) {
-        std::fprintf(stderr, "gravok: %s: %s\n", nameOf(file.toStdString()).c_str(), opened.reason().c_str());
+        std::fprintf(stderr, "gravok: %s: %s\n", nameOf(file.toStdString()).c_str(), opened.reason().text().c_str());
         return false;
     }
     script_ = std::move(opened.fd);

@@ -57,10 +57,10 @@ std::optional<std::string> watchListed(const replay::ReplayLink& link, const std
 {
     const auto text = replay::readReplayText(folder / link.replay);
     if (const auto* why = std::get_if<1>(&text))
-        return *why;
+        return why->text();
     auto parsed = replay::parseReplay(std::get<0>(text), RulesVersion);
-    if (const auto* why = std::get_if<std::string>(&parsed))
-        return *why;
+    if (const auto* why = std::get_if<Message>(&parsed))
+        return why->text();
     const replay::Replay& replay = std::get<replay::Replay>(parsed);
 
     // A game of its own, with no sound, no recording and no clock driver: the replay

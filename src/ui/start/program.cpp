@@ -193,14 +193,14 @@ int watchRecording(const CommandLine& line)
 {
     const auto text = replay::readReplayText(*line.replay);
     auto parsed = text.index() == 0 ? replay::parseReplay(std::get<0>(text), RulesVersion)
-                                    : std::variant<replay::Replay, std::string>(std::get<1>(text));
-    if (const auto* why = std::get_if<std::string>(&parsed)) {
-        std::fprintf(stderr, "gravok: %s\n", why->c_str());
+                                    : std::variant<replay::Replay, Message>(std::get<1>(text));
+    if (const auto* why = std::get_if<Message>(&parsed)) {
+        std::fprintf(stderr, "gravok: %s\n", why->text().c_str());
         const WindowSettings settings;
         Translations translations;
         speakAsChosen(translations, settings);
         QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("Gravok", "Gravok – Wiedergabe"),
-                        QString::fromStdString(*why));
+                        QString::fromStdString(why->text()));
         box.setTextFormat(Qt::PlainText);
         endOnQuitKeys(box, [] {});
         box.exec();

@@ -98,9 +98,9 @@ int replayModel(const QImage& shot, const std::string& art, QRect window, const 
 {
     const auto text = replay::readReplayText(file);
     const auto parsed = text.index() == 0 ? replay::parseReplay(std::get<0>(text), RulesVersion)
-                                          : std::variant<replay::Replay, std::string>(std::get<1>(text));
-    if (const auto* why = std::get_if<std::string>(&parsed)) {
-        std::cout << "FAIL " << *why << "\n";
+                                          : std::variant<replay::Replay, Message>(std::get<1>(text));
+    if (const auto* why = std::get_if<Message>(&parsed)) {
+        std::cout << "FAIL " << why->text() << "\n";
         return 1;
     }
     const replay::Replay& rec = std::get<replay::Replay>(parsed);

@@ -68,8 +68,8 @@ public:
     std::optional<std::string> inputBox(const std::string& prompt, const std::string& title) override;
     bool startProgram(const std::string&, const std::string&) override { return ++counts_.helpStarts > 0; }
     void openUrl(const std::string& url) override { note("the game opened " + url); }
-    void message(const std::string& text) override { note("the game said: " + text); }
-    void notify(const std::string& text) override { note("the game said: " + text); }
+    void message(const Message& message) override { note("the game said: " + message.text()); }
+    void notify(const Message& message) override { note("the game said: " + message.text()); }
     void setBusyCursor(bool) override {}
     void endProgram() override;
     // Millions of ticks ask for millions of sounds: none is kept.
