@@ -25,7 +25,7 @@ public:
     [[nodiscard]] const std::vector<Message>& args() const { return args_; }
     [[nodiscard]] bool isLiteral() const { return literal_; }
     // The German text: each %N of the pattern is args[N-1].text(), in one pass, so that a
-    // file name holding "%1" stays as it is.
+    // file name holding "%2" stays as it is.
     [[nodiscard]] std::string text() const;
 
     bool operator==(const Message&) const = default;

@@ -102,16 +102,16 @@ TEST(Files, QuotesAreShortAndStayOnOneLine)
         EXPECT_EQ(quoteText(text), quoted);
 }
 
-// Each %N takes its argument's text once, in any order; a file name holding "%1" stays as
+// Each %N takes its argument's text once, in any order; a file name holding "%2" stays as
 // it is, and a %N without an argument stays as written.
 TEST(Files, MessagesPutTheirArgumentsInPlaceOnce)
 {
-    const auto name = Message::literal("50%1.lst");
+    const auto name = Message::literal("50%2.lst");
     const std::pair<Message, std::string> cases[] = {
         {{"%2 steht vor %1", {Message::literal("b"), Message::literal("a")}}, "a steht vor b"},
-        {{"%1: %2.", {name, errnoReason(ENOSPC)}}, "50%1.lst: der Datenträger ist voll."},
-        {{"%1: %2", {name, errnoReason(EOVERFLOW)}}, "50%1.lst: Systemfehler Nummer " + std::to_string(EOVERFLOW)},
-        {{"%1 und %3, 100%", {name}}, "50%1.lst und %3, 100%"}};
+        {{"%1: %2.", {name, errnoReason(ENOSPC)}}, "50%2.lst: der Datenträger ist voll."},
+        {{"%1: %2", {name, errnoReason(EOVERFLOW)}}, "50%2.lst: Systemfehler Nummer " + std::to_string(EOVERFLOW)},
+        {{"%1 und %3, 100%", {name}}, "50%2.lst und %3, 100%"}};
     for (const auto& [message, text] : cases)
         EXPECT_EQ(message.text(), text);
 }
