@@ -32,7 +32,8 @@ private:
     [[nodiscard]] std::size_t index(int level) const
     {
         if (level < 1 || level > count())
-            throw GameError("Level " + std::to_string(level) + " gibt es in dieser Episode nicht");
+            throw GameError({GRAVOK_TEXT("Meldungen", "Level %1 gibt es in dieser Episode nicht"),
+                             {Message::literal(std::to_string(level))}});
         return static_cast<std::size_t>(level - 1);
     }
 

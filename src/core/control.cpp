@@ -15,7 +15,7 @@ void Control::setPicture(int n)
     }
     const auto size = pictureSize(n);
     if (!size)
-        throw GameError("Bild " + std::to_string(n) + " gibt es nicht");
+        throw GameError({GRAVOK_TEXT("Meldungen", "Bild %1 gibt es nicht"), {Message::literal(std::to_string(n))}});
     picture_ = n;
     Width = static_cast<float>(size->width) * TwipsPerPixel;
     Height = static_cast<float>(size->height) * TwipsPerPixel;

@@ -25,8 +25,9 @@ Control& Form::at(std::string_view name, int index)
 {
     if (Control* c = find(name, index))
         return *c;
-    throw GameError(Name + " hat kein Steuerelement " + std::string(name) +
-                    (index < 0 ? "" : "(" + std::to_string(index) + ")"));
+    throw GameError({GRAVOK_TEXT("Meldungen", "%1 hat kein Steuerelement %2"),
+                     {Message::literal(Name),
+                      Message::literal(std::string(name) + (index < 0 ? "" : "(" + std::to_string(index) + ")"))}});
 }
 
 void Form::selectOption(Control& option)

@@ -10,7 +10,7 @@ namespace gravok {
 [[nodiscard]] inline std::int16_t checked16(long long v)
 {
     if (v < -32768 || v > 32767)
-        throw GameError("Überlauf: " + std::to_string(v) + " passt in keine 16-Bit-Zahl");
+        throwOverflow16(v);
     return static_cast<std::int16_t>(v);
 }
 

@@ -131,7 +131,8 @@ double numberOf(std::string_view text)
 {
     if (auto v = parseStrict(text))
         return *v;
-    throw GameError("Typen unverträglich: \"" + std::string(text) + "\" ist keine Zahl");
+    throw GameError({GRAVOK_TEXT("Meldungen", "Typen unverträglich: \"%1\" ist keine Zahl"),
+                     {Message::literal(std::string(text))}});
 }
 
 double readLenient(std::string_view text)
@@ -159,7 +160,8 @@ std::int16_t toInt16(double value)
 {
     if (auto v = roundToInt16(value))
         return *v;
-    throw GameError("Überlauf: " + floatText(static_cast<float>(value)) + " passt in keine 16-Bit-Zahl");
+    throw GameError({GRAVOK_TEXT("Meldungen", "Überlauf: %1 passt in keine 16-Bit-Zahl"),
+                     {Message::literal(floatText(static_cast<float>(value)))}});
 }
 
 std::string decimal(long long value)
