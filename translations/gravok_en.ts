@@ -275,6 +275,317 @@
     </message>
 </context>
 <context>
+    <name>Meldungen</name>
+    <message>
+        <source>Level %1 gibt es in dieser Episode nicht</source>
+        <translation>There is no level %1 in this episode</translation>
+    </message>
+    <message>
+        <source>Bild %1 gibt es nicht</source>
+        <translation>There is no picture %1</translation>
+    </message>
+    <message>
+        <source>Überlauf: %1 passt in keine 16-Bit-Zahl</source>
+        <translation>Overflow: %1 does not fit in a 16-bit number</translation>
+    </message>
+    <message>
+        <source>keine Berechtigung</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>das Dateisystem ist schreibgeschützt</source>
+        <translation>the file system is read-only</translation>
+    </message>
+    <message>
+        <source>der Datenträger ist voll</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>das Speicherkontingent ist erschöpft</source>
+        <translation>the disk quota is used up</translation>
+    </message>
+    <message>
+        <source>die Datei würde größer, als erlaubt ist</source>
+        <translation>the file would grow larger than allowed</translation>
+    </message>
+    <message>
+        <source>ein Teil des Pfads ist kein Verzeichnis</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>das ist ein Verzeichnis</source>
+        <translation>that is a folder</translation>
+    </message>
+    <message>
+        <source>die Datei oder das Verzeichnis fehlt</source>
+        <translation>the file or folder is missing</translation>
+    </message>
+    <message>
+        <source>das ist ein symbolischer Verweis, dem das Spiel nicht folgt</source>
+        <translation>that is a symbolic link, which the game does not follow</translation>
+    </message>
+    <message>
+        <source>ein Eintrag dieses Namens ist schon vorhanden</source>
+        <translation>an entry of that name already exists</translation>
+    </message>
+    <message>
+        <source>die Datei ist belegt</source>
+        <translation>the file is busy</translation>
+    </message>
+    <message>
+        <source>die Datei ist von einem anderen Programm gesperrt</source>
+        <translation>the file is locked by another program</translation>
+    </message>
+    <message>
+        <source>das Gerät ist nicht vorhanden</source>
+        <translation>the device is not there</translation>
+    </message>
+    <message>
+        <source>zu viele offene Dateien</source>
+        <translation>too many open files</translation>
+    </message>
+    <message>
+        <source>zu wenig Speicher</source>
+        <translation>not enough memory</translation>
+    </message>
+    <message>
+        <source>der Name ist zu lang</source>
+        <translation>the name is too long</translation>
+    </message>
+    <message>
+        <source>Ein-/Ausgabefehler</source>
+        <translation>input/output error</translation>
+    </message>
+    <message>
+        <source>ungültiger Zugriff</source>
+        <translation>invalid access</translation>
+    </message>
+    <message>
+        <source>Systemfehler Nummer %1</source>
+        <translation>system error number %1</translation>
+    </message>
+    <message>
+        <source>ein Verzeichnis</source>
+        <translation>a folder</translation>
+    </message>
+    <message>
+        <source>eine benannte Pipe (FIFO)</source>
+        <translation>a named pipe (FIFO)</translation>
+    </message>
+    <message>
+        <source>ein Gerät</source>
+        <translation>a device</translation>
+    </message>
+    <message>
+        <source>ein Socket</source>
+        <translation>a socket</translation>
+    </message>
+    <message>
+        <source>ein symbolischer Verweis</source>
+        <translation>a symbolic link</translation>
+    </message>
+    <message>
+        <source>keine gewöhnliche Datei</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>das ist %1, keine gewöhnliche Datei</source>
+        <translation>that is %1, not a regular file</translation>
+    </message>
+    <message>
+        <source>die Datei ist größer als %1</source>
+        <translation>the file is larger than %1</translation>
+    </message>
+    <message>
+        <source>%1 hat kein Steuerelement %2</source>
+        <translation>%1 has no control %2</translation>
+    </message>
+    <message>
+        <source>Typen unverträglich: &quot;%1&quot; ist keine Zahl</source>
+        <translation>Type mismatch: &quot;%1&quot; is not a number</translation>
+    </message>
+    <message>
+        <source>Die Datei fehlt.</source>
+        <translation>The file is missing.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Die Episode kann nicht geladen werden: %1: %2</source>
+        <translation>The episode cannot be loaded: %1: %2</translation>
+    </message>
+    <message>
+        <source>Die Episode kann nicht geladen werden: %1: Zeile %2: %3</source>
+        <translation>The episode cannot be loaded: %1: line %2: %3</translation>
+    </message>
+    <message>
+        <source>Der Wert %1 %2 liegt außerhalb von -32768 bis 32767.</source>
+        <translation>The value %1 %2 lies outside -32768 to 32767.</translation>
+    </message>
+    <message>
+        <source>Der Herz-Zeile fehlt das Komma zwischen X und Y.</source>
+        <translation>The heart line lacks the comma between X and Y.</translation>
+    </message>
+    <message>
+        <source>Der Schritt %1 = %2 liegt außerhalb von %3 bis %4.</source>
+        <translation>The step %1 = %2 lies outside %3 to %4.</translation>
+    </message>
+    <message>
+        <source>Eine Gravok-Zeile braucht fünf Felder: Bild, X, Y, DX, DY.</source>
+        <translation>A gravok line needs five fields: picture, X, Y, DX, DY.</translation>
+    </message>
+    <message>
+        <source>Die Bildnummer %1 muss zwischen 1 und 12 liegen.</source>
+        <translation>The picture number %1 must lie between 1 and 12.</translation>
+    </message>
+    <message>
+        <source>Die Datei endet vor der Leerzeile, die Level %1 abschließt.</source>
+        <translation>The file ends before the empty line that closes level %1.</translation>
+    </message>
+    <message>
+        <source>Level %1 hat mehr als zehn Gravoks.</source>
+        <translation>Level %1 has more than ten gravoks.</translation>
+    </message>
+    <message>
+        <source>Die erste Zeile muss die Zahl der Level enthalten.</source>
+        <translation>The first line must hold the number of levels.</translation>
+    </message>
+    <message>
+        <source>Die Zahl der Level muss mindestens 1 sein.</source>
+        <translation>The number of levels must be at least 1.</translation>
+    </message>
+    <message>
+        <source>%1 Die Zeilen der Datei enden nur mit LF; sie müssen mit CR LF enden.</source>
+        <translation>%1 The file’s lines end in LF only; they must end in CR LF.</translation>
+    </message>
+    <message>
+        <source>Die Hilfe kann nicht angezeigt werden: %1 lässt sich nicht starten.</source>
+        <translation>The help cannot be shown: %1 cannot be started.</translation>
+    </message>
+    <message>
+        <source>Der Kopf der Aufzeichnung ist beschädigt (Zeile %1): %2</source>
+        <translation>The recording’s header is damaged (line %1): %2</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine Gravok-Aufzeichnung.</source>
+        <translation>The file is not a Gravok recording.</translation>
+    </message>
+    <message>
+        <source>die Formatangabe ist unlesbar.</source>
+        <translation>the format cannot be read.</translation>
+    </message>
+    <message>
+        <source>Die Aufzeichnung hat das Format %1; dieses Gravok kann nur Format %2 abspielen.</source>
+        <translation>The recording has format %1; this Gravok can only play format %2.</translation>
+    </message>
+    <message>
+        <source>die Angabe der Regelversion fehlt.</source>
+        <translation>the rules version is missing.</translation>
+    </message>
+    <message>
+        <source>die Regelversion ist unlesbar.</source>
+        <translation>the rules version cannot be read.</translation>
+    </message>
+    <message>
+        <source>Die Aufzeichnung wurde nach den Regeln der Version %1 gespielt; dieses Gravok spielt nach Version %2 und kann sie nicht genau wiedergeben.</source>
+        <translation>The recording was played by the rules of version %1; this Gravok plays by version %2 and cannot replay it exactly.</translation>
+    </message>
+    <message>
+        <source>der Zufallszustand fehlt.</source>
+        <translation>the random state is missing.</translation>
+    </message>
+    <message>
+        <source>der Zufallszustand ist unlesbar.</source>
+        <translation>the random state cannot be read.</translation>
+    </message>
+    <message>
+        <source>die Episodennummer ist unlesbar.</source>
+        <translation>the episode number cannot be read.</translation>
+    </message>
+    <message>
+        <source>der Inhalt der Episode ist beschädigt.</source>
+        <translation>the episode’s content is damaged.</translation>
+    </message>
+    <message>
+        <source>unbekannte Kopfzeile.</source>
+        <translation>unknown header line.</translation>
+    </message>
+    <message>
+        <source>Die Aufzeichnung ist beschädigt (Zeile %1): keine Eingabe: %2</source>
+        <translation>The recording is damaged (line %1): not an input: %2</translation>
+    </message>
+    <message>
+        <source>die Datei ist beschädigt.</source>
+        <translation>the file is damaged.</translation>
+    </message>
+    <message>
+        <source>zu wenig Speicher.</source>
+        <translation>not enough memory.</translation>
+    </message>
+    <message>
+        <source>sie ist zu groß.</source>
+        <translation>it is too large.</translation>
+    </message>
+    <message>
+        <source>Die Aufzeichnung %1 kann nicht gelesen werden: %2</source>
+        <translation>The recording %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>Die Aufzeichnung enthält keine weitere Episode.</source>
+        <translation>The recording holds no further episode.</translation>
+    </message>
+    <message>
+        <source>Die erste Zeile der Punkteliste %1 hat das alte Format, lässt sich aber nicht umwandeln: %2. Sie bleibt, wie sie ist.</source>
+        <translation>The first line of the score list %1 has the old format but cannot be converted: %2. It stays as it is.</translation>
+    </message>
+    <message>
+        <source>%1: %2. Der Punktestand wird eingetragen, sobald die Sperre frei ist.</source>
+        <translation>%1: %2. The score will be entered as soon as the lock is free.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Der Punktestand konnte nicht gespeichert werden: %1: %2. Das Spiel geht weiter.</source>
+        <translation>The score could not be saved: %1: %2. The game goes on.</translation>
+    </message>
+    <message>
+        <source>Der Punktestand konnte nicht gespeichert werden: %1: %2.</source>
+        <translation>The score could not be saved: %1: %2.</translation>
+    </message>
+    <message>
+        <source>Der Punktestand konnte nicht gespeichert werden: es gibt kein Verzeichnis dafür. Das Spiel geht weiter.</source>
+        <translation>The score could not be saved: there is no folder for it. The game goes on.</translation>
+    </message>
+    <message>
+        <source>%1: %2. Der Punktestand steht stattdessen in %3.</source>
+        <translation>%1: %2. The score is kept in %3 instead.</translation>
+    </message>
+    <message>
+        <source>Die Punkteliste kann nicht gelesen werden: %1: %2.</source>
+        <translation>The score list cannot be read: %1: %2.</translation>
+    </message>
+    <message>
+        <source>1 Eintrag der Punkteliste ist beschädigt und wird nicht angezeigt. Er bleibt unverändert in der Datei.</source>
+        <translation>1 entry of the score list is damaged and is not shown. It stays unchanged in the file.</translation>
+    </message>
+    <message>
+        <source>%1 Einträge der Punkteliste sind beschädigt und werden nicht angezeigt. Sie bleiben unverändert in der Datei.</source>
+        <translation>%1 entries of the score list are damaged and are not shown. They stay unchanged in the file.</translation>
+    </message>
+    <message>
+        <source>die Punkteliste ist von einem anderen Spiel gesperrt</source>
+        <translation>the score list is locked by another game</translation>
+    </message>
+    <message>
+        <source>die Datei hat mehr als %1 Zeilen</source>
+        <translation>the file has more than %1 lines</translation>
+    </message>
+</context>
+<context>
     <name>NameBox</name>
     <message>
         <source>Geben sie bitte ihren Namen ein:</source>

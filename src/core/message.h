@@ -5,9 +5,7 @@
 #include <string>
 #include <vector>
 
-// Marks a text the player reads for the window's translation catalogue, in the context (the
-// form or kind of text) it is shown in; in the core it is the German text as it stands.
-#define GRAVOK_TEXT(context, text) text
+#include "core/words.h"
 
 namespace gravok {
 

@@ -5,6 +5,7 @@
 // key, the settings file) and watching a listed game. What the real window shows of the
 // same (typing a name, F11, the mute over a restart, a showing): the e2e scripts.
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <fstream>
 #include <regex>
@@ -25,6 +26,8 @@
 
 #include "app/frm_haupt.h"
 #include "app/game.h"
+#include "core/files.h"
+#include "core/message.h"
 #include "core/recording_platform.h"
 #include "core/rules.h"
 #include "replay/recorder.h"
@@ -692,6 +695,19 @@ private slots:
         translations.use(Language::German);
         QCOMPARE(frames[0], frames[1]);
         QVERIFY(captions() == german);
+    }
+
+    // A message the core builds is translated whole, its reason too; a name holding "%2"
+    // stays as it is, and German shows exactly the core's own text.
+    void messagesAreTranslatedWhole()
+    {
+        const Message unreadable(GRAVOK_TEXT("Meldungen", "Die Punkteliste kann nicht gelesen werden: %1: %2."),
+                                 {Message::literal("50%2.lst"), errnoReason(EACCES)});
+        Translations translations;
+        translations.use(Language::English);
+        QCOMPARE(shown(unreadable), QStringLiteral("The score list cannot be read: 50%2.lst: permission denied."));
+        translations.use(Language::German);
+        QCOMPARE(shown(unreadable), QString::fromStdString(unreadable.text()));
     }
 
     // Qt's own buttons (a message box's) speak the game's language, German or English.

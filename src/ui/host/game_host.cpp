@@ -15,6 +15,7 @@
 #include "core/form.h"
 #include "ui/input/key_map.h"
 #include "ui/input/key_router.h"
+#include "ui/language/language.h"
 #include "ui/layers/layer.h"
 #include "ui/view/form_view.h"
 
@@ -86,7 +87,7 @@ bool GameHost::guarded(const std::function<void()>& work)
     } catch (const ProgramEnded&) {
         return false;
     } catch (const GameError& e) {
-        fail(QString::fromStdString(e.what()));
+        fail(shown(e.message()));
     } catch (const std::exception& e) {
         fail(QString::fromStdString(e.what()));
     }

@@ -146,7 +146,7 @@ void QtPlatform::message(const Message& message)
 {
     const ClockHold hold(game_ ? &game_->clock : nullptr);
     // Plain text: a message may quote a file, and a file's <img> or <a> must stay letters.
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Gravok"), qs(message.text()), QMessageBox::Ok, window_);
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Gravok"), shown(message), QMessageBox::Ok, window_);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
@@ -154,7 +154,7 @@ void QtPlatform::message(const Message& message)
 // Nothing waits for a notice: the box stays up beside the running game.
 void QtPlatform::notify(const Message& message)
 {
-    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Gravok"), qs(message.text()), QMessageBox::Ok,
+    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Gravok"), shown(message), QMessageBox::Ok,
                                 window_);
     box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);

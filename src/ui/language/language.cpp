@@ -16,6 +16,7 @@
 #include <QStringList>
 #include <QTranslator>
 
+#include "core/message.h"
 #include "info/help.h"
 
 namespace gravok::ui {
@@ -155,6 +156,28 @@ QString shown(const char* context, const std::string& german)
     if (!m.hasMatch())
         return text;
     return QCoreApplication::translate(context, m.captured(1).toUtf8().constData()) + m.captured(2);
+}
+
+QString shown(const Message& message)
+{
+    if (message.isLiteral())
+        return QString::fromStdString(message.pattern());
+    const QString pattern = QCoreApplication::translate("Meldungen", message.pattern().c_str());
+    const auto& args = message.args();
+    QString out;
+    out.reserve(pattern.size());
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const QChar c = pattern[i];
+        const int n = i + 1 < pattern.size() ? pattern[i + 1].digitValue() : -1;
+        // As the German text is built: one digit, and a %N without its argument stays.
+        if (c == u'%' && n >= 1 && static_cast<std::size_t>(n) <= args.size()) {
+            out += shown(args[static_cast<std::size_t>(n) - 1]);
+            ++i;
+        } else {
+            out += c;
+        }
+    }
+    return out;
 }
 
 } // namespace gravok::ui

@@ -65,5 +65,8 @@ private:
 // A German text of the game's as the window shows it, in CONTEXT: the name of the form it
 // stands in. Numbers, names and anything the catalogue does not know pass unchanged.
 [[nodiscard]] QString shown(const char* context, const std::string& german);
+// A message of the core's as the window shows it: its pattern translated in "Meldungen",
+// each %N replaced in one pass by its argument shown alike; literals stay as they are.
+[[nodiscard]] QString shown(const Message& message);
 
 } // namespace gravok::ui

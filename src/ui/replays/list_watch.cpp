@@ -51,16 +51,16 @@ private:
 
 } // namespace
 
-std::optional<std::string> watchListed(const replay::ReplayLink& link, const std::filesystem::path& folder,
+std::optional<Message> watchListed(const replay::ReplayLink& link, const std::filesystem::path& folder,
                                        FormView& over, QWidget* window,
                                        const std::function<void(ReplayWatch&)>& started, bool smooth)
 {
     const auto text = replay::readReplayText(folder / link.replay);
     if (const auto* why = std::get_if<1>(&text))
-        return why->text();
+        return *why;
     auto parsed = replay::parseReplay(std::get<0>(text), RulesVersion);
     if (const auto* why = std::get_if<Message>(&parsed))
-        return why->text();
+        return *why;
     const replay::Replay& replay = std::get<replay::Replay>(parsed);
 
     // A game of its own, with no sound, no recording and no clock driver: the replay

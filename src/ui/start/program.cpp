@@ -115,7 +115,7 @@ void watchFromList(const replay::ReplayLink& link, GameWindow& window, bool smoo
         return;
     QMessageBox box(QMessageBox::Information, QStringLiteral("Gravok"),
                     QCoreApplication::translate("Gravok", "Dieses Spiel kann nicht gezeigt werden: %1")
-                        .arg(QString::fromStdString(*why)),
+                        .arg(shown(*why)),
                     QMessageBox::Ok, &window);
     box.setTextFormat(Qt::PlainText);
     box.exec();
@@ -200,7 +200,7 @@ int watchRecording(const CommandLine& line)
         Translations translations;
         speakAsChosen(translations, settings);
         QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("Gravok", "Gravok – Wiedergabe"),
-                        QString::fromStdString(why->text()));
+                        shown(*why));
         box.setTextFormat(Qt::PlainText);
         endOnQuitKeys(box, [] {});
         box.exec();
