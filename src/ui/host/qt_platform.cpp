@@ -154,8 +154,8 @@ void QtPlatform::message(const Message& message)
 // Nothing waits for a notice: the box stays up beside the running game.
 void QtPlatform::notify(const Message& message)
 {
-    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Gravok"), shown(message), QMessageBox::Ok,
-                                window_);
+    auto* box =
+        new QMessageBox(QMessageBox::Information, QStringLiteral("Gravok"), shown(message), QMessageBox::Ok, window_);
     box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);

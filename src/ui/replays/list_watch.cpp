@@ -51,9 +51,8 @@ private:
 
 } // namespace
 
-std::optional<Message> watchListed(const replay::ReplayLink& link, const std::filesystem::path& folder,
-                                       FormView& over, QWidget* window,
-                                       const std::function<void(ReplayWatch&)>& started, bool smooth)
+std::optional<Message> watchListed(const replay::ReplayLink& link, const std::filesystem::path& folder, FormView& over,
+                                   QWidget* window, const std::function<void(ReplayWatch&)>& started, bool smooth)
 {
     const auto text = replay::readReplayText(folder / link.replay);
     if (const auto* why = std::get_if<1>(&text))

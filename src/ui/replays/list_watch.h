@@ -21,8 +21,8 @@ class ReplayWatch;
 // watched game's end. The running game beneath is not called meanwhile by anything of
 // this; its window's title is given back. The German reason when the replay cannot be shown.
 // STARTED sees the showing once it runs (tests). SMOOTH draws it with smooth motion.
-std::optional<Message> watchListed(const replay::ReplayLink& link, const std::filesystem::path& folder,
-                                       FormView& over, QWidget* window,
-                                       const std::function<void(ReplayWatch&)>& started = {}, bool smooth = true);
+std::optional<Message> watchListed(const replay::ReplayLink& link, const std::filesystem::path& folder, FormView& over,
+                                   QWidget* window, const std::function<void(ReplayWatch&)>& started = {},
+                                   bool smooth = true);
 
 } // namespace gravok::ui

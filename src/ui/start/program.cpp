@@ -113,10 +113,10 @@ void watchFromList(const replay::ReplayLink& link, GameWindow& window, bool smoo
     const auto why = watchListed(link, replay::replayFolder(), window.view(), &window, {}, smooth);
     if (!why)
         return;
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Gravok"),
-                    QCoreApplication::translate("Gravok", "Dieses Spiel kann nicht gezeigt werden: %1")
-                        .arg(shown(*why)),
-                    QMessageBox::Ok, &window);
+    QMessageBox box(
+        QMessageBox::Information, QStringLiteral("Gravok"),
+        QCoreApplication::translate("Gravok", "Dieses Spiel kann nicht gezeigt werden: %1").arg(shown(*why)),
+        QMessageBox::Ok, &window);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
