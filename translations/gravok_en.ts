@@ -191,6 +191,18 @@
         <source>English</source>
         <translation>English</translation>
     </message>
+    <message>
+        <source>Spieltempo</source>
+        <translation>Game speed</translation>
+    </message>
+    <message>
+        <source>halten</source>
+        <translation>hold</translation>
+    </message>
+    <message>
+        <source>umschalten</source>
+        <translation>toggle</translation>
+    </message>
 </context>
 <context>
     <name>Gravok</name>
@@ -583,6 +595,10 @@
     <message>
         <source>die Datei hat mehr als %1 Zeilen</source>
         <translation>the file has more than %1 lines</translation>
+    </message>
+    <message>
+        <source>die Angabe des Spieltempos ist unlesbar.</source>
+        <translation>the game speed cannot be read.</translation>
     </message>
 </context>
 <context>

@@ -55,6 +55,11 @@ bool FrmHaupt::pauseKeyWorks() const
     return numberOf(Tag) == 0;
 }
 
+bool FrmHaupt::shotsWork() const
+{
+    return pauseKeyWorks() && Pausiert == 0;
+}
+
 void FrmHaupt::PauseUmschalten()
 {
     const std::array<Control*, 5> timers = {tmeBewegung, tmeSchuss, tmeGravokiten, tmeAniGravok, tmeAniSchuss};

@@ -71,6 +71,8 @@ public:
     void PauseUmschalten();
     // P pauses and resumes only while the window is not busy with a dialog of its own.
     [[nodiscard]] bool pauseKeyWorks() const;
+    // Whether Space fires now: a game runs, and it is not paused.
+    [[nodiscard]] bool shotsWork() const;
     // The player looked away (the window lost focus or was minimised): a running game
     // pauses exactly as P would pause it, and only P resumes it.
     void pauseWhileAway();

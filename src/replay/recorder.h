@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gravok developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -18,6 +19,8 @@ public:
     explicit Recorder(int rules);
 
     void randomState(std::uint64_t state) { replay_.random = state; }
+    // The game speed now; the replay keeps the slowest of the run.
+    void speed(int percent) { replay_.speed = std::min(replay_.speed, percent); }
     void episode(int n, const std::string* bytes);
 
     void advance(std::uint64_t ms) { pendingMs_ += ms; }

@@ -15,6 +15,7 @@ constexpr std::string_view Magic = "#@gravok-replay ";
 constexpr std::string_view RulesTag = "#@rules ";
 constexpr std::string_view RandomTag = "#@random ";
 constexpr std::string_view EpisodeTag = "#@episode ";
+constexpr std::string_view SpeedTag = "#@speed ";
 
 bool wholeNumber(std::string_view t)
 {
@@ -53,6 +54,8 @@ std::string formatReplay(const Replay& replay)
     out += std::string(Magic) + std::to_string(FormatVersion) + "\n";
     out += std::string(RulesTag) + std::to_string(replay.rules) + "\n";
     out += std::string(RandomTag) + std::to_string(replay.random) + "\n";
+    if (replay.speed != FullSpeed)
+        out += std::string(SpeedTag) + std::to_string(replay.speed) + "\n";
     for (const EpisodeLoad& e : replay.episodes)
         out += std::string(EpisodeTag) + std::to_string(e.episode) + " " +
                (e.bytes ? toBase64(*e.bytes) : std::string("missing")) + "\n";
@@ -110,6 +113,13 @@ std::variant<Replay, Message> parseReplay(std::string_view text, int rules)
                     return damaged(lines.number(), GRAVOK_TEXT("Meldungen", "der Inhalt der Episode ist beschädigt."));
             }
             replay.episodes.push_back(std::move(load));
+            continue;
+        }
+        if (inHeader && line.starts_with(SpeedTag)) {
+            const auto speed = number<int>(line.substr(SpeedTag.size()));
+            if (!speed || !isGameSpeed(*speed))
+                return damaged(lines.number(), GRAVOK_TEXT("Meldungen", "die Angabe des Spieltempos ist unlesbar."));
+            replay.speed = *speed;
             continue;
         }
         if (line.starts_with("#@"))

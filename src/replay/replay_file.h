@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "core/game_speed.h"
 #include "core/message.h"
 
 namespace gravok::replay {
@@ -29,6 +30,9 @@ struct Replay {
     std::uint64_t random = 0;
     std::vector<EpisodeLoad> episodes;
     std::string inputs; // whole lines, each ending in "\n"
+    // The game speed it was played at, in per cent: the slowest of the run. Written only
+    // below 100, so a replay at full speed reads as every older one.
+    int speed = FullSpeed;
 };
 
 // The file's text: the header lines, then the inputs.

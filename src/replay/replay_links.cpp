@@ -20,7 +20,8 @@ constexpr std::size_t MaxLinksBytes = 4u << 20;
 
 std::string lineOf(const ReplayLink& link)
 {
-    return link.replay + '\t' + std::to_string(link.game) + '\t' + std::to_string(link.line) + '\t' +
+    const std::string speed = link.speed == FullSpeed ? "" : std::to_string(link.speed) + "%\t";
+    return link.replay + '\t' + std::to_string(link.game) + '\t' + std::to_string(link.line) + '\t' + speed +
            link.list.lexically_normal().string();
 }
 
@@ -42,9 +43,16 @@ std::vector<ReplayLink> parseLinks(std::string_view text)
         }
         const auto game = ok ? number<int>(fields[1]) : std::nullopt;
         const auto at = ok ? number<std::size_t>(fields[2]) : std::nullopt;
+        // A game played slower says so in a field "60%" before the path, which holds no tab.
+        int speed = FullSpeed;
+        if (const std::size_t mark = rest.find("%\t"); mark != std::string_view::npos)
+            if (const auto s = number<int>(rest.substr(0, mark)); s && isGameSpeed(*s)) {
+                speed = *s;
+                rest.remove_prefix(mark + 2);
+            }
         if (!game || !at || fields[0].empty() || fields[0].find('/') != std::string_view::npos || rest.empty())
             continue;
-        links.push_back({std::filesystem::path(rest).lexically_normal(), *at, std::string(fields[0]), *game});
+        links.push_back({std::filesystem::path(rest).lexically_normal(), *at, std::string(fields[0]), *game, speed});
     }
     return links;
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/game_speed.h"
 #include "scores/score_list.h"
 
 namespace gravok::replay {
@@ -23,6 +24,7 @@ struct ReplayLink {
     std::size_t line = 0;
     std::string replay;
     int game = 1;
+    int speed = FullSpeed; // the slowest game speed of that game, in per cent
     bool operator==(const ReplayLink&) const = default;
 };
 

@@ -36,10 +36,11 @@ TEST(ReplayFile, ReadsBackWhatItWrites)
     r.random = 18446744073709551615ull;
     r.episodes = {{1, std::string("1\r\n2,3\r\n")}, {3, std::nullopt}, {1, std::string()}};
     r.inputs = "click lblOK\nadvance 50\nkey Left\ninput \ninput A b\ninput-cancel\naway\ndown lbl(2)\nup lbl(2)\n";
+    r.speed = 60;
     const auto parsed = parseReplay(formatReplay(r), RulesVersion);
     ASSERT_TRUE(std::holds_alternative<Replay>(parsed)) << std::get<Message>(parsed).text();
     const Replay& back = std::get<Replay>(parsed);
-    EXPECT_EQ(std::tie(back.random, back.inputs), std::tie(r.random, r.inputs));
+    EXPECT_EQ(std::tie(back.random, back.inputs, back.speed), std::tie(r.random, r.inputs, r.speed));
     ASSERT_EQ(back.episodes.size(), 3u);
     for (std::size_t i = 0; i < 3; ++i)
         EXPECT_EQ(std::tie(back.episodes[i].episode, back.episodes[i].bytes),
@@ -58,7 +59,11 @@ TEST(ReplayFile, ReadsBackWhatItWrites)
     rec.advance(7);
     rec.away();
     rec.advance(1000);
+    EXPECT_EQ(rec.text().find("#@speed"), std::string::npos) << "a run at full speed reads as an older one";
+    for (const int speed : {80, 50, 90})
+        rec.speed(speed);
     const auto recorded = parseReplay(rec.text(), RulesVersion);
+    EXPECT_EQ(std::get<Replay>(recorded).speed, 50) << "the slowest of the run";
     ASSERT_TRUE(std::holds_alternative<Replay>(recorded)) << std::get<Message>(recorded).text();
     EXPECT_EQ(std::get<Replay>(recorded).inputs, "advance 83\nkey Left\nkey 200\nclick opt3\ninput Zwei Zeilen\n"
                                                  "input \ninput-cancel\nadvance 7\naway\nadvance 1000\n");
@@ -81,6 +86,9 @@ TEST(ReplayFile, RefusesWithAReason)
         {header() + "#@episode 2\n", "Episodennummer"},
         {header() + "advance 5\n#@episode 1 missing\n", "Zeile 5"},
         {header() + "#@seed 4\n", "unbekannte Kopfzeile"},
+        {header() + "#@speed 55\n", "Spieltempo"},
+        {header() + "#@speed\n", "unbekannte Kopfzeile"},
+        {header() + "advance 5\n#@speed 60\n", "Zeile 5"},
         {header() + "set Schaden 5\n", "keine Eingabe"},
         {header() + "advance -5\n", "keine Eingabe"},
         {header() + "away now\n", "keine Eingabe"},
@@ -173,8 +181,14 @@ TEST(ReplayLinks, TheTenBestEntriesOfEachListKeepTheirReplay)
     std::ofstream(dir.path() / LinksName, std::ios::app) << "kaputt\n../x\t1\t0\t/a\nr\t1\tzwei\t/a\n";
     for (std::size_t i = 1; i < links.size(); ++i)
         ASSERT_FALSE(appendLink(dir.path(), links[i]));
-    const auto back = readLinks(dir.path());
-    ASSERT_EQ(back.size(), links.size());
+    // A game played slower keeps its speed; a speed that is none leaves the line as it was.
+    ASSERT_FALSE(appendLink(dir.path(), {dir.path() / ListName, 7, "slow", 2, 70}));
+    std::ofstream(dir.path() / LinksName, std::ios::app) << "odd\t1\t8\t55%\t/a\n";
+    auto back = readLinks(dir.path());
+    ASSERT_EQ(back.size(), links.size() + 2);
+    EXPECT_EQ(back[back.size() - 2], (ReplayLink{dir.path() / ListName, 7, "slow", 2, 70}));
+    EXPECT_EQ(back.back(), (ReplayLink{"55%\t/a", 8, "odd", 1, 100}));
+    back.resize(links.size());
     EXPECT_EQ(back[3], (ReplayLink{dir.path() / ListName, 3, "r50", 1}));
     EXPECT_EQ(bestReplays(back),
               (std::set<std::string>{"r30", "r40", "r50", "r60", "r70", "r80", "r90", "r100", "r110", "r120"}));
@@ -241,6 +255,12 @@ TEST(ReplayPlayer, SlicedPlayReachesTheRecordedEnd)
         const Replay r = golden(episode, &expected);
         for (const std::uint64_t slice : {7u, 50u, 1000u})
             EXPECT_EQ(watch(r, slice), std::pair(expected, 1)) << "episode " << episode << ", slices of " << slice;
+        // Played at 60 %, the same inputs in the same game time: the same end.
+        Replay slower = r;
+        slower.speed = 60;
+        const auto back = parseReplay(formatReplay(slower), RulesVersion);
+        ASSERT_TRUE(std::holds_alternative<Replay>(back));
+        EXPECT_EQ(watch(std::get<Replay>(back), 50), std::pair(expected, 1)) << "episode " << episode << " at 60 %";
     }
 }
 

@@ -101,7 +101,7 @@ step="Fire on Ctrl"
 SETTINGS=640x390+0+93
 keys "$main" F3
 expect "the settings" layer_is $SETTINGS
-keys "$main" Down Down Down Down Down Return Down Down Down Down Return Control_L Escape Escape
+keys "$main" Down Down Down Down Down Down Down Return Down Down Down Down Return Control_L Escape Escape
 expect "the settings close" layer_is ""
 pid=$XD_LAST_PID
 keys "$main" ctrl+q

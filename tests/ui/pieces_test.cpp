@@ -5,6 +5,8 @@
 // in the real window: the e2e scripts.
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -22,6 +24,7 @@
 #include "ui/layers/layer.h"
 #include "ui/language/language.h"
 #include "ui/settings/settings_keys.h"
+#include "ui/settings/window_settings.h"
 #include "ui/start/command_line.h"
 #include "ui/view/game_window.h"
 #include "ui/view/letterbox.h"
@@ -173,12 +176,17 @@ TEST(OneTable, OptionsAndSettingsAgreeWithTheirPages)
         EXPECT_NE(readme.find("`" + name), std::string::npos) << name << " in the README";
     }
     EXPECT_EQ(manPageOptions(), table);
-    EXPECT_NE(help.find("\n  --stats        Gibt"), std::string::npos) << "the options' column";
+    EXPECT_NE(help.find("\n  --stats         Gibt"), std::string::npos) << "the options' column";
     const auto line = [](const QStringList& args) { return readCommandLine(QStringList{"gravok"} + args); };
     EXPECT_TRUE(line({"--stats", "--stepped"})->stats && !line({"--stepped"})->mute);
     EXPECT_EQ(line({"--replay", "r.txt", "--game", "3"})->game, 3);
     EXPECT_EQ(line({"--replay", "r.txt"})->replay, "r.txt");
     EXPECT_FALSE(line({"--game", "0"}) || line({"--game", "x"}));
+    for (const int speed : {50, 60, 70, 80, 90, 100})
+        EXPECT_EQ(line({"--speed", QString::number(speed)})->speed, speed);
+    for (const char* bad : {"40", "55", "110", "0", "x", ""})
+        EXPECT_FALSE(line({"--speed", bad})) << bad;
+    EXPECT_EQ(line({})->speed, std::nullopt);
     EXPECT_EQ(earlyAnswer({"gravok", "--stats"}), std::nullopt);
     EXPECT_EQ(earlyAnswer({"gravok", "--", "--help"}), std::nullopt);
 
@@ -189,6 +197,27 @@ TEST(OneTable, OptionsAndSettingsAgreeWithTheirPages)
         keys.push_back(key);
     for (const std::string& key : keys)
         EXPECT_NE(readme.find(key), std::string::npos) << key << " in the README";
+}
+
+// The assists as gravok.conf keeps them: each step of the speed, and anything else back to
+// full speed; fire "hold" unless it says "toggle".
+TEST(Settings, AssistsReadBackOrFallToTheirDefaults)
+{
+    const std::pair<const char*, int> speeds[] = {{"50", 50},  {"60", 60},   {"70", 70},  {"80", 80},
+                                                  {"90", 90},  {"100", 100}, {"40", 100}, {"110", 100},
+                                                  {"55", 100}, {"x", 100},   {"", 100},   {"-50", 100}};
+    const std::pair<const char*, int> fire[] = {{"toggle", 1}, {"hold", 0}, {"Toggle", 0}, {"1", 0}};
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("gravok.conf"));
+    const auto read = [&file](const std::string& text, Setting setting) {
+        std::ofstream(file.toStdString()) << text;
+        return WindowSettings(file).number(setting);
+    };
+    for (const auto& [text, speed] : speeds)
+        EXPECT_EQ(read(std::string("[game]\nspeed=") + text + "\n", Setting::Speed), speed) << text;
+    for (const auto& [text, toggles] : fire)
+        EXPECT_EQ(read(std::string("[input]\nfire=") + text + "\n", Setting::Fire), toggles) << text;
+    EXPECT_EQ(read("", Setting::Speed), 100);
 }
 
 // Real time becomes whole milliseconds of game time at the rate asked for; the part of a
@@ -207,6 +236,7 @@ TEST(RealTimePacer, CarriesTheRestAndCapsAStall)
         {"a stall", {1, 1}, {Ms / 2, 500 * Ms, 500 * Ms + Ms / 2}, {0, 100, 0}},
         {"four times as fast", {4, 1}, {Ms / 2, 10 * Ms, 1000 * Ms}, {2, 38, 400}},
         {"half as fast", {1, 2}, {Ms, 3 * Ms, 4 * Ms}, {0, 1, 1}},
+        {"the game at 60 %", {60, 100}, {50 * Ms, 100 * Ms, 150 * Ms, 1000 * Ms}, {30, 30, 30, 60}},
     };
     for (const Row& r : rows) {
         RealTimePacer pacer;

@@ -40,6 +40,7 @@
 #include "ui/frames/frame_loop.h"
 #include "ui/host/game_host.h"
 #include "ui/host/qt_platform.h"
+#include "ui/input/fire_toggle.h"
 #include "ui/input/mute_key.h"
 #include "ui/layers/layer.h"
 #include "ui/layers/name_box.h"
@@ -695,6 +696,76 @@ private slots:
         translations.use(Language::German);
         QCOMPARE(frames[0], frames[1]);
         QVERIFY(captions() == german);
+    }
+
+    // Every text of the layers stands out from the black behind it by 4.5 : 1 at least, in
+    // each state the painter draws it: chosen or not, pressed or not, on either page.
+    void layerTextsStandOut()
+    {
+        const auto luminance = [](Color c) {
+            double sum = 0;
+            const double weight[] = {0.2126, 0.7152, 0.0722};
+            for (int i = 0; i < 3; ++i) {
+                const double v = ((c >> (16 - 8 * i)) & 0xFF) / 255.0;
+                sum += weight[i] * (v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4));
+            }
+            return sum;
+        };
+        const auto check = [&](const Form& form, const char* state) {
+            for (const auto& c : form.controls()) {
+                if (!c->Visible || c->Caption.empty())
+                    continue;
+                const double a = luminance(c->ForeColor), b = luminance(form.BackColor);
+                const double ratio = (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+                QVERIFY2(ratio >= 4.5,
+                         (std::string(state) + " " + c->fullName() + ": " + std::to_string(ratio)).c_str());
+            }
+        };
+        const std::vector<SettingRow> rows{{"Lautstärke", 100, 10, {}, {}}, {"Sprache", 2, 1, {}, {}, {"English"}}};
+        SettingsForm settings(rows);
+        for (int selected = 0; selected < 4; ++selected) {
+            settings.show(false, selected, {50, 0}, bind::Bindings(), false);
+            check(settings, "settings");
+            settings.show(true, selected, {50, 0}, bind::Bindings(), selected == 1);
+            check(settings, "keys");
+        }
+        NameBoxForm name("Geben sie bitte ihren Namen ein:", "Namen?");
+        name.mouseDown(*name.lblOK);
+        check(name, "name box");
+    }
+
+    // "Feuer: umschalten": a press starts the shots at a held key's pace, an auto-repeated
+    // press is none, the next press stops them, and a pause or a dialog stops them too.
+    void toggledFireStartsAndStops()
+    {
+        PlayingGame g;
+        FrmHaupt& haupt = g.game.frmHaupt();
+        bool layer = false;
+        int shots = 0;
+        FireToggle fire([&shots] { ++shots; }, [&] { return !layer && haupt.shotsWork(); }, {30, 10});
+        QVERIFY(!fire.press(false)); // "halten": the press is the game's
+        fire.setToggles(true);
+        QVERIFY(fire.press(false) && fire.firing() && shots == 1);
+        QVERIFY(fire.press(true) && shots == 1);
+        QTRY_VERIFY(shots >= 4);
+        QVERIFY(fire.press(false) && !fire.firing());
+        const int stopped = shots;
+        QTest::qWait(50);
+        QCOMPARE(shots, stopped);
+        for (const auto& stop : std::initializer_list<std::function<void()>>{
+                 [&] { haupt.PauseUmschalten(); }, [&] { layer = true; }, [&] { fire.setToggles(false); }}) {
+            fire.setToggles(true);
+            QVERIFY(fire.press(false) && fire.firing());
+            stop();
+            QTRY_VERIFY(!fire.firing());
+            if (haupt.Pausiert != 0)
+                haupt.PauseUmschalten();
+            layer = false;
+        }
+        haupt.PauseUmschalten();
+        fire.setToggles(true);
+        QVERIFY(!fire.press(false) && !fire.firing()); // paused: the press is the game's
+        haupt.PauseUmschalten();
     }
 
     // A message the core builds is translated whole, its reason too; a name holding "%2"

@@ -28,6 +28,20 @@ void ClockDriver::start()
     schedule();
 }
 
+void ClockDriver::setSpeed(int percent)
+{
+    speed_ = percent;
+    if (speedChanged)
+        speedChanged(percent);
+    if (!real_.isValid()) {
+        pacer_.setRate({percent, FullSpeed}, 0); // start() begins the reckoning
+        return;
+    }
+    catchUp(); // the time until now at the old speed
+    pacer_.setRate({percent, FullSpeed}, real_.nsecsElapsed());
+    schedule();
+}
+
 double ClockDriver::gameNowMs() const
 {
     return static_cast<double>(clock_.now()) + static_cast<double>(pacer_.pendingNs(real_.nsecsElapsed())) / 1e6;
@@ -66,10 +80,13 @@ void ClockDriver::schedule()
         return;
     }
     const long long due = clock_.untilNextTick();
-    if (due < 0)
+    if (due < 0) {
         timer_.stop(); // nothing runs; the next call into the game plans again
-    else
-        timer_.start(static_cast<int>(due < 1 ? 1 : due));
+        return;
+    }
+    // Game milliseconds are longer in real time below full speed; the pacer carries the rest.
+    const long long real = (due * FullSpeed + speed_ - 1) / speed_;
+    timer_.start(static_cast<int>(real < 1 ? 1 : real));
 }
 
 } // namespace gravok::ui

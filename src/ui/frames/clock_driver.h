@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <cstdint>
+#include <functional>
 
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
+#include "core/game_speed.h"
 #include "core/real_time_pacer.h"
 
 namespace gravok {
@@ -32,6 +34,12 @@ public:
     ~ClockDriver() override;
 
     void start();
+    // The game speed in per cent (50 … 100): the clock is fed that share of real time, so
+    // the game's own time, its ticks and its random draws stay as they are, only slower.
+    void setSpeed(int percent);
+    [[nodiscard]] int speed() const { return speed_; }
+    // Told of every new speed, the one set at start included (the recording keeps it).
+    std::function<void(int percent)> speedChanged;
     // The game's time now in milliseconds, the part of a millisecond not yet given to the
     // clock included: where the frames between two ticks stand.
     [[nodiscard]] double gameNowMs() const;
@@ -46,6 +54,7 @@ private:
     QTimer timer_;
     QElapsedTimer real_;
     RealTimePacer pacer_;
+    int speed_ = FullSpeed;
 };
 
 } // namespace gravok::ui

@@ -13,6 +13,7 @@
 #include "app/game.h"
 #include "core/errors.h"
 #include "core/form.h"
+#include "ui/input/fire_toggle.h"
 #include "ui/input/key_map.h"
 #include "ui/input/key_router.h"
 #include "ui/language/language.h"
@@ -151,6 +152,8 @@ bool GameHost::pressKey(const KeyPress& press)
         // The window's own two are taken before the game; nothing of theirs reaches it.
         if (action == bind::Action::FullScreen || action == bind::Action::Sound)
             return true;
+        if (action == bind::Action::Fire && fireToggle && fireToggle->press(press.autoRepeat))
+            return true;
         code = bindings_.gameCode(*physical);
     } else {
         // In a dialog Enter, Escape and the arrows keep their meaning; Help follows its key.
@@ -213,6 +216,8 @@ void GameHost::runLayer(Layer& layer)
     refresh();
     layers_.push_back(&layer);
     keys_->layerOpened();
+    if (fireToggle)
+        fireToggle->stop();
     layer.run();
     keys_->layerClosed();
     std::erase(layers_, &layer);

@@ -21,6 +21,8 @@ class Game;
 
 namespace gravok::ui {
 
+class FireToggle;
+
 class FormView;
 class KeyRouter;
 class Layer;
@@ -64,6 +66,9 @@ public:
 
     // The player's keys and pad buttons.
     [[nodiscard]] bind::Bindings& bindings() { return bindings_; }
+    // "Feuer: umschalten", where the program has it: the fire key goes there first, and a
+    // layer stops it.
+    FireToggle* fireToggle = nullptr;
     // Whether the key is bound to ACTION, and not a letter being typed into the name box.
     [[nodiscard]] bool isActionKey(int qtKey, bind::Action action) const;
     // The pad sends its presses inside this, naming the button where one was pressed (a

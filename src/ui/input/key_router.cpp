@@ -64,7 +64,7 @@ bool KeyRouter::eventFilter(QObject* watched, QEvent* event)
         down_.insert(key->key());
     if (stale_.contains(key->key()) || (key->isAutoRepeat() && layers_ > 0))
         return true;
-    return deliver_({key->key(), key->modifiers(), key->text()});
+    return deliver_({key->key(), key->modifiers(), key->text(), key->isAutoRepeat()});
 }
 
 } // namespace gravok::ui

@@ -18,6 +18,7 @@ struct KeyPress {
     int key = 0;
     Qt::KeyboardModifiers modifiers;
     QString text;
+    bool autoRepeat = false; // the desktop repeats a held key
 };
 
 // Ctrl+Q and Alt+F4: they end the program in any of its windows.

@@ -16,12 +16,11 @@
 #include "app/frm_haupt.h"
 #include "app/game.h"
 #include "ui/host/game_host.h"
+#include "ui/input/fire_toggle.h"
 #include "ui/input/key_map.h"
 
 namespace gravok::ui {
-namespace {
 
-// The desktop's pace of a held key where Qt knows it.
 pad::Timing desktopTiming()
 {
     pad::Timing t;
@@ -32,8 +31,6 @@ pad::Timing desktopTiming()
     }
     return t;
 }
-
-} // namespace
 
 PadDriver::PadDriver(GameHost& host, QWidget& mainWindow, QObject* parent)
     : QObject(parent), host_(host), main_(mainWindow), keys_(desktopTiming())
@@ -91,7 +88,12 @@ void PadDriver::pump()
         return;
     }
     const long long now = clock_.elapsed();
-    keys_.setMainKeys(host_.bindings().padKeys());
+    pad::MainKeys keys = host_.bindings().padKeys();
+    // A fire button that toggles is pressed once, however long it is held.
+    if (const auto fire = host_.bindings().button(bind::Action::Fire);
+        fire && host_.fireToggle && host_.fireToggle->toggles())
+        keys[static_cast<std::size_t>(*fire)].repeats = false;
+    keys_.setMainKeys(keys);
     for (const sdl::PadEvent& e : pad_.poll()) {
         const pad::Context where = context();
         if (capture && e.kind == sdl::PadEvent::Kind::Down) {

@@ -23,6 +23,10 @@ class GameHost;
 // them into the key presses a player at the keyboard would make, sent to the window that
 // has the keyboard now. The game cannot tell them from real keys. While no pad is there,
 // a look-out once a second is all it costs.
+// The desktop's pace of a held key where Qt knows it: a held pad button and the toggled
+// fire repeat at it.
+[[nodiscard]] pad::Timing desktopTiming();
+
 class PadDriver : public QObject {
     Q_OBJECT
 public:

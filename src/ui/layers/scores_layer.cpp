@@ -3,6 +3,7 @@
 #include "ui/layers/scores_layer.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <QListWidget>
 #include <QPainter>
@@ -18,17 +19,19 @@
 namespace gravok::ui {
 namespace {
 
-// Paints a small "play" triangle at the right end of a row that has a replay.
+// Paints a small "play" triangle at the right end of a row that has a replay, and before
+// it the game speed of a game played slower ("60 %").
 class ReplayMark : public QStyledItemDelegate {
 public:
-    ReplayMark(std::function<bool(int)> marked, QObject* parent)
-        : QStyledItemDelegate(parent), marked_(std::move(marked))
-    {}
+    // The speed of the row's recorded game, or nothing for a row without one.
+    using Speed = std::function<std::optional<int>(int row)>;
+    ReplayMark(Speed speed, QObject* parent) : QStyledItemDelegate(parent), speed_(std::move(speed)) {}
 
     void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QStyledItemDelegate::paint(p, option, index);
-        if (!marked_(index.row()))
+        const std::optional<int> speed = speed_(index.row());
+        if (!speed)
             return;
         const QRectF r = option.rect;
         const double side = r.height() * 0.5;
@@ -41,12 +44,19 @@ public:
         p->save();
         p->setRenderHint(QPainter::Antialiasing);
         const bool chosen = option.state.testFlag(QStyle::State_Selected);
-        p->fillPath(triangle, option.palette.color(chosen ? QPalette::HighlightedText : QPalette::Text));
+        const QColor ink = option.palette.color(chosen ? QPalette::HighlightedText : QPalette::Text);
+        p->fillPath(triangle, ink);
+        if (*speed != FullSpeed) {
+            const QRectF words(r.left(), r.top(), at.x() - side * 0.5 - r.left(), r.height());
+            p->setPen(ink);
+            p->setFont(option.font);
+            p->drawText(words, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1 %").arg(*speed));
+        }
         p->restore();
     }
 
 private:
-    std::function<bool(int)> marked_;
+    Speed speed_;
 };
 
 } // namespace
@@ -57,7 +67,12 @@ ScoresLayer::ScoresLayer(GameHost& host, FrmPunkte& form, FormView& main, std::f
     QListWidget* rows = list();
     if (!rows)
         return;
-    rows->setItemDelegate(new ReplayMark([this](int row) { return linkOfRow(row).has_value(); }, rows));
+    rows->setItemDelegate(new ReplayMark(
+        [this](int row) {
+            const auto link = linkOfRow(row);
+            return link ? std::optional(link->speed) : std::nullopt;
+        },
+        rows));
     connect(rows, &QListWidget::itemDoubleClicked, this,
             [this, rows](QListWidgetItem* item) { watchRow(rows->row(item)); });
     // The dialog has loaded, so the list is full: the entry just added is selected, and

@@ -198,11 +198,11 @@ void SettingsLayer::change(int by, bool wrap)
     if (keysPage_ || selected_ >= form_.rows())
         return;
     SettingRow& row = rows_[selected_];
-    const int span = row.max + row.step;
-    const int next = row.get() + by * row.step;
-    // A switch flips either way; the volume stops at its ends under the arrows, so a key held
-    // at full never drops to silence, and only Enter or a click comes round to the start.
-    row.set(!row.isNumber() || wrap ? (next + span) % span : std::clamp(next, 0, row.max));
+    const int span = row.max - row.min + row.step;
+    const int next = row.get() + by * row.step - row.min;
+    // A switch flips either way; a number stops at its ends under the arrows, so a key held
+    // at full volume never drops to silence, and only Enter or a click comes round to the start.
+    row.set(row.min + (!row.isNumber() || wrap ? (next + span) % span : std::clamp(next, 0, row.max - row.min)));
 }
 
 void SettingsLayer::wait(bool on)

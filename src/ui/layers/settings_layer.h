@@ -13,7 +13,7 @@
 
 namespace gravok::ui {
 
-// One row of the first page: its name, and a number from 0 to MAX in steps of STEP, read
+// One row of the first page: its name, and a number from MIN to MAX in steps of STEP, read
 // from where it lives and set there. A switch is 0 to 1, "aus" or "an"; a choice shows the
 // word of its place; a number is shown in per cent with a bar.
 struct SettingRow {
@@ -23,7 +23,8 @@ struct SettingRow {
     std::function<int()> get;
     std::function<void(int)> set;
     std::vector<std::string> choices = {};
-    [[nodiscard]] bool isSwitch() const { return max == step && choices.empty(); }
+    int min = 0;
+    [[nodiscard]] bool isSwitch() const { return max == step && min == 0 && choices.empty(); }
     [[nodiscard]] bool isNumber() const { return !isSwitch() && choices.empty(); }
 };
 

@@ -45,7 +45,8 @@ ReplaySession::ReplaySession(GameHost& host, QObject* parent) : QObject(parent),
     // written at once, so the entry's game can be watched even if the program dies later.
     host_.game().entryAdded = [this, folder](const std::filesystem::path& list, std::size_t line) {
         const int game = static_cast<int>(std::max<std::size_t>(recorder_.episodeLoads(), 1));
-        const auto why = replay::appendLink(folder, {list, line, file_.filename().string(), game});
+        const int speed = recorder_.episodeLoads() == speedGame_ ? gameSlowest_ : speed_;
+        const auto why = replay::appendLink(folder, {list, line, file_.filename().string(), game, speed});
         if (why && !complained_) {
             complained_ = true;
             std::fprintf(stderr, "gravok: %s\n", why->c_str());
@@ -90,6 +91,16 @@ ReplaySession::~ReplaySession()
         ::close(signalPipe_[0]);
         ::close(signalPipe_[1]);
     }
+}
+
+void ReplaySession::noteSpeed(int percent)
+{
+    recorder_.speed(percent);
+    // A game began since the last change: it has been played at the last speed until now.
+    const std::size_t game = recorder_.episodeLoads();
+    gameSlowest_ = std::min(game == speedGame_ ? gameSlowest_ : speed_, percent);
+    speedGame_ = game;
+    speed_ = percent;
 }
 
 void ReplaySession::save()

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include "core/game_speed.h"
 #include "replay/recorder.h"
 
 namespace gravok::ui {
@@ -27,6 +28,9 @@ public:
     [[nodiscard]] const std::filesystem::path& file() const { return file_; }
     // Writes the replay as it stands; a failure is said once on standard error.
     void save();
+    // The game speed from now on: the replay keeps the slowest of the run, each entry's
+    // link the slowest of its game, so the list can show it.
+    void noteSpeed(int percent);
 
 private:
     GameHost& host_;
@@ -37,6 +41,9 @@ private:
     bool saved_ = false;
     bool final_ = false;
     std::size_t savedInputs_ = 0;
+    int speed_ = FullSpeed;
+    std::size_t speedGame_ = 0; // the game (its episode load) the slowest below is of
+    int gameSlowest_ = FullSpeed;
     int signalPipe_[2] = {-1, -1};
 };
 

@@ -21,8 +21,16 @@ constexpr std::uint64_t SkipSliceMs = 60'000;
 
 ReplayWatch::ReplayWatch(GameHost& host, WatchPlatform& platform, Game& game, const replay::Replay& replay,
                          int firstGame, QWidget* window)
-    : host_(host), game_(game), window_(window), player_(game, replay), firstGame_(firstGame), pacer_(MaxFrameMs)
+    : host_(host),
+      game_(game),
+      window_(window),
+      player_(game, replay),
+      firstGame_(firstGame),
+      pacer_(MaxFrameMs),
+      speed_(replay.speed)
 {
+    // Shown at the speed it was played at; the right arrow still runs it four times as fast.
+    pacer_.setRate({speed_, FullSpeed}, 0);
     // The help viewer is started with the program directory's help file.
     QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/Gravok.quh"),
                 scratch_.path() + QStringLiteral("/Gravok.quh"));
@@ -123,7 +131,7 @@ bool ReplayWatch::eventFilter(QObject* watched, QEvent* event)
     const bool press = type == QEvent::KeyPress;
     if (k->key() == Qt::Key_Right && !k->isAutoRepeat() && fast_ != press) {
         fast_ = press;
-        pacer_.setRate({fast_ ? FastFactor : 1, 1}, real_.nsecsElapsed());
+        pacer_.setRate({fast_ ? FastFactor * speed_ : speed_, FullSpeed}, real_.nsecsElapsed());
     }
     // Releases pass on: the running game's key router must see every key go up, or a key
     // pressed just before the showing would count as still held when its list reopens.

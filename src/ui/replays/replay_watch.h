@@ -68,6 +68,7 @@ private:
     QElapsedTimer real_;
     RealTimePacer pacer_;
     bool paused_ = false;
+    int speed_;
     bool fast_ = false;
     bool ended_ = false;
 };

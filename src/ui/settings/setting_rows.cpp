@@ -4,7 +4,9 @@
 
 #include "audio/mixer.h"
 #include "audio/sound_director.h"
+#include "ui/frames/clock_driver.h"
 #include "ui/frames/frame_loop.h"
+#include "ui/input/fire_toggle.h"
 #include "ui/language/language.h"
 #include "ui/settings/window_settings.h"
 #include "ui/view/game_window.h"
@@ -14,6 +16,7 @@ namespace gravok::ui {
 std::vector<SettingRow> settingRows(const SettingTargets& to)
 {
     const SettingKey& volume = settingKey(Setting::Volume);
+    const SettingKey& speed = settingKey(Setting::Speed);
     return {
         {QT_TRANSLATE_NOOP("Einstellungen", "Lautstärke"), volume.max, volume.step, [to] { return to.mixer.volume(); },
          [to](int v) {
@@ -47,6 +50,26 @@ std::vector<SettingRow> settingRows(const SettingTargets& to)
          },
          {QT_TRANSLATE_NOOP("Einstellungen", "Automatisch"), QT_TRANSLATE_NOOP("Einstellungen", "Deutsch"),
           QT_TRANSLATE_NOOP("Einstellungen", "English")}},
+        // The assists. A slower game: its own time, every tick and draw the same, only slower.
+        {QT_TRANSLATE_NOOP("Einstellungen", "Spieltempo"),
+         speed.max,
+         speed.step,
+         [to] { return to.clock.speed(); },
+         [to](int v) {
+             to.clock.setSpeed(v);
+             to.store.store(Setting::Speed, v);
+         },
+         {},
+         speed.min},
+        {QT_TRANSLATE_NOOP("Einstellungen", "Feuer"),
+         1,
+         1,
+         [to] { return to.fire.toggles() ? 1 : 0; },
+         [to](int v) {
+             to.fire.setToggles(v == 1);
+             to.store.store(Setting::Fire, v);
+         },
+         {QT_TRANSLATE_NOOP("Einstellungen", "halten"), QT_TRANSLATE_NOOP("Einstellungen", "umschalten")}},
     };
 }
 

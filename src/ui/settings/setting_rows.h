@@ -12,6 +12,8 @@ class SoundDirector;
 
 namespace gravok::ui {
 
+class ClockDriver;
+class FireToggle;
 class FrameLoop;
 class GameWindow;
 class Translations;
@@ -25,6 +27,8 @@ struct SettingTargets {
     GameWindow& window;
     WindowSettings& store;
     Translations& translations;
+    ClockDriver& clock;
+    FireToggle& fire;
     bool& fullScreen; // the window's state as the layer opened
 };
 

@@ -5,12 +5,15 @@
 #include <algorithm>
 #include <array>
 
+#include "core/game_speed.h"
+
 namespace gravok::ui {
 namespace {
 
 using Kind = SettingKey::Kind;
 
 constexpr const char* LanguageWords[] = {"auto", "de", "en"};
+constexpr const char* FireWords[] = {"hold", "toggle"};
 
 constexpr std::array Keys{
     // Where the window stood ("@Rect(x y width height)", its client area when neither
@@ -23,6 +26,9 @@ constexpr std::array Keys{
     SettingKey{Setting::Smooth, "view/smooth", Kind::Switch, "true"},
     // Automatisch (the desktop's), Deutsch, English.
     SettingKey{Setting::Language, "view/language", Kind::Choice, "auto", 0, 2, 1, LanguageWords},
+    // The assists: the game slowed to a share of real time, and fire without holding.
+    SettingKey{Setting::Speed, "game/speed", Kind::Number, "100", SlowestSpeed, FullSpeed, SpeedStep},
+    SettingKey{Setting::Fire, "input/fire", Kind::Choice, "hold", 0, 1, 1, FireWords},
 };
 
 } // namespace

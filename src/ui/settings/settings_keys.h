@@ -8,7 +8,7 @@ namespace gravok::ui {
 
 // The keys of gravok.conf beside the bindings' ("keys/…" and "pad/…", named by
 // bind::Bindings). A new one is a line in settings_keys.cpp and a line in the README.
-enum class Setting { WindowNormal, WindowMaximized, WindowFullScreen, Muted, Volume, Smooth, Language };
+enum class Setting { WindowNormal, WindowMaximized, WindowFullScreen, Muted, Volume, Smooth, Language, Speed, Fire };
 
 struct SettingKey {
     enum class Kind { Text, Switch, Number, Choice };

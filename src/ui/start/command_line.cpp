@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include "core/game_speed.h"
+
 namespace gravok::ui {
 namespace {
 
@@ -17,6 +19,11 @@ constexpr CommandOption Options[] = {
     {"stats", nullptr, nullptr, nullptr, {"Gibt jede Sekunde Ticks, Bilder, CPU-Zeit und Speicher aus.", nullptr}},
     {"mute", nullptr, nullptr, nullptr, {"Startet ohne Ton (M schaltet ihn ein und aus).", nullptr}},
     {"stepped", nullptr, nullptr, nullptr, {"Zeigt das Spiel in Schritten statt in flüssiger Bewegung.", nullptr}},
+    {"speed",
+     nullptr,
+     "PROZENT",
+     nullptr,
+     {"Spielt mit diesem Spieltempo: 50, 60, 70, 80, 90 oder 100", "(ohne: wie in den Einstellungen)."}},
     {"replay",
      nullptr,
      "DATEI",
@@ -25,8 +32,8 @@ constexpr CommandOption Options[] = {
     {"game", nullptr, "K", "1", {"Beginnt die Wiedergabe mit dem K-ten Spiel der Aufzeichnung", "(ohne: dem ersten)."}},
 };
 
-// The options' column: "  --replay DATEI " is as wide as it gets.
-constexpr std::size_t OptionColumn = 14;
+// The options' column: "  --speed PROZENT " is as wide as it gets.
+constexpr std::size_t OptionColumn = 15;
 
 std::string helpText()
 {
@@ -98,6 +105,13 @@ std::optional<CommandLine> readCommandLine(const QStringList& arguments)
     if (parser.isSet(QStringLiteral("replay")))
         line.replay = parser.value(QStringLiteral("replay")).toStdString();
     bool ok = false;
+    if (parser.isSet(QStringLiteral("speed"))) {
+        line.speed = parser.value(QStringLiteral("speed")).toInt(&ok);
+        if (!ok || !isGameSpeed(*line.speed)) {
+            std::fprintf(stderr, "gravok: --speed braucht 50, 60, 70, 80, 90 oder 100\n");
+            return std::nullopt;
+        }
+    }
     line.game = parser.value(QStringLiteral("game")).toInt(&ok);
     if (!ok || line.game < 1) {
         std::fprintf(stderr, "gravok: --game braucht eine Zahl ab 1\n");

@@ -33,6 +33,7 @@ struct CommandLine {
     bool stepped = false;
     std::optional<std::string> replay; // the recording to show
     int game = 1;                      // from its Kth game on
+    std::optional<int> speed;          // the game speed in per cent, for this run
 };
 // Reads the program's ARGUMENTS (its name first); an unknown option ends the program as the
 // toolkit does, a bad value is said on standard error and gives nothing.

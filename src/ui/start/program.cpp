@@ -26,6 +26,7 @@
 #include "ui/host/qt_platform.h"
 #include "ui/host/running_game.h"
 #include "ui/host/watch_platform.h"
+#include "ui/input/fire_toggle.h"
 #include "ui/input/mute_key.h"
 #include "ui/language/language.h"
 #include "ui/input/pad_driver.h"
@@ -123,13 +124,13 @@ void watchFromList(const replay::ReplayLink& link, GameWindow& window, bool smoo
 
 // F3 and the pad's B: the settings over the field, paused as for a new game. While a line
 // waits for a pad button, the pad's next button goes to it.
-void openSettings(WindowedGame<QtPlatform>& g, FrameLoop& frames, PadDriver& pad)
+void openSettings(WindowedGame<QtPlatform>& g, FrameLoop& frames, PadDriver& pad, ClockDriver& clock, FireToggle& fire)
 {
     GameHost& host = g.run.host;
     const FrmHaupt& haupt = g.run.game.frmHaupt();
     bool fullScreen = g.window.isFullScreen();
     std::vector<SettingRow> rows =
-        settingRows({g.mixer, g.sound, frames, g.window, g.settings, g.translations, fullScreen});
+        settingRows({g.mixer, g.sound, frames, g.window, g.settings, g.translations, clock, fire, fullScreen});
     SettingsForm form(rows);
     form.Left = haupt.Left + (haupt.Width - form.Width) / 2;
     form.Top = haupt.Top + (haupt.Height - form.Height) / 2;
@@ -153,8 +154,19 @@ int playGame(const CommandLine& line, bool softwareChosenHere)
     WindowedGame<QtPlatform> g(line);
     GameHost& host = g.run.host;
     const bool smooth = !line.stepped && g.settings.flag(Setting::Smooth);
+    const FrmHaupt& haupt = g.run.game.frmHaupt();
     ClockDriver driver(host, g.run.game.clock);
     FrameLoop frames(g.window.view(), host, [&driver] { return driver.gameNowMs(); });
+    // "Feuer: umschalten": Space at a held key's pace until the next press, a pause, a
+    // dialog or the game's end.
+    FireToggle fire([&host] { host.call([&host] { host.door().key(key::Space); }); },
+                    [&host, &haupt] { return !host.topLayer() && haupt.shotsWork(); }, desktopTiming());
+    fire.setToggles(g.settings.number(Setting::Fire) == 1);
+    host.fireToggle = &fire;
+    host.addAfterCall([&fire, &haupt] {
+        if (fire.firing() && !haupt.shotsWork())
+            fire.stop();
+    });
     frames.setSmooth(smooth);
     // The gamepad; GRAVOK_PAD_SCRIPT is the tests' pad, a file of commands (docs/TESTING.md).
     PadDriver pad(host, g.window);
@@ -163,10 +175,12 @@ int playGame(const CommandLine& line, bool softwareChosenHere)
         qWarning("gravok: kein Testpad für %s", qPrintable(script));
     // Every run is recorded from Main on, so that any game can be watched again.
     ReplaySession recording(host);
+    driver.speedChanged = [&recording](int percent) { recording.noteSpeed(percent); };
+    driver.setSpeed(line.speed.value_or(g.settings.number(Setting::Speed)));
     g.run.platform.watchListed = [&g, smooth](const replay::ReplayLink& link) {
         watchFromList(link, g.window, smooth);
     };
-    host.openSettings = [&] { host.call([&] { openSettings(g, frames, pad); }); };
+    host.openSettings = [&] { host.call([&] { openSettings(g, frames, pad, driver, fire); }); };
     std::unique_ptr<StatsProbe> probe;
     if (line.stats) {
         probe = std::make_unique<StatsProbe>(g.run.game.clock, g.window.view());
@@ -183,6 +197,7 @@ int playGame(const CommandLine& line, bool softwareChosenHere)
         host.call([&] { host.door().main(); });
     });
     const int status = QApplication::exec();
+    host.fireToggle = nullptr;
     // The file names the choice, so a player finds where to make it.
     g.settings.store(Setting::Smooth, g.settings.flag(Setting::Smooth));
     g.window.remember(); // "Ende" leaves without closing the window
