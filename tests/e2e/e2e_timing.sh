@@ -2,8 +2,9 @@
 # SPDX-FileCopyrightText: 2026 The Gravok developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The game's clock in the real window: its 50 ms timers tick 20 times a second (within
-# 1 % over 20 s), and a window stopped for a second does not catch up in a burst. Reads
-# the counts `gravok --stats` prints once a second.
+# 1 % over 20 s), a window stopped for a second does not catch up in a burst, and at
+# `--speed 50` they tick 10 times a second. Reads the counts `gravok --stats` prints once
+# a second.
 set -uo pipefail
 . "$(dirname "$0")/xdrive.sh"
 xd_e2e_begin "$@"
@@ -44,3 +45,22 @@ next_reading tmeBewegung >/dev/null
 awk '{ want = 20 * ($3 - $1 - 1); got = $4 - $2; print got " ticks around the stop, " want " without it"
     exit !(got <= want + 4 && got >= want - 4) }' <<<"$before $(next_reading tmeBewegung)" ||
     fail "the missed ticks were replayed, or the clock stopped"
+
+# At a game speed of 50 % the same timers tick 10 times a second, and frames still come at
+# the screen's rate.
+step="--speed 50"
+kill "$pid"
+log=$XD_OUT/slow.log
+xd_run slow "$XD_PROG/gravok" --stats --speed 50
+pid=$XD_LAST_PID
+main=$(wait_window Gravok 30) || fail "no game window at 50 %"
+keys "$main" Return
+expect "Enter starts the slower game" grep -Eq 'tmeBewegung [1-9]' "$log"
+first=$(next_reading tmeBewegung)
+sleep 20
+# Within 1 %, and the tick either side of a reading that falls between two ticks.
+awk '{ want = 10 * ($3 - $1); got = $4 - $2; print "at 50 %: " got / ($3 - $1) " ticks a second"
+    exit !(got >= want * 0.99 - 1 && got <= want * 1.01 + 1) }' \
+    <<<"$first $(next_reading tmeBewegung)" || fail "the game at 50 % is not at 10 ticks a second"
+grep '^stats: ' "$log" | tail -n 1 | grep -Eq ', (5[0-9]|6[0-9])\.[0-9] frames/s' ||
+    fail "frames are no longer at the screen's rate at 50 %"
