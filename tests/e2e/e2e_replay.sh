@@ -4,7 +4,8 @@
 # Replays: a game played with real keys is recorded, plays headless through gravok-sim,
 # and shows in the window with --replay and from the high-score list, where the stopped
 # showing (drawn smooth until then) must match the headless model playing the same
-# recording. While the recorded game flies the window draws at the screen's 60 Hz.
+# recording. While the recorded game flies the window draws at the screen's 60 Hz. A game
+# won at 50 % keeps its speed in its link and its replay.
 set -uo pipefail
 . "$(dirname "$0")/xdrive.sh"
 xd_e2e_begin "$@"
@@ -95,4 +96,25 @@ watch_from_list End
 expect "the game paused by hand stays paused" still
 keys "$main" p
 expect "P resumes it" moving
+
+# Won at 50 %: the link and the replay keep the speed, and the list shows it by the mark.
+step="won at 50 %"
+kill "$XD_LAST_PID"
+xd_won_prog "$XD_TMP/slow"
+XD_PROG=$XD_TMP/slow
+xd_run slow "$XD_PROG/gravok" --speed 50
+main=$(wait_window Gravok 30) || fail "no game window at 50 %"
+expect "the start-up dialog" layer_is $NEU
+keys "$main" Return
+sleep 4
+for n in 1 2 3 4 5 6 7 8; do
+    keys "$main" space && sleep 1.2 && [ "$n" -ge 3 ] && layer_is $NAMEBOX && break
+done
+expect "the name box at 50 %" layer_is $NAMEBOX
+type_text "$main" "Langsam"
+keys "$main" Return
+expect "the list" layer_is $LIST
+shot "$XD_OUT/list-at-50.png"
+grep -qP '\t50%\t' "$replays/links.txt" || fail "the entry's link does not keep the speed: $(tail -n 1 "$replays/links.txt")"
+zcat "$(ls -t "$replays"/*.replay.gz | head -n 1)" | grep -q '^#@speed 50$' || fail "the replay does not note 50 %"
 echo "all replay checks passed"
