@@ -32,7 +32,7 @@ test: check
 	@$(MAKE) --no-print-directory fuzz
 
 check: build format-check
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel $$(nproc)
 
 # The sources' layout is .clang-format's: `make format` applies it to every tracked C++
 # file, `make format-check` fails on the first one that differs.
