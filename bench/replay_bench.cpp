@@ -8,6 +8,7 @@
 #include "players/aim_player.h"
 #include "players/playthrough.h"
 #include "players/scratch_dir.h"
+#include "replay/background_writer.h"
 #include "replay/input_door.h"
 #include "replay/recorder.h"
 #include "replay/replay_io.h"
@@ -82,8 +83,8 @@ void BM_ReplaySizePerMinute(benchmark::State& state)
 }
 BENCHMARK(BM_ReplaySizePerMinute)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-// The window's save of a long run: an hour with a key every tick, written compressed.
-void BM_ReplaySaveHour(benchmark::State& state)
+// A long run: an hour with a key every tick.
+Recorder hourRecorder()
 {
     Recorder recorder(gravok::RulesVersion);
     const std::string episode(3000, 'x');
@@ -92,6 +93,13 @@ void BM_ReplaySaveHour(benchmark::State& state)
         recorder.advance(50);
         recorder.key(tick % 3 == 0 ? gravok::key::Space : gravok::key::Left);
     }
+    return recorder;
+}
+
+// The save of a long run, written compressed: what the writer's thread does.
+void BM_ReplaySaveHour(benchmark::State& state)
+{
+    const Recorder recorder = hourRecorder();
     const auto file = std::filesystem::temp_directory_path() / "gravok-bench.replay.gz";
     for (auto _ : state)
         if (gravok::replay::writeReplayText(file, recorder.text(), true))
@@ -100,6 +108,21 @@ void BM_ReplaySaveHour(benchmark::State& state)
     std::filesystem::remove(file);
 }
 BENCHMARK(BM_ReplaySaveHour)->Unit(benchmark::kMillisecond);
+
+// The same save as the window makes it now: the text taken and handed to the writer's
+// thread, which gzips and syncs it behind the window's back.
+void BM_ReplayPostHour(benchmark::State& state)
+{
+    const Recorder recorder = hourRecorder();
+    const auto file = std::filesystem::temp_directory_path() / "gravok-bench-post.replay.gz";
+    gravok::replay::BackgroundWriter writer(
+        [&file](const std::string& text) { return gravok::replay::writeReplayText(file, text, true); });
+    for (auto _ : state)
+        writer.post(recorder.text());
+    writer.flush();
+    std::filesystem::remove(file);
+}
+BENCHMARK(BM_ReplayPostHour)->Unit(benchmark::kMillisecond);
 
 // The links of a links.txt at its limit, read from its newest end: what each list dialog
 // and each start pays at most.

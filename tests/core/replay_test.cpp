@@ -2,6 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Recordings: their text and file, the links of list entries to them, their pruning, and
 // games recorded and watched again.
+#include <atomic>
+#include <future>
+#include <thread>
+
+#include "replay/background_writer.h"
 #include "sim_support.h"
 
 namespace gravok {
@@ -99,6 +104,38 @@ TEST(ReplayFile, RefusesWithAReason)
         const std::string why = std::get<Message>(parsed).text();
         EXPECT_NE(why.find(says), std::string::npos) << text << " -> " << why;
     }
+}
+
+// The window posts and goes on: while a write is slow only the newest text waiting follows
+// it; flush and the end wait for what was posted, and a failure is told once.
+TEST(BackgroundWriter, WritesTheNewestBehindThePosterAndWaitsWhenAsked)
+{
+    std::vector<std::string> written;
+    std::atomic<bool> started = false;
+    std::promise<void> open;
+    const std::shared_future<void> gate = open.get_future().share();
+    {
+        BackgroundWriter writer([&](const std::string& text) -> std::optional<std::string> {
+            started = true;
+            gate.wait();
+            written.push_back(text);
+            return text == "voll" ? std::optional<std::string>("der Datenträger ist voll") : std::nullopt;
+        });
+        writer.post("a");
+        while (!started)
+            std::this_thread::yield();
+        writer.post("b"); // the first write is held at the gate meanwhile
+        writer.post("c");
+        open.set_value();
+        writer.flush();
+        EXPECT_EQ(written, (std::vector<std::string>{"a", "c"}));
+        writer.post("voll");
+        writer.flush();
+        EXPECT_EQ(writer.takeFailure(), "der Datenträger ist voll");
+        EXPECT_EQ(writer.takeFailure(), std::nullopt);
+        writer.post("d");
+    }
+    EXPECT_EQ(written.back(), "d");
 }
 
 // Past its limit links.txt keeps the links whose replays are there, and the newest one, in

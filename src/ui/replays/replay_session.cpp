@@ -34,7 +34,11 @@ void askToQuit(int)
 
 } // namespace
 
-ReplaySession::ReplaySession(GameHost& host, QObject* parent) : QObject(parent), host_(host), recorder_(RulesVersion)
+ReplaySession::ReplaySession(GameHost& host, QObject* parent)
+    : QObject(parent),
+      host_(host),
+      recorder_(RulesVersion),
+      writer_([this](const std::string& text) { return replay::writeReplayText(file_, text, true); })
 {
     const auto folder = replay::replayFolder();
     std::error_code ec;
@@ -112,7 +116,10 @@ void ReplaySession::save()
         return;
     savedInputs_ = inputs;
     saved_ = true;
-    const auto why = replay::writeReplayText(file_, recorder_.text(), true);
+    writer_.post(recorder_.text());
+    if (final_)
+        writer_.flush();
+    const auto why = writer_.takeFailure();
     if (why && !complained_) {
         complained_ = true;
         std::fprintf(stderr, "gravok: %s\n", why->c_str());

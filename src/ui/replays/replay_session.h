@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "core/game_speed.h"
+#include "replay/background_writer.h"
 #include "replay/recorder.h"
 
 namespace gravok::ui {
@@ -17,6 +18,8 @@ class GameHost;
 // Records the window's whole run through the host's input door into the replay folder.
 // The file is written now and then while the game runs and once more at the end, so that
 // a crash loses at most the last minute; older replays beyond those kept are removed.
+// The writes while a game runs are made on a thread of their own; the one for a new list
+// entry and the last one are waited for.
 class ReplaySession : public QObject {
     Q_OBJECT
 public:
@@ -36,6 +39,7 @@ private:
     GameHost& host_;
     replay::Recorder recorder_;
     std::filesystem::path file_;
+    replay::BackgroundWriter writer_;
     QTimer timer_;
     bool complained_ = false;
     bool saved_ = false;
