@@ -136,6 +136,10 @@ TEST(BackgroundWriter, WritesTheNewestBehindThePosterAndWaitsWhenAsked)
         writer.post("d");
     }
     EXPECT_EQ(written.back(), "d");
+    { // a writer with nothing to do ends too
+        const BackgroundWriter idle([](const std::string&) { return std::optional<std::string>(); });
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
 }
 
 // Past its limit links.txt keeps the links whose replays are there, and the newest one, in
