@@ -11,10 +11,29 @@
 
 namespace gravok {
 
+// The main window's variables, apart so that a copy of the game takes them in one go.
+// All start at zero.
+struct FrmHauptVariablen {
+    I16 Zaehler;
+    I16 Zaehler2;
+    VbArray<I16, 0, 9> SchussRichtung;
+    I16 ShuttleBild;
+    I16 ZufallsVorzeichen;
+    I16 ZufallsSchritt;
+    I16 ExplosionsGravok;
+    I16 ZerstoerteGravoks;
+    I16 Pausiert;
+    bool WarPausiert = false;
+    I16 Trefferpunkte;
+    VbArray<I16, 1, 12> GravokTypWert;
+    VbArray<I16, 0, 9> SchussExplodiert;
+    VbArray<I16, 1, 10> ExplosionsPhase;
+};
+
 // The main window: the playing field, the status strip, its variables and its handlers.
 // The handlers are spread over the folders of their subsystems; the comments below name
 // the file that defines each group.
-class FrmHaupt : public Form {
+class FrmHaupt : public Form, public FrmHauptVariablen {
 public:
     // Controls, in the drawing order of the layout.
     Control* fraHintergrund;
@@ -44,22 +63,6 @@ public:
     Control* tmeSchuss;
     Control* tmeBewegung;
 
-    // Variables of the window. All start at zero.
-    I16 Zaehler;
-    I16 Zaehler2;
-    VbArray<I16, 0, 9> SchussRichtung;
-    I16 ShuttleBild;
-    I16 ZufallsVorzeichen;
-    I16 ZufallsSchritt;
-    I16 ExplosionsGravok;
-    I16 ZerstoerteGravoks;
-    I16 Pausiert;
-    bool WarPausiert = false;
-    I16 Trefferpunkte;
-    VbArray<I16, 1, 12> GravokTypWert;
-    VbArray<I16, 0, 9> SchussExplodiert;
-    VbArray<I16, 1, 10> ExplosionsPhase;
-
     // Where each member is defined, in the order of the game's rules: start-up and pause,
     // keys, menu, the shuttle's flight, contacts, the gravoks' flight and bounce, collision
     // and damage, shots, hits and score, explosions and levels, and last the layout.
@@ -78,6 +81,9 @@ public:
     void pauseWhileAway();
     // Puts the gravoks of level l on the field, counting the slots with k.
     void startLevel(int l, I16& k);
+    // Takes the whole state of OTHER, a window of the same layout: its variables and every
+    // control's properties (app/look_ahead.cpp).
+    void copyStateFrom(const FrmHaupt& other);
 
 private:
     void startTimers();

@@ -19,6 +19,8 @@ void Game::Main()
 
 void Game::showModal(Form& dialog)
 {
+    if (lookingAhead)
+        throw NotForeseeable{};
     windows_.push_back(&dialog);
     clock.hold();
     struct Restore {

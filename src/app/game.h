@@ -19,6 +19,10 @@ namespace gravok {
 class Form;
 class FrmHaupt;
 
+// Thrown from a game run ahead of time (Game::lookingAhead) where the real one would need
+// the desktop: a dialog, a message, another program.
+struct NotForeseeable {};
+
 // The whole game: shared state, windows, clock and random source, over one Platform.
 class Game {
 public:
@@ -38,6 +42,14 @@ public:
 
     // The program's entry point: creates, loads and shows the main window.
     void Main();
+
+    // A copy run ahead of the real game for the picture: it opens no dialog but throws
+    // NotForeseeable instead.
+    bool lookingAhead = false;
+    // Takes the whole state of OTHER as it stands between two events: the shared
+    // variables, the clock, the random source and the main window, which is then the one
+    // window open (app/look_ahead.cpp).
+    void copyStateFrom(const Game& other);
 
     [[nodiscard]] FrmHaupt& frmHaupt() { return *haupt_; }
     // Loads a dialog and shows it modally with the clock held until it is closed. The

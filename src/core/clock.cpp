@@ -98,4 +98,26 @@ long long VirtualClock::untilNextTick()
     return best;
 }
 
+long long VirtualClock::nextTickOf(const Control& timer)
+{
+    sync();
+    for (const Entry& e : entries_)
+        if (e.timer == &timer)
+            return e.armed ? static_cast<long long>(e.due) : -1;
+    return -1;
+}
+
+void VirtualClock::copyStateFrom(const VirtualClock& other)
+{
+    now_ = other.now_;
+    holds_ = other.holds_;
+    ticksRun_ = other.ticksRun_;
+    lastTickAt_ = other.lastTickAt_;
+    for (std::size_t i = 0; i < entries_.size() && i < other.entries_.size(); ++i) {
+        entries_[i].due = other.entries_[i].due;
+        entries_[i].epoch = other.entries_[i].epoch;
+        entries_[i].armed = other.entries_[i].armed;
+    }
+}
+
 } // namespace gravok

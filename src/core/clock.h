@@ -34,6 +34,11 @@ public:
     bool fire(const std::string& timerName);
     // Milliseconds until the next tick is due, or -1 if no timer runs.
     [[nodiscard]] long long untilNextTick();
+    // The virtual time TIMER fires next, or -1 if it does not run.
+    [[nodiscard]] long long nextTickOf(const Control& timer);
+    // Takes OTHER's time, holds, counts and each timer's next due time. Both clocks serve
+    // copies of one window, their timers added in the same order.
+    void copyStateFrom(const VirtualClock& other);
 
     // How many ticks have run, and the virtual time of the last: the window draws moving
     // pictures between the last two ticks.

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/drawn_place.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "core/pictures.h"
 
@@ -28,44 +30,72 @@ int turns(float from, float to, float period)
     return 0;
 }
 
-struct Axis {
-    float from, to, size, field;
-};
-
-// The drawn coordinate along one axis, or nothing when the move is too long to slide.
-bool slide(const Axis& a, const Mover& m, double fraction, double& drawn)
+// The end along one axis, unrolled from NOW, or nothing when the move is too long to slide.
+std::optional<double> endAlong(float now, float next, float size, float field, const Mover& m)
 {
-    const float period = a.field + a.size;
-    const int k = m.wraps ? turns(a.from, a.to, period) : 0;
-    if (std::fabs(a.to + static_cast<float>(k) * period - a.from) > m.largestStep)
-        return false;
-    const double periodPx = pixels(a.field) + pixels(a.size);
-    const double start = pixels(a.from);
-    const double end = pixels(a.to) + k * periodPx;
-    double x = start + (end - start) * fraction;
-    // Past the edge it crossed, it is drawn on the other side, as the model puts it.
-    if (k != 0 && x > pixels(a.field))
-        x -= periodPx;
-    else if (k != 0 && x < -pixels(a.size))
-        x += periodPx;
-    drawn = x;
-    return true;
+    const float period = field + size;
+    const int k = m.wraps ? turns(now, next, period) : 0;
+    if (std::fabs(next + static_cast<float>(k) * period - now) > m.largestStep)
+        return std::nullopt;
+    return pixels(next) + k * (pixels(field) + pixels(size));
+}
+
+// Past the edge it crossed, a wrapping object is drawn on the other side, as the model
+// puts it.
+double shownAlong(double x, double field, double size, bool wraps)
+{
+    if (wraps && x > field)
+        return x - (field + size);
+    if (wraps && x < -size)
+        return x + (field + size);
+    return x;
+}
+
+Way aimed(DrawnPoint start, double startFraction, const TickPlace& now, const TickPlace& next, const Mover& m,
+          const Field& f)
+{
+    Way w{start, start,   {pixels(next.left), pixels(next.top)}, startFraction,
+          false, m.wraps, {pixels(f.width), pixels(f.height)},   {pixels(m.width), pixels(m.height)}};
+    if (!now.flying || !next.flying || !(startFraction < 1))
+        return w;
+    const auto x = endAlong(now.left, next.left, m.width, f.width, m);
+    const auto y = endAlong(now.top, next.top, m.height, f.height, m);
+    if (!x || !y)
+        return w;
+    w.end = {*x, *y};
+    w.slides = true;
+    return w;
+}
+
+// On the unrolled field.
+DrawnPoint unrolled(const Way& w, double fraction)
+{
+    if (!w.slides || !(fraction > w.startFraction))
+        return w.start;
+    const double t = std::min(1.0, (fraction - w.startFraction) / (1 - w.startFraction));
+    return {w.start.x + (w.end.x - w.start.x) * t, w.start.y + (w.end.y - w.start.y) * t};
 }
 
 } // namespace
 
-DrawnPoint drawnPlace(const TickPlace& from, const TickPlace& to, const Mover& mover, const Field& field,
-                      double fraction)
+Way wayAhead(const TickPlace& now, const TickPlace& next, const Mover& mover, const Field& field)
 {
-    const DrawnPoint stepped{pixels(to.left), pixels(to.top)};
-    if (!from.flying || !to.flying || !(fraction < 1))
-        return stepped;
-    const double f = fraction > 0 ? fraction : 0;
-    DrawnPoint p;
-    if (!slide({from.left, to.left, mover.width, field.width}, mover, f, p.x) ||
-        !slide({from.top, to.top, mover.height, field.height}, mover, f, p.y))
-        return stepped;
-    return p;
+    return aimed({pixels(now.left), pixels(now.top)}, 0, now, next, mover, field);
+}
+
+Way reaimed(const Way& way, double fraction, const TickPlace& now, const TickPlace& next, const Mover& mover,
+            const Field& field)
+{
+    const double f = std::clamp(fraction, way.startFraction, 1.0);
+    return aimed(unrolled(way, f), f, now, next, mover, field);
+}
+
+DrawnPoint drawnOn(const Way& way, double fraction)
+{
+    if (way.slides && !(fraction < 1))
+        return way.landing;
+    const DrawnPoint p = unrolled(way, fraction);
+    return {shownAlong(p.x, way.field.x, way.size.x, way.wraps), shownAlong(p.y, way.field.y, way.size.y, way.wraps)};
 }
 
 } // namespace gravok

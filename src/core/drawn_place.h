@@ -34,11 +34,28 @@ struct DrawnPoint {
     friend bool operator==(const DrawnPoint&, const DrawnPoint&) = default;
 };
 
-// Where to draw an object FRACTION (0 to 1) of a tick interval after the tick that
-// brought it from FROM to TO. It slides the short way round the field when it kept flying
-// and moved no more than its largest step on each axis; otherwise it is drawn at TO at once.
-// At fraction 1 it is exactly where a stepped frame draws TO.
-[[nodiscard]] DrawnPoint drawnPlace(const TickPlace& from, const TickPlace& to, const Mover& mover, const Field& field,
-                                    double fraction);
+// One picture's way over a tick interval, in field pixels along the field unrolled the short
+// way round: from START, where it is drawn at START_FRACTION of the interval, to END, its
+// place at the next tick. A picture that does not slide stands at START until the tick.
+struct Way {
+    DrawnPoint start, end;
+    DrawnPoint landing; // END as the model draws it, on the field
+    double startFraction = 0;
+    bool slides = false;
+    bool wraps = false;
+    DrawnPoint field, size; // in pixels: past an edge it is drawn on the other side
+};
+
+// The way from NOW, where the model has the object, to NEXT, where the next tick puts it.
+// It slides when it flies at both and moves no more than its largest step on each axis;
+// otherwise it stands where it is now, and the tick moves it at once.
+[[nodiscard]] Way wayAhead(const TickPlace& now, const TickPlace& next, const Mover& mover, const Field& field);
+// The way from where WAY has the picture at FRACTION toward another NEXT, foretold after an
+// input: the picture turns without a jump.
+[[nodiscard]] Way reaimed(const Way& way, double fraction, const TickPlace& now, const TickPlace& next,
+                          const Mover& mover, const Field& field);
+// Where to draw the picture at FRACTION (0 to 1) of the interval; at 1, exactly where a
+// stepped frame draws its next place.
+[[nodiscard]] DrawnPoint drawnOn(const Way& way, double fraction);
 
 } // namespace gravok

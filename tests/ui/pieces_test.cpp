@@ -83,17 +83,18 @@ TEST(LayerPlace, CountsFromTheMainWindowAndStaysInside)
     }
 }
 
-// Between two ticks a picture slides the short way round the field, by the share of the
-// tick interval gone, and stands where a stepped frame has it at the tick; a move it
-// cannot make in one tick, or one that starts or ends a flight, is drawn at once.
-TEST(DrawnPlace, SlidesTheShortWayRoundOrJumps)
+// Between two ticks a picture slides from where the model has it toward its next place,
+// the short way round the field, and reaches exactly where a stepped frame draws that
+// place; a move it cannot make in one tick, or one that starts or ends a flight, waits
+// for the tick where it stands. An input half way turns it without a jump.
+TEST(DrawnAhead, SlidesTheShortWayRoundOrWaits)
 {
     const Field field{9600, 7200};
     const Mover gravok{480, 480, 100, true}, shuttle{855, 855, 200, true}, shot{135, 135, 300, false},
         heart{270, 270, 0, false};
     struct Row {
         const char* name;
-        TickPlace from, to;
+        TickPlace now, next;
         Mover mover;
         double fraction;
         DrawnPoint drawn;
@@ -110,20 +111,31 @@ TEST(DrawnPlace, SlidesTheShortWayRoundOrJumps)
         {"out at the top", {3000, -800, true}, {3000, 7200, true}, shuttle, 0.5, {200, -55}},
         {"through a corner", {9570, 7150, true}, {-480, -480, true}, gravok, 0.5, {639, 478.5}},
         {"one largest step", {3000, 3000, true}, {3300, 3300, true}, shot, 0.5, {210, 210}},
-        {"a twip more", {3000, 3000, true}, {3301, 3000, true}, shot, 0.5, {220, 200}},
-        {"shuttle knocked", {3000, 3000, true}, {3000, 2790, true}, shuttle, 0.5, {200, 186}},
-        {"shot launched near", {9650, 3000, false}, {9500, 3000, true}, shot, 0.5, {633, 200}},
-        {"shot freed", {9500, 3000, true}, {9800, 3000, false}, shot, 0.5, {653, 200}},
-        {"gravok placed", {3000, 3000, false}, {3050, 3000, true}, gravok, 0.5, {203, 200}},
+        {"a twip more", {3000, 3000, true}, {3301, 3000, true}, shot, 0.5, {200, 200}},
+        {"shuttle knocked", {3000, 3000, true}, {3000, 2790, true}, shuttle, 0.5, {200, 200}},
+        {"shot launched", {9650, 3000, false}, {9500, 3000, true}, shot, 0.5, {643, 200}},
+        {"shot freed", {9500, 3000, true}, {9800, 3000, false}, shot, 0.5, {633, 200}},
+        {"gravok placed", {3000, 3000, false}, {3050, 3000, true}, gravok, 0.5, {200, 200}},
         {"heart parked", {600, -2500, true}, {600, -2500, true}, heart, 0.5, {40, -167}},
-        {"heart collected", {3000, 3000, true}, {3000, -2500, true}, heart, 0.5, {200, -167}},
-        {"hidden", {3000, 3000, true}, {3090, 3000, false}, gravok, 0.5, {206, 200}},
+        {"heart collected", {3000, 3000, true}, {3000, -2500, true}, heart, 0.5, {200, 200}},
+        {"hidden at the tick", {3000, 3000, true}, {3090, 3000, false}, gravok, 0.5, {200, 200}},
     };
     for (const Row& r : rows) {
-        const DrawnPoint p = drawnPlace(r.from, r.to, r.mover, field, r.fraction);
+        const DrawnPoint p = drawnOn(wayAhead(r.now, r.next, r.mover, field), r.fraction);
         EXPECT_DOUBLE_EQ(p.x, r.drawn.x) << r.name;
         EXPECT_DOUBLE_EQ(p.y, r.drawn.y) << r.name;
     }
+
+    // A turn half way over the seam: on from where it stands, to the new next place.
+    const TickPlace now{9570, 1500, true}, before{-480, 1500, true}, after{-450, 1590, true};
+    const Way way = wayAhead(now, before, gravok, field);
+    const Way turned = reaimed(way, 0.5, now, after, gravok, field);
+    EXPECT_EQ(drawnOn(turned, 0.5), drawnOn(way, 0.5));
+    EXPECT_EQ(drawnOn(turned, 0.75), (DrawnPoint{-31.5, 103}));
+    EXPECT_EQ(drawnOn(turned, 1), (DrawnPoint{-30, 106}));
+    // Turned toward a place it cannot reach in time, it waits where it stands.
+    const Way stuck = reaimed(way, 0.5, now, {3000, 3000, true}, gravok, field);
+    EXPECT_EQ(drawnOn(stuck, 0.9), drawnOn(way, 0.5));
 }
 
 } // namespace

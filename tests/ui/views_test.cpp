@@ -480,9 +480,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(stands(), 2000);
     }
 
-    // Half a tick after the shuttle moved, a frame draws its picture at the device pixel
-    // half way between its places at the two ticks. Paused, the frame is exactly what the
-    // stepped look paints.
+    // Half a tick after a tick, a frame draws the shuttle's picture at the device pixel half
+    // way toward where the next tick puts it. Paused, the frame is exactly what the stepped
+    // look paints.
     void framesBetweenTicks()
     {
         PlayingGame g;
@@ -503,18 +503,19 @@ private slots:
             host.call([&] { haupt.frmHaupt_Form_KeyDown(38, 0); });
         tick();
         const QPointF before(controlBox(*haupt.imgShuttle).topLeft());
-        tick();
-        const QPointF after(controlBox(*haupt.imgShuttle).topLeft());
-        QVERIFY(frames.running() && before != after);
+        QVERIFY(frames.running());
         now += 25;
         frames.frame();
-        const QPointF half = (before + after) / 2;
-        QCOMPARE(view.drawn().at(haupt.imgShuttle), half);
-        const Letterbox box = view.letterbox();
+        const QPointF drawn = view.drawn().at(haupt.imgShuttle);
         const QImage image = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        tick();
+        const QPointF after(controlBox(*haupt.imgShuttle).topLeft());
+        QVERIFY(before != after);
+        const QPointF half = (before + after) / 2;
+        QCOMPARE(drawn, half);
         const QImage want =
             pictures_.picture(haupt.imgShuttle->Picture(), 1.875).toImage().convertToFormat(QImage::Format_RGB32);
-        const QPoint at = devicePixel(box, half);
+        const QPoint at = devicePixel(view.letterbox(), half);
         QCOMPARE(image.copy(QRect(at, want.size())), want);
         host.call([&] { haupt.frmHaupt_Form_KeyDown(80, 0); });
         QVERIFY(!frames.running() && view.drawn().empty());

@@ -18,15 +18,6 @@
 #include "ui/view/form_view.h"
 
 namespace gravok::ui {
-namespace {
-
-// A picture at a tick as the model has it: where, and whether it moves on its own.
-TickPlace placeOf(const FrmHaupt::Moving& m)
-{
-    return {m.control->Left, m.control->Top, shown(*m.control) && m.onItsOwn};
-}
-
-} // namespace
 
 FrameLoop::FrameLoop(FormView& view, GameHost& host, std::function<double()> now, std::function<bool()> alsoStanding,
                      QObject* parent)
@@ -37,15 +28,9 @@ FrameLoop::FrameLoop(FormView& view, GameHost& host, std::function<double()> now
       clock_(host.game().clock),
       now_(std::move(now)),
       alsoStanding_(std::move(alsoStanding)),
-      field_{form_.fraHintergrund->Width, form_.fraHintergrund->Height},
-      seenTicks_(clock_.ticksRun()),
+      drawing_(host.game()),
       pacer_(framePacer(*view.window(), [this] { frame(); }))
 {
-    form_.movingPictures(moving_);
-    for (const FrmHaupt::Moving& m : moving_) {
-        const TickPlace at = placeOf(m);
-        tracked_.push_back({m.control, Mover{m.control->Width, m.control->Height, m.largestStep, m.wraps}, at, at});
-    }
     view_.afterSync = [this] { sampled(); };
 }
 
@@ -78,30 +63,16 @@ bool FrameLoop::standing() const
     return form_.Pausiert != 0 || host_.topLayer() || clock_.held() || (alsoStanding_ && alsoStanding_());
 }
 
-bool FrameLoop::anyMoves() const
-{
-    return std::any_of(tracked_.begin(), tracked_.end(),
-                       [](const Tracked& t) { return t.from.left != t.to.left || t.from.top != t.to.top; });
-}
-
-// After every look at the model: a tick moves each picture on from where the last one
-// left it; a place changed between ticks (a new game, say) is taken at once.
+// After every look at the model: a tick, an input, a new game.
 void FrameLoop::sampled()
 {
-    const bool ticked = clock_.ticksRun() != seenTicks_;
-    seenTicks_ = clock_.ticksRun();
-    form_.movingPictures(moving_);
-    for (std::size_t i = 0; i < tracked_.size(); ++i) {
-        Tracked& t = tracked_[i];
-        t.mover.largestStep = moving_[i].largestStep; // a gravok's follows the level's drift
-        const TickPlace now = placeOf(moving_[i]);
-        if (ticked)
-            t.from = t.to;
-        else if (now.left != t.to.left || now.top != t.to.top || now.flying != t.to.flying)
-            t.from = now;
-        t.to = now;
+    if (!smooth_ || standing()) {
+        drawing_.stand();
+        stop();
+        return;
     }
-    if (smooth_ && !standing() && anyMoves())
+    drawing_.sampled(now_());
+    if (drawing_.anyMoves())
         start();
     else
         stop();
@@ -118,11 +89,9 @@ void FrameLoop::start()
     pacer_->start(periodNs());
 }
 
-// The picture comes to rest where the model has it, and moves on from there.
+// The picture comes to rest where the model has it.
 void FrameLoop::stop()
 {
-    for (Tracked& t : tracked_)
-        t.from = t.to;
     if (!running_)
         return;
     running_ = false;
@@ -135,21 +104,27 @@ void FrameLoop::frame()
 {
     if (!running_)
         return;
-    const double tickMs = form_.movementTickMs();
-    const double fraction = std::clamp((now_() - static_cast<double>(clock_.lastTickAt())) / tickMs, 0.0, 1.0);
+    drawing_.drawn(now_(), drawn_);
     const QPointF origin(controlBox(*form_.fraHintergrund).topLeft());
     DrawnPlaces places;
-    for (const Tracked& t : tracked_) {
-        if (t.from.left == t.to.left && t.from.top == t.to.top)
-            continue;
-        const DrawnPoint p = drawnPlace(t.from, t.to, t.mover, field_, fraction);
-        const QPointF at = origin + QPointF(p.x, p.y);
-        if (at != QPointF(controlBox(*t.control).topLeft()))
-            places.emplace(t.control, at);
+    for (const AheadDrawing::Drawn& d : drawn_) {
+        const QPointF at = origin + QPointF(d.at.x, d.at.y);
+        if (at != QPointF(controlBox(*d.control).topLeft()))
+            places.emplace(d.control, at);
     }
+    ++counts_.frames;
+    counts_.framesAhead += drawing_.ahead() ? 1 : 0;
     view_.setDrawn(std::move(places));
     view_.paintHeld();
     pacer_->next();
+}
+
+AheadCounts FrameLoop::aheadCounts() const
+{
+    AheadCounts c = counts_;
+    c.predictions = drawing_.foretold;
+    c.reaimed = drawing_.foretoldAgain;
+    return c;
 }
 
 std::int64_t FrameLoop::periodNs() const

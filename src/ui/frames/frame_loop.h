@@ -9,8 +9,7 @@
 
 #include <QObject>
 
-#include "app/frm_haupt.h"
-#include "core/drawn_place.h"
+#include "app/ahead_drawing.h"
 
 namespace gravok {
 class Control;
@@ -23,10 +22,19 @@ class FormView;
 class FramePacer;
 class GameHost;
 
+// What --stats tells of the frames drawn ahead.
+struct AheadCounts {
+    std::uint64_t frames = 0;      // drawn between two ticks
+    std::uint64_t framesAhead = 0; // of them, toward a foretold next tick
+    std::uint64_t predictions = 0; // next ticks foretold
+    std::uint64_t reaimed = 0;     // of them, foretold again after an input
+};
+
 // Smooth motion: the game still ticks at its own pace, but while anything moves the main
-// window is drawn at the screen's own rate, each moving picture between its places at
-// the last two ticks. Paused, behind a layer, with nothing moving or with the stepped look
-// chosen, no frame runs and the window shows exactly the model, painted at the tick.
+// window is drawn at the screen's own rate, each moving picture on its way from where the
+// model has it toward its place at the next tick (AheadDrawing). Paused, behind a layer,
+// with nothing moving or with the stepped look chosen, no frame runs and the window shows
+// exactly the model, painted at the tick.
 class FrameLoop : public QObject {
     Q_OBJECT
 public:
@@ -50,15 +58,10 @@ public:
 
     // One frame now (the tests' fake clock calls it).
     void frame();
+    [[nodiscard]] AheadCounts aheadCounts() const;
 
 private:
-    struct Tracked {
-        Control* control;
-        Mover mover;
-        TickPlace from, to;
-    };
     void sampled();
-    [[nodiscard]] bool anyMoves() const;
     void start();
     void stop();
     void followScreen();
@@ -72,10 +75,9 @@ private:
     VirtualClock& clock_;
     std::function<double()> now_;
     std::function<bool()> alsoStanding_;
-    std::vector<Tracked> tracked_;
-    std::vector<FrmHaupt::Moving> moving_; // asked of the game at every look, in tracked_'s order
-    Field field_;
-    std::uint64_t seenTicks_ = 0;
+    AheadDrawing drawing_;
+    std::vector<AheadDrawing::Drawn> drawn_;
+    AheadCounts counts_;
     std::unique_ptr<FramePacer> pacer_;
     bool smooth_ = true;
     bool running_ = false;

@@ -88,6 +88,13 @@ QString intervals(std::int64_t before, const std::vector<std::int64_t>& frames)
     return QStringLiteral("%1/%2/%3 ms").arg(at(0.5), at(0.99), at(1.0));
 }
 
+// PART of WHOLE in per cent, or "-" when there is no whole.
+QString share(std::uint64_t part, std::uint64_t whole)
+{
+    return whole == 0 ? QStringLiteral("-")
+                      : QString::number(100.0 * static_cast<double>(part) / static_cast<double>(whole), 'f', 1);
+}
+
 void toStdout(const QString& line)
 {
     std::fputs(qPrintable(line + QLatin1Char('\n')), stdout);
@@ -149,7 +156,11 @@ void StatsProbe::report()
     QTextStream out(&text);
     out << "stats: " << QString::number(seconds, 'f', 3) << " s, " << perSecond(double(paced - lastTicks_))
         << " ticks/s, " << perSecond(double(frames_ - lastFrames_)) << " frames/s, interval p50/p99/max "
-        << intervals(lastFrameNs_, frameNs_) << ", cpu " << perSecond(100.0 * (cpu - lastCpuSeconds_)) << " %, rss "
+        << intervals(lastFrameNs_, frameNs_);
+    const AheadCounts ahead = aheadCounts ? aheadCounts() : AheadCounts{};
+    out << ", ahead " << share(ahead.framesAhead - lastAhead_.framesAhead, ahead.frames - lastAhead_.frames)
+        << " %, re-aimed " << share(ahead.reaimed - lastAhead_.reaimed, ahead.predictions - lastAhead_.predictions)
+        << " %, cpu " << perSecond(100.0 * (cpu - lastCpuSeconds_)) << " %, rss "
         << residentKb() << " kB; total";
     for (const auto& [name, n] : ticks_)
         out << ' ' << QString::fromStdString(name) << ' ' << n;
@@ -160,6 +171,7 @@ void StatsProbe::report()
     lastCpuSeconds_ = cpu;
     lastTicks_ = paced;
     lastFrames_ = frames_;
+    lastAhead_ = ahead;
     if (!frameNs_.empty())
         lastFrameNs_ = frameNs_.back();
     frameNs_.clear();

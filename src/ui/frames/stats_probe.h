@@ -12,6 +12,8 @@
 #include <QString>
 #include <QTimer>
 
+#include "ui/frames/frame_loop.h"
+
 namespace gravok {
 class VirtualClock;
 } // namespace gravok
@@ -21,7 +23,8 @@ namespace gravok::ui {
 class FormView;
 
 // Counts what the window does and says so once a second (gravok --stats): ticks of
-// each timer, painted frames and the spread of the intervals between them, CPU time used
+// each timer, painted frames and the spread of the intervals between them, the share of
+// smooth frames drawn ahead and of foretold ticks an input made again, CPU time used
 // and resident memory, and once the time from the start of the process to the first
 // painted frame.
 class StatsProbe : public QObject {
@@ -34,6 +37,8 @@ public:
     ~StatsProbe() override;
 
     void start();
+    // The smooth frames' counts, when the window draws any.
+    std::function<AheadCounts()> aheadCounts;
     // One report for the time since the last one; the timer calls it every second.
     void report();
 
@@ -57,6 +62,7 @@ private:
     double lastCpuSeconds_ = 0;
     std::uint64_t lastTicks_ = 0;
     std::uint64_t lastFrames_ = 0;
+    AheadCounts lastAhead_;
 };
 
 } // namespace gravok::ui

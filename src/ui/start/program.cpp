@@ -184,6 +184,7 @@ int playGame(const CommandLine& line, bool softwareChosenHere)
     std::unique_ptr<StatsProbe> probe;
     if (line.stats) {
         probe = std::make_unique<StatsProbe>(g.run.game.clock, g.window.view());
+        probe->aheadCounts = [&frames] { return frames.aheadCounts(); };
         probe->start();
     }
 

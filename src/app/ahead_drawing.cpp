@@ -1,0 +1,92 @@
+// SPDX-FileCopyrightText: 2026 The Gravok developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/ahead_drawing.h"
+
+#include <algorithm>
+
+#include "app/game.h"
+
+namespace gravok {
+
+AheadDrawing::AheadDrawing(Game& game)
+    : game_(game), form_(game.frmHaupt()), field_{form_.fraHintergrund->Width, form_.fraHintergrund->Height}
+{
+    form_.movingPictures(moving_);
+    for (const FrmHaupt::Moving& m : moving_)
+        tracked_.push_back({m.control, Mover{m.control->Width, m.control->Height, m.largestStep, m.wraps}, {}, {}});
+    stand();
+}
+
+// A picture as the model has it: where, and whether it moves on its own.
+TickPlace AheadDrawing::placeOf(const FrmHaupt::Moving& m)
+{
+    bool shown = true;
+    for (const Control* c = m.control; c; c = c->Container)
+        shown = shown && c->Visible;
+    return {m.control->Left, m.control->Top, shown && m.onItsOwn};
+}
+
+void AheadDrawing::stand()
+{
+    form_.movingPictures(moving_);
+    for (std::size_t i = 0; i < tracked_.size(); ++i) {
+        Tracked& t = tracked_[i];
+        t.mover.largestStep = moving_[i].largestStep;
+        t.now = placeOf(moving_[i]);
+        t.way = wayAhead(t.now, t.now, t.mover, field_);
+    }
+    tickAt_ = -1;
+    ahead_ = false;
+}
+
+void AheadDrawing::sampled(double nowMs)
+{
+    const long long due = game_.clock.nextTickOf(*form_.tmeBewegung);
+    const bool fresh = tickAt_ < 0 || due != tickAt_;
+    const double f = fresh ? 0 : fraction(nowMs);
+    tickAt_ = due;
+    ahead_ = look_.predict(game_);
+    if (ahead_) {
+        look_.next().movingPictures(next_);
+        ++foretold;
+        foretoldAgain += fresh ? 0 : 1;
+    }
+    form_.movingPictures(moving_);
+    for (std::size_t i = 0; i < tracked_.size(); ++i) {
+        Tracked& t = tracked_[i];
+        t.mover.largestStep = moving_[i].largestStep; // a gravok's follows the level's drift
+        const TickPlace now = placeOf(moving_[i]);
+        const TickPlace next = ahead_ ? placeOf(next_[i]) : now;
+        const bool moved = now.left != t.now.left || now.top != t.now.top || now.flying != t.now.flying;
+        if (fresh)
+            t.way = wayAhead(now, next, t.mover, field_);
+        else
+            t.way = reaimed(moved ? wayAhead(now, now, t.mover, field_) : t.way, f, now, next, t.mover, field_);
+        t.now = now;
+    }
+}
+
+double AheadDrawing::fraction(double nowMs) const
+{
+    if (tickAt_ < 0)
+        return 1;
+    const double interval = form_.movementTickMs();
+    return std::clamp((nowMs - static_cast<double>(tickAt_) + interval) / interval, 0.0, 1.0);
+}
+
+void AheadDrawing::drawn(double nowMs, std::vector<Drawn>& out) const
+{
+    out.clear();
+    const double f = fraction(nowMs);
+    for (const Tracked& t : tracked_)
+        if (t.way.slides || t.way.startFraction > 0)
+            out.push_back({t.control, drawnOn(t.way, f)});
+}
+
+bool AheadDrawing::anyMoves() const
+{
+    return std::any_of(tracked_.begin(), tracked_.end(),
+                       [](const Tracked& t) { return t.way.slides && !(t.way.start == t.way.end); });
+}
+
+} // namespace gravok
