@@ -141,6 +141,7 @@ std::optional<std::string> ReplayPlayer::answer()
     if (verb != "input" && verb != "input-cancel")
         return std::nullopt; // the game went its own way; a cancel is the harmless answer
     done_[i] = true;
+    ++delivered_;
     if (verb == "input-cancel")
         return std::nullopt;
     return std::string(rest);
@@ -148,6 +149,7 @@ std::optional<std::string> ReplayPlayer::answer()
 
 void ReplayPlayer::deliver(const std::string& line)
 {
+    ++delivered_;
     const auto [verb, rest] = split(line);
     if (verb == "key") {
         const auto named = KeyCodes.find(rest);

@@ -37,6 +37,8 @@ public:
     void stop() { pos_ = lines_.size(); }
     [[nodiscard]] bool finished() const;
     [[nodiscard]] int gamesLoaded() const { return loads_; }
+    // Inputs delivered so far: keys, clicks, answers, looking away.
+    [[nodiscard]] std::size_t inputsDelivered() const { return delivered_; }
 
 private:
     bool deliverNext();
@@ -50,6 +52,7 @@ private:
     std::size_t pos_ = 0;
     std::uint64_t playedOfLine_ = 0;
     int loads_ = 0;
+    std::size_t delivered_ = 0;
 };
 
 } // namespace gravok::replay

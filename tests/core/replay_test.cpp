@@ -331,3 +331,79 @@ TEST(ReplayPlayer, AwayPausesTheWatchedGame)
 
 } // namespace
 } // namespace gravok
+
+namespace gravok::replay {
+namespace {
+
+// Every control of the main window as the model has it.
+std::string fieldOf(const FrmHaupt& h)
+{
+    std::string all;
+    for (const auto& c : h.controls())
+        all += c->fullName() + ' ' + std::to_string(c->Left) + ',' + std::to_string(c->Top) + ' ' +
+               std::to_string(c->Visible) + ' ' + std::to_string(c->Picture()) + ' ' + c->Tag + ' ' + c->Caption + '\n';
+    return all;
+}
+
+std::string listing(const fs::path& dir)
+{
+    std::string names;
+    for (const auto& e : fs::recursive_directory_iterator(dir))
+        names += e.path().string() + ' ' + std::to_string(e.is_regular_file() ? e.file_size() : 0) + '\n';
+    return names;
+}
+
+// Before every movement tick of the four golden games the next one is foretold on a copy.
+// Where no input came between, the real tick then leaves the whole field as foretold: every
+// bounce, hit, shuttle contact and explosion of the games. A tick that starts a level, ends
+// a game or opens a dialog is never foretold, and foretelling leaves no sound, no line of
+// the desktop's log, no file and the random source as it was.
+TEST(LookAhead, ForetellsTheGoldenGamesSilently)
+{
+    for (const int episode : {1, 2, 3, 4}) {
+        const Replay r = golden(episode);
+        ScratchDir scratch(GRAVOK_DATA_DIR);
+        WatchingPlatform platform(scratch.programDir(), r.random, 50);
+        Game game(platform);
+        game.random.reseed(r.random);
+        ReplayPlayer player(game, r);
+        platform.player = &player;
+        player.start();
+        const FrmHaupt& h = game.frmHaupt();
+        LookAhead look;
+        int foretold = 0, exact = 0, unforeseen = 0;
+        for (int turns = 0; !player.finished() && turns < 1000000; ++turns) {
+            const long long due = game.clock.nextTickOf(*h.tmeBewegung);
+            const auto before = std::tuple(platform.log().size(), game.random.state(), game.random.queued());
+            const std::string files = turns % 50 == 0 ? listing(scratch.programDir()) : "";
+            platform.takeSounds();
+            const bool ahead = look.predict(game);
+            ASSERT_EQ(std::tuple(platform.log().size(), game.random.state(), game.random.queued()), before);
+            ASSERT_TRUE(platform.takeSounds().empty());
+            if (turns % 50 == 0) {
+                ASSERT_EQ(listing(scratch.programDir()), files);
+            }
+            const std::size_t inputs = player.inputsDelivered();
+            const int level = game.Start.Level;
+            player.play(due < 0 ? 50 : static_cast<std::uint64_t>(due) - game.clock.now());
+            const bool quiet =
+                player.inputsDelivered() == inputs && game.clock.now() == static_cast<std::uint64_t>(due);
+            if (game.Start.Level != level || game.Start.Schaden >= 19) {
+                EXPECT_FALSE(ahead && quiet) << "episode " << episode << " at " << due;
+                ++unforeseen;
+            }
+            if (!ahead || !quiet)
+                continue;
+            ++foretold;
+            exact += fieldOf(look.next()) == fieldOf(h) ? 1 : 0;
+            if (exact != foretold) {
+                ASSERT_EQ(fieldOf(look.next()), fieldOf(h)) << "episode " << episode << " at " << due;
+            }
+        }
+        EXPECT_GT(foretold, 200) << episode;
+        EXPECT_GT(unforeseen, 0) << episode;
+    }
+}
+
+} // namespace
+} // namespace gravok::replay

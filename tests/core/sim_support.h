@@ -20,6 +20,7 @@
 #include <unistd.h>
 
 #include "app/frm_haupt.h"
+#include "app/look_ahead.h"
 #include "core/clock.h"
 #include "core/files.h"
 #include "core/numbers.h"
