@@ -57,7 +57,7 @@ private:
     Field field_;
     std::vector<Tracked> tracked_;
     std::vector<FrmHaupt::Moving> moving_, next_; // asked at every sample, in tracked_'s order
-    long long tickAt_ = -1;                        // the movement tick the pictures head for
+    long long tickAt_ = -1;                       // the movement tick the pictures head for
     bool ahead_ = false;
 };
 

@@ -160,8 +160,7 @@ void StatsProbe::report()
     const AheadCounts ahead = aheadCounts ? aheadCounts() : AheadCounts{};
     out << ", ahead " << share(ahead.framesAhead - lastAhead_.framesAhead, ahead.frames - lastAhead_.frames)
         << " %, re-aimed " << share(ahead.reaimed - lastAhead_.reaimed, ahead.predictions - lastAhead_.predictions)
-        << " %, cpu " << perSecond(100.0 * (cpu - lastCpuSeconds_)) << " %, rss "
-        << residentKb() << " kB; total";
+        << " %, cpu " << perSecond(100.0 * (cpu - lastCpuSeconds_)) << " %, rss " << residentKb() << " kB; total";
     for (const auto& [name, n] : ticks_)
         out << ' ' << QString::fromStdString(name) << ' ' << n;
     out << " frames " << frames_;
