@@ -5,6 +5,8 @@
 #include <array>
 #include <filesystem>
 
+#include "app/ahead_drawing.h"
+#include "app/look_ahead.h"
 #include "core/clock.h"
 #include "core/form.h"
 #include "started_game.h"
@@ -53,5 +55,49 @@ void BM_GameStartUp(benchmark::State& state)
     }
 }
 BENCHMARK(BM_GameStartUp);
+
+// Ten gravoks drifting, the shuttle flying: the next tick foretold on a copy (the copy of
+// the whole game and its tick).
+void BM_LookAheadPredict(benchmark::State& state)
+{
+    StartedGame started(gravok::bench::BusyEpisode);
+    for (int i = 0; i < 30; ++i)
+        started.game.frmHaupt().frmHaupt_Form_KeyDown(gravok::key::Up, 0);
+    started.game.clock.advance(1000);
+    gravok::LookAhead look;
+    if (!look.predict(started.game))
+        state.SkipWithError("no next tick to foretell");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(look.predict(started.game));
+}
+BENCHMARK(BM_LookAheadPredict);
+
+// What the window pays at every tick and input (the prediction and every picture's way),
+// and at every frame between ticks (every picture's drawn place).
+void BM_AheadDrawingSample(benchmark::State& state)
+{
+    StartedGame started(gravok::bench::BusyEpisode);
+    started.game.clock.advance(1000);
+    gravok::AheadDrawing drawing(started.game);
+    for (auto _ : state)
+        drawing.sampled(1010);
+}
+BENCHMARK(BM_AheadDrawingSample);
+
+void BM_AheadDrawingFrame(benchmark::State& state)
+{
+    StartedGame started(gravok::bench::BusyEpisode);
+    started.game.clock.advance(1000);
+    gravok::AheadDrawing drawing(started.game);
+    drawing.sampled(1000);
+    if (!drawing.ahead() || !drawing.anyMoves())
+        state.SkipWithError("nothing drawn ahead");
+    std::vector<gravok::AheadDrawing::Drawn> out;
+    for (auto _ : state) {
+        drawing.drawn(1025, out);
+        benchmark::DoNotOptimize(out.data());
+    }
+}
+BENCHMARK(BM_AheadDrawingFrame);
 
 } // namespace

@@ -14,9 +14,18 @@ namespace gravok::bench {
 
 // A program directory whose one episode holds a single gravok gliding along the top of the
 // field, clear of the waiting shuttle, so that a game runs for ever without an ending.
+constexpr const char* QuietEpisode = "1\r\n1,0,400,20,0\r\n\r\n";
+// Ten gravoks drifting in two rows, clear of the shuttle.
+constexpr const char* BusyEpisode = "1\r\n1,0,300,50,0\r\n1,0,6300,-50,0\r\n1,1900,300,50,0\r\n1,1900,6300,-50,0\r\n"
+                                    "1,3800,300,50,0\r\n1,3800,6300,-50,0\r\n1,5700,300,50,0\r\n1,5700,6300,-50,0\r\n"
+                                    "1,7600,300,50,0\r\n1,7600,6300,-50,0\r\n\r\n";
+
 class QuietEpisodeDir {
 public:
-    QuietEpisodeDir() { std::ofstream(path() / "Episode1.gvk", std::ios::binary) << "1\r\n1,0,400,20,0\r\n\r\n"; }
+    explicit QuietEpisodeDir(const char* episode = QuietEpisode)
+    {
+        std::ofstream(path() / "Episode1.gvk", std::ios::binary) << episode;
+    }
 
     [[nodiscard]] const std::filesystem::path& path() const { return dir_.path(); }
 
@@ -30,7 +39,7 @@ struct StartedGame {
     RecordingPlatform platform{dir.path()};
     Game game{platform};
 
-    StartedGame()
+    explicit StartedGame(const char* episode = QuietEpisode) : dir(episode)
     {
         platform.modalLoop = [](Form& dialog) { dialog.click(dialog.at("lblOK")); };
         game.Main();
