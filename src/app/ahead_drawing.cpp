@@ -13,7 +13,7 @@ AheadDrawing::AheadDrawing(Game& game)
 {
     form_.movingPictures(moving_);
     for (const FrmHaupt::Moving& m : moving_)
-        tracked_.push_back({m.control, Mover{m.control->Width, m.control->Height, m.largestStep, m.wraps}, {}, {}});
+        tracked_.push_back({m.control, moverOf(m, m), {}, {}});
     stand();
 }
 
@@ -26,12 +26,19 @@ TickPlace AheadDrawing::placeOf(const FrmHaupt::Moving& m)
     return {m.control->Left, m.control->Top, shown && m.onItsOwn};
 }
 
+// A picture takes the size of its picture, which changes at a tick; a gravok's step follows
+// the level's drift, which a bounce in the tick may hand from one gravok to another.
+Mover AheadDrawing::moverOf(const FrmHaupt::Moving& now, const FrmHaupt::Moving& next)
+{
+    return {now.control->Width, now.control->Height, std::max(now.largestStep, next.largestStep), now.wraps};
+}
+
 void AheadDrawing::stand()
 {
     form_.movingPictures(moving_);
     for (std::size_t i = 0; i < tracked_.size(); ++i) {
         Tracked& t = tracked_[i];
-        t.mover.largestStep = moving_[i].largestStep;
+        t.mover = moverOf(moving_[i], moving_[i]);
         t.now = placeOf(moving_[i]);
         t.way = wayAhead(t.now, t.now, t.mover, field_);
     }
@@ -54,7 +61,7 @@ void AheadDrawing::sampled(double nowMs)
     form_.movingPictures(moving_);
     for (std::size_t i = 0; i < tracked_.size(); ++i) {
         Tracked& t = tracked_[i];
-        t.mover.largestStep = moving_[i].largestStep; // a gravok's follows the level's drift
+        t.mover = moverOf(moving_[i], ahead_ ? next_[i] : moving_[i]);
         const TickPlace now = placeOf(moving_[i]);
         const TickPlace next = ahead_ ? placeOf(next_[i]) : now;
         const bool moved = now.left != t.now.left || now.top != t.now.top || now.flying != t.now.flying;

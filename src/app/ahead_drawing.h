@@ -50,6 +50,7 @@ private:
         Way way;
     };
     [[nodiscard]] static TickPlace placeOf(const FrmHaupt::Moving& m);
+    [[nodiscard]] static Mover moverOf(const FrmHaupt::Moving& now, const FrmHaupt::Moving& next);
 
     Game& game_;
     FrmHaupt& form_;
