@@ -2,6 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
 #include "core/files.h"
 #include "core/form.h"
 #include "core/rules.h"
@@ -123,6 +127,39 @@ void BM_ReplayPostHour(benchmark::State& state)
     std::filesystem::remove(file);
 }
 BENCHMARK(BM_ReplayPostHour)->Unit(benchmark::kMillisecond);
+
+// A minute of frames at 60 Hz on one thread while an hour's recording is saved every 10 s,
+// handed to the writer's thread (0), written on the frames' own thread as it once was (1),
+// or not at all (2): the longest interval between two frames.
+void BM_FramesWhileSavingHour(benchmark::State& state)
+{
+    using Clock = std::chrono::steady_clock;
+    const Recorder recorder = hourRecorder();
+    const auto file = std::filesystem::temp_directory_path() / "gravok-bench-frames.replay.gz";
+    const auto save = [&file](const std::string& text) { return gravok::replay::writeReplayText(file, text, true); };
+    gravok::replay::BackgroundWriter writer(save);
+    const auto period = std::chrono::microseconds(16'667);
+    double longest = 0;
+    for (auto _ : state) {
+        auto due = Clock::now() + period;
+        auto last = Clock::now();
+        for (int frame = 1; frame <= 60 * 60; ++frame) {
+            std::this_thread::sleep_until(due);
+            const auto now = Clock::now();
+            longest = std::max(longest, std::chrono::duration<double, std::milli>(now - last).count());
+            last = now;
+            due += period;
+            if (frame % 600 == 0 && state.range(0) == 0)
+                writer.post(recorder.text());
+            else if (frame % 600 == 0 && state.range(0) == 1)
+                (void)save(recorder.text());
+        }
+    }
+    writer.flush();
+    state.counters["longest_ms"] = longest;
+    std::filesystem::remove(file);
+}
+BENCHMARK(BM_FramesWhileSavingHour)->Arg(0)->Arg(1)->Arg(2)->Iterations(1)->Unit(benchmark::kSecond);
 
 // The links of a links.txt at its limit, read from its newest end: what each list dialog
 // and each start pays at most.

@@ -75,3 +75,9 @@ echo "CPU, game running:  ${running:-?} % of one core (${seconds} s, pidstat)"
 echo "CPU, game paused:   ${paused:-?} % of one core (${seconds} s, pidstat)"
 echo "resident memory:    $((rss_now / 1024)) MB at the end, peak $((peak / 1024)) MB (/usr/bin/time -v)"
 echo "while running:      ${rate:-?}"
+# Over every second of the run: the longest frame interval, and the frames drawn ahead.
+longest=$(grep '^stats: [0-9.]* s,' "$XD_TMP/game.log" | sed -n "3,${seconds}p" |
+    sed -nE 's/.*interval p50\/p99\/max [0-9.]+\/[0-9.]+\/([0-9.]+) ms.*/\1/p' | sort -g | tail -n 1)
+ahead=$(grep -oE 'ahead [0-9.]+ %, re-aimed [0-9.-]+ %' "$XD_TMP/game.log" | sed -n "$((seconds / 2))p")
+echo "longest interval:   ${longest:-?} ms over the run"
+echo "drawn ahead:        ${ahead:--}"
