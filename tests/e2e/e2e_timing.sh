@@ -3,8 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The game's clock in the real window: its 50 ms timers tick 20 times a second (within
 # 1 % over 20 s), a window stopped for a second does not catch up in a burst, and at
-# `--speed 50` they tick 10 times a second. Reads the counts `gravok --stats` prints once
-# a second.
+# `--speed 50` they tick 10 times a second with the frames drawn ahead. Reads the counts
+# `gravok --stats` prints once a second.
 set -uo pipefail
 . "$(dirname "$0")/xdrive.sh"
 xd_e2e_begin "$@"
@@ -64,3 +64,5 @@ awk '{ want = 10 * ($3 - $1); got = $4 - $2; print "at 50 %: " got / ($3 - $1) "
     <<<"$first $(next_reading tmeBewegung)" || fail "the game at 50 % is not at 10 ticks a second"
 grep '^stats: ' "$log" | tail -n 1 | grep -Eq ', (5[0-9]|6[0-9])\.[0-9] frames/s' ||
     fail "frames are no longer at the screen's rate at 50 %"
+grep '^stats: ' "$log" | tail -n 1 | grep -Eq ', ahead (9[0-9]|100)\.[0-9] %, re-aimed [0-9.-]+ %' ||
+    fail "the frames are not drawn ahead toward the next tick"
