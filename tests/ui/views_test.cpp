@@ -506,6 +506,7 @@ private slots:
         QVERIFY(frames.running());
         now += 25;
         frames.frame();
+        frames.frame();
         const QPointF drawn = view.drawn().at(haupt.imgShuttle);
         const QImage image = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
         tick();
@@ -517,6 +518,12 @@ private slots:
             pictures_.picture(haupt.imgShuttle->Picture(), 1.875).toImage().convertToFormat(QImage::Format_RGB32);
         const QPoint at = devicePixel(view.letterbox(), half);
         QCOMPARE(image.copy(QRect(at, want.size())), want);
+        // Moved between two ticks, it is drawn where the model has it, and goes on from there.
+        now += 25;
+        haupt.imgShuttle->Left += 1500;
+        host.refresh();
+        frames.frame();
+        QVERIFY(!view.drawn().contains(haupt.imgShuttle));
         host.call([&] { haupt.frmHaupt_Form_KeyDown(80, 0); });
         QVERIFY(!frames.running() && view.drawn().empty());
         QCOMPARE(view.grab().toImage(), stepped.grab().toImage());
