@@ -70,6 +70,7 @@ bench: build
 	$(BUILD)/bench/gravok-audio-bench
 	$(BUILD)/bench/gravok-audio-latency
 	$(BUILD)/bench/gravok-paint-bench
+	$(BUILD)/bench/gravok-ahead-replays
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
