@@ -43,7 +43,6 @@ void VirtualClock::run(Entry& e)
     }
     release();
     ++ticksRun_;
-    lastTickAt_ = now_;
     if (onTick)
         onTick(*e.timer);
 }
@@ -112,7 +111,6 @@ void VirtualClock::copyStateFrom(const VirtualClock& other)
     now_ = other.now_;
     holds_ = other.holds_;
     ticksRun_ = other.ticksRun_;
-    lastTickAt_ = other.lastTickAt_;
     for (std::size_t i = 0; i < entries_.size() && i < other.entries_.size(); ++i) {
         entries_[i].due = other.entries_[i].due;
         entries_[i].epoch = other.entries_[i].epoch;

@@ -40,10 +40,8 @@ public:
     // copies of one window, their timers added in the same order.
     void copyStateFrom(const VirtualClock& other);
 
-    // How many ticks have run, and the virtual time of the last: the window draws moving
-    // pictures between the last two ticks.
+    // How many ticks have run.
     [[nodiscard]] std::uint64_t ticksRun() const { return ticksRun_; }
-    [[nodiscard]] std::uint64_t lastTickAt() const { return lastTickAt_; }
 
     // Told of every tick after its handler has run (the window's --stats probe counts them).
     std::function<void(const Control& timer)> onTick;
@@ -63,7 +61,6 @@ private:
     std::uint64_t now_ = 0;
     int holds_ = 0;
     std::uint64_t ticksRun_ = 0;
-    std::uint64_t lastTickAt_ = 0;
 };
 
 // Holds CLOCK, when there is one, for as long as it lives: no tick runs behind a dialog.
