@@ -55,19 +55,14 @@ ReplaySession::ReplaySession(GameHost& host, QObject* parent)
             complained_ = true;
             std::fprintf(stderr, "gravok: %s\n", why->c_str());
         }
-        final_ = true;
-        save();
-        final_ = false;
+        save(true);
     };
     replay::pruneReplays(folder, replay::bestReplays(replay::readLinks(folder)), file_.filename().string());
-    connect(&timer_, &QTimer::timeout, this, &ReplaySession::save);
+    connect(&timer_, &QTimer::timeout, this, [this] { save(); });
     timer_.start(SaveEveryMs);
     if (!QCoreApplication::instance())
         return;
-    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] {
-        final_ = true;
-        save();
-    });
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] { save(true); });
     if (quitPipe < 0 && ::pipe2(signalPipe_, O_CLOEXEC | O_NONBLOCK) == 0) {
         quitPipe = signalPipe_[1];
         auto* notifier = new QSocketNotifier(signalPipe_[0], QSocketNotifier::Read, this);
@@ -83,8 +78,7 @@ ReplaySession::ReplaySession(GameHost& host, QObject* parent)
 
 ReplaySession::~ReplaySession()
 {
-    final_ = true;
-    save();
+    save(true);
     host_.door().record(nullptr);
     host_.game().entryAdded = nullptr;
     if (signalPipe_[1] >= 0) {
@@ -107,17 +101,17 @@ void ReplaySession::noteSpeed(int percent)
     speed_ = percent;
 }
 
-void ReplaySession::save()
+void ReplaySession::save(bool whole)
 {
     // Time alone passing adds nothing worth a write; the last save's trailing advance is
     // only cut short, and the end of the run writes it whole.
     const auto inputs = recorder_.inputBytes() + recorder_.episodeLoads();
-    if (inputs == savedInputs_ && saved_ && !final_)
+    if (inputs == savedInputs_ && saved_ && !whole)
         return;
     savedInputs_ = inputs;
     saved_ = true;
     writer_.post(recorder_.text());
-    if (final_)
+    if (whole)
         writer_.flush();
     const auto why = writer_.takeFailure();
     if (why && !complained_) {

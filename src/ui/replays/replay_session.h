@@ -29,8 +29,9 @@ public:
     ~ReplaySession() override;
 
     [[nodiscard]] const std::filesystem::path& file() const { return file_; }
-    // Writes the replay as it stands; a failure is said once on standard error.
-    void save();
+    // Writes the replay as it stands if it changed; a whole save (a new list entry, the
+    // end) is written even unchanged and waited for. A failure is said once on standard error.
+    void save(bool whole = false);
     // The game speed from now on: the replay keeps the slowest of the run, each entry's
     // link the slowest of its game, so the list can show it.
     void noteSpeed(int percent);
@@ -43,7 +44,6 @@ private:
     QTimer timer_;
     bool complained_ = false;
     bool saved_ = false;
-    bool final_ = false;
     std::size_t savedInputs_ = 0;
     int speed_ = FullSpeed;
     std::size_t speedGame_ = 0; // the game (its episode load) the slowest below is of
