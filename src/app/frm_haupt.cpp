@@ -50,6 +50,26 @@ void FrmHaupt::frmHaupt_Form_Load()
     game_.random.reseed(game_.platform.clockSeed());
 }
 
+void FrmHaupt::copyStateFrom(const FrmHaupt& other)
+{
+    static_cast<FrmHauptVariablen&>(*this) = other;
+    Left = other.Left;
+    Top = other.Top;
+    Width = other.Width;
+    Height = other.Height;
+    Tag = other.Tag;
+    Caption = other.Caption;
+    BackColor = other.BackColor;
+    const auto& mine = controls();
+    const auto& theirs = other.controls();
+    for (std::size_t i = 0; i < mine.size() && i < theirs.size(); ++i) {
+        Control& c = *mine[i];
+        Control* const container = c.Container; // ours, not the other window's
+        c = *theirs[i];
+        c.Container = container;
+    }
+}
+
 bool FrmHaupt::pauseKeyWorks() const
 {
     return numberOf(Tag) == 0;

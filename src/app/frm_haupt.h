@@ -82,7 +82,7 @@ public:
     // Puts the gravoks of level l on the field, counting the slots with k.
     void startLevel(int l, I16& k);
     // Takes the whole state of OTHER, a window of the same layout: its variables and every
-    // control's properties (app/look_ahead.cpp).
+    // control's properties.
     void copyStateFrom(const FrmHaupt& other);
 
 private:

@@ -17,6 +17,15 @@ void Game::Main()
     platform.showWindow(*haupt_);
 }
 
+void Game::copyStateFrom(const Game& other)
+{
+    Start = other.Start;
+    random = other.random;
+    clock.copyStateFrom(other.clock);
+    haupt_->copyStateFrom(*other.haupt_);
+    windows_.assign(1, haupt_.get());
+}
+
 void Game::showModal(Form& dialog)
 {
     if (lookingAhead)

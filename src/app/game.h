@@ -48,7 +48,7 @@ public:
     bool lookingAhead = false;
     // Takes the whole state of OTHER as it stands between two events: the shared
     // variables, the clock, the random source and the main window, which is then the one
-    // window open (app/look_ahead.cpp).
+    // window open.
     void copyStateFrom(const Game& other);
 
     [[nodiscard]] FrmHaupt& frmHaupt() { return *haupt_; }

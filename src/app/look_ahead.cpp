@@ -33,35 +33,6 @@ public:
 
 } // namespace
 
-void FrmHaupt::copyStateFrom(const FrmHaupt& other)
-{
-    static_cast<FrmHauptVariablen&>(*this) = other;
-    Left = other.Left;
-    Top = other.Top;
-    Width = other.Width;
-    Height = other.Height;
-    Tag = other.Tag;
-    Caption = other.Caption;
-    BackColor = other.BackColor;
-    const auto& mine = controls();
-    const auto& theirs = other.controls();
-    for (std::size_t i = 0; i < mine.size() && i < theirs.size(); ++i) {
-        Control& c = *mine[i];
-        Control* const container = c.Container; // ours, not the other window's
-        c = *theirs[i];
-        c.Container = container;
-    }
-}
-
-void Game::copyStateFrom(const Game& other)
-{
-    Start = other.Start;
-    random = other.random;
-    clock.copyStateFrom(other.clock);
-    haupt_->copyStateFrom(*other.haupt_);
-    windows_.assign(1, haupt_.get());
-}
-
 struct LookAhead::Copy {
     SilentPlatform platform;
     Game game{platform};
