@@ -17,17 +17,14 @@ AheadDrawing::AheadDrawing(Game& game)
     stand();
 }
 
-// A picture as the model has it: where, and whether it moves on its own.
 TickPlace AheadDrawing::placeOf(const FrmHaupt::Moving& m)
 {
-    bool shown = true;
-    for (const Control* c = m.control; c; c = c->Container)
-        shown = shown && c->Visible;
-    return {m.control->Left, m.control->Top, shown && m.onItsOwn};
+    return {m.control->Left, m.control->Top, shown(*m.control) && m.onItsOwn};
 }
 
 // A picture takes the size of its picture, which changes at a tick; a gravok's step follows
-// the level's drift, which a bounce in the tick may hand from one gravok to another.
+// the level's drift, which a bounce in the tick may hand from one gravok to another: the
+// larger of the two.
 Mover AheadDrawing::moverOf(const FrmHaupt::Moving& now, const FrmHaupt::Moving& next)
 {
     return {now.control->Width, now.control->Height, std::max(now.largestStep, next.largestStep), now.wraps};

@@ -33,4 +33,12 @@ std::string Control::fullName() const
     return Index < 0 ? Name : Name + "(" + std::to_string(Index) + ")";
 }
 
+bool shown(const Control& control)
+{
+    for (const Control* c = &control; c; c = c->Container)
+        if (!c->Visible)
+            return false;
+    return true;
+}
+
 } // namespace gravok

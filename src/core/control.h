@@ -76,4 +76,7 @@ private:
     unsigned epoch_ = 0;
 };
 
+// Visible, and so are all the frames it sits in.
+[[nodiscard]] bool shown(const Control& control);
+
 } // namespace gravok

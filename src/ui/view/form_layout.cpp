@@ -52,14 +52,6 @@ QRect clipBox(const Form& form, const Control& control)
     return clip;
 }
 
-bool shown(const Control& control)
-{
-    for (const Control* c = &control; c; c = c->Container)
-        if (!c->Visible)
-            return false;
-    return true;
-}
-
 Control* controlAt(const Form& form, QPointF point)
 {
     const QPoint p(static_cast<int>(std::floor(point.x())), static_cast<int>(std::floor(point.y())));

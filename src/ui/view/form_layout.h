@@ -20,8 +20,8 @@ namespace gravok::ui {
 [[nodiscard]] QLine lineEnds(const Control& line);
 // Where a control may show: its frames and the client area, intersected.
 [[nodiscard]] QRect clipBox(const Form& form, const Control& control);
-// Visible, and so are all the frames it sits in.
-[[nodiscard]] bool shown(const Control& control);
+// Visible, and so are all the frames it sits in (the core's, beside the captions' shown()).
+using gravok::shown;
 // The topmost shown label or image under a point, or nullptr: the controls that act as
 // buttons in this game.
 [[nodiscard]] Control* controlAt(const Form& form, QPointF point);
