@@ -112,9 +112,9 @@ void play(const replay::Replay& r, Figures& fig)
             h.movingPictures(moving);
             for (std::size_t i = 0; tickAt >= 0 && i < moving.size() && i < start.size(); ++i) {
                 const Control& c = *moving[i].control;
-                const TickPlace next{c.Left, c.Top, c.Visible && moving[i].onItsOwn};
-                const Way ideal = wayAhead(start[i], next, {c.Width, c.Height, moving[i].largestStep, moving[i].wraps},
-                                           {h.fraHintergrund->Width, h.fraHintergrund->Height});
+                const Way ideal =
+                    wayAhead(start[i], AheadDrawing::placeOf(moving[i]), AheadDrawing::moverOf(moving[i], moving[i]),
+                             {h.fraHintergrund->Width, h.fraHintergrund->Height});
                 if (!ideal.slides || ideal.start == ideal.end)
                     continue;
                 for (const Frame& f : frames) {
@@ -148,7 +148,7 @@ void play(const replay::Replay& r, Figures& fig)
             h.movingPictures(moving);
             start.clear();
             for (const auto& m : moving)
-                start.push_back({m.control->Left, m.control->Top, m.control->Visible && m.onItsOwn});
+                start.push_back(AheadDrawing::placeOf(m));
             tickAt = due;
             drawing.sampled(now);
         } else if (player.inputsDelivered() != inputs || game.clock.ticksRun() != ticks) {

@@ -52,8 +52,8 @@ void AheadDrawing::sampled(double nowMs)
     ahead_ = look_.predict(game_);
     if (ahead_) {
         look_.next().movingPictures(next_);
-        ++foretold;
-        foretoldAgain += fresh ? 0 : 1;
+        ++counts.foretold;
+        counts.foretoldAgain += fresh ? 0 : 1;
     }
     form_.movingPictures(moving_);
     for (std::size_t i = 0; i < tracked_.size(); ++i) {

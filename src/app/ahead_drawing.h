@@ -38,9 +38,19 @@ public:
     // Whether the last sample foretold the next tick.
     [[nodiscard]] bool ahead() const { return ahead_; }
 
-    // Foretold next ticks, and how many of them an input or another timer made again.
-    std::uint64_t foretold = 0;
-    std::uint64_t foretoldAgain = 0;
+    // A picture as the model has it: where, and whether it moves on its own.
+    [[nodiscard]] static TickPlace placeOf(const FrmHaupt::Moving& m);
+    // What it is and may do in the tick from NOW to NEXT.
+    [[nodiscard]] static Mover moverOf(const FrmHaupt::Moving& now, const FrmHaupt::Moving& next);
+
+    // What --stats tells: the window counts its frames, the samples their predictions.
+    struct Counts {
+        std::uint64_t frames = 0;        // drawn between two ticks
+        std::uint64_t framesAhead = 0;   // of them, toward a foretold next tick
+        std::uint64_t foretold = 0;      // next ticks foretold
+        std::uint64_t foretoldAgain = 0; // of them, again after an input or another timer
+    };
+    Counts counts;
 
 private:
     struct Tracked {
@@ -49,9 +59,6 @@ private:
         TickPlace now;
         Way way;
     };
-    [[nodiscard]] static TickPlace placeOf(const FrmHaupt::Moving& m);
-    [[nodiscard]] static Mover moverOf(const FrmHaupt::Moving& now, const FrmHaupt::Moving& next);
-
     Game& game_;
     FrmHaupt& form_;
     LookAhead look_;

@@ -112,19 +112,11 @@ void FrameLoop::frame()
         if (at != QPointF(controlBox(*d.control).topLeft()))
             places.emplace(d.control, at);
     }
-    ++counts_.frames;
-    counts_.framesAhead += drawing_.ahead() ? 1 : 0;
+    ++drawing_.counts.frames;
+    drawing_.counts.framesAhead += drawing_.ahead() ? 1 : 0;
     view_.setDrawn(std::move(places));
     view_.paintHeld();
     pacer_->next();
-}
-
-AheadCounts FrameLoop::aheadCounts() const
-{
-    AheadCounts c = counts_;
-    c.predictions = drawing_.foretold;
-    c.reaimed = drawing_.foretoldAgain;
-    return c;
 }
 
 std::int64_t FrameLoop::periodNs() const

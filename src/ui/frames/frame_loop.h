@@ -22,14 +22,6 @@ class FormView;
 class FramePacer;
 class GameHost;
 
-// What --stats tells of the frames drawn ahead.
-struct AheadCounts {
-    std::uint64_t frames = 0;      // drawn between two ticks
-    std::uint64_t framesAhead = 0; // of them, toward a foretold next tick
-    std::uint64_t predictions = 0; // next ticks foretold
-    std::uint64_t reaimed = 0;     // of them, foretold again after an input
-};
-
 // Smooth motion: the game still ticks at its own pace, but while anything moves the main
 // window is drawn at the screen's own rate, each moving picture on its way from where the
 // model has it toward its place at the next tick (AheadDrawing). Paused, behind a layer,
@@ -58,7 +50,7 @@ public:
 
     // One frame now (the tests' fake clock calls it).
     void frame();
-    [[nodiscard]] AheadCounts aheadCounts() const;
+    [[nodiscard]] const AheadDrawing::Counts& aheadCounts() const { return drawing_.counts; }
 
 private:
     void sampled();
@@ -77,7 +69,6 @@ private:
     std::function<bool()> alsoStanding_;
     AheadDrawing drawing_;
     std::vector<AheadDrawing::Drawn> drawn_;
-    AheadCounts counts_;
     std::unique_ptr<FramePacer> pacer_;
     bool smooth_ = true;
     bool running_ = false;

@@ -157,10 +157,11 @@ void StatsProbe::report()
     out << "stats: " << QString::number(seconds, 'f', 3) << " s, " << perSecond(double(paced - lastTicks_))
         << " ticks/s, " << perSecond(double(frames_ - lastFrames_)) << " frames/s, interval p50/p99/max "
         << intervals(lastFrameNs_, frameNs_);
-    const AheadCounts ahead = aheadCounts ? aheadCounts() : AheadCounts{};
+    const AheadDrawing::Counts ahead = aheadCounts ? aheadCounts() : AheadDrawing::Counts{};
     out << ", ahead " << share(ahead.framesAhead - lastAhead_.framesAhead, ahead.frames - lastAhead_.frames)
-        << " %, re-aimed " << share(ahead.reaimed - lastAhead_.reaimed, ahead.predictions - lastAhead_.predictions)
-        << " %, cpu " << perSecond(100.0 * (cpu - lastCpuSeconds_)) << " %, rss " << residentKb() << " kB; total";
+        << " %, re-aimed "
+        << share(ahead.foretoldAgain - lastAhead_.foretoldAgain, ahead.foretold - lastAhead_.foretold) << " %, cpu "
+        << perSecond(100.0 * (cpu - lastCpuSeconds_)) << " %, rss " << residentKb() << " kB; total";
     for (const auto& [name, n] : ticks_)
         out << ' ' << QString::fromStdString(name) << ' ' << n;
     out << " frames " << frames_;

@@ -12,7 +12,7 @@
 #include <QString>
 #include <QTimer>
 
-#include "ui/frames/frame_loop.h"
+#include "app/ahead_drawing.h"
 
 namespace gravok {
 class VirtualClock;
@@ -38,7 +38,7 @@ public:
 
     void start();
     // The smooth frames' counts, when the window draws any.
-    std::function<AheadCounts()> aheadCounts;
+    std::function<AheadDrawing::Counts()> aheadCounts;
     // One report for the time since the last one; the timer calls it every second.
     void report();
 
@@ -62,7 +62,7 @@ private:
     double lastCpuSeconds_ = 0;
     std::uint64_t lastTicks_ = 0;
     std::uint64_t lastFrames_ = 0;
-    AheadCounts lastAhead_;
+    AheadDrawing::Counts lastAhead_;
 };
 
 } // namespace gravok::ui
