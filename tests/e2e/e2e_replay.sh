@@ -99,7 +99,7 @@ expect "P resumes it" moving
 
 # Won at 50 %: the link and the replay keep the speed, and the list shows it by the mark.
 step="won at 50 %"
-kill "$XD_LAST_PID"
+xd_stop "$XD_LAST_PID"
 xd_won_prog "$XD_TMP/slow"
 XD_PROG=$XD_TMP/slow
 xd_run slow "$XD_PROG/gravok" --speed 50

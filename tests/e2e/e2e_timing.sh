@@ -49,11 +49,12 @@ awk '{ want = 20 * ($3 - $1 - 1); got = $4 - $2; print got " ticks around the st
 # At a game speed of 50 % the same timers tick 10 times a second, and frames still come at
 # the screen's rate.
 step="--speed 50"
-kill "$pid"
+xd_stop "$pid"
 log=$XD_OUT/slow.log
 xd_run slow "$XD_PROG/gravok" --stats --speed 50
 pid=$XD_LAST_PID
 main=$(wait_window Gravok 30) || fail "no game window at 50 %"
+expect "the slower game painted" painted slow
 keys "$main" Return
 expect "Enter starts the slower game" grep -Eq 'tmeBewegung [1-9]' "$log"
 first=$(next_reading tmeBewegung)

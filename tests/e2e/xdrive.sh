@@ -58,6 +58,14 @@ xd_run() {
     XD_PIDS+=("$!")
 }
 
+# xd_stop PID: ends a game started by xd_run and waits until its windows are gone, so that
+# the next start's window is not mistaken for the dying one.
+xd_stop() {
+    kill "$1" 2>/dev/null
+    wait "$1" 2>/dev/null
+    xd_until 10 eval '! _xd_find "Gravok.*" >/dev/null'
+}
+
 xd_until() {
     local deadline=$((SECONDS + $1))
     until "${@:2}"; do
