@@ -24,6 +24,7 @@ for plant in pipe huge; do
         main=$(wait_window Gravok 15) || fail "no window"
         kill -TERM "$pid"
         xd_until 10 eval '! kill -0 $pid 2>/dev/null' || fail "the game did not end on SIGTERM"
+        xd_until 10 xd_no_window || fail "the window stayed after SIGTERM"
         if [ $plant = pipe ]; then [ -p "$name" ]; else [ -L "$name" ] && [ "$(stat -c %s "$XD_WORK/huge")" = 4294967296 ]; fi ||
             fail "${name##*/} is no longer what was planted"
         rm -f "$name"

@@ -63,8 +63,9 @@ xd_run() {
 xd_stop() {
     kill "$1" 2>/dev/null
     wait "$1" 2>/dev/null
-    xd_until 10 eval '! _xd_find "Gravok.*" >/dev/null'
+    xd_until 10 xd_no_window
 }
+xd_no_window() { ! _xd_find "Gravok.*" >/dev/null; }
 
 xd_until() {
     local deadline=$((SECONDS + $1))
