@@ -84,6 +84,8 @@ public:
     // Takes the whole state of OTHER, a window of the same layout: its variables and every
     // control's properties.
     void copyStateFrom(const FrmHaupt& other);
+    // The damage bar is full: the game is over.
+    [[nodiscard]] bool gameEnded() const { return game_.Start.Schaden >= 19; }
 
 private:
     void startTimers();
@@ -98,7 +100,6 @@ private:
     {
         return game_.Start.Level >= 1 && game_.Start.Level <= game_.Start.LevelDaten.count();
     }
-    [[nodiscard]] bool gameEnded() const { return game_.Start.Schaden >= 19; }
 
 public:
     // app/keys.cpp

@@ -59,7 +59,7 @@ bool LookAhead::predict(const Game& real)
     } catch (...) {
         return false; // a dialog, or a fault the real tick will meet and report itself
     }
-    return game.Start.Level == level && game.Start.Schaden < 19 && game.frmHaupt().Pausiert == 0;
+    return game.Start.Level == level && !game.frmHaupt().gameEnded() && game.frmHaupt().Pausiert == 0;
 }
 
 const FrmHaupt& LookAhead::next() const
