@@ -13,7 +13,7 @@ AheadDrawing::AheadDrawing(Game& game)
 {
     form_.movingPictures(moving_);
     for (const FrmHaupt::Moving& m : moving_)
-        tracked_.push_back({m.control, moverOf(m, m), {}, {}});
+        tracked_.push_back({m.control, {}, {}, {}}); // stand() fills in the rest
     stand();
 }
 
@@ -61,11 +61,10 @@ void AheadDrawing::sampled(double nowMs)
         t.mover = moverOf(moving_[i], ahead_ ? next_[i] : moving_[i]);
         const TickPlace now = placeOf(moving_[i]);
         const TickPlace next = ahead_ ? placeOf(next_[i]) : now;
-        const bool moved = now.left != t.now.left || now.top != t.now.top || now.flying != t.now.flying;
         if (fresh)
             t.way = wayAhead(now, next, t.mover, field_);
         else
-            t.way = reaimed(moved ? wayAhead(now, now, t.mover, field_) : t.way, f, now, next, t.mover, field_);
+            t.way = reaimed(now != t.now ? wayAhead(now, now, t.mover, field_) : t.way, f, now, next, t.mover, field_);
         t.now = now;
     }
 }

@@ -12,6 +12,7 @@ struct TickPlace {
     float top = 0;
     // Shown and moving on its own: a shot in flight, a gravok in play, the shuttle.
     bool flying = false;
+    friend bool operator==(const TickPlace&, const TickPlace&) = default;
 };
 
 // What the object is and may do in one tick.
