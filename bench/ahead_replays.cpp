@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <map>
 #include <sstream>
 #include <string>
@@ -30,7 +31,10 @@ constexpr double Scale = 1.875; // device pixels per field pixel, 1920 × 1080 f
 // Dialogs are served from the recording, as a watching window serves them.
 class ServedPlatform : public RecordingPlatform {
 public:
-    using RecordingPlatform::RecordingPlatform;
+    ServedPlatform(std::filesystem::path dir, std::uint64_t seed) : RecordingPlatform(std::move(dir))
+    {
+        this->seed = seed;
+    }
     replay::ReplayPlayer* player = nullptr;
     void runModal(Form& form) override
     {
@@ -62,133 +66,190 @@ struct Frame {
     bool ahead;
 };
 
-void play(const replay::Replay& r, Figures& fig)
-{
-    ScratchDir scratch(GRAVOK_DATA_DIR);
-    ServedPlatform platform(scratch.programDir());
-    platform.seed = r.random;
-    Game game(platform);
-    game.random.reseed(r.random);
-    replay::ReplayPlayer player(game, r);
-    platform.player = &player;
-    player.start();
-    FrmHaupt& h = game.frmHaupt();
-    AheadDrawing drawing(game);
-    std::vector<FrmHaupt::Moving> moving;
-    std::vector<TickPlace> start;
-    std::vector<Frame> frames;
-    std::vector<AheadDrawing::Drawn> out;
+// One golden game watched in game time, a frame every FrameMs, its figures added to FIG.
+class Watch {
+public:
+    Watch(const replay::Replay& r, Figures& fig)
+        : scratch_(GRAVOK_DATA_DIR),
+          platform_(scratch_.programDir(), r.random),
+          game_(platform_),
+          player_(game_, r),
+          h_(game_.frmHaupt()),
+          drawing_(game_),
+          fig_(fig),
+          nextFrame_(static_cast<double>(game_.clock.now()))
+    {
+        game_.random.reseed(r.random);
+        platform_.player = &player_;
+        player_.start();
+    }
+
+    void run()
+    {
+        while (!player_.finished()) {
+            const auto ticks = game_.clock.ticksRun();
+            const auto inputs = player_.inputsDelivered();
+            player_.play(1);
+            const double now = static_cast<double>(game_.clock.now());
+            if (h_.Pausiert != 0 || game_.clock.held() || game_.windows().size() != 1) {
+                stand();
+                continue;
+            }
+            const long long due = game_.clock.nextTickOf(*h_.tmeBewegung);
+            if (due != tickAt_)
+                movementTick(now, due);
+            else if (player_.inputsDelivered() != inputs || game_.clock.ticksRun() != ticks)
+                looked(now, player_.inputsDelivered() != inputs);
+            framesUntil(now);
+        }
+    }
+
+private:
+    // An input whose change to the shuttle's next place the frames should show.
     struct Pending {
         double at, f0;
         DrawnPoint before, after;
         bool framed = false, seen = false;
     };
-    std::vector<Pending> pending;
-    bool inputThisTick = false;
-    long long tickAt = -1;
-    double nextFrame = static_cast<double>(game.clock.now());
-    const auto shuttleLanding = [&] {
-        drawing.drawn(static_cast<double>(tickAt), out);
-        for (const auto& d : out)
-            if (d.control == h.imgShuttle)
-                return d.at;
-        return DrawnPoint{px(h.imgShuttle->Left), px(h.imgShuttle->Top)};
-    };
-    while (!player.finished()) {
-        const auto ticks = game.clock.ticksRun();
-        const auto inputs = player.inputsDelivered();
-        player.play(1);
-        const double now = static_cast<double>(game.clock.now());
-        const bool standing = h.Pausiert != 0 || game.clock.held() || game.windows().size() != 1;
-        if (standing) {
-            drawing.stand();
-            frames.clear();
-            pending.clear();
-            tickAt = -1;
-            continue;
-        }
-        const long long due = game.clock.nextTickOf(*h.tmeBewegung);
-        if (due != tickAt) { // a movement tick: the frames of the last interval against it
-            h.movingPictures(moving);
-            for (std::size_t i = 0; tickAt >= 0 && i < moving.size() && i < start.size(); ++i) {
-                const Control& c = *moving[i].control;
-                const Way ideal =
-                    wayAhead(start[i], AheadDrawing::placeOf(moving[i]), AheadDrawing::moverOf(moving[i], moving[i]),
-                             {h.fraHintergrund->Width, h.fraHintergrund->Height});
-                if (!ideal.slides || ideal.start == ideal.end)
-                    continue;
-                for (const Frame& f : frames) {
-                    const auto it = f.at.find(&c);
-                    const DrawnPoint drawn = it != f.at.end() ? it->second : ideal.start;
-                    const double off = distance(drawn, drawnOn(ideal, f.fraction));
-                    (inputThisTick ? fig.input : fig.quiet).push_back(off);
-                }
+
+    void stand()
+    {
+        drawing_.stand();
+        frames_.clear();
+        pending_.clear();
+        tickAt_ = -1;
+    }
+
+    // The frames of the last interval against the way the tick took, and the delays of its
+    // inputs; then the next interval sets out.
+    void movementTick(double now, long long due)
+    {
+        if (tickAt_ >= 0)
+            judgeFrames();
+        judgeDelays(now);
+        pending_.clear();
+        frames_.clear();
+        inputThisTick_ = false;
+        h_.movingPictures(moving_);
+        start_.clear();
+        for (const auto& m : moving_)
+            start_.push_back(AheadDrawing::placeOf(m));
+        tickAt_ = due;
+        drawing_.sampled(now);
+    }
+
+    void judgeFrames()
+    {
+        h_.movingPictures(moving_);
+        const Field field{h_.fraHintergrund->Width, h_.fraHintergrund->Height};
+        for (std::size_t i = 0; i < moving_.size() && i < start_.size(); ++i) {
+            const Way ideal = wayAhead(start_[i], AheadDrawing::placeOf(moving_[i]),
+                                       AheadDrawing::moverOf(moving_[i], moving_[i]), field);
+            if (!ideal.slides || ideal.start == ideal.end)
+                continue;
+            for (const Frame& f : frames_) {
+                const auto it = f.at.find(moving_[i].control);
+                const DrawnPoint drawn = it != f.at.end() ? it->second : ideal.start;
+                (inputThisTick_ ? fig_.input : fig_.quiet).push_back(distance(drawn, drawnOn(ideal, f.fraction)));
             }
-            // Inputs whose change a player could see (a device pixel at least) in each look.
-            for (const Pending& p : pending) {
-                const double d = distance(p.before, p.after);
-                if (d < 1)
-                    continue;
-                const double stepped = now - p.at;
-                fig.stepped.push_back(stepped);
-                // Drawn ahead, a change not seen yet shows in the first frame after the tick.
-                if (!p.framed)
-                    fig.nextFrame.push_back(nextFrame - p.at);
-                if (!p.seen)
-                    fig.seen.push_back(nextFrame - p.at);
-                // Drawn between the last two ticks, it shows once it has slid a device pixel.
-                double g = nextFrame - now;
-                while (g / 50 * d < 1)
-                    g += FrameMs;
-                fig.behind.push_back(stepped + g);
-            }
-            pending.clear();
-            frames.clear();
-            inputThisTick = false;
-            h.movingPictures(moving);
-            start.clear();
-            for (const auto& m : moving)
-                start.push_back(AheadDrawing::placeOf(m));
-            tickAt = due;
-            drawing.sampled(now);
-        } else if (player.inputsDelivered() != inputs || game.clock.ticksRun() != ticks) {
-            const DrawnPoint before = shuttleLanding();
-            drawing.sampled(now);
-            const DrawnPoint after = shuttleLanding();
-            if (player.inputsDelivered() != inputs) {
-                inputThisTick = true;
-                if (!(before == after))
-                    pending.push_back({now, drawing.fraction(now), before, after});
-            }
-        }
-        for (; nextFrame <= now; nextFrame += FrameMs) {
-            ++fig.frames;
-            // With nothing sliding the window paints the model as it stands.
-            if (drawing.anyMoves())
-                drawing.drawn(nextFrame, out);
-            else
-                out.clear();
-            Frame f{drawing.fraction(nextFrame), {}, drawing.ahead() && drawing.anyMoves()};
-            for (const auto& d : out)
-                f.at.emplace(d.control, d.at);
-            fig.ahead += f.ahead ? 1 : 0;
-            for (Pending& p : pending) {
-                if (distance(p.before, p.after) < 1)
-                    continue;
-                if (!p.framed) {
-                    p.framed = true;
-                    fig.nextFrame.push_back(nextFrame - p.at);
-                }
-                const double shown = distance(p.before, p.after) * (f.fraction - p.f0) / (1 - p.f0);
-                if (!p.seen && shown >= 1) {
-                    p.seen = true;
-                    fig.seen.push_back(nextFrame - p.at);
-                }
-            }
-            frames.push_back(std::move(f));
         }
     }
-}
+
+    // Inputs whose change a player could see (a device pixel at least) in each look.
+    void judgeDelays(double now)
+    {
+        for (const Pending& p : pending_) {
+            const double d = distance(p.before, p.after);
+            if (d < 1)
+                continue;
+            const double stepped = now - p.at;
+            fig_.stepped.push_back(stepped);
+            // Drawn ahead, a change not seen yet shows in the first frame after the tick.
+            if (!p.framed)
+                fig_.nextFrame.push_back(nextFrame_ - p.at);
+            if (!p.seen)
+                fig_.seen.push_back(nextFrame_ - p.at);
+            // Drawn between the last two ticks, it shows once it has slid a device pixel.
+            double g = nextFrame_ - now;
+            while (g / 50 * d < 1)
+                g += FrameMs;
+            fig_.behind.push_back(stepped + g);
+        }
+    }
+
+    // An input or another timer's tick between two movement ticks: foretold again.
+    void looked(double now, bool input)
+    {
+        const DrawnPoint before = shuttleLanding();
+        drawing_.sampled(now);
+        const DrawnPoint after = shuttleLanding();
+        if (!input)
+            return;
+        inputThisTick_ = true;
+        if (!(before == after))
+            pending_.push_back({now, drawing_.fraction(now), before, after});
+    }
+
+    void framesUntil(double now)
+    {
+        for (; nextFrame_ <= now; nextFrame_ += FrameMs) {
+            ++fig_.frames;
+            // With nothing sliding the window paints the model as it stands.
+            if (drawing_.anyMoves())
+                drawing_.drawn(nextFrame_, out_);
+            else
+                out_.clear();
+            Frame f{drawing_.fraction(nextFrame_), {}, drawing_.ahead() && drawing_.anyMoves()};
+            for (const auto& d : out_)
+                f.at.emplace(d.control, d.at);
+            fig_.ahead += f.ahead ? 1 : 0;
+            for (Pending& p : pending_)
+                framed(p, f.fraction);
+            frames_.push_back(std::move(f));
+        }
+    }
+
+    void framed(Pending& p, double fraction)
+    {
+        const double d = distance(p.before, p.after);
+        if (d < 1)
+            return;
+        if (!p.framed) {
+            p.framed = true;
+            fig_.nextFrame.push_back(nextFrame_ - p.at);
+        }
+        if (!p.seen && d * (fraction - p.f0) / (1 - p.f0) >= 1) {
+            p.seen = true;
+            fig_.seen.push_back(nextFrame_ - p.at);
+        }
+    }
+
+    // Where the shuttle is drawn at the movement tick.
+    DrawnPoint shuttleLanding()
+    {
+        drawing_.drawn(static_cast<double>(tickAt_), out_);
+        for (const auto& d : out_)
+            if (d.control == h_.imgShuttle)
+                return d.at;
+        return DrawnPoint{px(h_.imgShuttle->Left), px(h_.imgShuttle->Top)};
+    }
+
+    ScratchDir scratch_;
+    ServedPlatform platform_;
+    Game game_;
+    replay::ReplayPlayer player_;
+    FrmHaupt& h_;
+    AheadDrawing drawing_;
+    Figures& fig_;
+    std::vector<FrmHaupt::Moving> moving_;
+    std::vector<TickPlace> start_;
+    std::vector<Frame> frames_;
+    std::vector<AheadDrawing::Drawn> out_;
+    std::vector<Pending> pending_;
+    bool inputThisTick_ = false;
+    long long tickAt_ = -1;
+    double nextFrame_;
+};
 
 // The recorded keys come just after a tick. Each run of them moved on into its tick by 1
 // to 48 ms, taken from the advance that follows: the game the same, the keys between ticks
@@ -266,7 +327,7 @@ int main(int argc, char** argv)
             replay::Replay r = std::get<replay::Replay>(read);
             if (moved)
                 r.inputs = keysBetweenTicks(r.inputs);
-            play(r, fig);
+            Watch(r, fig).run();
         }
         std::printf("%s\n", moved ? "keys moved between ticks:" : "as recorded (keys just after a tick):");
         report(fig);
