@@ -481,8 +481,8 @@ private slots:
     }
 
     // Half a tick after a tick, a frame draws the shuttle's picture at the device pixel half
-    // way toward where the next tick puts it. Paused, the frame is exactly what the stepped
-    // look paints.
+    // way toward where the next tick puts it, and a drifting gravok half way too. Paused, the frame is exactly what the
+    // stepped look paints.
     void framesBetweenTicks()
     {
         PlayingGame g;
@@ -503,17 +503,20 @@ private slots:
             host.call([&] { haupt.frmHaupt_Form_KeyDown(38, 0); });
         tick();
         const QPointF before(controlBox(*haupt.imgShuttle).topLeft());
+        Control& gravok = *haupt.imgGravok(1); // drifting on its own, as the level has it
+        const QPointF gravokBefore(controlBox(gravok).topLeft());
         QVERIFY(frames.running());
         now += 25;
         frames.frame();
         frames.frame();
-        const QPointF drawn = view.drawn().at(haupt.imgShuttle);
+        const QPointF drawn = view.drawn().at(haupt.imgShuttle), gravokDrawn = view.drawn().at(&gravok);
         const QImage image = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
         tick();
         const QPointF after(controlBox(*haupt.imgShuttle).topLeft());
         QVERIFY(before != after);
         const QPointF half = (before + after) / 2;
         QCOMPARE(drawn, half);
+        QCOMPARE(gravokDrawn, (gravokBefore + QPointF(controlBox(gravok).topLeft())) / 2);
         const QImage want =
             pictures_.picture(haupt.imgShuttle->Picture(), 1.875).toImage().convertToFormat(QImage::Format_RGB32);
         const QPoint at = devicePixel(view.letterbox(), half);
