@@ -8,11 +8,11 @@
 namespace gravok {
 namespace {
 
-// A desktop with no effects: sounds go nowhere, and whatever would wait for the player or
-// leave the game ends the look ahead.
+// A desktop with no effects: sounds go nowhere, and whatever would wait for the player,
+// leave the game or reach for a file ends the look ahead.
 class SilentPlatform final : public Platform {
 public:
-    [[nodiscard]] std::filesystem::path programDir() const override { return {}; }
+    [[nodiscard]] std::filesystem::path programDir() const override { throw NotForeseeable{}; }
     [[nodiscard]] float screenWidthTwips() const override { return 0; }
     [[nodiscard]] std::uint64_t clockSeed() const override { return 0; }
     void showWindow(Form& /*form*/) override {}
